@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <memory>
+#include <utility>
+
+// The per-user settings store: text values by section and key, for one application name.
+// Windows read their keys with a default when they load and write them when they close.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or `fallback` when the key is absent.
+    virtual QString read(const QString& section, const QString& key,
+                         const QString& fallback) const = 0;
+    virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+
+    // Booleans are stored as the words True and False; anything else reads as the default.
+    bool readBool(const QString& section, const QString& key, bool fallback) const;
+    void writeBool(const QString& section, const QString& key, bool value);
+    // Decimal numbers; a text that is not a whole number reads as the default.
+    long long readNumber(const QString& section, const QString& key, long long fallback) const;
+    void writeNumber(const QString& section, const QString& key, long long value);
+};
+
+// Settings kept in memory only, for tests and for runs that must not touch the user's store.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key,
+                 const QString& fallback) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+
+    const std::map<std::pair<QString, QString>, QString>& values() const { return m_values; }
+
+private:
+    std::map<std::pair<QString, QString>, QString> m_values;
+};
+
+// Settings in a per-user INI file: $XDG_CONFIG_HOME/<application>/<application>.ini
+// (or the file given), one group per section. Keys keep their exact text, blanks included.
+class FileSettingsStore final : public SettingsStore {
+public:
+    explicit FileSettingsStore(const QString& applicationName);
+    static std::unique_ptr<FileSettingsStore> atPath(const QString& iniPath);
+
+    QString read(const QString& section, const QString& key,
+                 const QString& fallback) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+    QString path() const { return m_path; }
+
+private:
+    struct PathTag {};
+    FileSettingsStore(PathTag, QString path)
+        : m_path(std::move(path)) {}
+    QString m_path;
+};
