@@ -7,3 +7,9 @@ class App;
 // Entry point of the `veltrix` command line: parses the arguments, runs one subcommand and
 // returns the process exit status. Failures print one line on stderr.
 int runCommandLine(int argc, char** argv);
+
+// Each subcommand lives in its own file and registers itself here; its callback runs the
+// command and reports failures by throwing CliError.
+namespace Commands {
+void addVersionInfo(CLI::App& app);
+} // namespace Commands
