@@ -1,0 +1,174 @@
+#include "platform/TextEncoding.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <cctype>
+
+namespace {
+
+std::string lowerCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+std::string charsetAfter(std::string_view text, std::size_t at) {
+    std::size_t i = at;
+    while (i < text.size() &&
+           (text[i] == ' ' || text[i] == '=' || text[i] == '"' || text[i] == '\'')) {
+        ++i;
+    }
+    std::size_t end = i;
+    while (end < text.size() &&
+           (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '-' ||
+            text[end] == '_' || text[end] == ':' || text[end] == '.')) {
+        ++end;
+    }
+    return lowerCase(text.substr(i, end - i));
+}
+
+bool isLatin1Name(const std::string& charset) {
+    return charset == "iso-8859-1" || charset == "latin1" || charset == "iso8859-1" ||
+           charset == "l1" || charset == "latin-1";
+}
+
+} // namespace
+
+std::string TextEncoding::latin1ToUtf8(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size() + latin1.size() / 8);
+    for (char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string TextEncoding::utf8ToLatin1(std::string_view utf8, Unmappable policy) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        const int length = (lead >> 5) == 0x6    ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
+        char32_t code = valid ? (lead & (0x7F >> length)) : lead;
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid) { // a stray byte is kept as the Latin-1 character of that value
+            out += utf8[i++];
+            continue;
+        }
+        i += static_cast<std::size_t>(length);
+        if (code <= 0xFF) {
+            out += static_cast<char>(code);
+        } else if (policy == Unmappable::CharacterReference) {
+            out += "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
+        } else {
+            out += '?';
+        }
+    }
+    return out;
+}
+
+std::string TextEncoding::charsetFromContentType(std::string_view contentType) {
+    const std::string lower = lowerCase(contentType);
+    const auto at = lower.find("charset");
+    return at == std::string::npos ? std::string() : charsetAfter(lower, at + 7);
+}
+
+std::string TextEncoding::charsetFromMeta(std::string_view page) {
+    const std::string head = lowerCase(page.substr(0, 1024));
+    for (std::size_t at = head.find("<meta"); at != std::string::npos;
+         at = head.find("<meta", at + 5)) {
+        const auto end = head.find('>', at);
+        const std::string_view meta = std::string_view(head).substr(
+            at, end == std::string::npos ? std::string::npos : end - at);
+        const auto charset = meta.find("charset");
+        if (charset != std::string_view::npos) {
+            return charsetAfter(meta, charset + 7);
+        }
+    }
+    return {};
+}
+
+bool TextEncoding::isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        if (length == 0 || (length == 2 && lead < 0xC2) ||
+            i + static_cast<std::size_t>(length) > bytes.size()) {
+            return false;
+        }
+        for (int k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0xC0) !=
+                0x80) {
+                return false;
+            }
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+std::string TextEncoding::decodePage(std::string_view bytes, std::string_view contentType) {
+    std::string charset = charsetFromContentType(contentType);
+    if (charset.empty()) {
+        charset = charsetFromMeta(bytes);
+    }
+    if (charset == "utf-8" || charset == "utf8" || (charset.empty() && isValidUtf8(bytes))) {
+        return std::string(bytes);
+    }
+    if (isLatin1Name(charset)) {
+        return latin1ToUtf8(bytes);
+    }
+    QStringDecoder decoder(charset.empty() ? "windows-1252" : charset.c_str());
+    if (!decoder.isValid()) {
+        decoder = QStringDecoder("windows-1252");
+    }
+    if (!decoder.isValid()) {
+        return latin1ToUtf8(bytes);
+    }
+    const QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return text.toUtf8().toStdString();
+}
+
+std::string TextEncoding::encodeForCharset(std::string_view utf8, std::string_view charset) {
+    const std::string name = lowerCase(charset);
+    if (name.empty() || name == "utf-8" || name == "utf8") {
+        return std::string(utf8);
+    }
+    if (isLatin1Name(name)) {
+        return utf8ToLatin1(utf8, Unmappable::CharacterReference);
+    }
+    QStringEncoder encoder(name.c_str());
+    if (!encoder.isValid()) {
+        return std::string(utf8);
+    }
+    const QByteArray bytes =
+        encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    return bytes.toStdString();
+}

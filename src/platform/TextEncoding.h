@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between the program's UTF-8 text and the encodings pages and files use.
+// Pages arrive in the encoding they declare (the operator's portal declares ISO-8859-1);
+// report, export and cache files hold one byte per character (Latin-1).
+namespace TextEncoding {
+
+std::string latin1ToUtf8(std::string_view latin1);
+
+// What to write for a character that has no Latin-1 byte.
+enum class Unmappable {
+    CharacterReference, // "&#8364;": lossless in HTML and in the row text of the cache
+    QuestionMark,       // "?": plain-text exports
+};
+std::string utf8ToLatin1(std::string_view utf8, Unmappable policy);
+
+// The charset named by a Content-Type value ("text/html; charset=ISO-8859-1"), lower case,
+// or empty.
+std::string charsetFromContentType(std::string_view contentType);
+// The charset declared by a meta element in the first 1024 bytes of a page, or empty.
+std::string charsetFromMeta(std::string_view page);
+
+// Page bytes to UTF-8: the header's charset, else the page's meta, else UTF-8 when the bytes
+// are valid UTF-8, else windows-1252 (what browsers assume for unlabelled pages).
+std::string decodePage(std::string_view bytes, std::string_view contentType);
+// UTF-8 text to the bytes of a charset (for form submission); unknown charsets give UTF-8.
+std::string encodeForCharset(std::string_view utf8, std::string_view charset);
+
+bool isValidUtf8(std::string_view bytes);
+
+} // namespace TextEncoding

@@ -1,0 +1,163 @@
+#include "platform/dom/HtmlSerializer.h"
+
+#include "platform/dom/Element.h"
+
+#include <array>
+
+namespace {
+
+bool isVoid(const std::string& tag) {
+    static constexpr std::array<std::string_view, 16> voids = {
+        "area", "base", "br",    "col",    "embed", "hr",  "img",   "input",
+        "link", "meta", "param", "source", "track", "wbr", "frame", "basefont"};
+    for (auto name : voids) {
+        if (tag == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Elements whose text is written as it stands.
+bool isRawText(const std::string& tag) {
+    return tag == "style" || tag == "script" || tag == "xmp" || tag == "iframe" ||
+           tag == "noembed" || tag == "noframes" || tag == "plaintext" || tag == "noscript";
+}
+
+// Decodes one UTF-8 sequence starting at text[i]; returns its code point and advances i.
+// A malformed byte is taken as the Latin-1 character of the same value.
+char32_t nextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
+        ++i;
+        return lead;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return lead;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    i += static_cast<std::size_t>(length);
+    return code;
+}
+
+void appendCodePoint(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+void appendNode(std::string& out, const Node& node, const HtmlSerializer::Options& options,
+                bool rawParent);
+
+void appendChildren(std::string& out, const Element& element,
+                    const HtmlSerializer::Options& options) {
+    const bool raw = isRawText(element.tagName());
+    for (const auto& child : element.children()) {
+        appendNode(out, *child, options, raw);
+    }
+}
+
+void appendElement(std::string& out, const Element& element,
+                   const HtmlSerializer::Options& options) {
+    out += '<';
+    out += element.tagName();
+    for (const auto& attribute : element.attributes()) {
+        if (options.filter && !(*options.filter)(element, attribute)) {
+            continue;
+        }
+        out += ' ';
+        out += attribute.name;
+        out += "=\"";
+        HtmlSerializer::appendEscapedText(out, attribute.value, true);
+        out += '"';
+    }
+    out += '>';
+    if (isVoid(element.tagName())) {
+        return;
+    }
+    appendChildren(out, element, options);
+    if (!options.headEnd.empty() && element.hasTag("head")) {
+        out += options.headEnd;
+    }
+    out += "</";
+    out += element.tagName();
+    out += '>';
+}
+
+void appendNode(std::string& out, const Node& node, const HtmlSerializer::Options& options,
+                bool rawParent) {
+    switch (node.kind()) {
+    case Node::Kind::Element:
+        appendElement(out, static_cast<const Element&>(node), options);
+        break;
+    case Node::Kind::Text:
+        if (rawParent) {
+            out += node.data();
+        } else {
+            HtmlSerializer::appendEscapedText(out, node.data(), false);
+        }
+        break;
+    case Node::Kind::Comment:
+        out += "<!--";
+        out += node.data();
+        out += "-->";
+        break;
+    }
+}
+
+} // namespace
+
+void HtmlSerializer::appendEscapedText(std::string& out, std::string_view text, bool inAttribute) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            ++i;
+            switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '"':
+                out += inAttribute ? "&quot;" : "\"";
+                break;
+            case '<':
+                out += inAttribute ? "<" : "&lt;";
+                break;
+            case '>':
+                out += inAttribute ? ">" : "&gt;";
+                break;
+            default:
+                out += c;
+            }
+            continue;
+        }
+        const char32_t code = nextCodePoint(text, i);
+        if (code == 0xA0) {
+            out += "&nbsp;";
+        } else if (code <= 0xFF) {
+            appendCodePoint(out, code);
+        } else {
+            out += "&#" + std::to_string(static_cast<unsigned long>(code)) + ';';
+        }
+    }
+}
+
+void HtmlSerializer::appendOuter(std::string& out, const Node& node, const Options& options) {
+    appendNode(out, node, options, false);
+}
+
+void HtmlSerializer::appendInner(std::string& out, const Element& element, const Options& options) {
+    appendChildren(out, element, options);
+}

@@ -1,0 +1,26 @@
+#include "platform/dom/Node.h"
+
+#include "platform/dom/Element.h"
+
+#include <cassert>
+
+Node& Node::appendChild(std::unique_ptr<Node> child) {
+    assert(isElement() && "only elements hold children");
+    child->m_parent = static_cast<Element*>(this);
+    m_children.push_back(std::move(child));
+    return *m_children.back();
+}
+
+void Node::removeChildren() {
+    m_children.clear();
+}
+
+std::vector<Element*> Node::childElements() const {
+    std::vector<Element*> elements;
+    for (const auto& child : m_children) {
+        if (child->isElement()) {
+            elements.push_back(static_cast<Element*>(child.get()));
+        }
+    }
+    return elements;
+}

@@ -1,0 +1,172 @@
+#include "platform/dom/Document.h"
+
+#include "platform/TextEncoding.h"
+#include "platform/dom/FormFields.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> tagsOf(const std::vector<Element*>& elements) {
+    std::vector<std::string> tags;
+    for (const Element* element : elements) {
+        tags.push_back(element->tagName());
+    }
+    return tags;
+}
+
+} // namespace
+
+TEST(Document, AllListsElementsAsAnHtml5ParserBuildsThem) {
+    const auto document =
+        Document::parse("<TITLE>portal</TITLE><p>a<table><tr><td>x</td></tr></table>");
+    EXPECT_EQ(tagsOf(document->all()),
+              (std::vector<std::string>{"html", "head", "title", "body", "p", "table", "tbody",
+                                        "tr", "td"}));
+    EXPECT_EQ(document->title(), "portal");
+    EXPECT_EQ(document->getElementsByTagName("TABLE").size(), 1u);
+    EXPECT_EQ(document->getElementsByTagName("Td").front()->innerText(), "x");
+}
+
+TEST(Document, TablesRowsAndCellsInTableOrder) {
+    const auto document =
+        Document::parse("<table><thead><tr><th>h</th></tr></thead><tr><td>1</td><td>2</td></tr>"
+                        "<tr><td><table><tr><td>nested</td></tr></table></td></tr></table>");
+    const auto tables = document->getElementsByTagName("table");
+    ASSERT_EQ(tables.size(), 2u);
+    const auto rows = tables[0]->rows();
+    ASSERT_EQ(rows.size(), 3u); // the nested table's row is not the outer table's
+    EXPECT_EQ(rows[1]->cells().size(), 2u);
+    EXPECT_EQ(rows[1]->cells()[1]->innerText(), "2");
+}
+
+TEST(Document, InnerTextCollapsesWhitespaceLikeABrowser) {
+    const auto document = Document::parse(
+        "<table><tr><td>  2007-03-05\n\t 10:20:30  </td><td>a<br>b</td><td><b>1</b> <i>2</i></td>"
+        "<td>&nbsp;x&nbsp;</td><td><script>hidden()</script>shown</td></tr></table>"
+        "<div id=d>line one<div>line two</div>  <p>para</p>end</div>");
+    const auto cells = document->getElementsByTagName("td");
+    EXPECT_EQ(cells[0]->innerText(), "2007-03-05 10:20:30");
+    EXPECT_EQ(cells[1]->innerText(), "a\nb");
+    EXPECT_EQ(cells[2]->innerText(), "1 2");
+    EXPECT_EQ(cells[3]->innerText(), "\u00a0x\u00a0");
+    EXPECT_EQ(cells[4]->innerText(), "shown");
+    EXPECT_EQ(document->getElementsByTagName("tr")[0]->innerText(),
+              "2007-03-05 10:20:30\ta\nb\t1 2\t\u00a0x\u00a0\tshown");
+    EXPECT_EQ(document->getElementsByTagName("div")[0]->innerText(),
+              "line one\nline two\n\npara\n\nend");
+}
+
+TEST(Document, OuterHtmlIsDeterministicAndRoundTrips) {
+    const char* page =
+        "<table><tr class=td01 onclick=x><TD Align=left>A &amp; B &lt;c&gt; \"q\"</TD>"
+        "<td title='say \"hi\"'>\u20ac&nbsp;\u00e9</td></tr></table>";
+    const auto first = Document::parse(page);
+    const auto second = Document::parse(page);
+    const std::string row = first->getElementsByTagName("tr")[0]->outerHTML();
+    EXPECT_EQ(row, second->getElementsByTagName("tr")[0]->outerHTML());
+    EXPECT_EQ(row,
+              "<tr class=\"td01\" onclick=\"x\"><td align=\"left\">A &amp; B &lt;c&gt; \"q\"</td>"
+              "<td title=\"say &quot;hi&quot;\">&#8364;&nbsp;\u00e9</td></tr>");
+    // Parsing the serialised row again gives the same text: a stored row can be found again.
+    const auto reparsed = Document::parse("<table>" + row + "</table>");
+    EXPECT_EQ(reparsed->getElementsByTagName("tr")[0]->outerHTML(), row);
+}
+
+TEST(Document, ReportDocumentsDropEverythingThatCouldRunCode) {
+    const std::string rows =
+        "<tr><td><script>alert(1)</script>kept</td><td>\"><img src=x onerror=alert(2)></td>"
+        "<td><a href=\" JaVa\tScRiPt:alert(3)\" onmouseover=alert(4)>link</a></td>"
+        "<td><iframe srcdoc=\"<script>alert(5)</script>\"></iframe><svg "
+        "onload=alert(6)></svg></td></tr>";
+    Document report(Document::Scripts::Strip);
+    report.Clear();
+    report.Write("<table>" + rows + "</table>");
+    report.Close();
+    const std::string html = report.outerHTML();
+    for (const char* forbidden : {"<script", "onerror", "onmouseover", "onload", "javascript",
+                                  "JaVa", "iframe", "srcdoc", "alert"}) {
+        EXPECT_EQ(html.find(forbidden), std::string::npos) << forbidden << " in " << html;
+    }
+    EXPECT_NE(html.find("kept"), std::string::npos);
+    EXPECT_NE(html.find("<img src=\"x\">"), std::string::npos);
+    // Inner HTML written into a cell is cleaned the same way.
+    Element& cell = report.getElementsByTagName("tr")[0]->insertCell();
+    cell.setInnerHTML("<B>day</B><script>alert(7)</script><br>");
+    EXPECT_EQ(cell.innerHTML(), "<b>day</b><br>");
+    // A browsing document keeps what it was given (scripts simply never run).
+    EXPECT_EQ(Document::parse(rows)->getElementsByTagName("script").size(), 1u);
+}
+
+TEST(Document, WriteReplacesTheWholeDocumentAndItsStyleRules) {
+    Document document(Document::Scripts::Strip);
+    document.Write("<html><head><title>one</title></head><body><table></table></body></html>");
+    document.Close();
+    document.createStyleSheet().AddRule(".free", "color:#000000;");
+    document.createStyleSheet().AddRule("TD", "font-size:14;");
+    EXPECT_EQ(document.outerHTML(),
+              "<html><head><title>one</title><style>\n.free{color:#000000;}\nTD{font-size:14;}\n"
+              "</style></head><body><table></table></body></html>");
+    EXPECT_EQ(document.getElementsByTagName("style").size(), 0u); // rules are not elements
+    document.Clear();
+    document.Write("<p>two</p>");
+    document.Close();
+    EXPECT_TRUE(document.styleRules().empty());
+    EXPECT_EQ(document.getElementsByTagName("table").size(), 0u);
+    EXPECT_EQ(document.outerHTML(), "<html><head></head><body><p>two</p></body></html>");
+}
+
+TEST(Document, CellsCanBeAddedAndDescribed) {
+    auto document = Document::parse("<table><tr><td>a</td></tr></table>");
+    Element* row = document->getElementsByTagName("tr")[0];
+    row->setAttribute("usagetype", "free");
+    row->setClassName("free");
+    Element& cell = row->insertCell();
+    cell.setRowSpan(3);
+    cell.setAlign("middle");
+    cell.setClassName("dailytotal");
+    EXPECT_EQ(row->cells().size(), 2u);
+    EXPECT_EQ(cell.rowSpan(), 3);
+    EXPECT_EQ(row->getAttribute("USAGETYPE"), "free");
+    EXPECT_EQ(row->outerHTML(),
+              "<tr usagetype=\"free\" class=\"free\"><td>a</td>"
+              "<td rowspan=\"3\" align=\"middle\" class=\"dailytotal\"></td></tr>");
+}
+
+TEST(Document, FramesFormsAndLinks) {
+    const auto document = Document::parse(
+        "<a href=/home>Homepage</a><iframe src=f1></iframe><frame src=f2>"
+        "<form><input name=username><input type=password name=Password>"
+        "<input type=radio name=querydate value=0 checked><input type=radio name=querydate value=1>"
+        "<select name=s><option>o1<option selected value=v2>o2</select>"
+        "<input type=submit name=go value=Go></form><a name=anchor>no href</a><a href=x> Next  "
+        "Page </a>");
+    EXPECT_EQ(document->frames().size(), 1u); // a frame outside a frameset is dropped by the parser
+    const auto links = document->links();
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_EQ(links[1]->innerText(), "Next Page");
+    Element& form = *document->forms()[0];
+    FormFields::setValue(*FormFields::named(form, "USERNAME")[0], "alice smith");
+    FormFields::setValue(*FormFields::named(form, "Password")[0], "p&w=1");
+    auto radios = FormFields::named(form, "querydate");
+    ASSERT_EQ(radios.size(), 2u);
+    FormFields::setChecked(form, *radios[1], true);
+    EXPECT_FALSE(FormFields::isChecked(*radios[0]));
+    EXPECT_EQ(FormFields::urlEncode(FormFields::submissionData(form)),
+              "username=alice+smith&Password=p%26w%3D1&querydate=1&s=v2");
+}
+
+TEST(TextEncoding, PagesAreDecodedAsDeclared) {
+    const std::string latin1 = "caf\xe9";
+    EXPECT_EQ(TextEncoding::decodePage(latin1, "text/html; charset=ISO-8859-1"), "caf\u00e9");
+    EXPECT_EQ(TextEncoding::decodePage("<meta charset=\"iso-8859-1\">" + latin1, ""),
+              "<meta charset=\"iso-8859-1\">caf\u00e9");
+    EXPECT_EQ(TextEncoding::decodePage("caf\u00e9", "text/html"), "caf\u00e9"); // valid UTF-8
+    EXPECT_EQ(TextEncoding::decodePage("\x80", "text/html"), "\u20ac");         // windows-1252
+    EXPECT_EQ(
+        TextEncoding::utf8ToLatin1("\u00e9\u20ac", TextEncoding::Unmappable::CharacterReference),
+        "\xe9&#8364;");
+    EXPECT_EQ(TextEncoding::utf8ToLatin1("\u00e9\u20ac", TextEncoding::Unmappable::QuestionMark),
+              "\xe9?");
+    EXPECT_EQ(TextEncoding::encodeForCharset("\u00e9", "ISO-8859-1"), "\xe9");
+}
