@@ -1,0 +1,185 @@
+#include "report/ReportBuilder.h"
+
+#include "platform/dom/HtmlSerializer.h"
+#include "report/DailyTotals.h"
+#include "report/NumberFormat.h"
+#include "report/ReportFormatting.h"
+#include "report/ReportRow.h"
+#include "report/ReportTemplate.h"
+
+struct ReportBuilder::FirstPass {
+    FixedPoint keptKB;
+    FixedPoint allBandwidthKB;
+    FixedPoint allChargedKB;
+    std::string keptRows;
+    int keptCount = 0;
+};
+
+void ReportBuilder::GrabbingFinished(const MonthRecord& month) {
+    m_template = ReportTemplate::text();
+    m_monthYear = month.mstrMonthYear;
+    m_siteTotal = month.mcurSiteTotal;
+    m_lastDayUsageKB = FixedPoint();
+    m_chart = ChartTexts();
+    m_outcome = ReportOutcome();
+    m_scratch.Clear();
+    m_scratch.Write(ReportTemplate::withRows(m_template, month.mstrRows));
+    m_scratch.Close();
+}
+
+ReportBuilder::FirstPass ReportBuilder::classifyAndFilter(const std::vector<Element*>& rows,
+                                                          const ReportOptions& options) {
+    FirstPass pass;
+    m_outcome.classes.clear();
+    for (std::size_t i = 2; i < rows.size(); ++i) {
+        Element& element = *rows[i];
+        const ReportRow row = ReportRow::read(element, static_cast<int>(i) - 1);
+        if (row.to > m_outcome.totals.mdtLastRecordedDate) {
+            m_outcome.totals.mdtLastRecordedDate = row.to;
+        }
+        const UsageType type =
+            classifyRow(row.from, row.to, row.sameDay, options.mblnNightUnlimitedPlan);
+        const std::string name(usageTypeName(type));
+        element.setAttribute("usagetype", name);
+        element.setClassName(name);
+        m_outcome.classes.push_back(type);
+
+        bool keep = false;
+        if (type == UsageType::Free) {
+            keep = !options.mblnExcludeFree;
+            pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
+        } else if (type == UsageType::NonFree) {
+            keep = !options.mblnExcludeNonFree;
+            pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
+        } else {
+            const FixedPoint freePart = row.bandwidthKB - row.chargedKB;
+            if (freePart > FixedPoint() && !options.mblnExcludeFree) {
+                pass.keptKB += freePart;
+                keep = true;
+            }
+            if (!options.mblnExcludeNonFree) {
+                pass.keptKB += row.chargedKB;
+                keep = true;
+            }
+        }
+        if (keep) {
+            HtmlSerializer::appendOuter(pass.keptRows, element);
+            ++pass.keptCount;
+        }
+        pass.allBandwidthKB += row.bandwidthKB;
+        pass.allChargedKB += row.chargedKB;
+    }
+    return pass;
+}
+
+ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
+                                                 ReportResultView& view) {
+    const auto scratchTables = m_scratch.getElementsByTagName("table");
+    if (scratchTables.size() < 2) {
+        return Status::NoDetailTable;
+    }
+    const auto scratchRows = scratchTables[1]->rows();
+    m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
+    const FirstPass pass = classifyAndFilter(scratchRows, options);
+
+    m_outcome.rowsRead = static_cast<int>(m_outcome.classes.size());
+    m_outcome.rowsKept = pass.keptCount;
+    m_outcome.keptKB = pass.keptKB;
+    m_outcome.totals.mlngTotalBandwidthKB = pass.allBandwidthKB.roundedWhole();
+    m_outcome.totals.mlngTotalChargedKB = pass.allChargedKB.roundedWhole();
+    m_outcome.kbText = pass.keptKB.toText();
+    m_outcome.mbText = NumberFormat::decimals(pass.keptKB.dividedBy(1024), 3);
+    m_outcome.gbText = NumberFormat::decimals(pass.keptKB.dividedBy(1024).dividedBy(1024), 3);
+    m_outcome.note = note(pass.allBandwidthKB);
+    m_outcome.monthYearText = monthYearText(m_monthYear, options);
+
+    Document& report = view.reportDocument();
+    report.Clear();
+    report.Write(ReportTemplate::fill(m_template,
+                                      {m_outcome.monthYearText, m_outcome.kbText, m_outcome.mbText,
+                                       m_outcome.gbText, m_outcome.note, pass.keptRows}));
+    report.Close();
+
+    const auto reportTables = report.getElementsByTagName("table");
+    const auto rows = reportTables.size() > 1 ? reportTables[1]->rows() : std::vector<Element*>();
+    const auto figures = DailyTotals::readFigures(rows);
+    DailyTotals daily;
+    daily.apply(rows, figures, options.mblnNightUnlimitedPlan);
+    if (daily.hasLastDay()) {
+        m_lastDayUsageKB = daily.lastDayUsageKB();
+    }
+    m_outcome.days = daily.daysTopFirst();
+    m_outcome.totals.mlngLastDayUsageKB = m_lastDayUsageKB.roundedWhole();
+
+    m_chart = ChartTexts::build(rows, figures, daily.dayCount(), options);
+    if (!m_chart.averagePerDay.empty()) {
+        m_outcome.averagePerDay = m_chart.averagePerDay;
+        view.setAverageText(m_chart.averagePerDay);
+    }
+    addStyleRules(report, options);
+    view.setTotals(m_outcome.totals);
+
+    if (options.ChartType == 1) {
+        if (view.graphCreated()) {
+            view.updateOfficeChart(options.mblnShowAverage ? m_chart.mstrChartDataAvg
+                                                           : m_chart.mstrChartData);
+        }
+    } else {
+        view.clearChartUpToDate();
+        view.UpdateGraphControl();
+    }
+    view.CreateSummary();
+    return Status::Written;
+}
+
+std::string ReportBuilder::note(FixedPoint allBandwidthKB) const {
+    if (m_siteTotal <= FixedPoint()) {
+        return {};
+    }
+    const FixedPoint portal = m_siteTotal;
+    const FixedPoint rows = allBandwidthKB.dividedBy(1024).dividedBy(1024);
+    const FixedPoint difference = (portal - rows).rounded(5);
+    return "<TR><TD colspan=3><font face=\"Arial\" size=2>Total displayed in netravo site(A) : " +
+           portal.toText() + " GB. <BR> Total of all rows(B) : " + rows.rounded(5).toText() +
+           " GB. <BR> Difference (A-B) = " + difference.toText() + " GB (" +
+           (difference * 1024).toText() +
+           " MB)</font><font size = \"1\"> <A href=\"C:\\WhytotalShown.html\">Why this is shown "
+           "?</A></font>";
+}
+
+std::string ReportBuilder::monthYearText(const std::string& month, const ReportOptions& options) {
+    std::string text = month + "<BR>";
+    if (!options.mblnExcludeFree && !options.mblnExcludeMixed && !options.mblnExcludeNonFree) {
+        return text + "All Records";
+    }
+    text += " Excluding ";
+    if (options.mblnExcludeFree) {
+        text += " [Free time usage]";
+    }
+    if (options.mblnExcludeMixed) {
+        text += " [Mixed usage]";
+    }
+    if (options.mblnExcludeNonFree) {
+        text += " [Non free time usage]";
+    }
+    return text;
+}
+
+void ReportBuilder::addStyleRules(Document& document, const ReportOptions& options) {
+    StyleSheet& sheet = document.createStyleSheet();
+    const auto addColours = [&sheet](const char* selector, std::uint32_t fore, std::uint32_t back) {
+        sheet.AddRule(selector, "color:" + ColorToHTML(fore) + ";");
+        sheet.AddRule(selector, "background-color:" + ColorToHTML(back) + ";");
+    };
+    addColours(".free", options.mlngColorFree, options.mlngColorBackFree);
+    addColours(".mixed", options.mlngColorMixed, options.mlngColorBackMixed);
+    addColours(".nonfree", options.mlngColorNonFree, options.mlngColorBackNonFree);
+    sheet.AddRule(".dailytotal", "color:#000000;");
+    sheet.AddRule(".dailytotal", "background-color:#ffffff;");
+    sheet.AddRule("TABLE", "border-collapse:collapse;");
+    sheet.AddRule("TABLE", "border:1 solid black;");
+    sheet.AddRule("TD", "border:1 solid black;");
+    sheet.AddRule("Body", "font-face:arial;");
+    sheet.AddRule("TD", "font-family:arial;");
+    sheet.AddRule("TD", "font-size:14;");
+}

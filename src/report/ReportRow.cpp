@@ -1,0 +1,82 @@
+#include "report/ReportRow.h"
+
+#include "platform/dom/Element.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    constexpr std::size_t limit = 120;
+    std::string shown = text.size() > limit ? text.substr(0, limit) + "..." : text;
+    for (char& c : shown) {
+        if (c == '\t' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return "\"" + shown + "\"";
+}
+
+[[noreturn]] void reject(const Element& row, int position, const std::string& what) {
+    throw ReportError("Cannot build the report: log row " + std::to_string(position) + " " +
+                      quoted(row.innerText()) + " " + what);
+}
+
+CivilDateTime readDateTime(const Element& row, int position, const std::string& text,
+                           const char* name) {
+    const auto value = CivilDateTime::parse(text);
+    if (!value) {
+        reject(row, position,
+               std::string("has a ") + name + " time that is not a date and time: " + quoted(text));
+    }
+    return *value;
+}
+
+FixedPoint readKilobytes(const Element& row, int position, const std::string& text,
+                         const char* name) {
+    FixedPoint value;
+    if (!readWholeKilobytes(text, value)) {
+        reject(row, position,
+               std::string("has a ") + name + " that is not a whole number: " + quoted(text));
+    }
+    return value;
+}
+
+} // namespace
+
+bool readWholeKilobytes(const std::string& text, FixedPoint& value) {
+    std::size_t begin = text.find_first_not_of(' ');
+    std::size_t end = text.find_last_not_of(' ');
+    if (begin == std::string::npos) {
+        return false;
+    }
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end + 1;
+    if (*first == '+') {
+        ++first;
+    }
+    std::int64_t number = 0;
+    const auto result = std::from_chars(first, last, number);
+    if (result.ec != std::errc() || result.ptr != last || first == last) {
+        return false;
+    }
+    value = FixedPoint(number);
+    return true;
+}
+
+ReportRow ReportRow::read(const Element& row, int position) {
+    const auto cells = row.cells();
+    if (cells.size() < 9) {
+        reject(row, position, "has " + std::to_string(cells.size()) + " cells instead of 9");
+    }
+    ReportRow result;
+    result.fromText = cells[2]->innerText();
+    const std::string toText = cells[3]->innerText();
+    result.from = readDateTime(row, position, result.fromText, "From");
+    result.to = readDateTime(row, position, toText, "To");
+    result.bandwidthKB = readKilobytes(row, position, cells[6]->innerText(), "bandwidth");
+    result.chargedKB = readKilobytes(row, position, cells[8]->innerText(), "charged usage");
+    result.sameDay = result.fromText.substr(0, 10) == toText.substr(0, 10);
+    return result;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/CivilDateTime.h"
+#include "report/FixedPoint.h"
+
+#include <stdexcept>
+#include <string>
+
+class Element;
+
+// A report that cannot be built, with a message that names the offending row.
+class ReportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The figures of one log row that the report reads: From (cell 2), To (cell 3), bandwidth
+// (cell 6) and charged usage (cell 8), checked as they are read.
+struct ReportRow {
+    std::string fromText;
+    CivilDateTime from;
+    CivilDateTime to;
+    FixedPoint bandwidthKB;
+    FixedPoint chargedKB;
+    bool sameDay = false; // From and To begin with the same date text
+
+    // Reads a row; `position` (1 for the first log row) names it in the error. Throws
+    // ReportError when a cell is missing, From or To is not a date-time, or cell 6 or 8 is
+    // not a whole number.
+    static ReportRow read(const Element& row, int position);
+
+    // The date of the row: the first ten characters of the From text.
+    std::string dayKey() const { return fromText.substr(0, 10); }
+};
+
+// Reads a cell that must hold a whole number of kilobytes (a sign and digits, nothing else).
+bool readWholeKilobytes(const std::string& text, FixedPoint& value);

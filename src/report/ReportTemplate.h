@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The report page before it is filled: a summary table and a detail table with markers
+// ("##month-year##", "##kb##", "##mb##", "##gb##", "##note##", "##row##") where the month's
+// figures and rows go.
+namespace ReportTemplate {
+
+struct Fill {
+    std::string_view monthYear;
+    std::string_view kb;
+    std::string_view mb;
+    std::string_view gb;
+    std::string_view note;
+    std::string_view rows;
+};
+
+// The template text with every marker in place.
+std::string text();
+
+// Replaces every marker in one pass over `templateText`: a marker that appears inside a
+// substituted value (portal text can hold anything) is left alone.
+std::string fill(std::string_view templateText, const Fill& values);
+
+// Only the "##row##" marker, for the first, scratch document.
+std::string withRows(std::string_view templateText, std::string_view rows);
+
+} // namespace ReportTemplate

@@ -1,0 +1,207 @@
+#include "ReportFixtures.h"
+#include "report/ReportRow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Newest first, as the portal lists them: two rows on the 5th above three on the 4th.
+std::string sampleRows() {
+    return logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 2048, 2048) +
+           logRow("2007-03-05 03:00:00", "2007-03-05 07:00:00", 1024, 0) +    // free
+           logRow("2007-03-04 23:00:00", "2007-03-05 03:00:00", 3000, 1000) + // mixed
+           logRow("2007-03-04 12:00:00", "2007-03-04 13:00:00", 512, 512) +
+           logRow("2007-03-04 08:00:00", "2007-03-04 09:00:00", 100, 100);
+}
+
+class ReportBuilderTest : public testing::Test {
+protected:
+    ReportBuilder builder;
+    RecordingResultView view;
+    ReportOptions options;
+
+    void build(const std::string& rows, FixedPoint siteTotal = FixedPoint()) {
+        builder.GrabbingFinished({rows, "2007-03", siteTotal});
+        ASSERT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+    }
+};
+
+TEST_F(ReportBuilderTest, DailyTotalsSpanEachRunOfADate) {
+    options.mblnNightUnlimitedPlan = true;
+    build(sampleRows());
+    const auto rows = detailRows(view.document);
+    ASSERT_EQ(rows.size(), 7u);
+    std::vector<std::size_t> cellCounts;
+    for (std::size_t i = 2; i < rows.size(); ++i) {
+        cellCounts.push_back(rows[i]->cells().size());
+    }
+    EXPECT_EQ(cellCounts, (std::vector<std::size_t>{10, 9, 10, 9, 9}));
+    const Element* fifth = rows[2]->cells()[9];
+    EXPECT_EQ(fifth->rowSpan(), 2);
+    EXPECT_EQ(fifth->className(), "dailytotal");
+    EXPECT_EQ(fifth->align(), "middle");
+    EXPECT_EQ(fifth->innerHTML(),
+              "<b><u>2007-03-05</u></b><br>3072 KB<br>3.00 MB<br><b><u>Charged</u></b>"
+              "<br>2048 KB<br>2.00 MB<br><b><u>Free</u></b><br>1024 KB<br>1.00 MB");
+    EXPECT_EQ(rows[4]->cells()[9]->rowSpan(), 3);
+    EXPECT_EQ(rows[4]->cells()[9]->innerText(),
+              "2007-03-04\n3612 KB\n3.53 MB\nCharged\n1612 KB\n1.57 MB\nFree\n2000 KB\n1.95 MB");
+    // The topmost run's charged part is the last day's usage.
+    EXPECT_EQ(view.totals.mlngLastDayUsageKB, 2048);
+    EXPECT_EQ(view.totals.mlngTotalBandwidthKB, 6684);
+    EXPECT_EQ(view.totals.mlngTotalChargedKB, 3660);
+    EXPECT_EQ(view.totals.mdtLastRecordedDate.toText(), "2007-03-05 11:00:00");
+    ASSERT_EQ(builder.outcome().days.size(), 2u);
+    EXPECT_EQ(builder.outcome().days[0].date, "2007-03-05");
+    EXPECT_EQ(builder.outcome().days[1].rows, 3);
+}
+
+TEST_F(ReportBuilderTest, RowsAreClassifiedAndTheTemplateFilled) {
+    options.mblnNightUnlimitedPlan = true;
+    build(sampleRows());
+    const auto rows = detailRows(view.document);
+    std::vector<std::string> types;
+    for (std::size_t i = 2; i < rows.size(); ++i) {
+        types.push_back(rows[i]->getAttribute("usagetype").value_or("?") + "/" +
+                        rows[i]->className());
+    }
+    EXPECT_EQ(types, (std::vector<std::string>{"nonfree/nonfree", "free/free", "mixed/mixed",
+                                               "nonfree/nonfree", "nonfree/nonfree"}));
+    const auto summary = view.document.getElementsByTagName("table")[0]->rows();
+    EXPECT_EQ(summary[0]->innerText(), "Bandwidth usage summary for 2007-03\nAll Records");
+    EXPECT_EQ(summary[2]->innerText(), "6684\t6.527\t0.006");
+    EXPECT_EQ(builder.outcome().mbText, "6.527");
+    EXPECT_EQ(view.graphUpdates, 1);
+    EXPECT_EQ(view.summaries, 1);
+    EXPECT_FALSE(view.chartUpToDate);
+}
+
+TEST_F(ReportBuilderTest, ChartTextsListDaysOldestFirstWithAverages) {
+    options.mblnNightUnlimitedPlan = true;
+    build(sampleRows());
+    // 4th: nonfree 100 + 512 + mixed charged 1000 = 1612 KB; free 2000 KB.
+    // 5th: nonfree 2048; free 1024.
+    EXPECT_EQ(builder.mstrChartData(), "\t04\t05\r\nNonFree\t1.57\t2.00\r\nFree\t1.95\t1.00");
+    EXPECT_EQ(builder.mstrChartDataAvg(),
+              "\t04\t05\tAvg\r\nNonFree\t1.57\t2.00\t1.79\r\nFree\t1.95\t1.00\t1.48");
+    EXPECT_EQ(view.averageText, "3.26");
+    options.mblnNightUnlimitedPlan = false; // without the plan there is no Free line
+    ASSERT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+    EXPECT_EQ(builder.mstrChartDataAvg(), "\t04\t05\tAvg\r\nNonFree\t3.53\t3.00\t3.26");
+}
+
+TEST_F(ReportBuilderTest, ExclusionsDropRowsButNotTheTotals) {
+    options.mblnNightUnlimitedPlan = true;
+    options.mblnExcludeFree = true;
+    build(sampleRows());
+    // The free row goes; the mixed row stays for its charged part.
+    EXPECT_EQ(detailRows(view.document).size(), 6u);
+    EXPECT_EQ(builder.outcome().kbText, "3660"); // 2048 + 1000 + 512 + 100
+    EXPECT_EQ(view.totals.mlngTotalBandwidthKB, 6684);
+    EXPECT_EQ(builder.outcome().monthYearText, "2007-03<BR> Excluding  [Free time usage]");
+    EXPECT_EQ(builder.mstrChartData(), "\t04\t05\r\nNonFree\t1.57\t2.00");
+}
+
+TEST_F(ReportBuilderTest, ExcludingNonFreeWithoutTheNightPlanKeepsNothing) {
+    options.mblnExcludeNonFree = true;
+    build(sampleRows());
+    EXPECT_EQ(detailRows(view.document).size(), 2u);
+    EXPECT_EQ(builder.outcome().kbText, "0");
+    EXPECT_EQ(builder.mstrChartData(), "");
+    EXPECT_EQ(builder.mstrChartDataAvg(), "\tAvg");
+    EXPECT_EQ(view.averageText, "0 MB"); // no day: the label keeps what it showed
+    EXPECT_EQ(builder.outcome().monthYearText, "2007-03<BR> Excluding  [Non free time usage]");
+}
+
+TEST_F(ReportBuilderTest, MixedRowFullyChargedIsKeptOnlyForItsChargedPart) {
+    options.mblnNightUnlimitedPlan = true;
+    const std::string mixed = logRow("2007-03-05 01:00:00", "2007-03-05 03:00:00", 700, 700);
+    build(mixed);
+    EXPECT_EQ(detailRows(view.document).size(), 3u);
+    options.mblnExcludeNonFree = true;
+    ASSERT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+    EXPECT_EQ(detailRows(view.document).size(), 2u);
+}
+
+TEST_F(ReportBuilderTest, NoteComparesThePortalTotal) {
+    build(sampleRows(), FixedPoint());
+    EXPECT_EQ(builder.outcome().note, "");
+    // B = 6684 / 1024 / 1024 = 0.0064 (each quotient rounded)
+    build(sampleRows(), *FixedPoint::parse("0.0064"));
+    EXPECT_NE(builder.outcome().note.find("(A) : 0.0064 GB. <BR> Total of all rows(B) : 0.0064 GB. "
+                                          "<BR> Difference (A-B) = 0 GB (0 MB)"),
+              std::string::npos);
+    build(sampleRows(), *FixedPoint::parse("1.5"));
+    const std::string& note = builder.outcome().note;
+    EXPECT_EQ(note.substr(0, 20), "<TR><TD colspan=3><f");
+    EXPECT_NE(note.find("Difference (A-B) = 1.4936 GB (1529.4464 MB)"), std::string::npos);
+    EXPECT_NE(view.document.outerHTML().find("Why this is shown ?"), std::string::npos);
+}
+
+TEST_F(ReportBuilderTest, StyleRulesFollowTheColours) {
+    build(sampleRows());
+    const auto& rules = view.document.styleRules();
+    ASSERT_EQ(rules.size(), 14u);
+    EXPECT_EQ(rules[0].selector + rules[0].declaration, ".freecolor:#000000;");
+    EXPECT_EQ(rules[1].selector + rules[1].declaration, ".freebackground-color:#E1FFE1;");
+    EXPECT_EQ(rules[2].declaration, "color:#0000FF;");
+    EXPECT_EQ(rules[13].selector + rules[13].declaration, "TDfont-size:14;");
+    // Rebuilding replaces the document, so the rules do not pile up.
+    ASSERT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+    EXPECT_EQ(view.document.styleRules().size(), 14u);
+}
+
+TEST_F(ReportBuilderTest, BadRowsAbandonTheReportAndNameTheRow) {
+    view.document.Write("<p>previous report</p>");
+    view.document.Close();
+    const std::string good = logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, 1);
+    const struct {
+        std::string row;
+        const char* message;
+    } cases[] = {
+        {logRow("yesterday", "2007-03-05 11:00:00", 1, 1),
+         "has a From time that is not a date and time: \"yesterday\""},
+        {logRow("2007-03-05 10:00:00", "2007-02-30 11:00:00", 1, 1), "To time"},
+        {logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, 1)
+             .replace(logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, 1)
+                          .find("<td>1</td><td>00:10"),
+                      10, "<td>1.5</td>"),
+         "has a bandwidth that is not a whole number: \"1.5\""},
+        {"<tr><td>only</td><td>three</td><td>cells</td></tr>", "has 3 cells instead of 9"},
+    };
+    for (const auto& c : cases) {
+        builder.GrabbingFinished({good + c.row, "2007-03", FixedPoint()});
+        try {
+            builder.WriteOutput(options, view);
+            ADD_FAILURE() << "no error for " << c.row;
+        } catch (const ReportError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find("log row 2"), std::string::npos) << message;
+            EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        }
+        EXPECT_EQ(view.document.getElementsByTagName("p")[0]->innerText(), "previous report");
+        EXPECT_EQ(view.summaries, 0);
+    }
+}
+
+TEST_F(ReportBuilderTest, PortalMarkupCannotRunCodeInTheReport) {
+    std::string row = logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 5, 5,
+                             "<script>alert(1)</script>\"><img src=x onerror=alert(2)>##kb##");
+    build(row);
+    const std::string html = view.document.outerHTML();
+    EXPECT_EQ(html.find("<script"), std::string::npos);
+    EXPECT_EQ(html.find("onerror"), std::string::npos);
+    EXPECT_NE(html.find("Content-Security-Policy"), std::string::npos);
+    // Marker text inside a row is the portal's text, not a marker.
+    EXPECT_NE(detailRows(view.document)[2]->innerText().find("##kb##"), std::string::npos);
+}
+
+TEST_F(ReportBuilderTest, NoDetailTableLeavesTheViewAlone) {
+    builder.GrabbingFinished({"</table></table><table>", "2007-03", FixedPoint()});
+    // Stray markup in the rows cannot remove the template's detail table.
+    EXPECT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+    ReportBuilder fresh;
+    EXPECT_EQ(fresh.WriteOutput(options, view), ReportBuilder::Status::NoDetailTable);
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/dom/Document.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportResultView.h"
+
+#include <string>
+
+// A result window without a window: keeps what the report builder hands it.
+class RecordingResultView final : public ReportResultView {
+public:
+    Document document{Document::Scripts::Strip};
+    ReportTotals totals;
+    std::string averageText = "0 MB";
+    int graphUpdates = 0;
+    int summaries = 0;
+    bool chartUpToDate = true;
+
+    Document& reportDocument() override { return document; }
+    void setTotals(const ReportTotals& value) override { totals = value; }
+    void setAverageText(const std::string& text) override { averageText = text; }
+    void clearChartUpToDate() override { chartUpToDate = false; }
+    void UpdateGraphControl() override { ++graphUpdates; }
+    void CreateSummary() override { ++summaries; }
+};
+
+// One portal log row as the walk stores it (stripes already removed).
+inline std::string logRow(const std::string& from, const std::string& to, long long bandwidth,
+                          long long charged, const std::string& service = "ADSL") {
+    return "<tr><td>1</td><td>" + service + "</td><td>" + from + "</td><td>" + to +
+           "</td><td>10</td><td>20</td><td>" + std::to_string(bandwidth) +
+           "</td><td>00:10:00</td><td>" + std::to_string(charged) + "</td></tr>";
+}
+
+// Table rows of the final report's detail table (index 0 title, 1 header, then detail rows).
+inline std::vector<Element*> detailRows(const Document& document) {
+    return document.getElementsByTagName("table").at(1)->rows();
+}
