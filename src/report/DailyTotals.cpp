@@ -2,16 +2,6 @@
 
 #include "platform/dom/Element.h"
 #include "report/ReportFormatting.h"
-#include "report/ReportRow.h"
-
-std::vector<RowFigures> DailyTotals::readFigures(const std::vector<Element*>& rows) {
-    std::vector<RowFigures> figures(rows.size());
-    for (std::size_t i = 2; i < rows.size(); ++i) {
-        const ReportRow row = ReportRow::read(*rows[i], static_cast<int>(i) - 1);
-        figures[i] = {row.bandwidthKB, row.chargedKB, row.fromText};
-    }
-    return figures;
-}
 
 void DailyTotals::apply(const std::vector<Element*>& rows, const std::vector<RowFigures>& figures,
                         bool nightUnlimitedPlan) {

@@ -18,9 +18,6 @@ struct RowFigures {
 // every run of rows with the same date gets a tenth cell on its topmost row, spanning the run.
 class DailyTotals {
 public:
-    // Reads the figures of every detail row (index 2 and on) of the detail table.
-    static std::vector<RowFigures> readFigures(const std::vector<Element*>& rows);
-
     // Adds the cells; `figures` is indexed like `rows`.
     void apply(const std::vector<Element*>& rows, const std::vector<RowFigures>& figures,
                bool nightUnlimitedPlan);

@@ -41,6 +41,7 @@ public:
 private:
     struct FirstPass;
     FirstPass classifyAndFilter(const std::vector<Element*>& rows, const ReportOptions& options);
+    void writeReport(Document& report, const std::vector<const Element*>& keptRows) const;
     std::string note(FixedPoint allBandwidthKB) const;
     static std::string monthYearText(const std::string& month, const ReportOptions& options);
     static void addStyleRules(Document& document, const ReportOptions& options);

@@ -24,3 +24,22 @@ std::vector<Element*> Node::childElements() const {
     }
     return elements;
 }
+
+std::unique_ptr<Node> Node::clone() const {
+    std::unique_ptr<Node> copy;
+    if (isElement()) {
+        const auto& self = static_cast<const Element&>(*this);
+        auto element = std::make_unique<Element>(self.tagName());
+        for (const auto& attribute : self.attributes()) {
+            element->appendParsedAttribute(attribute.name, attribute.value);
+        }
+        copy = std::move(element);
+    } else {
+        copy = std::make_unique<CharacterNode>(m_kind, m_data);
+    }
+    copy->m_children.reserve(m_children.size());
+    for (const auto& child : m_children) {
+        copy->appendChild(child->clone());
+    }
+    return copy;
+}

@@ -34,6 +34,9 @@ public:
     // Elements among the children, in order.
     std::vector<Element*> childElements() const;
 
+    // A deep copy of this node and everything below it (a frame's document is not copied).
+    std::unique_ptr<Node> clone() const;
+
 protected:
     std::vector<std::unique_ptr<Node>>& mutableChildren() { return m_children; }
 
