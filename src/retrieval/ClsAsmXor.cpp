@@ -52,11 +52,11 @@ bool ClsAsmXor::EnDeCrypt(QString& str, const QString& Password) const {
     if (!m_ready || str.isEmpty() || Password.isEmpty()) {
         return false;
     }
-    const qsizetype keyLength = Password.size();
     QChar* text = str.data();
-    for (qsizetype i = 0; i < str.size(); ++i) {
-        const char16_t keyLow = Password.at(i % keyLength).unicode() & 0xFF;
+    for (qsizetype i = 0, k = 0; i < str.size(); ++i) {
+        const char16_t keyLow = Password.at(k).unicode() & 0xFF;
         text[i] = QChar(static_cast<char16_t>(text[i].unicode() ^ keyLow));
+        k = k + 1 == Password.size() ? 0 : k + 1;
     }
     return true;
 }
@@ -69,9 +69,13 @@ bool ClsAsmXor::scrambleBytes(char* data, qsizetype size, std::string_view key) 
     if (!m_ready || size == 0 || key.empty()) {
         return false;
     }
-    const auto keyLength = static_cast<qsizetype>(key.size());
+    // A running key position: a division per byte costs more than the XOR on month-sized text.
+    std::size_t k = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        data[i] = static_cast<char>(data[i] ^ key[static_cast<std::size_t>(i % keyLength)]);
+        data[i] = static_cast<char>(data[i] ^ key[k]);
+        if (++k == key.size()) {
+            k = 0;
+        }
     }
     return true;
 }

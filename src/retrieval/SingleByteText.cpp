@@ -78,6 +78,15 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// The number of bytes below 0x80 from `pos` on.
+std::size_t asciiRun(std::string_view text, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) {
+        ++end;
+    }
+    return end - pos;
+}
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -108,6 +117,13 @@ QByteArray SingleByteText::fromUtf8(std::string_view utf8, Unmappable policy) {
     bytes.reserve(static_cast<qsizetype>(utf8.size()));
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Row text is nearly all ASCII: copy such runs whole.
+        const std::size_t run = asciiRun(utf8, pos);
+        bytes.append(utf8.data() + pos, static_cast<qsizetype>(run));
+        pos += run;
+        if (pos == utf8.size()) {
+            break;
+        }
         const char32_t c = nextCodePoint(utf8, pos);
         if (c <= 0xFF) {
             bytes.append(static_cast<char>(c));
@@ -123,8 +139,15 @@ QByteArray SingleByteText::fromUtf8(std::string_view utf8, Unmappable policy) {
 std::string SingleByteText::toUtf8(QByteArrayView latin1) {
     std::string text;
     text.reserve(static_cast<std::size_t>(latin1.size()));
-    for (const char byte : latin1) {
-        appendUtf8(text, static_cast<unsigned char>(byte));
+    std::size_t pos = 0;
+    const std::string_view bytes(latin1.data(), static_cast<std::size_t>(latin1.size()));
+    while (pos < bytes.size()) {
+        const std::size_t run = asciiRun(bytes, pos);
+        text.append(bytes.substr(pos, run));
+        pos += run;
+        if (pos < bytes.size()) {
+            appendUtf8(text, static_cast<unsigned char>(bytes[pos++]));
+        }
     }
     return text;
 }
