@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// What a page walk needs from the month files: where this month's file is, and how the rows
+// of this walk and the stored rows become the month's rows again.
+namespace MonthCache {
+
+// folder/<month>-<user>.cache. The month and user come from the portal's page, so a path
+// separator or control character in them becomes "_": the name can never leave the folder.
+QString cacheFileName(const QString& folder, const QString& month, const QString& user);
+
+// The month's rows at the end of a walk: this walk's rows, then the stored rows that the walk
+// did not fetch again. A walk that met the stored rows gives exactly newRows + cachedRows; a
+// walk that fetched every page (the portal's rows no longer match what is stored, or the
+// stored rows were never met) does not list any row twice. Text in the stored rows that is
+// not a whole row is kept where it stood.
+std::string appendCachedRows(std::string_view newRows, std::string_view cachedRows);
+
+} // namespace MonthCache

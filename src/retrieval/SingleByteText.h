@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <string>
+#include <string_view>
+
+// Program text is UTF-8; the month files and exports hold one byte per character (Latin-1).
+// This is the one place where text crosses between the two.
+namespace SingleByteText {
+
+// What becomes of a character above U+00FF, which no single byte can hold.
+enum class Unmappable {
+    // "&#8364;": HTML and cache text, where the reader turns it back into the character.
+    CharacterReference,
+    // "?": plain-text exports, where a reference would show as literal text.
+    QuestionMark,
+};
+
+// UTF-8 text as Latin-1 bytes. An invalid UTF-8 sequence counts as U+FFFD.
+QByteArray fromUtf8(std::string_view utf8, Unmappable policy);
+
+// Latin-1 bytes as UTF-8 text; every byte is a character, so any input reads.
+std::string toUtf8(QByteArrayView latin1);
+
+// Turns the decimal references fromUtf8 wrote ("&#8364;", always above 255) back into
+// characters; every other reference, and anything malformed, stays as it is.
+std::string decodeWideReferences(std::string_view utf8);
+
+} // namespace SingleByteText

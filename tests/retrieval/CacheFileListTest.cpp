@@ -1,0 +1,43 @@
+#include "retrieval/CacheFileList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Two users, mixed case: a case-sensitive sort would put "2007-02-Bob" before "2007-02-alice".
+TEST(CacheFileList, SortedWithoutRegardToCaseWithTheLastSelected) {
+    QTemporaryDir folder;
+    for (const QString name :
+         {"2007-03-bob.cache", "2007-02-alice.cache", "2007-03-Alice.cache", "2007-02-Bob.cache",
+          "2007-03-ALICE.cache", "notes.txt", ".cache", "2007-03-bob.cache.bak"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    }
+    QDir(folder.path()).mkdir("2007-04-bob.cache");
+    const CacheFileList list = LoadCacheFileList(folder.path());
+    ASSERT_EQ(list.status, CacheFileList::Status::Listed);
+    QStringList entries;
+    for (const CacheEntry& entry : list.entries) {
+        entries << entry.entry;
+    }
+    EXPECT_EQ(entries, (QStringList{"2007-02-alice", "2007-02-Bob", "2007-03-ALICE",
+                                    "2007-03-Alice", "2007-03-bob"}));
+    EXPECT_EQ(list.selected, 4);
+    EXPECT_EQ(list.entries[4].file, folder.filePath("2007-03-bob.cache"));
+    EXPECT_EQ(list.entries[4].bytes, 17);
+    EXPECT_EQ(CacheEntry::userOf("2007-03-a-b"), "a-b");
+    EXPECT_EQ(CacheEntry::userOf("2007-03"), "");
+}
+
+TEST(CacheFileList, EmptyMissingAndUnlistableFolders) {
+    QTemporaryDir folder;
+    const CacheFileList empty = LoadCacheFileList(folder.path());
+    EXPECT_EQ(empty.status, CacheFileList::Status::Listed);
+    EXPECT_EQ(empty.selected, -1);
+    EXPECT_EQ(LoadCacheFileList(folder.filePath("gone")).status, CacheFileList::Status::Missing);
+    QFile(folder.filePath("file")).open(QIODevice::WriteOnly);
+    const CacheFileList notAFolder = LoadCacheFileList(folder.filePath("file"));
+    EXPECT_EQ(notAFolder.status, CacheFileList::Status::Unreadable);
+    EXPECT_TRUE(notAFolder.error.contains("Not a directory")) << notAFolder.error.toStdString();
+}

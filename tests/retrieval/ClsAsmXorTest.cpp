@@ -1,0 +1,98 @@
+#include "retrieval/ClsAsmXor.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray pattern(qsizetype size) {
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + 7) % 256);
+    }
+    return bytes;
+}
+
+// Byte k XOR key byte k mod m, the long way.
+QByteArray xorReference(QByteArray bytes, const QByteArray& key) {
+    for (qsizetype k = 0; k < bytes.size(); ++k) {
+        bytes[k] = static_cast<char>(bytes[k] ^ key[k % key.size()]);
+    }
+    return bytes;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void store(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+TEST(ClsAsmXor, TextsRoundTripAndKeepTheHighByteOfEachCode) {
+    const ClsAsmXor xorer;
+    QString text = "KTPW58mnbxz";
+    ASSERT_TRUE(xorer.EnDeCrypt(text, ClsAsmXor::CacheKey));
+    EXPECT_EQ(text, QString(11, QChar(0)));
+    ASSERT_TRUE(xorer.EnDeCrypt(text, ClsAsmXor::CacheKey));
+    EXPECT_EQ(text, "KTPW58mnbxz");
+    // Only the low bytes meet (the key's own high byte is ignored); the key restarts per call.
+    QString wide = QString(QChar(0x20AC)) + QChar(0x00FF) + "a";
+    ASSERT_TRUE(xorer.EnDeCrypt(wide, QString(QChar(0x0141)) + "B" + "unused"));
+    EXPECT_EQ(wide, QString(QChar(0x20AC ^ 0x41)) + QChar(0xFF ^ 'B') + QChar('a' ^ 'u'));
+}
+
+TEST(ClsAsmXor, EmptyTextEmptyKeyOrUnpreparedRoutineChangeNothing) {
+    QString text = "text";
+    QString empty;
+    EXPECT_FALSE(ClsAsmXor().EnDeCrypt(empty, "key"));
+    EXPECT_FALSE(ClsAsmXor().EnDeCrypt(text, ""));
+    const ClsAsmXor unprepared{std::span<const std::uint8_t>()};
+    EXPECT_FALSE(unprepared.EnDeCrypt(text, "key"));
+    EXPECT_EQ(text, "text");
+    EXPECT_EQ(unprepared.GenCodeString(), "");
+}
+
+// 10000 bytes under a 3-character key go as 8190 + 1810; a key longer than 8192 characters
+// would give chunks of 0 bytes and never finish.
+TEST(ClsAsmXor, ChunkedFileEqualsWholeFileScrambling) {
+    EXPECT_EQ(ClsAsmXor::chunkSize(3), 8190);
+    EXPECT_EQ(ClsAsmXor::chunkSize(9000), 9000);
+    QTemporaryDir folder;
+    const QByteArray longKey = pattern(9000).replace('\0', 'k');
+    for (const auto& [size, key] : std::vector<std::pair<qsizetype, QByteArray>>{
+             {10000, "abc"}, {8190, "abc"}, {0, "abc"}, {20000, longKey}}) {
+        store(folder.filePath("in"), pattern(size));
+        ASSERT_TRUE(ClsAsmXor().EnDeCryptFile(folder.filePath("in"), folder.filePath("out"),
+                                              QString::fromLatin1(key), true));
+        EXPECT_EQ(contents(folder.filePath("out")), xorReference(pattern(size), key)) << size;
+    }
+}
+
+TEST(ClsAsmXor, FileTargetIsReplacedOnlyWhenAllowedAndMayBeTheSource) {
+    const ClsAsmXor xorer;
+    QTemporaryDir folder;
+    const QString in = folder.filePath("in"), out = folder.filePath("out");
+    store(in, "plain");
+    store(out, "keep me");
+    EXPECT_FALSE(xorer.EnDeCryptFile(in, out, "k"));
+    EXPECT_FALSE(xorer.EnDeCryptFile(folder.filePath("missing"), out, "k", true));
+    EXPECT_FALSE(xorer.EnDeCryptFile(in, out, "", true));
+    EXPECT_EQ(contents(out), "keep me");
+    // Deleting the target first, as a plain rewrite would, destroys a source of the same name.
+    ASSERT_TRUE(xorer.EnDeCryptFile(in, in, "k", true));
+    EXPECT_EQ(contents(in), xorReference("plain", "k"));
+}
+
+TEST(ClsAsmXor, CodeStringIsTwoUpperCaseDigitsPerRoutineByte) {
+    const std::array<std::uint8_t, 4> routine = {0x00, 0x0A, 0xC3, 0xFF};
+    EXPECT_EQ(ClsAsmXor(routine).GenCodeString(), "000AC3FF");
+    // No GUI application here: asking for the clipboard must not crash.
+    EXPECT_EQ(ClsAsmXor().GenCodeString(true).size(),
+              static_cast<qsizetype>(2 * ClsAsmXor::defaultRoutine().size()));
+}

@@ -1,0 +1,43 @@
+#include "retrieval/SingleByteText.h"
+
+#include <gtest/gtest.h>
+
+using SingleByteText::Unmappable;
+
+TEST(SingleByteText, CharactersAboveOneByteBecomeReferencesOrQuestionMarks) {
+    struct Case {
+        std::string utf8;
+        QByteArray references;
+        QByteArray questionMarks;
+    };
+    const std::vector<Case> cases = {
+        {"\xC3\x89lan \xC3\xBF", "\xC9lan \xFF", "\xC9lan \xFF"},
+        {std::string("a\0b", 3), QByteArray("a\0b", 3), QByteArray("a\0b", 3)},
+        {"5 \xE2\x82\xAC \xF0\x9F\x98\x80", "5 &#8364; &#128512;", "5 ? ?"},
+        // Overlong, lone continuation, cut short, surrogate: one U+FFFD a byte.
+        {"\xC0\xAF|\x80|\xED\xA0\x80|\xE2\x82",
+         "&#65533;&#65533;|&#65533;|&#65533;&#65533;&#65533;|&#65533;&#65533;", "??|?|???|??"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SingleByteText::fromUtf8(c.utf8, Unmappable::CharacterReference), c.references);
+        EXPECT_EQ(SingleByteText::fromUtf8(c.utf8, Unmappable::QuestionMark), c.questionMarks);
+    }
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) {
+        all.append(static_cast<char>(b));
+    }
+    EXPECT_EQ(SingleByteText::fromUtf8(SingleByteText::toUtf8(all), Unmappable::QuestionMark), all);
+}
+
+// Text the page escaped itself ("&amp;#8364;") and references the writer never writes stay.
+TEST(SingleByteText, OnlyReferencesTheWriterCouldHaveWrittenAreDecoded) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"&#8364; &&#128512;", "\xE2\x82\xAC &\xF0\x9F\x98\x80"},
+        {"&#233;&amp;#8364;&#08364;&#x20AC;&#8364", "&#233;&amp;#8364;&#08364;&#x20AC;&#8364"},
+        {"&#;&#55296;&#1114112;&#99999999999999999999;&#",
+         "&#;&#55296;&#1114112;&#99999999999999999999;&#"},
+    };
+    for (const auto& [stored, expected] : cases) {
+        EXPECT_EQ(SingleByteText::decodeWideReferences(stored), expected) << stored;
+    }
+}
