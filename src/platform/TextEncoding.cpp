@@ -1,5 +1,7 @@
 #include "platform/TextEncoding.h"
 
+#include "platform/SingleByteText.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -37,57 +39,6 @@ bool isLatin1Name(const std::string& charset) {
 }
 
 } // namespace
-
-std::string TextEncoding::latin1ToUtf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size() + latin1.size() / 8);
-    for (char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string TextEncoding::utf8ToLatin1(std::string_view utf8, Unmappable policy) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out += utf8[i++];
-            continue;
-        }
-        const int length = (lead >> 5) == 0x6    ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-        char32_t code = valid ? (lead & (0x7F >> length)) : lead;
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) { // a stray byte is kept as the Latin-1 character of that value
-            out += utf8[i++];
-            continue;
-        }
-        i += static_cast<std::size_t>(length);
-        if (code <= 0xFF) {
-            out += static_cast<char>(code);
-        } else if (policy == Unmappable::CharacterReference) {
-            out += "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
-        } else {
-            out += '?';
-        }
-    }
-    return out;
-}
 
 std::string TextEncoding::charsetFromContentType(std::string_view contentType) {
     const std::string lower = lowerCase(contentType);
@@ -142,14 +93,16 @@ std::string TextEncoding::decodePage(std::string_view bytes, std::string_view co
         return std::string(bytes);
     }
     if (isLatin1Name(charset)) {
-        return latin1ToUtf8(bytes);
+        return SingleByteText::toUtf8(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     QStringDecoder decoder(charset.empty() ? "windows-1252" : charset.c_str());
     if (!decoder.isValid()) {
         decoder = QStringDecoder("windows-1252");
     }
     if (!decoder.isValid()) {
-        return latin1ToUtf8(bytes);
+        return SingleByteText::toUtf8(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     const QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -162,7 +115,8 @@ std::string TextEncoding::encodeForCharset(std::string_view utf8, std::string_vi
         return std::string(utf8);
     }
     if (isLatin1Name(name)) {
-        return utf8ToLatin1(utf8, Unmappable::CharacterReference);
+        return SingleByteText::fromUtf8(utf8, SingleByteText::Unmappable::CharacterReference)
+            .toStdString();
     }
     QStringEncoder encoder(name.c_str());
     if (!encoder.isValid()) {

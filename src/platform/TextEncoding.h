@@ -5,17 +5,8 @@
 
 // Conversions between the program's UTF-8 text and the encodings pages and files use.
 // Pages arrive in the encoding they declare (the operator's portal declares ISO-8859-1);
-// report, export and cache files hold one byte per character (Latin-1).
+// report, export and cache files hold one byte per character (Latin-1, see SingleByteText).
 namespace TextEncoding {
-
-std::string latin1ToUtf8(std::string_view latin1);
-
-// What to write for a character that has no Latin-1 byte.
-enum class Unmappable {
-    CharacterReference, // "&#8364;": lossless in HTML and in the row text of the cache
-    QuestionMark,       // "?": plain-text exports
-};
-std::string utf8ToLatin1(std::string_view utf8, Unmappable policy);
 
 // The charset named by a Content-Type value ("text/html; charset=ISO-8859-1"), lower case,
 // or empty.

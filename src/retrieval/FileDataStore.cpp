@@ -93,6 +93,7 @@ FileDataStore::ReadResult FileDataStore::readFile(const QString& fileName, bool 
     if (descramble) {
         ClsAsmXor().EnDeCrypt(bytes, ClsAsmXor::CacheKey);
     }
-    return {
-        ReadStatus::Read, SingleByteText::decodeWideReferences(SingleByteText::toUtf8(bytes)), {}};
+    // References written for characters above U+00FF stay references: the page walk compares
+    // stored rows with fetched rows as text, and the row text never holds such characters.
+    return {ReadStatus::Read, SingleByteText::toUtf8(bytes), {}};
 }

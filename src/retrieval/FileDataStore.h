@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/SingleByteText.h"
+#include "platform/SingleByteText.h"
 
 #include <QString>
 #include <string>

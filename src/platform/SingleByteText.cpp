@@ -1,4 +1,4 @@
-#include "retrieval/SingleByteText.h"
+#include "platform/SingleByteText.h"
 
 #include <cstdint>
 
@@ -87,29 +87,6 @@ std::size_t asciiRun(std::string_view text, std::size_t pos) {
     return end - pos;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The code point of a decimal reference "&#N;" starting at `pos`, with its length, when it is
-// one fromUtf8 could have written; 0 otherwise.
-char32_t wideReferenceAt(std::string_view text, std::size_t pos, std::size_t& length) {
-    std::size_t i = pos + 2;
-    std::uint32_t value = 0;
-    while (i < text.size() && isDigit(text[i]) && i - pos < 10) {
-        value = value * 10 + static_cast<std::uint32_t>(text[i] - '0');
-        ++i;
-    }
-    if (i == pos + 2 || i >= text.size() || text[i] != ';' || text[pos + 2] == '0') {
-        return 0;
-    }
-    if (value <= 0xFF || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        return 0;
-    }
-    length = i + 1 - pos;
-    return value;
-}
-
 } // namespace
 
 QByteArray SingleByteText::fromUtf8(std::string_view utf8, Unmappable policy) {
@@ -149,26 +126,5 @@ std::string SingleByteText::toUtf8(QByteArrayView latin1) {
             appendUtf8(text, static_cast<unsigned char>(bytes[pos++]));
         }
     }
-    return text;
-}
-
-std::string SingleByteText::decodeWideReferences(std::string_view utf8) {
-    std::string text;
-    text.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const std::size_t found = utf8.find("&#", pos);
-        if (found == std::string_view::npos) {
-            break;
-        }
-        std::size_t length = 0;
-        const char32_t c = wideReferenceAt(utf8, found, length);
-        text.append(utf8.substr(pos, found + (c ? 0 : 2) - pos));
-        if (c) {
-            appendUtf8(text, c);
-        }
-        pos = found + (c ? length : 2);
-    }
-    text.append(utf8.substr(pos));
     return text;
 }

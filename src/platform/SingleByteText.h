@@ -23,8 +23,4 @@ QByteArray fromUtf8(std::string_view utf8, Unmappable policy);
 // Latin-1 bytes as UTF-8 text; every byte is a character, so any input reads.
 std::string toUtf8(QByteArrayView latin1);
 
-// Turns the decimal references fromUtf8 wrote ("&#8364;", always above 255) back into
-// characters; every other reference, and anything malformed, stays as it is.
-std::string decodeWideReferences(std::string_view utf8);
-
 } // namespace SingleByteText

@@ -1,4 +1,4 @@
-#include "retrieval/SingleByteText.h"
+#include "platform/SingleByteText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +27,4 @@ TEST(SingleByteText, CharactersAboveOneByteBecomeReferencesOrQuestionMarks) {
         all.append(static_cast<char>(b));
     }
     EXPECT_EQ(SingleByteText::fromUtf8(SingleByteText::toUtf8(all), Unmappable::QuestionMark), all);
-}
-
-// Text the page escaped itself ("&amp;#8364;") and references the writer never writes stay.
-TEST(SingleByteText, OnlyReferencesTheWriterCouldHaveWrittenAreDecoded) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"&#8364; &&#128512;", "\xE2\x82\xAC &\xF0\x9F\x98\x80"},
-        {"&#233;&amp;#8364;&#08364;&#x20AC;&#8364", "&#233;&amp;#8364;&#08364;&#x20AC;&#8364"},
-        {"&#;&#55296;&#1114112;&#99999999999999999999;&#",
-         "&#;&#55296;&#1114112;&#99999999999999999999;&#"},
-    };
-    for (const auto& [stored, expected] : cases) {
-        EXPECT_EQ(SingleByteText::decodeWideReferences(stored), expected) << stored;
-    }
 }
