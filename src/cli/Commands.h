@@ -13,4 +13,5 @@ int runCommandLine(int argc, char** argv);
 namespace Commands {
 void addVersionInfo(CLI::App& app);
 void addCacheCommand(CLI::App& app);
+void addReportCommand(CLI::App& app);
 } // namespace Commands

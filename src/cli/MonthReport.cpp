@@ -1,0 +1,86 @@
+#include "cli/MonthReport.h"
+
+#include "analysis/ReportExport.h"
+#include "cli/CliError.h"
+#include "cli/ReportJson.h"
+#include "cli/ReportText.h"
+#include "platform/SingleByteText.h"
+#include "report/ReportRow.h"
+#include "retrieval/FileDataStore.h"
+
+#include <QSaveFile>
+#include <QString>
+#include <iostream>
+
+namespace {
+
+void writeTextFile(const std::string& path, const std::string& text,
+                   SingleByteText::Unmappable policy) {
+    const QString error =
+        FileDataStore::writeFile(QString::fromStdString(path), text, false, policy);
+    if (!error.isEmpty()) {
+        throw CliError("cannot write " + path + ": " + error.toStdString());
+    }
+}
+
+// JSON is UTF-8 by definition; written whole or not at all.
+void writeUtf8File(const std::string& path, const std::string& text) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        throw CliError("cannot write " + path + ": " + file.errorString().toStdString());
+    }
+}
+
+std::string dumped(const nlohmann::ordered_json& json) {
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+} // namespace
+
+MonthReport::MonthReport(ReportRequest request)
+    : m_request(std::move(request)) {}
+
+void MonthReport::build(const MonthRecord& month, const std::string& user) {
+    m_user = user;
+    m_builder.GrabbingFinished(month);
+    try {
+        m_builder.WriteOutput(m_request.reportOptions(), m_view);
+    } catch (const ReportError& error) {
+        throw CliError(error.what());
+    }
+}
+
+nlohmann::ordered_json MonthReport::json() const {
+    nlohmann::ordered_json object = reportJson(m_builder, m_view, m_user);
+    for (const auto& [key, value] : m_extra.items()) {
+        object[key] = value;
+    }
+    return object;
+}
+
+void MonthReport::writeFiles() const {
+    if (!m_request.htmlFile.empty()) {
+        writeTextFile(m_request.htmlFile, ReportExport::htmlText(m_view.document()),
+                      SingleByteText::Unmappable::CharacterReference);
+    }
+    if (!m_request.csvFile.empty()) {
+        try {
+            writeTextFile(m_request.csvFile, ReportExport::csvText(m_view.document()),
+                          SingleByteText::Unmappable::QuestionMark);
+        } catch (const ExportError& error) {
+            throw CliError(std::string("cannot export the rows: ") + error.what());
+        }
+    }
+    if (m_request.jsonToStandardOutput()) {
+        std::cout << dumped(json()) << std::flush;
+    } else if (!m_request.jsonFile.empty()) {
+        writeUtf8File(m_request.jsonFile, dumped(json()));
+    }
+}
+
+void MonthReport::printText(std::ostream& out) const {
+    ReportText::print(out, m_builder, m_view, m_user);
+}

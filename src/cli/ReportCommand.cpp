@@ -1,0 +1,61 @@
+// `veltrix report`: a stored month turned into the report, its files and its summary.
+#include "cli/CliError.h"
+#include "cli/Commands.h"
+#include "cli/MonthReport.h"
+#include "platform/MessagePresenter.h"
+#include "retrieval/CacheFolder.h"
+#include "retrieval/CacheMode.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+struct ReportCommandOptions {
+    std::string cacheEntry;
+    std::string dataDir;
+    ReportRequest request;
+};
+
+void runReport(const ReportCommandOptions& options) {
+    const QString folder = CacheFolder().resolve(QString::fromStdString(options.dataDir));
+    RecordingMessages messages;
+    const auto month =
+        CacheMode::loadSelected(folder, QString::fromStdString(options.cacheEntry), messages);
+    if (!month) {
+        throw CliError(messages.lastText().toStdString() + ": " + options.cacheEntry + " in " +
+                       folder.toStdString());
+    }
+    MonthReport report(options.request);
+    try {
+        report.build({month->rows, month->month.toStdString(), FixedPoint()},
+                     month->user.toStdString());
+    } catch (const CliError& error) {
+        throw CliError(std::string(error.what()) + " (the stored month " +
+                       month->file.toStdString() +
+                       " may be damaged: delete it and check the month again)");
+    }
+    report.writeFiles();
+    if (!options.request.jsonToStandardOutput()) {
+        report.printText(std::cout);
+    }
+}
+
+} // namespace
+
+void Commands::addReportCommand(CLI::App& app) {
+    CLI::App* command =
+        app.add_subcommand("report", "Build the report of a month stored on this computer");
+    auto options = std::make_shared<ReportCommandOptions>();
+    command
+        ->add_option("--cache-entry", options->cacheEntry,
+                     "The stored month, as `veltrix cache list` shows it")
+        ->required();
+    command->add_option(
+        "--data-dir", options->dataDir,
+        "Folder of the month files (default: beside the program when it is writable, "
+        "else $XDG_DATA_HOME/veltrix)");
+    options->request.addOptions(*command);
+    command->callback([options] { runReport(*options); });
+}

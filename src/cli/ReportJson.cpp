@@ -1,0 +1,57 @@
+#include "cli/ReportJson.h"
+
+#include "report/HeadlessResultView.h"
+#include "report/ReportBuilder.h"
+
+namespace {
+
+// Kilobyte sums are whole numbers in practice; a fraction is kept when there is one.
+nlohmann::ordered_json kilobytes(FixedPoint value) {
+    if (value.units() % FixedPoint::Scale == 0) {
+        return value.units() / FixedPoint::Scale;
+    }
+    return value.toDouble();
+}
+
+} // namespace
+
+nlohmann::ordered_json reportJson(const ReportBuilder& builder, const HeadlessResultView& view,
+                                  const std::string& user) {
+    const ReportOutcome& outcome = builder.outcome();
+    nlohmann::ordered_json days = nlohmann::ordered_json::array();
+    for (const ReportDay& day : outcome.days) {
+        days.push_back({{"date", day.date},
+                        {"rows", day.rows},
+                        {"total_kb", kilobytes(day.totalKB)},
+                        {"charged_kb", kilobytes(day.chargedKB)},
+                        {"free_kb", kilobytes(day.freeKB)}});
+    }
+    nlohmann::ordered_json classes = nlohmann::ordered_json::array();
+    for (UsageType type : outcome.classes) {
+        classes.push_back(std::string(usageTypeName(type)));
+    }
+    const ReportTotals& totals = view.totals();
+    return {
+        {"month", builder.mstrMonthYear()},
+        {"user", user},
+        {"rows_read", outcome.rowsRead},
+        {"rows_kept", outcome.rowsKept},
+        {"totals",
+         {{"bandwidth_kb", totals.mlngTotalBandwidthKB},
+          {"charged_kb", totals.mlngTotalChargedKB},
+          {"kept_kb", kilobytes(outcome.keptKB)}}},
+        {"report",
+         {{"kb", outcome.kbText},
+          {"mb", outcome.mbText},
+          {"gb", outcome.gbText},
+          {"month_year", outcome.monthYearText},
+          {"note", outcome.note}}},
+        {"days", days},
+        {"last_recorded", totals.mdtLastRecordedDate.toText()},
+        {"last_day_usage_kb", totals.mlngLastDayUsageKB},
+        {"average_per_day", view.averageText()},
+        {"chart_data", builder.mstrChartData()},
+        {"chart_data_avg", builder.mstrChartDataAvg()},
+        {"classes", classes},
+    };
+}

@@ -1,0 +1,30 @@
+#include "cli/ReportRequest.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+void ReportRequest::addOptions(CLI::App& command) {
+    command.add_flag(
+        "--night-unlimited", nightUnlimited,
+        "The plan leaves night-time usage (02:00 to 08:00) free: classify rows as free, "
+        "mixed or non-free");
+    command.add_option("--exclude", exclude, "Leave usage out of the report: free, nonfree, mixed")
+        ->delimiter(',')
+        ->check(CLI::IsMember({"free", "nonfree", "mixed"}));
+    command.add_option("--html", htmlFile, "Save the report as an HTML file (Latin-1)");
+    command.add_option("--csv", csvFile, "Export the report's rows as comma-separated text");
+    command.add_option("--json", jsonFile,
+                       "Write the month's figures as JSON to a file, or - for stdout");
+}
+
+ReportOptions ReportRequest::reportOptions() const {
+    const auto excluded = [this](const char* what) {
+        return std::find(exclude.begin(), exclude.end(), what) != exclude.end();
+    };
+    ReportOptions options;
+    options.mblnNightUnlimitedPlan = nightUnlimited;
+    options.mblnExcludeFree = excluded("free");
+    options.mblnExcludeNonFree = excluded("nonfree");
+    options.mblnExcludeMixed = excluded("mixed");
+    return options;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "report/ReportOptions.h"
+
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+// What `veltrix report` and `veltrix check` are asked to produce from a month: the report
+// options of the command line and the files to write.
+struct ReportRequest {
+    bool nightUnlimited = false;
+    std::vector<std::string> exclude; // "free", "nonfree", "mixed"
+    std::string htmlFile;
+    std::string csvFile;
+    std::string jsonFile; // "-" for standard output
+
+    // Registers --night-unlimited, --exclude, --html, --csv and --json on a subcommand.
+    void addOptions(CLI::App& command);
+
+    // The report options these flags stand for (colours and display flags at their defaults).
+    ReportOptions reportOptions() const;
+    bool jsonToStandardOutput() const { return jsonFile == "-"; }
+};
