@@ -2,6 +2,7 @@
 
 #include "controls/ResizerWindow.h"
 
+#include <algorithm>
 #include <vector>
 
 // A window made of plain records, for laying out without widgets.
@@ -20,24 +21,16 @@ public:
         : m_width(width)
         , m_height(height) {}
 
-    // Adds a control and returns its position.
-    int add(const QString& name, const QString& tag, Geometry geometry,
-            const QString& typeName = "Frame", std::optional<int> index = std::nullopt) {
+    void add(const QString& name, const QString& tag, Geometry geometry,
+             const QString& typeName = "Frame", std::optional<int> index = std::nullopt) {
         controls.push_back({typeName, name, index, tag, geometry});
-        return static_cast<int>(controls.size()) - 1;
     }
-    Geometry& at(const QString& name) {
-        for (auto& control : controls) {
-            if (control.name == name) {
-                return control.geometry;
-            }
-        }
-        return controls.front().geometry;
+    Control& control(const QString& name) {
+        return *std::find_if(controls.begin(), controls.end(),
+                             [&](const Control& c) { return c.name == name; });
     }
-    void resize(int width, int height) {
-        m_width = width;
-        m_height = height;
-    }
+    Geometry& at(const QString& name) { return control(name).geometry; }
+    void resize(int width, int height) { m_width = width, m_height = height; }
 
     int width() const override { return m_width; }
     int height() const override { return m_height; }
@@ -49,16 +42,16 @@ public:
     QString name(int position) const override { return get(position).name; }
     std::optional<int> index(int position) const override { return get(position).index; }
     QString tag(int position) const override { return get(position).tag; }
-    void setTag(int position, const QString& tag) override { get(position).tag = tag; }
+    void setTag(int position, const QString& tag) override { controls[position].tag = tag; }
     std::optional<Geometry> geometry(int position) const override {
         return get(position).gone ? std::nullopt : std::optional(get(position).geometry);
     }
     bool move(int position, int left, int top, int width, std::optional<int> height) override {
-        auto& control = get(position);
-        if (control.gone) {
+        auto& c = controls[position];
+        if (c.gone) {
             return false;
         }
-        control.geometry = {left, top, width, height.value_or(control.geometry.height)};
+        c.geometry = {left, top, width, height.value_or(c.geometry.height)};
         ++moves;
         return true;
     }
@@ -68,9 +61,7 @@ public:
     int moves = 0;
 
 private:
-    const Control& get(int position) const { return controls[static_cast<std::size_t>(position)]; }
-    Control& get(int position) { return controls[static_cast<std::size_t>(position)]; }
-
+    const Control& get(int position) const { return controls[position]; }
     int m_width;
     int m_height;
 };
