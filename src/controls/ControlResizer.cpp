@@ -23,7 +23,7 @@ struct AxisValues {
     int span0 = 0;
 };
 
-long scaled(int value, const AxisValues& axis) {
+long scaled(long value, const AxisValues& axis) {
     if (axis.span0 <= 0) {
         return value;
     }
@@ -36,54 +36,58 @@ struct Span {
     long size = 0;
 };
 
-// Left or Top by rule `n`.
-long edgeRule(long n, int referenceField, const std::optional<Span>& ref, const AxisValues& a) {
+// Rules 0 to 3 treat a position and a size alike: kept, scaled, moved with the window's
+// edge, or moved but not below 0. Nothing for the other rules.
+std::optional<long> windowRule(long n, long value, const AxisValues& a) {
     const long change = a.span - a.span0;
     switch (n) {
     case 0:
-        return a.start;
+        return value;
     case 1:
-        return scaled(a.start, a);
+        return scaled(value, a);
     case 2:
-        return a.start + change;
+        return value + change;
     case 3:
-        return std::max(0L, a.start + change);
-    case 4:
-        return ref ? ref->start : a.start;
-    case 5: // far edges aligned
-        return ref ? ref->start + ref->size - a.size : a.start;
+        return std::max(0L, value + change);
     default:
-        if (referenceField == ControlResizer::NoReference) {
-            return a.span - n; // n from the window's far edge
-        }
-        return ref ? ref->start + ref->size + n : a.start; // n past the referenced control
+        return std::nullopt;
     }
+}
+
+// Left or Top by rule `n`.
+long edgeRule(long n, int referenceField, const std::optional<Span>& ref, const AxisValues& a) {
+    if (const auto value = windowRule(n, a.start, a)) {
+        return *value;
+    }
+    if (n == 4) {
+        return ref ? ref->start : a.start;
+    }
+    if (n == 5) { // far edges aligned
+        return ref ? ref->start + ref->size - a.size : a.start;
+    }
+    if (referenceField == ControlResizer::NoReference) {
+        return a.span - n; // n from the window's far edge
+    }
+    return ref ? ref->start + ref->size + n : a.start; // n past the referenced control
 }
 
 // Width or Height by rule `n`, once the new Left or Top (`newStart`) is known.
 long sizeRule(long n, int referenceField, const std::optional<Span>& ref, const AxisValues& a,
               long newStart) {
-    const long change = a.span - a.span0;
-    switch (n) {
-    case 0:
-        return a.size;
-    case 1:
-        return scaled(a.size, a);
-    case 2:
-        return a.size + change;
-    case 3:
-        return std::max(0L, a.size + change);
-    case 4:
-        return ref ? ref->size : a.size;
-    case 5: // stretched to the referenced control's far edge
-        return ref ? ref->start + ref->size - a.start : a.size;
-    default:
-        if (referenceField == ControlResizer::NoReference) {
-            return a.span - newStart - n;
-        }
-        // stretched to n before the referenced control's near edge
-        return ref ? ref->start - n - newStart : a.size;
+    if (const auto value = windowRule(n, a.size, a)) {
+        return *value;
     }
+    if (n == 4) {
+        return ref ? ref->size : a.size;
+    }
+    if (n == 5) { // stretched to the referenced control's far edge
+        return ref ? ref->start + ref->size - a.start : a.size;
+    }
+    if (referenceField == ControlResizer::NoReference) {
+        return a.span - newStart - n;
+    }
+    // stretched to n before the referenced control's near edge
+    return ref ? ref->start - n - newStart : a.size;
 }
 
 int toInt(long value) {
