@@ -13,9 +13,8 @@ QString keyNameOf(const ResizerWindow& frm, int position) {
     return index ? frm.name(position) + "." + QString::number(*index) : frm.name(position);
 }
 
-// One rule field applied along one axis. `start` and `size` are the control's own values
-// before this pass, `refStart` and `refSize` the referenced control's, `span` and `span0`
-// the window's outer size now and at the previous pass.
+// One axis of a control: its own start (Left or Top) and size before this pass, and the
+// window's outer size along that axis now and at the previous pass.
 struct AxisValues {
     int start = 0;
     int size = 0;
