@@ -1,0 +1,191 @@
+#include "controls/ControlResizer.h"
+
+#include "FakeResizerWindow.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Geometry = ResizerWindow::Geometry;
+
+// The main window at its design size, 7200 x 6600 twips, with its real rules. fraLoginInfo is
+// listed before picCenter, as in the window.
+FakeResizerWindow mainWindow() {
+    FakeResizerWindow w(7200, 6600);
+    w.add("ctlTabs1", "::2:2$~$", {120, 120, 6840, 4200}, "ctlTabs");
+    w.add("fraPassword", "::2:2$~$", {60, 420, 6720, 3840});
+    w.add("fraLoginInfo", "-4260_picCenter:1_picCenter::$~$", {120, 316, 6400, 3300});
+    w.add("fraProcessing", "::2:2$~$", {60, 330, 6600, 3400});
+    w.add("fraNonPassword", "-4275_picCenter:225_picCenter::$~$", {105, 540, 6500, 3600});
+    w.add("fraUseCacheData", "-4275_picCenter:225_picCenter::$~$", {105, 540, 6500, 3600});
+    w.add("picCenter", "1:::$~$", {4365, 300, 15, 15}, "PictureBox");
+    w.add("cmbAdminURL", "", {1800, 2400, 3600, 315}, "ComboBox");
+    w.add("chkEnableCache", ":2::$~$", {120, 4440, 3000, 255}, "CheckBox");
+    w.add("Label12", "0:2:0:$~$", {3200, 4440, 1000, 255}, "Label");
+    w.add("cmdCalculate", "3810:1065::$~$", {3390, 5535, 2200, 375}, "CommandButton");
+    w.add("cmdClose", "1440:1065::$~$", {5760, 5535, 1200, 375}, "CommandButton");
+    w.add("lblWebsite", ":990::$~$", {120, 5610, 3000, 255}, "Label");
+    return w;
+}
+
+// The result window at 9600 x 7800 twips. The chart option frames are listed before OLE1,
+// whose new place they follow.
+FakeResizerWindow resultWindow() {
+    FakeResizerWindow w(9600, 7800);
+    w.add("fraReport", "0:0:285:1560$~$", {120, 400, 9195, 5840});
+    w.add("fraChart", "0:0:285:1575$~$", {120, 400, 9195, 5825});
+    w.add("fraSummary", "0:0:285:1575$~$", {120, 400, 9195, 5825});
+    w.add("fraBuiltinChartOptions", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
+    w.add("fraChartColors", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
+    w.add("XChart1", "0:0:645:2325$~$", {60, 240, 8895, 5235}, "XChart");
+    w.add("OLE1", "0:0:645:2325$~$", {60, 240, 8895, 5235}, "OLE");
+    for (const char* button : {"cmdExport", "cmdSave", "cmdCopyChart"}) {
+        w.add(button, ":2205::$~$", {120, 5595, 1200, 375}, "CommandButton");
+    }
+    w.add("cmbChartType", ":2205::$~$", {120, 5595, 1800, 315}, "ComboBox");
+    w.add("fraReportFooter", "5790:2235::$~$", {3810, 5565, 5400, 500});
+    w.add("fraFooter", ":1410:1:$~$TTFF*/", {60, 6390, 9300, 900});
+    w.add("cmdClose", "1920:::$~$", {7680, 6900, 1200, 375}, "CommandButton");
+    return w;
+}
+
+QString order(const ControlResizer& resizer) {
+    QStringList names;
+    for (const auto& record : resizer.records()) {
+        names << QString("%1 %2").arg(record.keyName).arg(record.level);
+    }
+    return names.join(", ");
+}
+
+} // namespace
+
+TEST(ControlResizer, TheMainWindowKeepsItsButtonsAtTheirDistanceFromTheEdges) {
+    auto w = mainWindow();
+    ControlResizer resizer;
+    resizer.InitResizer(w, 7200, 6600);
+    EXPECT_EQ(order(resizer).toStdString(),
+              "ctlTabs1 -1, fraPassword -1, fraLoginInfo -1, fraProcessing -1, picCenter -1, "
+              "chkEnableCache -1, Label12 -1, fraNonPassword 1, fraUseCacheData 1, "
+              "cmdCalculate 1, cmdClose 1, lblWebsite 1");
+    w.resize(7800, 7000);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("cmdCalculate"), (Geometry{3990, 5935, 2200, 375}));
+    EXPECT_EQ(w.at("cmdClose"), (Geometry{6360, 5935, 1200, 375}));
+    EXPECT_EQ(w.at("ctlTabs1"), (Geometry{120, 120, 7440, 4600}));
+    EXPECT_EQ(w.at("Label12"), (Geometry{3200, 4840, 1000, 255}));
+    EXPECT_EQ(w.at("lblWebsite").top, 6010);
+    EXPECT_EQ(w.at("picCenter").left, 4729); // 4365 / 7200 * 7800, rounded
+    EXPECT_EQ(w.at("cmbAdminURL"), (Geometry{1800, 2400, 3600, 315})); // no rule
+    // level 1 follows picCenter at once; level -1 uses its place from the previous pass
+    EXPECT_EQ(w.at("fraNonPassword").left, 4729 + 15 - 4275);
+    EXPECT_EQ(w.at("fraLoginInfo").left, 120);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("fraLoginInfo").left, 4729 + 15 - 4260);
+}
+
+TEST(ControlResizer, TheResultWindowFollowsItsEdgesAndTheChartBox) {
+    auto w = resultWindow();
+    ControlResizer resizer;
+    resizer.InitResizer(w, 9600, 7800);
+    EXPECT_TRUE(order(resizer).endsWith("fraBuiltinChartOptions 2, fraChartColors 2"));
+    w.resize(12000, 9000);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("fraReport"), (Geometry{120, 400, 12000 - 120 - 285, 9000 - 400 - 1560}));
+    EXPECT_EQ(w.at("fraSummary").height, 9000 - 400 - 1575);
+    const auto chart = w.at("OLE1");
+    EXPECT_EQ(chart, (Geometry{60, 240, 12000 - 60 - 645, 9000 - 240 - 2325}));
+    EXPECT_EQ(w.at("fraChartColors"),
+              (Geometry{12000 - 5500, chart.top + chart.height + 60, 4000, 600}));
+    EXPECT_EQ(w.at("cmdExport").top, 9000 - 2205);
+    EXPECT_EQ(w.at("fraReportFooter"), (Geometry{12000 - 5790, 9000 - 2235, 5400, 500}));
+    EXPECT_EQ(w.at("fraFooter"), (Geometry{60, 9000 - 1410, 11625, 900})); // 9300 * 1.25
+    EXPECT_EQ(w.control("fraFooter").tag, "TTFF*/");
+    EXPECT_EQ(w.at("cmdClose").left, 12000 - 1920);
+}
+
+TEST(ControlResizer, MinimumSizeMinimisingAndComboBoxes) {
+    auto w = mainWindow();
+    w.add("cmbPlans", "0:0:0:2$~$", {100, 100, 2000, 315}, "ComboBox");
+    ControlResizer resizer;
+    resizer.InitResizer(w, 7200, 6600);
+    w.resize(5000, 7000); // narrower than at load: brought back
+    resizer.FormResized(w);
+    EXPECT_EQ(w.width(), 7200);
+    EXPECT_EQ(w.at("cmdClose"), (Geometry{5760, 5935, 1200, 375}));
+    EXPECT_EQ(w.at("cmbPlans").height, 315);
+
+    const int moves = w.moves;
+    w.windowState = ResizerWindow::State::Minimized;
+    resizer.FormResized(w);
+    w.windowState = ResizerWindow::State::Normal;
+    w.resize(8000, 7000);
+    resizer.FormResized(w); // restoring moves nothing
+    EXPECT_EQ(w.moves, moves);
+    w.windowState = ResizerWindow::State::Minimized;
+    resizer.FormResized(w);
+    w.windowState = ResizerWindow::State::Maximized;
+    w.resize(9000, 7000);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("cmdClose").left, 9000 - 1440);
+
+    auto free = mainWindow();
+    ControlResizer freeResizer;
+    freeResizer.InitResizer(free, 7200, 6600, true);
+    free.resize(5000, 7000);
+    freeResizer.FormResized(free);
+    EXPECT_EQ(free.width() + free.moves, 5000);
+}
+
+TEST(ControlResizer, TagsKeepWhatFollowsTheMarkerAndAreReadOnce) {
+    FakeResizerWindow w(6000, 4000);
+    w.add("lblNote", "just a note", {0, 0, 100, 100}, "Label");
+    w.add("optDate", "1:::$~$", {600, 0, 100, 100}, "OptionButton", 2);
+    ControlResizer resizer;
+    resizer.FormResized(w); // before InitResizer: nothing happens
+    resizer.InitResizer(w, 0, 0);
+    EXPECT_EQ(w.control("lblNote").tag, "just a note");
+    EXPECT_EQ(w.control("optDate").tag, "");
+    EXPECT_EQ(order(resizer), "optDate.2 -1");
+    resizer.InitResizer(w, 0, 0);
+    EXPECT_TRUE(resizer.records().empty());
+}
+
+TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
+    FakeResizerWindow w(8000, 6000);
+    w.add("picLeft", "2:::$~$", {1000, 500, 2000, 1000});
+    w.add("copy", "4_picLeft:4_picLeft:4_picLeft:4_picLeft$~$", {0, 0, 10, 10});
+    w.add("besideRight", "5_picLeft:5_picLeft:0:0$~$", {0, 0, 300, 200});
+    w.add("stretch", "0:0:5_picLeft:5_picLeft$~$", {200, 100, 10, 10});
+    w.add("before", "0:0:120_picLeft:-60_picLeft$~$", {100, 50, 10, 10});
+    ControlResizer resizer;
+    resizer.InitResizer(w, 0, 0);
+    w.resize(8500, 6000);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("copy"), (Geometry{1500, 500, 2000, 1000}));
+    EXPECT_EQ(w.at("besideRight"), (Geometry{3200, 1300, 300, 200}));
+    EXPECT_EQ(w.at("stretch"), (Geometry{200, 100, 3300, 1400}));
+    // right edge 120 before picLeft's left edge; bottom edge 60 past its top edge
+    EXPECT_EQ(w.at("before"), (Geometry{100, 50, 1500 - 120 - 100, 500 + 60 - 50}));
+}
+
+TEST(ControlResizer, BrokenRulesNeitherHangNorFreezeTheRestOfTheWindow) {
+    FakeResizerWindow w(6000, 4000);
+    w.add("a", "100_b:0::$~$", {0, 0, 100, 100});
+    w.add("b", "100_a:0::$~$", {0, 0, 100, 100});
+    w.add("lost", "4_nowhere:4::$~$", {70, 80, 100, 100});
+    w.add("cmdClose", "1440:2::$~$", {4560, 1000, 100, 100});
+    ControlResizer resizer;
+    resizer.InitResizer(w, 0, 0);
+    w.resize(7000, 4500);
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("lost"), (Geometry{70, 80, 100, 100}));
+    EXPECT_EQ(w.at("cmdClose"), (Geometry{5560, 1500, 100, 100}));
+    // a control that cannot be moved ends the pass; the size change is then redone
+    w.control("lost").gone = true;
+    w.resize(7000, 5000);
+    resizer.FormResized(w);
+    w.control("lost").gone = false;
+    resizer.FormResized(w);
+    EXPECT_EQ(w.at("cmdClose").top, 2000);
+}

@@ -1,0 +1,121 @@
+#include "controls/ctlTabs.h"
+
+#include "ControlRender.h"
+#include "platform/PropertyBag.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The stored design of a strip as the windows configure them: Arial-like 8.25 pt, bold when
+// selected.
+PropertyBag design(int width, int height, const QStringList& captions, const QStringList& frames,
+                   int selected) {
+    PropertyBag bag;
+    bag.write("tabwide", width);
+    bag.write("tabhigh", height);
+    bag.write("tabcount", static_cast<int>(captions.size()));
+    bag.write("tabselected", selected);
+    QFont font("Liberation Sans");
+    font.setPointSizeF(8.25);
+    bag.write("tabfont", QVariant::fromValue(font));
+    font.setBold(true);
+    bag.write("tabfontactive", QVariant::fromValue(font));
+    for (int i = 0; i < captions.size(); ++i) {
+        bag.write(QStringLiteral("tabcaption%1").arg(i + 1), captions[i]);
+        bag.write(QStringLiteral("tabframe%1").arg(i + 1), frames[i]);
+    }
+    return bag;
+}
+
+// The result window's strip with a frame per tab, a frame no tab names and a label outside
+// every frame.
+class ctlTabsTest : public ::testing::Test {
+protected:
+    ctlTabsTest() {
+        window.resize(520, 260);
+        tabs->setGeometry(10, 10, 500, 240);
+        for (const char* name : {"fraReport", "fraChart", "fraSummary", "fraStray"}) {
+            auto* frame = new QGroupBox(tabs);
+            frame->setObjectName(name);
+            frame->setGeometry(4, 24, 490, 210);
+            new QLabel(QString("page %1").arg(name), frame);
+        }
+        label->setGeometry(400, 200, 60, 20);
+        tabs->load(design(70, 20, {"Report", "Chart", "Summary"},
+                          {"fraReport", "fraChart", "fraSummary"}, 1));
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    bool shown(const char* name) const { return tabs->findChild<QWidget*>(name)->isVisible(); }
+
+    QWidget window;
+    ctlTabs* tabs = new ctlTabs(&window);
+    QLabel* label = new QLabel("always", tabs);
+};
+
+} // namespace
+
+TEST_F(ctlTabsTest, OnlyTheSelectedTabsFrameIsShownWithoutABorder) {
+    EXPECT_TRUE(shown("fraReport"));
+    EXPECT_TRUE(tabs->findChild<QGroupBox*>("fraReport")->isFlat());
+    tabs->setSelectedTab(3);
+    saveRender(window, "ctlTabs_summary_page");
+    EXPECT_TRUE(shown("fraSummary"));
+    EXPECT_FALSE(shown("fraReport") || shown("fraChart") || shown("fraStray"));
+    EXPECT_TRUE(label->isVisible());              // not a frame: left alone on every tab
+    tabs->properties().setTabFrame("FRASUMMARY"); // names compare with case
+    EXPECT_FALSE(shown("fraSummary"));
+}
+
+TEST_F(ctlTabsTest, MouseAndArrowKeysRaiseTabClick) {
+    QSignalSpy spy(tabs, &ctlTabs::TabClick);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, QPoint(71, 10)); // the overlap: tab 1 wins
+    QTest::mouseClick(tabs, Qt::RightButton, {}, QPoint(100, 10));
+    tabs->setFocus();
+    for (const auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) {
+        QTest::keyClick(tabs, key);
+    }
+    QStringList seen;
+    for (const auto& click : spy) {
+        seen << QString("%1>%2").arg(click[0].toInt()).arg(click[1].toInt());
+    }
+    EXPECT_EQ(seen.join(" ").toStdString(), "1>1 1>2 2>3 3>3 3>2");
+    EXPECT_TRUE(shown("fraChart"));
+}
+
+TEST(ctlTabsRender, TheSystemsStripsForALook) {
+    struct Strip {
+        const char* name;
+        int width;
+        int height;
+        QStringList captions;
+        int selected;
+    };
+    const Strip strips[] = {
+        {"main_ctlTabs1",
+         150,
+         25,
+         {"Password Version", "Non Password Version", "Use Cache Data"},
+         3},
+        {"main_ctlPasswordVersion", 80, 20, {"Login Info", "Processing"}, 1},
+        {"result_ctlTabs1", 70, 20, {"Report", "Chart", "Summary"}, 1},
+    };
+    for (const auto& strip : strips) {
+        QWidget window;
+        window.resize(480, 140);
+        ctlTabs tabs(&window);
+        tabs.setGeometry(8, 8, 464, 124);
+        tabs.load(
+            design(strip.width, strip.height, strip.captions, strip.captions, strip.selected));
+        window.show();
+        saveRender(window, strip.name);
+        EXPECT_EQ(tabs.geometryNow().tabRect(1).right, strip.width + 1);
+    }
+}
