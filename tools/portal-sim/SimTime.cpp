@@ -1,0 +1,70 @@
+#include "portal-sim/SimTime.h"
+
+namespace {
+
+// Julian day number of 1970-01-01.
+constexpr qint64 epochJulianDay = 2440588;
+
+void appendDigits(std::string& out, std::int64_t value, int width) {
+    char buffer[24];
+    int length = 0;
+    do {
+        buffer[length++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int pad = length; pad < width; ++pad) {
+        out.push_back('0');
+    }
+    while (length > 0) {
+        out.push_back(buffer[--length]);
+    }
+}
+
+} // namespace
+
+namespace SimTime {
+
+Seconds fromDate(QDate date, int secondsOfDay) {
+    return (date.toJulianDay() - epochJulianDay) * secondsPerDay + secondsOfDay;
+}
+
+QDate dateOf(Seconds t) {
+    const Seconds day = t >= 0 ? t / secondsPerDay : (t - secondsPerDay + 1) / secondsPerDay;
+    return QDate::fromJulianDay(day + epochJulianDay);
+}
+
+int secondsOfDay(Seconds t) {
+    const Seconds rest = t % secondsPerDay;
+    return static_cast<int>(rest < 0 ? rest + secondsPerDay : rest);
+}
+
+std::string dateTimeText(Seconds t) {
+    const QDate date = dateOf(t);
+    const int inDay = secondsOfDay(t);
+    std::string text;
+    text.reserve(19);
+    appendDigits(text, date.year(), 4);
+    text.push_back('-');
+    appendDigits(text, date.month(), 2);
+    text.push_back('-');
+    appendDigits(text, date.day(), 2);
+    text.push_back(' ');
+    appendDigits(text, inDay / 3600, 2);
+    text.push_back(':');
+    appendDigits(text, inDay / 60 % 60, 2);
+    text.push_back(':');
+    appendDigits(text, inDay % 60, 2);
+    return text;
+}
+
+std::string durationText(Seconds span) {
+    std::string text;
+    appendDigits(text, span / 3600, 2);
+    text.push_back(':');
+    appendDigits(text, span / 60 % 60, 2);
+    text.push_back(':');
+    appendDigits(text, span % 60, 2);
+    return text;
+}
+
+} // namespace SimTime
