@@ -50,19 +50,19 @@ std::string totalsTable(const SimRecordPage& page) {
     return out + "</tr>\n</table>\n";
 }
 
-std::string recordsTableHtml(const SimRecordPage& page, SimMalformedRow malformed) {
-    std::string out(recordsTable);
+void appendRecordsTable(std::string& out, const SimRecordPage& page, SimMalformedRow malformed) {
+    out += recordsTable;
     out += " width=\"100%\">\n<tr><td colspan=9 class=caption>Detail records of ";
     out += page.month.text() + "</td></tr>\n<tr class=head><td>No.</td><td>Service</td>"
                                "<td>From</td><td>To</td><td>Send(KB)</td><td>Receive(KB)</td>"
                                "<td>Bandwidth(KB)</td><td>Duration</td><td>Charged(KB)</td></tr>\n";
     const std::size_t spoilt = page.rows.size() / 2;
     for (std::size_t i = 0; i < page.rows.size(); ++i) {
-        out += SimRecordPageWriter::rowHtml(page.rows[i], static_cast<int>(i),
-                                            i == spoilt ? malformed : SimMalformedRow::None);
+        SimRecordPageWriter::appendRowHtml(out, page.rows[i], static_cast<int>(i),
+                                           i == spoilt ? malformed : SimMalformedRow::None);
         out.push_back('\n');
     }
-    return out + "</table>\n";
+    out += "</table>\n";
 }
 
 std::string navigation(const SimRecordPage& page) {
@@ -88,7 +88,7 @@ std::string SimRecordPageWriter::write(const SimRecordPage& page,
     }
     out += headerTables(page);
     out += totalsTable(page);
-    out += recordsTableHtml(page, faults.malformedRow);
+    appendRecordsTable(out, page, faults.malformedRow);
     out += navigation(page);
     out += "<p class=footer>Copyright \xa9 Corvatel. Usage between 02:00 and 08:00 is free of "
            "charge.</p>\n</body>\n</html>\n";
@@ -118,19 +118,35 @@ std::size_t SimRecordPageWriter::cutPoint(std::string_view html) {
 
 std::string SimRecordPageWriter::rowHtml(const SimRow& row, int positionOnPage,
                                          SimMalformedRow malformed) {
-    std::string out =
-        positionOnPage % 2 == 0 ? "<tr class=td01 align=center>" : "<tr class=td02 align=center>";
-    out += cell(std::to_string(row.number));
-    out += cell(service);
-    out += cell(malformed == SimMalformedRow::BadFrom ? "N/A" : SimTime::dateTimeText(row.from));
-    out += cell(SimTime::dateTimeText(row.to));
-    out += cell(std::to_string(row.sendKB));
-    out += cell(std::to_string(row.receiveKB));
-    out += cell(malformed == SimMalformedRow::BadBandwidth ? "N/A"
-                                                           : std::to_string(row.bandwidthKB()));
-    out += cell(SimTime::durationText(row.duration()));
-    out += cell(std::to_string(row.chargedKB));
-    return out + "</tr>";
+    std::string out;
+    appendRowHtml(out, row, positionOnPage, malformed);
+    return out;
+}
+
+void SimRecordPageWriter::appendRowHtml(std::string& out, const SimRow& row, int positionOnPage,
+                                        SimMalformedRow malformed) {
+    // appended in place: a page of rows is most of what the portal writes
+    out += positionOnPage % 2 == 0 ? "<tr class=td01 align=center><td>"
+                                   : "<tr class=td02 align=center><td>";
+    out += std::to_string(row.number);
+    out += "</td><td>";
+    out += service;
+    out += "</td><td>";
+    if (malformed == SimMalformedRow::BadFrom) {
+        out += "N/A";
+    } else {
+        SimTime::appendDateTime(out, row.from);
+    }
+    out += "</td><td>";
+    SimTime::appendDateTime(out, row.to);
+    out += "</td><td>" + std::to_string(row.sendKB);
+    out += "</td><td>" + std::to_string(row.receiveKB);
+    out += "</td><td>";
+    out += malformed == SimMalformedRow::BadBandwidth ? "N/A" : std::to_string(row.bandwidthKB());
+    out += "</td><td>";
+    SimTime::appendDuration(out, row.duration());
+    out += "</td><td>" + std::to_string(row.chargedKB);
+    out += "</td></tr>";
 }
 
 std::string SimRecordPageWriter::gigabytesText(std::int64_t kilobytes) {

@@ -38,6 +38,8 @@ public:
     // The class comes first and unquoted, followed by a blank, as the portal always wrote it.
     static std::string rowHtml(const SimRow& row, int positionOnPage,
                                SimMalformedRow malformed = SimMalformedRow::None);
+    static void appendRowHtml(std::string& out, const SimRow& row, int positionOnPage,
+                              SimMalformedRow malformed = SimMalformedRow::None);
 
     // Kilobytes as gigabytes with three decimals, as the portal rounds its totals.
     static std::string gigabytesText(std::int64_t kilobytes);

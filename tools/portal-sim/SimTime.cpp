@@ -39,32 +39,40 @@ int secondsOfDay(Seconds t) {
 }
 
 std::string dateTimeText(Seconds t) {
-    const QDate date = dateOf(t);
-    const int inDay = secondsOfDay(t);
     std::string text;
-    text.reserve(19);
-    appendDigits(text, date.year(), 4);
+    appendDateTime(text, t);
+    return text;
+}
+
+void appendDateTime(std::string& text, Seconds t) {
+    int year = 0, month = 0, day = 0;
+    dateOf(t).getDate(&year, &month, &day);
+    const int inDay = secondsOfDay(t);
+    appendDigits(text, year, 4);
     text.push_back('-');
-    appendDigits(text, date.month(), 2);
+    appendDigits(text, month, 2);
     text.push_back('-');
-    appendDigits(text, date.day(), 2);
+    appendDigits(text, day, 2);
     text.push_back(' ');
     appendDigits(text, inDay / 3600, 2);
     text.push_back(':');
     appendDigits(text, inDay / 60 % 60, 2);
     text.push_back(':');
     appendDigits(text, inDay % 60, 2);
-    return text;
 }
 
 std::string durationText(Seconds span) {
     std::string text;
+    appendDuration(text, span);
+    return text;
+}
+
+void appendDuration(std::string& text, Seconds span) {
     appendDigits(text, span / 3600, 2);
     text.push_back(':');
     appendDigits(text, span / 60 % 60, 2);
     text.push_back(':');
     appendDigits(text, span % 60, 2);
-    return text;
 }
 
 } // namespace SimTime

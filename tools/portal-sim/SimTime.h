@@ -17,7 +17,9 @@ int secondsOfDay(Seconds t);
 
 // "YYYY-MM-DD HH:MM:SS", the portal's From and To texts.
 std::string dateTimeText(Seconds t);
+void appendDateTime(std::string& out, Seconds t);
 // "HH:MM:SS"; the hours grow past two digits for very long spans.
 std::string durationText(Seconds span);
+void appendDuration(std::string& out, Seconds span);
 
 } // namespace SimTime
