@@ -1,6 +1,7 @@
 #include "portalsim/GumboPage.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace {
 
@@ -15,12 +16,15 @@ void collect(const GumboNode* node, std::vector<const GumboNode*>& out) {
     }
 }
 
-std::vector<const GumboNode*> childElements(const GumboNode* node, GumboTag tag) {
+// Child elements whose tag is one of `tags`, in order.
+std::vector<const GumboNode*> childElements(const GumboNode* node,
+                                            std::initializer_list<GumboTag> tags) {
     std::vector<const GumboNode*> out;
     const GumboVector& children = node->v.element.children;
     for (unsigned i = 0; i < children.length; ++i) {
         const auto* child = static_cast<const GumboNode*>(children.data[i]);
-        if (child->type == GUMBO_NODE_ELEMENT && child->v.element.tag == tag) {
+        if (child->type == GUMBO_NODE_ELEMENT &&
+            std::find(tags.begin(), tags.end(), child->v.element.tag) != tags.end()) {
             out.push_back(child);
         }
     }
@@ -65,35 +69,20 @@ std::vector<const GumboNode*> GumboPage::byTag(GumboTag tag) const {
 
 std::vector<const GumboNode*> GumboPage::rows(const GumboNode* table) {
     std::vector<const GumboNode*> out;
-    const GumboVector& children = table->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i) {
-        const auto* child = static_cast<const GumboNode*>(children.data[i]);
-        if (child->type != GUMBO_NODE_ELEMENT) {
-            continue;
-        }
-        const GumboTag tag = child->v.element.tag;
-        if (tag == GUMBO_TAG_TR) {
+    for (const GumboNode* child :
+         childElements(table, {GUMBO_TAG_TR, GUMBO_TAG_TBODY, GUMBO_TAG_THEAD, GUMBO_TAG_TFOOT})) {
+        if (child->v.element.tag == GUMBO_TAG_TR) {
             out.push_back(child);
-        } else if (tag == GUMBO_TAG_TBODY || tag == GUMBO_TAG_THEAD || tag == GUMBO_TAG_TFOOT) {
-            for (const GumboNode* row : childElements(child, GUMBO_TAG_TR)) {
-                out.push_back(row);
-            }
+        } else {
+            const auto sectionRows = childElements(child, {GUMBO_TAG_TR});
+            out.insert(out.end(), sectionRows.begin(), sectionRows.end());
         }
     }
     return out;
 }
 
 std::vector<const GumboNode*> GumboPage::cells(const GumboNode* row) {
-    std::vector<const GumboNode*> out;
-    const GumboVector& children = row->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i) {
-        const auto* child = static_cast<const GumboNode*>(children.data[i]);
-        if (child->type == GUMBO_NODE_ELEMENT &&
-            (child->v.element.tag == GUMBO_TAG_TD || child->v.element.tag == GUMBO_TAG_TH)) {
-            out.push_back(child);
-        }
-    }
-    return out;
+    return childElements(row, {GUMBO_TAG_TD, GUMBO_TAG_TH});
 }
 
 std::string GumboPage::innerText(const GumboNode* node) {

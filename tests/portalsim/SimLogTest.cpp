@@ -108,6 +108,7 @@ TEST(SimLog, currentMonthListsOnlyWhatEndedByNowAndLaterMonthsAreEmpty) {
     EXPECT_EQ(log.month({2007, 2}).rowCount(), 400);
     EXPECT_EQ(log.month({2007, 4}).rowCount(), 0);
     EXPECT_EQ(log.month({2007, 4}).pageCount(20), 1);
+    EXPECT_TRUE(log.month({2007, 2}).page(1000000, 10000).empty());
     EXPECT_EQ(log.monthBack(3).text(), "2006-12");
 }
 
@@ -146,6 +147,7 @@ TEST(SimMonth, parsesAndCountsBackAcrossYears) {
     EXPECT_FALSE(SimMonth::parse("2007-13").has_value());
     EXPECT_FALSE(SimMonth::parse("2007-3").has_value());
     EXPECT_FALSE(SimMonth::parse("2007/03").has_value());
+    EXPECT_FALSE(SimMonth::parse("0000-01").has_value());
     EXPECT_EQ((SimMonth{2007, 2}).back(5).text(), "2006-09");
     EXPECT_EQ((SimMonth{2007, 1}).back(0).text(), "2007-01");
 }

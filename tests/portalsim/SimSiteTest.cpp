@@ -3,21 +3,11 @@
 #include "platform/CivilDateTime.h"
 #include "portal-sim/SimRecordPageWriter.h"
 #include "portalsim/GumboPage.h"
+#include "portalsim/SimTestConfig.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-SimConfig testConfig() {
-    SimConfig config;
-    config.seed = 11;
-    config.rowsPerMonth = 95;
-    config.pageSize = 20;
-    config.today = QDate(2007, 3, 15);
-    config.userName = "Jos\u00e9";
-    config.password = "secret";
-    return config;
-}
 
 SimResponse request(SimSite& site, const std::string& method, const std::string& path,
                     std::map<std::string, std::string> params = {}, std::string cookie = {}) {
@@ -58,7 +48,7 @@ std::vector<std::vector<std::string>> logRows(const GumboPage& page) {
 } // namespace
 
 TEST(SimSite, walksFromLoginThroughTheQueryToEveryRecordPage) {
-    SimSite site(testConfig());
+    SimSite site(simTestConfig());
     EXPECT_EQ(GumboPage(request(site, "GET", "/").body).title(), "portal");
     const std::string cookie = login(site);
     const GumboPage home(request(site, "GET", "/home", {}, cookie).body);
@@ -91,7 +81,7 @@ TEST(SimSite, walksFromLoginThroughTheQueryToEveryRecordPage) {
 }
 
 TEST(SimSite, externalStyleResultsArriveAsATopPageFramingTheFirstRecordPage) {
-    SimConfig config = testConfig();
+    SimConfig config = simTestConfig();
     config.layout = SimLayout::ExternalStyle;
     SimSite site(config);
     const std::string cookie = login(site);
@@ -106,7 +96,7 @@ TEST(SimSite, externalStyleResultsArriveAsATopPageFramingTheFirstRecordPage) {
 }
 
 TEST(SimSite, wrongOrRejectedLoginsShowTheLoginPageAgainWithoutASession) {
-    SimSite site(testConfig());
+    SimSite site(simTestConfig());
     for (const auto& [user, password] : {std::pair{"Jos\xe9", "wrong"}, {"Jose", "secret"}}) {
         const SimResponse answer =
             request(site, "POST", "/login", {{"username", user}, {"Password", password}});
@@ -129,11 +119,17 @@ TEST(SimSite, wrongOrRejectedLoginsShowTheLoginPageAgainWithoutASession) {
     EXPECT_EQ(tableCount(resultsPage(site, "", 1)), 0u); // no session, no records
 }
 
+TEST(SimSite, aSessionOfOnePortalIsUnknownToAnotherOnTheSameHost) {
+    SimSite first(simTestConfig());
+    SimSite second(simTestConfig());
+    const std::string cookie = login(first);
+    login(second);
+    EXPECT_EQ(GumboPage(request(first, "GET", "/records", {}, cookie).body).frames().size(), 1u);
+    EXPECT_EQ(GumboPage(request(second, "GET", "/records", {}, cookie).body).title(), "portal");
+}
+
 TEST(SimSite, sessionExpiresAfterTheGivenNumberOfRecordPages) {
-    SimSite site(testConfig());
-    SimFaults faults;
-    faults.expireAfterPages = 2;
-    site.setFaults(faults);
+    SimSite site(simTestConfig({.expireAfterPages = 2}));
     const std::string cookie = login(site);
     EXPECT_GE(tableCount(resultsPage(site, cookie, 1)), 5u);
     EXPECT_GE(tableCount(resultsPage(site, cookie, 2)), 5u);
@@ -142,10 +138,7 @@ TEST(SimSite, sessionExpiresAfterTheGivenNumberOfRecordPages) {
 }
 
 TEST(SimSite, http500AnswersOnlyTheChosenPage) {
-    SimSite site(testConfig());
-    SimFaults faults;
-    faults.http500OnPage = 2;
-    site.setFaults(faults);
+    SimSite site(simTestConfig({.http500OnPage = 2}));
     const std::string cookie = login(site);
     EXPECT_EQ(resultsPage(site, cookie, 1).status, 200);
     EXPECT_EQ(resultsPage(site, cookie, 2).status, 500);
@@ -153,7 +146,7 @@ TEST(SimSite, http500AnswersOnlyTheChosenPage) {
 }
 
 TEST(SimSite, truncatedPageEndsInsideARowWithNoNextPageLink) {
-    SimSite site(testConfig());
+    SimSite site(simTestConfig());
     const std::string cookie = login(site);
     const std::string whole = resultsPage(site, cookie, 2).body;
     SimFaults faults;
@@ -178,11 +171,7 @@ TEST(SimSite, truncatedPageEndsInsideARowWithNoNextPageLink) {
 
 TEST(SimSite, malformedRowSpoilsExactlyOneCellOfTheChosenPage) {
     for (const SimMalformedRow kind : {SimMalformedRow::BadFrom, SimMalformedRow::BadBandwidth}) {
-        SimSite site(testConfig());
-        SimFaults faults;
-        faults.malformedRowPage = 3;
-        faults.malformedRow = kind;
-        site.setFaults(faults);
+        SimSite site(simTestConfig({.malformedRowPage = 3, .malformedRow = kind}));
         const std::string cookie = login(site);
         for (int page = 2; page <= 3; ++page) {
             int badFrom = 0, badBandwidth = 0;
@@ -199,7 +188,7 @@ TEST(SimSite, malformedRowSpoilsExactlyOneCellOfTheChosenPage) {
 }
 
 TEST(SimSite, adminAddsRowsToTheCurrentMonth) {
-    SimSite site(testConfig());
+    SimSite site(simTestConfig());
     const int before = site.log().month({2007, 3}).rowCount();
     const SimResponse answer = request(site, "POST", "/admin/add-rows", {{"count", "3"}});
     EXPECT_EQ(answer.status, 200);

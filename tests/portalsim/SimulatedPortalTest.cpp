@@ -2,22 +2,13 @@
 
 #include "portal-sim/SimRecordPageWriter.h"
 #include "portalsim/GumboPage.h"
+#include "portalsim/SimTestConfig.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
 namespace {
-
-SimConfig testConfig() {
-    SimConfig config;
-    config.seed = 21;
-    config.rowsPerMonth = 120;
-    config.today = QDate(2007, 3, 15);
-    config.userName = "Jos\u00e9";
-    config.password = "pw";
-    return config;
-}
 
 class PortalOverHttp : public ::testing::Test {
 protected:
@@ -28,7 +19,7 @@ protected:
 
     // Logs in (the user name percent-encoded as Latin-1) and returns the Cookie header.
     std::string login() {
-        const auto answer = m_client->Post("/login", "username=Jos%E9&Password=pw",
+        const auto answer = m_client->Post("/login", "username=Jos%E9&Password=secret",
                                            "application/x-www-form-urlencoded");
         EXPECT_TRUE(answer && answer->status == 303);
         const std::string cookie = answer ? answer->get_header_value("Set-Cookie") : "";
@@ -41,7 +32,7 @@ protected:
             {{"Cookie", cookie}});
     }
 
-    SimulatedPortal m_portal{testConfig()};
+    SimulatedPortal m_portal{simTestConfig()};
     std::unique_ptr<httplib::Client> m_client;
 };
 
@@ -113,12 +104,12 @@ TEST_F(PortalOverHttp, faultsSwitchedWhileRunningTakeEffectOnTheNextRequest) {
 }
 
 TEST(SimulatedPortal, twoPortalsRunSideBySideAndStopCleanly) {
-    SimulatedPortal first(testConfig());
-    SimulatedPortal second(testConfig());
+    SimulatedPortal first(simTestConfig());
+    SimulatedPortal second(simTestConfig());
     ASSERT_TRUE(first.start());
     ASSERT_TRUE(second.start());
     EXPECT_NE(first.port(), second.port());
-    EXPECT_FALSE(SimulatedPortal(testConfig()).start(first.port())); // port taken
+    EXPECT_FALSE(SimulatedPortal(simTestConfig()).start(first.port())); // port taken
     first.stop();
     EXPECT_FALSE(first.isRunning());
     httplib::Client client("127.0.0.1", second.port());

@@ -25,10 +25,10 @@ int SimMonthLog::pageCount(int pageSize) const {
 
 std::vector<SimRow> SimMonthLog::page(int page, int pageSize) const {
     const int size = std::max(1, pageSize);
-    const int firstNewest = (page - 1) * size;
-    if (page < 1 || firstNewest >= rowCount()) {
+    if (page < 1 || static_cast<std::int64_t>(page - 1) * size >= rowCount()) {
         return {};
     }
+    const int firstNewest = (page - 1) * size;
     const int lastNewest = std::min(rowCount(), firstNewest + size);
     std::vector<SimRow> rows;
     rows.reserve(static_cast<std::size_t>(lastNewest - firstNewest));

@@ -15,7 +15,8 @@ std::optional<SimMonth> SimMonth::parse(std::string_view text) {
         int& value = values[i < 4 ? 0 : 1];
         value = value * 10 + (text[i] - '0');
     }
-    if (values[1] < 1 || values[1] > 12) {
+    // the portal's clock starts in 1970; earlier years are not months of any log
+    if (values[0] < 1970 || values[1] < 1 || values[1] > 12) {
         return std::nullopt;
     }
     return SimMonth{values[0], values[1]};

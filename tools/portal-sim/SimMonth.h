@@ -13,7 +13,7 @@ struct SimMonth {
     int month = 0;
 
     static SimMonth of(QDate date) { return {date.year(), date.month()}; }
-    // Reads "YYYY-MM"; anything else gives nothing.
+    // Reads "YYYY-MM" from 1970 on; anything else gives nothing.
     static std::optional<SimMonth> parse(std::string_view text);
 
     SimMonth back(int months) const;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <nlohmann/json.hpp>
+#include <random>
 
 namespace {
 
@@ -56,6 +57,7 @@ SimConfig normalised(SimConfig config) {
 SimSite::SimSite(SimConfig config)
     : m_config(normalised(std::move(config)))
     , m_userName(SimText::latin1FromUtf8(m_config.userName))
+    , m_tokenSalt(std::random_device{}())
     , m_log(m_config.seed, m_config.rowsPerMonth,
             SimTime::fromDate(m_config.today, m_config.nowSecondsOfDay)) {}
 
@@ -96,9 +98,9 @@ SimResponse SimSite::login(const SimRequest& request) {
         password != m_config.password) {
         return htmlPage(SimPageWriter::loginPage("Invalid user name or password."));
     }
-    // tokens only need to differ between sessions of this one server
+    // browsers send cookies to every port of a host, so tokens differ between portals too
     const std::string token =
-        "S" + std::to_string(m_config.seed % 100000) + "x" + std::to_string(++m_sessionsStarted);
+        "S" + std::to_string(m_tokenSalt) + "x" + std::to_string(++m_sessionsStarted);
     m_sessions[token] = Session{};
     SimResponse response = htmlPage(SimPageWriter::messagePage("Signed in", "Welcome back."), 303);
     response.location = "/home";

@@ -67,6 +67,7 @@ private:
 
     SimConfig m_config;
     std::string m_userName; // Latin-1, as the pages show it
+    unsigned m_tokenSalt;
     SimLog m_log;
     std::map<std::string, Session> m_sessions;
     int m_sessionsStarted = 0;
