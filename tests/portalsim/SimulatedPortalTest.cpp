@@ -1,0 +1,119 @@
+#include "portal-sim/SimulatedPortal.h"
+
+#include "portal-sim/SimRecordPageWriter.h"
+#include "portalsim/GumboPage.h"
+#include "portalsim/SimTestConfig.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+class PortalOverHttp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_portal.start());
+        m_client = std::make_unique<httplib::Client>("127.0.0.1", m_portal.port());
+    }
+
+    // Logs in (the user name percent-encoded as Latin-1) and returns the Cookie header.
+    std::string login() {
+        const auto answer = m_client->Post("/login", "username=Jos%E9&Password=secret",
+                                           "application/x-www-form-urlencoded");
+        EXPECT_TRUE(answer && answer->status == 303);
+        const std::string cookie = answer ? answer->get_header_value("Set-Cookie") : "";
+        return cookie.substr(0, cookie.find(';'));
+    }
+
+    httplib::Result firstRecordPage(const std::string& cookie, int page = 1) {
+        return m_client->Get(
+            ("/records/Results?month=2007-03&page=" + std::to_string(page)).c_str(),
+            {{"Cookie", cookie}});
+    }
+
+    SimulatedPortal m_portal{simTestConfig()};
+    std::unique_ptr<httplib::Client> m_client;
+};
+
+} // namespace
+
+TEST_F(PortalOverHttp, servesLatin1PagesOnALoopbackPort) {
+    EXPECT_TRUE(m_portal.isRunning());
+    EXPECT_EQ(m_portal.baseUrl(), "http://127.0.0.1:" + std::to_string(m_portal.port()) + "/");
+    const auto answer = m_client->Get("/");
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 200);
+    EXPECT_EQ(answer->get_header_value("Content-Type"), "text/html; charset=ISO-8859-1");
+    EXPECT_NE(answer->body.find("charset=ISO-8859-1\">"), std::string::npos);
+    EXPECT_EQ(GumboPage(answer->body).title(), "portal");
+}
+
+TEST_F(PortalOverHttp, loginSetsASessionCookieThatOpensTheRecordPages) {
+    const auto wrong = m_client->Post("/login", "username=Jos%E9&Password=nope",
+                                      "application/x-www-form-urlencoded");
+    ASSERT_TRUE(wrong);
+    EXPECT_FALSE(wrong->has_header("Set-Cookie"));
+    EXPECT_EQ(GumboPage(wrong->body).title(), "portal");
+
+    const std::string cookie = login();
+    ASSERT_FALSE(cookie.empty());
+    const auto records = firstRecordPage(cookie);
+    ASSERT_TRUE(records);
+    const GumboPage page(records->body);
+    EXPECT_EQ(page.cellText(3, 1, 3),
+              SimRecordPageWriter::gigabytesText(m_portal.month({2007, 3}).bandwidthKB()));
+    EXPECT_NE(records->body.find("Jos\xe9"), std::string::npos); // sent as Latin-1
+    EXPECT_EQ(m_portal.recordPagesServed(), 1);
+}
+
+TEST_F(PortalOverHttp, rowsAddedBetweenWalksAppearOnTheFirstPage) {
+    const std::string cookie = login();
+    const int before = m_portal.month({2007, 3}).rowCount();
+    EXPECT_EQ(m_portal.addRows(2), before + 2);
+    const GumboPage api(firstRecordPage(cookie)->body);
+    EXPECT_EQ(api.cellText(4, 2, 0), std::to_string(before + 2));
+
+    const auto admin = m_client->Post("/admin/add-rows?count=1", "", "text/plain");
+    ASSERT_TRUE(admin);
+    EXPECT_EQ(nlohmann::json::parse(admin->body).at("rows"), before + 3);
+    const GumboPage http(firstRecordPage(cookie)->body);
+    EXPECT_EQ(http.cellText(4, 2, 0), std::to_string(before + 3));
+    EXPECT_EQ(http.cellText(4, 3, 0), std::to_string(before + 2));
+}
+
+TEST_F(PortalOverHttp, faultsSwitchedWhileRunningTakeEffectOnTheNextRequest) {
+    const std::string cookie = login();
+    SimFaults faults;
+    faults.http500OnPage = 1;
+    faults.delayMs = 5;
+    m_portal.setFaults(faults);
+    const auto failed = firstRecordPage(cookie);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->status, 500);
+
+    faults = {};
+    faults.truncatedPage = 2;
+    faults.truncateByDroppingConnection = true;
+    m_portal.setFaults(faults);
+    const auto dropped = firstRecordPage(cookie, 2);
+    EXPECT_FALSE(dropped); // fewer bytes than announced: a read error, never a short success
+    const auto intact = firstRecordPage(cookie, 1);
+    ASSERT_TRUE(intact);
+    EXPECT_EQ(intact->status, 200);
+}
+
+TEST(SimulatedPortal, twoPortalsRunSideBySideAndStopCleanly) {
+    SimulatedPortal first(simTestConfig());
+    SimulatedPortal second(simTestConfig());
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(second.start());
+    EXPECT_NE(first.port(), second.port());
+    EXPECT_FALSE(SimulatedPortal(simTestConfig()).start(first.port())); // port taken
+    first.stop();
+    EXPECT_FALSE(first.isRunning());
+    httplib::Client client("127.0.0.1", second.port());
+    const auto answer = client.Get("/");
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 200);
+}
