@@ -15,6 +15,7 @@ int runCommandLine(int argc, char** argv) {
     app.require_subcommand(1);
     Commands::addVersionInfo(app);
     // Subcommands, in the order `veltrix --help` lists them:
+    Commands::addPlansCommand(app);
 
     try {
         app.parse(argc, argv);

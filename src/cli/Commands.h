@@ -12,4 +12,5 @@ int runCommandLine(int argc, char** argv);
 // command and reports failures by throwing CliError.
 namespace Commands {
 void addVersionInfo(CLI::App& app);
+void addPlansCommand(CLI::App& app);
 } // namespace Commands
