@@ -16,6 +16,7 @@ int runCommandLine(int argc, char** argv) {
     Commands::addVersionInfo(app);
     // Subcommands, in the order `veltrix --help` lists them:
     Commands::addReportCommand(app);
+    Commands::addPlansCommand(app);
     Commands::addCacheCommand(app);
 
     try {

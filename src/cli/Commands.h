@@ -14,4 +14,5 @@ namespace Commands {
 void addVersionInfo(CLI::App& app);
 void addCacheCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
+void addPlansCommand(CLI::App& app);
 } // namespace Commands

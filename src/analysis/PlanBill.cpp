@@ -1,0 +1,25 @@
+#include "analysis/PlanBill.h"
+
+#include "analysis/SummaryCalculator.h"
+
+double PlanBill::chargedKB(const PlanTerms& plan, const SummaryInputs& inputs) {
+    return static_cast<double>(plan.nightUnlimited ? inputs.mlngTotalChargedKB
+                                                   : inputs.mlngTotalBandwidthKB);
+}
+
+PlanBill PlanBill::forUsage(const PlanTerms& plan, double chargedKB) {
+    PlanBill bill;
+    bill.chargedMB = chargedKB / 1024;
+    if (!plan.unlimited()) {
+        const double limit = plan.limitMB == 0 ? 1 : plan.limitMB;
+        const double balance = limit - bill.chargedMB;
+        if (balance < 0) {
+            bill.excessMB = -balance;
+            bill.excessAmount = plan.rate * bill.excessMB;
+        }
+    }
+    bill.total = plan.charge + bill.excessAmount;
+    bill.tax = bill.total * SummaryCalculator::TaxPercent / 100;
+    bill.totalAndTax = bill.total + bill.tax;
+    return bill;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// One plan's terms read as numbers: charge in rupees, limit in MB (-1 unlimited), rupees per
+// MB above the limit, and whether usage in the free night hours goes uncharged.
+struct PlanTerms {
+    double charge = 0;
+    double limitMB = 0;
+    double rate = 0;
+    bool nightUnlimited = false;
+
+    bool unlimited() const { return limitMB == -1; }
+};

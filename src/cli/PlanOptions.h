@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/SummaryInputs.h"
+
+#include <QDate>
+#include <optional>
+#include <string>
+
+class Clock;
+namespace CLI {
+class App;
+}
+
+// What the plan options of a command resolved to.
+struct PlanChoice {
+    int slot = -1; // the chosen plan's catalogue slot; -1 when none was asked for
+    std::optional<CustomPlanValues> custom;
+    QDate today;
+    bool comparePlans = false;
+};
+
+// The options --plan, --custom-plan, --today and --compare-plans of the commands that show
+// the summary. The command line never reads the plan the window saved: it takes what it is
+// given.
+class PlanOptions {
+public:
+    // Adds the four options to the command; this object must live as long as the command.
+    void addTo(CLI::App& command);
+    // Throws CliError with a one-line message for an unknown plan, a malformed custom plan or
+    // a bad date. Without --today "today" comes from the clock.
+    PlanChoice resolve(const Clock& clock) const;
+
+private:
+    std::string m_plan;
+    std::string m_customPlan;
+    std::string m_today;
+    bool m_comparePlans = false;
+};

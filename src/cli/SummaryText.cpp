@@ -1,0 +1,181 @@
+#include "cli/SummaryText.h"
+
+#include "analysis/PlanCatalogue.h"
+#include "cli/SummaryReport.h"
+#include "cli/TerminalWriter.h"
+#include "report/FixedPoint.h"
+#include "report/NumberFormat.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Tone = TerminalWriter::Tone;
+
+// Captions built from catalogue fields carry the blank after the field's comma ("Rs  250");
+// a terminal line reads better without it.
+std::string tidy(std::string_view text) {
+    std::string tidied;
+    for (char c : trimBlanks(text)) {
+        if (c != ' ' || tidied.empty() || tidied.back() != ' ') {
+            tidied += c;
+        }
+    }
+    return tidied;
+}
+
+std::string kbMbGb(std::int64_t kb) {
+    const FixedPoint mb = FixedPoint(kb).dividedBy(1024);
+    return TerminalWriter::padLeft(std::to_string(kb) + " KB", 16) +
+           TerminalWriter::padLeft(NumberFormat::decimals(mb, 3) + " MB", 16) +
+           TerminalWriter::padLeft(NumberFormat::decimals(mb.dividedBy(1024), 3) + " GB", 12);
+}
+
+void writeMonth(TerminalWriter& out, const SummaryInputs& inputs) {
+    out.heading(inputs.mstrMonthYear.empty() ? "Usage" : "Usage for " + inputs.mstrMonthYear);
+    out.line("  " + PadRight("Bandwidth (all rows)", 24) + kbMbGb(inputs.mlngTotalBandwidthKB));
+    out.line("  " + PadRight("Charged usage (all rows)", 24) + kbMbGb(inputs.mlngTotalChargedKB));
+}
+
+void writePlan(TerminalWriter& out, const SummaryReport& report) {
+    const UsageSummary& shown = report.figures;
+    out.heading("Plan  " + report.planName + "  (slot:" + std::to_string(report.choice.slot) + ")");
+    out.row("Plan Charge", tidy(shown.lblPlanCharge));
+    out.row("Bandwidth Limit", tidy(shown.lblBandWidthLimit));
+    out.row("Rs/Excess MB", tidy(shown.lblRsPerMB));
+}
+
+void writeUsage(TerminalWriter& out, const UsageSummary& shown) {
+    out.heading("Charged Usage");
+    out.row("Charged Bandwidth", shown.lblUsedBandWidth.text);
+    out.row("Average per day", shown.lblUsedAverage.text);
+    out.row("Last recorded day", trimBlanks(shown.lblUsedLastDay));
+    if (shown.todayVisible) {
+        out.row("Usage Today", shown.lblUsageToday.text);
+        out.row("Average per day, excl. today", shown.lblUsedAverageExclToday.text);
+    }
+    out.row("Remaining days", shown.lblAvailableDays.text);
+    if (shown.fraAvailableVisible) {
+        out.heading("Available Usage");
+        out.row("Balance Bandwidth", shown.lblAvailableBandWidth.text, Tone::Good);
+        out.row("Average usable per day", shown.lblAvailableAverage.text);
+        if (shown.todayVisible) {
+            out.row("Average usable per day, excl. today", shown.lblAvailableAverageExclToday.text);
+        }
+    }
+    if (shown.fraExcessVisible) {
+        out.heading("Excess Usage");
+        out.row("Excess Bandwidth", shown.lblExcessBandwidth.text, Tone::Bad);
+        out.row("Rs per excess MB", shown.lblExcessRatePerMB.text);
+        out.row("Extra Amount", shown.lblExcessAmount.text, Tone::Bad);
+    }
+}
+
+// The quota as 40 cells: used '#', left '-', and the excess as '!' beyond the bracket.
+void writeQuotaBar(TerminalWriter& out, const UsageSummary& shown) {
+    if (shown.lblBandWidthLimit == "Unlimited") {
+        return; // no quota to draw
+    }
+    out.heading("Quota");
+    constexpr long width = 40;
+    const long used = std::clamp(std::lround(shown.barUsed * width), 0L, width);
+    const long excess = std::clamp(std::lround(shown.barExcess * width), 0L, width);
+    const bool cut = shown.barExcess * width > width + 0.5;
+    out.line("  [" + std::string(static_cast<std::size_t>(used), '#') +
+             out.paint(std::string(static_cast<std::size_t>(width - used), '-'), Tone::Good) + "]" +
+             out.paint(std::string(static_cast<std::size_t>(excess), '!') + (cut ? "+" : ""),
+                       Tone::Bad) +
+             "  " + shown.txtPercentage.text + " of the quota used");
+}
+
+void writeBill(TerminalWriter& out, const UsageSummary& shown) {
+    out.heading("Bill");
+    out.row("Plan Charge", shown.lblBillPlanCharge.text);
+    out.row("Excess Charge", shown.lblBillExcessCharge.text);
+    out.row("Total", shown.lblBillTotal.text);
+    out.row("Tax (10.30%)", shown.lblBillTax.text);
+    out.row("Total + Tax", shown.lblBillTotalAndTax.text, Tone::Strong);
+}
+
+void writeProjection(TerminalWriter& out, const MonthProjection& projection) {
+    out.heading("Month-end projection at this pace (" + std::to_string(projection.daysElapsed) +
+                " of " + std::to_string(projection.daysInMonth) + " days)");
+    out.row("Usage", NumberFormat::decimals(projection.bill.chargedMB, 3) + " MB");
+    out.row("Excess", NumberFormat::decimals(projection.bill.excessMB, 3) + " MB");
+    out.row("Total + Tax", "Rs. " + NumberFormat::decimals(projection.bill.totalAndTax, 2),
+            Tone::Strong);
+}
+
+// mark, slot, plan name, then the six amounts
+std::string comparisonLine(const std::vector<std::string>& cells, std::size_t nameWidth) {
+    static constexpr std::array<std::size_t, 6> widths = {12, 11, 10, 10, 9, 14};
+    std::string line = "  " + cells[0] + TerminalWriter::padLeft(cells[1], 4) + "  " +
+                       PadRight(cells[2], nameWidth);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        line += TerminalWriter::padLeft(cells[3 + i], widths[i]);
+    }
+    return line;
+}
+
+void writeComparison(TerminalWriter& out, const SummaryReport& report) {
+    std::size_t nameWidth = 4;
+    for (const PlanComparisonRow& row : *report.compared) {
+        nameWidth = std::max(nameWidth, row.name.size());
+    }
+    out.heading("This month's usage on every plan, cheapest first");
+    out.line(comparisonLine({" ", "Slot", "Plan", "Charged MB", "Excess MB", "Extra Rs", "Total Rs",
+                             "Tax Rs", "Total+Tax Rs"},
+                            nameWidth));
+    bool chosenListed = false;
+    for (const PlanComparisonRow& row : *report.compared) {
+        const bool chosen = row.slot == report.choice.slot;
+        chosenListed = chosenListed || chosen;
+        const PlanBill& bill = row.bill;
+        const std::string line = comparisonLine(
+            {chosen ? "*" : " ", std::to_string(row.slot), row.name,
+             NumberFormat::decimals(bill.chargedMB, 3), NumberFormat::decimals(bill.excessMB, 3),
+             NumberFormat::decimals(bill.excessAmount, 2), NumberFormat::decimals(bill.total, 2),
+             NumberFormat::decimals(bill.tax, 2), NumberFormat::decimals(bill.totalAndTax, 2)},
+            nameWidth);
+        out.line(chosen ? out.paint(line, Tone::Strong) : line);
+    }
+    if (chosenListed) {
+        out.line("  * the plan chosen above");
+    }
+}
+
+} // namespace
+
+std::string SummaryText::render(const SummaryReport& report, bool colour) {
+    TerminalWriter out(colour);
+    writeMonth(out, report.inputs);
+    if (report.hasPlan()) {
+        writePlan(out, report);
+        writeUsage(out, report.figures);
+        writeQuotaBar(out, report.figures);
+        writeBill(out, report.figures);
+        if (report.projection) {
+            writeProjection(out, *report.projection);
+        }
+    } else {
+        out.line();
+        out.line("No plan chosen: add --plan to see the bill (`veltrix plans` lists the plans).");
+    }
+    if (report.compared) {
+        writeComparison(out, report);
+    }
+    return out.text();
+}
+
+bool SummaryText::colourForStdout() {
+    const char* noColour = std::getenv("NO_COLOR");
+    const char* terminal = std::getenv("TERM");
+    return isatty(STDOUT_FILENO) == 1 && (noColour == nullptr || *noColour == '\0') &&
+           (terminal == nullptr || std::strcmp(terminal, "dumb") != 0);
+}

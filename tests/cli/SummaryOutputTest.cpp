@@ -1,0 +1,188 @@
+#include "cli/CliError.h"
+#include "cli/Commands.h"
+#include "cli/PlanOptions.h"
+#include "cli/SummaryJson.h"
+#include "cli/SummaryReport.h"
+#include "cli/SummaryText.h"
+#include "platform/Clock.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+// A month over the quota: 1280 MB by 10 March, billed on "BBG 250" (1024 MB).
+SummaryInputs march2007() {
+    SummaryInputs inputs;
+    inputs.mlngTotalBandwidthKB = 1310720;
+    inputs.mlngTotalChargedKB = 1048576;
+    inputs.mdtLastRecordedDate = *CivilDateTime::parse("2007-03-10 18:20:05");
+    inputs.mlngLastDayUsageKB = 51200;
+    inputs.mstrMonthYear = "2007-03";
+    return inputs;
+}
+
+SummaryReport reportFor(std::vector<std::string> args, const SummaryInputs& inputs = march2007()) {
+    CLI::App command;
+    PlanOptions options;
+    options.addTo(command);
+    std::reverse(args.begin(), args.end());
+    command.parse(args);
+    return SummaryReport::build(inputs, options.resolve(SystemClock()));
+}
+
+// Runs `veltrix ...` and returns what it printed.
+std::string runVeltrix(std::vector<std::string> args) {
+    args.insert(args.begin(), "veltrix");
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    std::ostringstream printed;
+    auto* original = std::cout.rdbuf(printed.rdbuf());
+    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data());
+    std::cout.rdbuf(original);
+    EXPECT_EQ(status, 0);
+    return printed.str();
+}
+
+} // namespace
+
+TEST(SummaryJson, OverQuotaMonthToTheLastDigit) {
+    const auto json =
+        SummaryJson::fragments(reportFor({"--plan", "BBG 250", "--today", "2007-04-02"}));
+    EXPECT_EQ(json.dump(),
+              R"({"plan":{"slot":0,"name":"BBG 250","lblPlanCharge":"Rs  250",)"
+              R"("lblBandWidthLimit":" 1024 MB","lblRsPerMB":"Rs  0.2"},)"
+              R"("summary":{"lblUsedBandWidth":"1280.000 MB","lblUsedAverage":"128.00 MB",)"
+              R"("lblUsedLastDay":" 10 Mar 2007","lblUsedAverageExclToday":"0",)"
+              R"("lblUsageToday":"0","lblAvailableBandWidth":"0","lblAvailableDays":"21",)"
+              R"("lblAvailableAverage":"0","lblAvailableAverageExclToday":"0",)"
+              R"("lblExcessBandwidth":"256.000 MB","lblExcessRatePerMB":"0.20",)"
+              R"("lblExcessAmount":"Rs. 51.20","txtPercentage":"125%",)"
+              R"("lblBillPlanCharge":"Rs. 250","lblBillExcessCharge":"Rs. 51.20",)"
+              R"("lblBillTotal":"Rs. 301.20","lblBillTax":"Rs. 31.02",)"
+              R"("lblBillTotalAndTax":"Rs. 332.22",)"
+              R"("visible":{"fraAvailable":false,"fraExcess":true,"today":false},)"
+              R"("bar":{"used":1.0,"excess":0.25}},)"
+              R"("projection":{"usage_mb":3968.0,"excess_mb":2944.0,"total_and_tax":925.2}})");
+}
+
+TEST(SummaryJson, WithoutAPlanNothingIsComputed) {
+    const auto json = SummaryJson::fragments(reportFor({"--compare-plans"}));
+    EXPECT_TRUE(json["plan"].is_null());
+    EXPECT_TRUE(json["projection"].is_null());
+    EXPECT_EQ(json["summary"]["txtPercentage"], "000");
+    ASSERT_EQ(json["compare_plans"].size(), 29U);
+    EXPECT_EQ(json["compare_plans"][0].dump(),
+              R"({"slot":0,"name":"BBG 250","charged_mb":1280.0,"excess_mb":256.0,)"
+              R"("excess_amount":51.2,"total":301.2,"tax":31.02,"total_and_tax":332.22})");
+    EXPECT_FALSE(SummaryJson::fragments(reportFor({})).contains("compare_plans"));
+}
+
+TEST(SummaryReport, FailureInsideTheSummaryStopsTheCommand) {
+    SummaryInputs broken = march2007();
+    broken.mdtLastRecordedDate = CivilDateTime();
+    try {
+        reportFor({"--plan", "BBG 250"}, broken);
+        ADD_FAILURE() << "no failure";
+    } catch (const CliError& error) {
+        EXPECT_STREQ(error.what(), "summary: There is no last recorded day to work from.");
+    }
+}
+
+TEST(SummaryText, OverQuotaMonthAsAPersonReadsIt) {
+    const SummaryReport report = reportFor({"--plan", "BBG 250", "--today", "2007-04-02"});
+    EXPECT_EQ(SummaryText::render(report, false), R"(Usage for 2007-03
+  Bandwidth (all rows)          1310720 KB     1280.000 MB    1.250 GB
+  Charged usage (all rows)      1048576 KB     1024.000 MB    1.000 GB
+
+Plan  BBG 250  (slot:0)
+  Plan Charge                                   Rs 250
+  Bandwidth Limit                              1024 MB
+  Rs/Excess MB                                  Rs 0.2
+
+Charged Usage
+  Charged Bandwidth                        1280.000 MB
+  Average per day                            128.00 MB
+  Last recorded day                        10 Mar 2007
+  Remaining days                                    21
+
+Excess Usage
+  Excess Bandwidth                          256.000 MB
+  Rs per excess MB                                0.20
+  Extra Amount                               Rs. 51.20
+
+Quota
+  [########################################]!!!!!!!!!!  125% of the quota used
+
+Bill
+  Plan Charge                                  Rs. 250
+  Excess Charge                              Rs. 51.20
+  Total                                     Rs. 301.20
+  Tax (10.30%)                               Rs. 31.02
+  Total + Tax                               Rs. 332.22
+
+Month-end projection at this pace (10 of 31 days)
+  Usage                                    3968.000 MB
+  Excess                                   2944.000 MB
+  Total + Tax                               Rs. 925.20
+)");
+    EXPECT_EQ(SummaryText::render(report, true).find("\033[1mBill\033[0m") == std::string::npos,
+              false);
+}
+
+TEST(SummaryText, ComparisonTableMarksTheChosenPlan) {
+    const std::string text = SummaryText::render(
+        reportFor({"--plan", "slot:1", "--today", "2007-04-02", "--compare-plans"}), false);
+    EXPECT_NE(text.find("   Slot  Plan                        Charged MB  Excess MB  Extra Rs"
+                        "  Total Rs   Tax Rs  Total+Tax Rs\n"
+                        "      0  BBG 250                       1280.000    256.000     51.20"
+                        "    301.20    31.02        332.22\n"
+                        "  *   1  BBG Combo 299"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  * the plan chosen above\n"), std::string::npos);
+    EXPECT_EQ(text.find('\033'), std::string::npos);
+
+    const std::string none = SummaryText::render(reportFor({}), false);
+    EXPECT_NE(none.find("No plan chosen"), std::string::npos);
+    EXPECT_EQ(none.find("Bill"), std::string::npos);
+}
+
+TEST(PlansCommand, PrintsTheListInOrderWithSlots) {
+    const std::string printed = runVeltrix({"plans"});
+    EXPECT_EQ(printed, "slot:12  1000  - BBG Combo ULD 1000\n"
+                       "slot:13  1111  - BBG Combo 1111\n"
+                       "slot:14  1350  - BBG Combo ULD 1350\n"
+                       "slot:28  15000 - BBG Combo UL 15000\n"
+                       "slot:27  15000 - BBG UL 15000\n"
+                       "slot:15  1700  - BBG Combo ULD 1700\n"
+                       "slot:17  2150  - BBG Combo ULD 2150\n"
+                       "slot:16  2150  - BBG ULD 2150\n"
+                       "slot:0   250   - BBG 250\n"
+                       "slot:18  2799  - BBG Speed Combo 2799\n"
+                       "slot:1   299   - BBG Combo 299\n"
+                       "slot:20  3300  - BBG Combo ULD 3300\n"
+                       "slot:19  3300  - BBG ULD 3300\n"
+                       "slot:2   499   - BB Home UL 499\n"
+                       "slot:21  4999  - BBG Super Speed Combo 4999\n"
+                       "slot:3   500   - BBG FN Combo 500\n"
+                       "slot:4   599   - BBG FN Combo 599\n"
+                       "slot:5   600   - BBG FN Combo 600\n"
+                       "slot:23  6000  - BBG Combo ULD 6000\n"
+                       "slot:22  6000  - BBG ULD 6000\n"
+                       "slot:6   625   - BB Home Combo UL 625\n"
+                       "slot:24  6999  - BBG Super Speed Combo 6999\n"
+                       "slot:7   700   - BBG 700\n"
+                       "slot:9   750   - BB Home Combo UL 750\n"
+                       "slot:8   750   - BB Home UL 750\n"
+                       "slot:10  850   - BBG Combo ULD 850\n"
+                       "slot:11  900   - BB Home Combo ULD 900\n"
+                       "slot:26  9000  - BBG Combo UL 9000\n"
+                       "slot:25  9000  - BBG UL 9000\n"
+                       "slot:29  Custom/User entered\n");
+    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}))[15]["night_unlimited"], true);
+}
