@@ -4,6 +4,9 @@
 #include "cli/CliError.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportText.h"
+#include "cli/SummaryJson.h"
+#include "cli/SummaryText.h"
+#include "platform/Clock.h"
 #include "platform/SingleByteText.h"
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
@@ -45,6 +48,15 @@ MonthReport::MonthReport(ReportRequest request)
 
 void MonthReport::build(const MonthRecord& month, const std::string& user) {
     m_user = user;
+    const PlanChoice plan = m_request.plans.resolve(SystemClock());
+    // The summary is computed where the result window computes it: at the end of every report.
+    m_view.onCreateSummary = [this, plan] {
+        const ReportTotals& totals = m_view.totals();
+        const SummaryInputs inputs{totals.mlngTotalBandwidthKB, totals.mlngTotalChargedKB,
+                                   totals.mdtLastRecordedDate, totals.mlngLastDayUsageKB,
+                                   m_builder.mstrMonthYear()};
+        m_summary = SummaryReport::build(inputs, plan);
+    };
     m_builder.GrabbingFinished(month);
     try {
         m_builder.WriteOutput(m_request.reportOptions(), m_view);
@@ -55,9 +67,10 @@ void MonthReport::build(const MonthRecord& month, const std::string& user) {
 
 nlohmann::ordered_json MonthReport::json() const {
     nlohmann::ordered_json object = reportJson(m_builder, m_view, m_user);
-    for (const auto& [key, value] : m_extra.items()) {
-        object[key] = value;
+    if (m_summary) {
+        object.update(SummaryJson::fragments(*m_summary));
     }
+    object.update(m_extra);
     return object;
 }
 
@@ -82,5 +95,13 @@ void MonthReport::writeFiles() const {
 }
 
 void MonthReport::printText(std::ostream& out) const {
-    ReportText::print(out, m_builder, m_view, m_user);
+    const bool colour = SummaryText::colourForStdout();
+    if (m_summary) {
+        out << SummaryText::renderMonth(*m_summary, colour);
+    }
+    out << ReportText::render(m_builder, m_view, m_user, colour);
+    if (m_summary) {
+        out << SummaryText::renderPlan(*m_summary, colour);
+    }
+    out << std::flush;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ReportRequest.h"
+#include "cli/SummaryReport.h"
 #include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
 
@@ -15,7 +16,8 @@ class MonthReport {
 public:
     explicit MonthReport(ReportRequest request);
 
-    // Builds the report; a bad row ends the command with the row named.
+    // Builds the report and its summary on the chosen plan; a bad row, or a plan option that
+    // names no plan, ends the command with a one-line message.
     void build(const MonthRecord& month, const std::string& user);
 
     // Keys added to the JSON object after the report's own ones.
@@ -28,6 +30,7 @@ public:
     void printText(std::ostream& out) const;
 
     const ReportBuilder& builder() const { return m_builder; }
+    const SummaryReport& summary() const { return *m_summary; }
     HeadlessResultView& view() { return m_view; }
     const ReportRequest& request() const { return m_request; }
 
@@ -36,5 +39,6 @@ private:
     ReportBuilder m_builder;
     HeadlessResultView m_view;
     std::string m_user;
+    std::optional<SummaryReport> m_summary;
     nlohmann::ordered_json m_extra = nlohmann::ordered_json::object();
 };

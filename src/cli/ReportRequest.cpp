@@ -15,6 +15,7 @@ void ReportRequest::addOptions(CLI::App& command) {
     command.add_option("--csv", csvFile, "Export the report's rows as comma-separated text");
     command.add_option("--json", jsonFile,
                        "Write the month's figures as JSON to a file, or - for stdout");
+    plans.addTo(command);
 }
 
 ReportOptions ReportRequest::reportOptions() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/PlanOptions.h"
 #include "report/ReportOptions.h"
 
 #include <string>
@@ -17,8 +18,10 @@ struct ReportRequest {
     std::string htmlFile;
     std::string csvFile;
     std::string jsonFile; // "-" for standard output
+    PlanOptions plans;    // --plan, --custom-plan, --today, --compare-plans
 
-    // Registers --night-unlimited, --exclude, --html, --csv and --json on a subcommand.
+    // Registers --night-unlimited, --exclude, --html, --csv, --json and the plan options on a
+    // subcommand; this object must live as long as the command.
     void addOptions(CLI::App& command);
 
     // The report options these flags stand for (colours and display flags at their defaults).

@@ -1,11 +1,9 @@
 #include "cli/ReportText.h"
 
+#include "cli/TerminalWriter.h"
 #include "report/HeadlessResultView.h"
 #include "report/NumberFormat.h"
 #include "report/ReportBuilder.h"
-
-#include <iomanip>
-#include <ostream>
 
 namespace {
 
@@ -13,58 +11,54 @@ std::string megabytes(FixedPoint kb) {
     return NumberFormat::decimals(kb.dividedBy(1024), 2) + " MB";
 }
 
-std::string megabytes(std::int64_t kb) {
-    return megabytes(FixedPoint(kb));
-}
-
-// The report's month text without its markup ("2007-03<BR> Excluding ..." -> "Excluding ...").
+// The report's month text without its markup: "2007-03<BR> Excluding  [Free time usage]"
+// reads "Excluding [Free time usage]".
 std::string coverage(const std::string& monthYearText) {
     const auto br = monthYearText.find("<BR>");
-    std::string rest = br == std::string::npos ? std::string() : monthYearText.substr(br + 4);
-    const auto first = rest.find_first_not_of(' ');
-    rest = first == std::string::npos ? std::string() : rest.substr(first);
+    const std::string rest = br == std::string::npos ? std::string() : monthYearText.substr(br + 4);
     std::string collapsed;
     for (char c : rest) {
-        if (!(c == ' ' && !collapsed.empty() && collapsed.back() == ' ')) {
+        if (c != ' ' || (!collapsed.empty() && collapsed.back() != ' ')) {
             collapsed += c;
         }
     }
     return collapsed;
 }
 
+void writeDays(TerminalWriter& out, const std::vector<ReportDay>& days) {
+    out.heading("Days (newest first)");
+    out.line("  " + std::string("Day").append(10, ' ') + TerminalWriter::padLeft("Rows", 6) +
+             TerminalWriter::padLeft("Total", 14) + TerminalWriter::padLeft("Charged", 14) +
+             TerminalWriter::padLeft("Free", 14));
+    for (const ReportDay& day : days) {
+        out.line("  " + day.date + "   " + TerminalWriter::padLeft(std::to_string(day.rows), 6) +
+                 TerminalWriter::padLeft(megabytes(day.totalKB), 14) +
+                 TerminalWriter::padLeft(megabytes(day.chargedKB), 14) +
+                 TerminalWriter::padLeft(megabytes(day.freeKB), 14));
+    }
+}
+
 } // namespace
 
-void ReportText::print(std::ostream& out, const ReportBuilder& builder,
-                       const HeadlessResultView& view, const std::string& user) {
+std::string ReportText::render(const ReportBuilder& builder, const HeadlessResultView& view,
+                               const std::string& user, bool colour) {
     const ReportOutcome& outcome = builder.outcome();
-    const ReportTotals& totals = view.totals();
-    out << "Usage for " << builder.mstrMonthYear();
-    if (!user.empty()) {
-        out << " (" << user << ")";
-    }
-    out << " - " << coverage(outcome.monthYearText) << "\n\n";
-    out << "  Rows            " << outcome.rowsRead << " read, " << outcome.rowsKept
-        << " in the report\n";
-    out << "  In the report   " << outcome.kbText << " KB = " << outcome.mbText
-        << " MB = " << outcome.gbText << " GB\n";
-    out << "  All usage       " << megabytes(totals.mlngTotalBandwidthKB) << ", charged "
-        << megabytes(totals.mlngTotalChargedKB) << "\n";
+    TerminalWriter out(colour, true);
+    out.heading("Report" + (user.empty() ? std::string() : " for " + user) + "  " +
+                coverage(outcome.monthYearText));
+    out.row("Rows read / in the report",
+            std::to_string(outcome.rowsRead) + " / " + std::to_string(outcome.rowsKept));
+    out.row("In the report", outcome.mbText + " MB");
     if (outcome.rowsRead > 0) {
-        out << "  Last recorded   " << totals.mdtLastRecordedDate.toText() << "\n";
+        out.row("Last recorded", view.totals().mdtLastRecordedDate.toText());
     }
     if (!outcome.averagePerDay.empty()) {
-        out << "  Average per day " << outcome.averagePerDay << " MB\n";
+        out.row("Average per day", outcome.averagePerDay + " MB");
     }
     if (outcome.days.empty()) {
-        out << "\n  No rows in the report.\n";
-        return;
+        out.line("  No rows in the report.");
+    } else {
+        writeDays(out, outcome.days);
     }
-    out << "\n  " << std::left << std::setw(12) << "Day" << std::right << std::setw(6) << "Rows"
-        << std::setw(14) << "Total" << std::setw(14) << "Charged" << std::setw(14) << "Free"
-        << "\n";
-    for (const ReportDay& day : outcome.days) {
-        out << "  " << std::left << std::setw(12) << day.date << std::right << std::setw(6)
-            << day.rows << std::setw(14) << megabytes(day.totalKB) << std::setw(14)
-            << megabytes(day.chargedKB) << std::setw(14) << megabytes(day.freeKB) << "\n";
-    }
+    return out.text();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 
 class ReportBuilder;
 class HeadlessResultView;
 
-// The month's report as a person reads it in a terminal: totals, then one line per day.
+// The month's report as a person reads it in a terminal: what the report holds, then one
+// line per day, newest first as in the report.
 namespace ReportText {
-void print(std::ostream& out, const ReportBuilder& builder, const HeadlessResultView& view,
-           const std::string& user);
+std::string render(const ReportBuilder& builder, const HeadlessResultView& view,
+                   const std::string& user, bool colour);
 }

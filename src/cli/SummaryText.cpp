@@ -153,8 +153,17 @@ void writeComparison(TerminalWriter& out, const SummaryReport& report) {
 } // namespace
 
 std::string SummaryText::render(const SummaryReport& report, bool colour) {
+    return renderMonth(report, colour) + renderPlan(report, colour);
+}
+
+std::string SummaryText::renderMonth(const SummaryReport& report, bool colour) {
     TerminalWriter out(colour);
     writeMonth(out, report.inputs);
+    return out.text();
+}
+
+std::string SummaryText::renderPlan(const SummaryReport& report, bool colour) {
+    TerminalWriter out(colour, true);
     if (report.hasPlan()) {
         writePlan(out, report);
         writeUsage(out, report.figures);

@@ -10,6 +10,9 @@ struct SummaryReport;
 namespace SummaryText {
 
 std::string render(const SummaryReport& report, bool colour);
+// The two halves of render: the month and its totals; the plan, bill and comparison.
+std::string renderMonth(const SummaryReport& report, bool colour);
+std::string renderPlan(const SummaryReport& report, bool colour);
 
 // True when standard output is a terminal that takes colours (NO_COLOR unset, TERM not dumb).
 bool colourForStdout();

@@ -3,7 +3,7 @@
 #include "analysis/PlanCatalogue.h"
 
 void TerminalWriter::heading(std::string_view text) {
-    if (!m_text.empty()) {
+    if (!m_text.empty() || m_continues) {
         m_text += '\n';
     }
     line(paint(text, Tone::Strong));

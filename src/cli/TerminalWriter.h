@@ -12,8 +12,11 @@ public:
     static constexpr std::size_t CaptionWidth = 36;
     static constexpr std::size_t ValueWidth = 16;
 
-    explicit TerminalWriter(bool colour)
-        : m_colour(colour) {}
+    // `continuesText`: the text will follow other output, so even its first heading is set
+    // off by a blank line.
+    explicit TerminalWriter(bool colour, bool continuesText = false)
+        : m_colour(colour)
+        , m_continues(continuesText) {}
 
     void heading(std::string_view text);
     // "  caption ......... value", the value right-aligned in its column.
@@ -27,5 +30,6 @@ public:
 
 private:
     bool m_colour;
+    bool m_continues;
     std::string m_text;
 };
