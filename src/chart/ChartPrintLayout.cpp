@@ -16,3 +16,13 @@ QPointF ChartPrintLayout::origin(int printerFit, QSizeF page, QSizeF picture) {
         return QPointF(0, 0);
     }
 }
+
+QSizeF ChartPrintLayout::printedSize(int printerFit, QSizeF page, QSizeF natural) {
+    if (printerFit == 1) {
+        return page;
+    }
+    if (natural.width() > page.width() || natural.height() > page.height()) {
+        return natural.scaled(page, Qt::KeepAspectRatio);
+    }
+    return natural;
+}

@@ -9,4 +9,9 @@ namespace ChartPrintLayout {
 
 QPointF origin(int printerFit, QSizeF page, QSizeF picture);
 
+// The printed size of a picture whose size on screen is `natural` (in printer pixels): fit 1
+// stretches it over the whole page, the others keep it unless it would run off the page, in
+// which case it shrinks to fit with its proportions kept.
+QSizeF printedSize(int printerFit, QSizeF page, QSizeF natural);
+
 } // namespace ChartPrintLayout

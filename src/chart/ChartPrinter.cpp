@@ -76,9 +76,8 @@ bool ChartPrinter::printChart(const XChartModel& model, const QImage& chart, con
     }
     const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
     const double scale = printer.resolution() / (screenDpi > 0 ? screenDpi : 96.0);
-    // Fit 1 stretches the whole composition, legend included, over the page.
-    const QSizeF size =
-        props.PrinterFit == 1 ? page : QSizeF(composed.width() * scale, composed.height() * scale);
+    const QSizeF size = ChartPrintLayout::printedSize(
+        props.PrinterFit, page, QSizeF(composed.width() * scale, composed.height() * scale));
     const QPointF origin = ChartPrintLayout::origin(props.PrinterFit, page, size);
     painter.drawImage(QRectF(origin, size), composed);
     return painter.end();

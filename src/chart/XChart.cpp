@@ -227,6 +227,7 @@ void XChart::placeLegend() {
     m_legend->setGeometry(paneLeft, 0, paneWidth, height());
     m_splitter->setGeometry(paneLeft - dividerWidth, 0, dividerWidth, height());
     m_splitter->setGlyph(shown ? QStringLiteral("\u00BB") : QStringLiteral("\u00AB"));
+    m_splitter->setToolTip(shown ? QString() : m_model->properties().LegendCaption);
     m_splitter->raise();
 }
 

@@ -76,3 +76,10 @@ TEST(ChartPrintLayout, PrinterFitPlacesThePicture) {
     EXPECT_EQ(ChartPrintLayout::origin(5, page, picture), QPointF(400, 500));
     EXPECT_EQ(ChartPrintLayout::origin(9, page, picture), QPointF(0, 0));
 }
+
+TEST(ChartPrintLayout, PicturesKeepTheirSizeUnlessStretchedOrTooLarge) {
+    const QSizeF page(1000, 800);
+    EXPECT_EQ(ChartPrintLayout::printedSize(0, page, QSizeF(600, 300)), QSizeF(600, 300));
+    EXPECT_EQ(ChartPrintLayout::printedSize(1, page, QSizeF(600, 300)), page);
+    EXPECT_EQ(ChartPrintLayout::printedSize(5, page, QSizeF(2000, 800)), QSizeF(1000, 400));
+}
