@@ -102,7 +102,7 @@ void ChartRenderer::drawValueAxis() {
     const FontSizeScope smaller(m_surface, -2);
     const double digitHeight = m_surface.TextHeight(QStringLiteral("0"));
     const auto lines = m_geometry.gridLines(m_props.IntersectMajor, m_props.IntersectMinor,
-                                            m_props.MinorGridOn, digitHeight * 1.25, 4 * pxY());
+                                            m_props.MinorGridOn, digitHeight * 2, 4 * pxY());
     const double left = m_geometry.plotLeft() + 2 * px();
     const double right = m_geometry.plotRight();
     for (const GridLine& line : lines) {
