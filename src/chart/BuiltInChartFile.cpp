@@ -1,0 +1,54 @@
+#include "chart/BuiltInChartFile.h"
+
+#include "chart/ChartImage.h"
+#include "chart/XChartModel.h"
+
+#include <QRegularExpression>
+
+HeadlessGui::HeadlessGui() {
+    QCoreApplication* existing = QCoreApplication::instance();
+    if (existing) {
+        if (!qobject_cast<QGuiApplication*>(existing)) {
+            m_problem = QStringLiteral("Chart images need a QGuiApplication, but the program "
+                                       "already runs a plain QCoreApplication");
+        }
+        return;
+    }
+    const bool hasDisplay =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!hasDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+}
+
+HeadlessGui::~HeadlessGui() = default;
+
+std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,5})\\s*[xX]\\s*(\\d{1,5})\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    if (width < 50 || height < 50 || width > 10000 || height > 10000) {
+        return std::nullopt;
+    }
+    return QSize(width, height);
+}
+
+QString BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return QStringLiteral("Chart images need a QGuiApplication (create a HeadlessGui first)");
+    }
+    XChartModel chart;
+    ChartImage::resize(chart, pixels);
+    bool upToDate = false;
+    const QString failure = ChartFeed::UpdateGraphControl(chart, input, upToDate);
+    if (!failure.isEmpty()) {
+        return failure;
+    }
+    return ChartImage::save(chart, path);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class XChartModel;
+
+// What the built-in daily chart is made of: the chart text with its "Avg" column, the month
+// and the bar colour chosen by the user.
+struct ChartFeedInput {
+    QString mstrChartDataAvg;
+    QString mstrMonthYear;
+    std::uint32_t mlngInbuiltChartColor = 0;
+};
+
+// Feeding the built-in chart from the report's chart text, for the result window and for
+// chart images made from the command line.
+namespace ChartFeed {
+
+// Component 1 (red), 2 (green) or 3 (blue) of an RGB colour; -1 for a system colour or
+// another index.
+int GetRGB(std::uint32_t colour, int index);
+// A colour 30 steps darker (or lighter, for a dark component): the selected bar's colour.
+std::uint32_t ChangeColor(int red, int green, int blue);
+
+// Rebuilds the chart's items and look from the chart text, unless `mblnChartUpToDate` is
+// already set; sets it when done. On a malformed text it stops, keeps the items added so far,
+// leaves the flag clear and returns the description of the failure (empty on success).
+// `setToolTip` receives the chart's cleared tool tip.
+QString UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input, bool& mblnChartUpToDate,
+                           const std::function<void(const QString&)>& setToolTip = {});
+
+} // namespace ChartFeed

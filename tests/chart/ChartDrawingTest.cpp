@@ -1,0 +1,206 @@
+#include "ChartTestItems.h"
+#include "chart/ChartRenderer.h"
+#include "chart/RecordingSurface.h"
+#include "chart/RotatedText.h"
+
+#include <gtest/gtest.h>
+
+using Kind = RecordingSurface::Kind;
+
+namespace {
+
+// Draws a 900 x 500 px chart (15 twips per pixel) onto a recording surface.
+class Drawing : public ::testing::Test {
+protected:
+    void draw() {
+        surface.reset();
+        ChartRenderer(model, surface).draw();
+    }
+    std::vector<RecordingSurface::Operation> bars() const {
+        std::vector<RecordingSurface::Operation> found;
+        for (const auto& op : surface.operations(Kind::Box)) {
+            if (op.fillStyle != 1) { // the plot frame is drawn without fill
+                found.push_back(op);
+            }
+        }
+        return found;
+    }
+
+    XChartModel model;
+    RecordingSurface surface{900 * 15, 500 * 15};
+};
+
+} // namespace
+
+TEST_F(Drawing, PaintsBackgroundTitleGridFrameShapesAndCaptionsInOrder) {
+    model.setChartSubTitle(QStringLiteral("March"));
+    model.setAxisLabelX(QStringLiteral("Days"));
+    model.setAxisLabelY(QStringLiteral("Megabytes"));
+    ChartTestItems::fill(model, {10, 55});
+    draw();
+    const auto& ops = surface.operations();
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops.front().kind, Kind::Clear);
+    EXPECT_EQ(ops.front().color, model.properties().BackColor);
+    const auto title = surface.texts(QStringLiteral("XChart"));
+    ASSERT_EQ(title.size(), 1u);
+    EXPECT_TRUE(title[0].bold);
+    EXPECT_DOUBLE_EQ((title[0].from.x() + title[0].to.x()) / 2, 450 * 15); // centred
+    const auto subtitle = surface.texts(QStringLiteral("March"));
+    ASSERT_EQ(subtitle.size(), 1u);
+    EXPECT_DOUBLE_EQ(subtitle[0].from.y(), title[0].to.y()); // on the next line
+    EXPECT_EQ(subtitle[0].fontSize, 6);
+
+    // Y numbers sit 5 px left of the plot, centred on their lines.
+    const auto hundred = surface.texts(QStringLiteral("100"));
+    ASSERT_EQ(hundred.size(), 1u);
+    EXPECT_DOUBLE_EQ(hundred[0].to.x(), 55 * 15 - 5 * 15);
+    EXPECT_DOUBLE_EQ((hundred[0].from.y() + hundred[0].to.y()) / 2, 50 * 15);
+
+    const auto frame = surface.operations(Kind::Box).front();
+    EXPECT_EQ(frame.fillStyle, 1);
+    EXPECT_EQ(frame.from, QPointF(55 * 15, 50 * 15));
+    EXPECT_EQ(frame.to, QPointF(845 * 15, 445 * 15));
+
+    const auto yCaption = surface.texts(QStringLiteral("Megabytes"));
+    ASSERT_EQ(yCaption.size(), 1u);
+    EXPECT_EQ(yCaption[0].angle, 90);
+    EXPECT_EQ(surface.texts(QStringLiteral("Days")).size(), 1u);
+}
+
+TEST_F(Drawing, BarsFillTheirSlotsAndUseTheirColours) {
+    model.setBarShadow(false);
+    model.setSelectable(true);
+    model.setBarWidthPercentage(50);
+    ChartTestItems::fill(model, {20, 50, 80});
+    model.setSelectedColumn(1);
+    draw();
+    const auto drawn = bars();
+    ASSERT_EQ(drawn.size(), 3u);
+    const double unit = 790.0 * 15 / 3;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const QRectF shape = model.geometry().shapeRect(static_cast<int>(i), 50);
+        EXPECT_DOUBLE_EQ(drawn[i].from.x(), shape.left());
+        EXPECT_DOUBLE_EQ(drawn[i].to.x(), shape.right() - 15);
+        EXPECT_NEAR(shape.width(), unit / 2 - 30, 1e-9);
+        EXPECT_EQ(drawn[i].color, model.properties().BarColor);
+        EXPECT_EQ(drawn[i].fillStyle, model.properties().BarFillStyle);
+    }
+    EXPECT_DOUBLE_EQ(drawn[2].from.y(), model.geometry().valueY(80));
+    EXPECT_DOUBLE_EQ(drawn[2].to.y(), 445 * 15);
+    EXPECT_EQ(drawn[0].fillColor, model.properties().BarColor);
+    EXPECT_EQ(drawn[1].fillColor, model.properties().SelectedBarColor);
+}
+
+TEST_F(Drawing, ShadowsAndOtherShapes) {
+    ChartTestItems::fill(model, {20, -0.0});
+    draw();
+    const auto shadows = surface.operations(Kind::FilledBox);
+    ASSERT_EQ(shadows.size(), 2u);
+    EXPECT_EQ(shadows[0].color, model.properties().BarShadowColor);
+    EXPECT_DOUBLE_EQ(shadows[0].to.x() - shadows[0].from.x(), 30);
+
+    model.setChartType(ChartTypeBits::Triangle | ChartTypeBits::Diamond);
+    draw();
+    const auto triangles = surface.operations(Kind::Polygon);
+    ASSERT_EQ(triangles.size(), 2u);
+    EXPECT_EQ(triangles[0].pixels.size(), 3);
+    model.setChartType(ChartTypeBits::Ellipse | ChartTypeBits::Bar); // the ellipse wins
+    draw();
+    EXPECT_EQ(surface.operations(Kind::Ellipse).size(), 4u); // shadow + item, twice
+    EXPECT_TRUE(bars().empty());
+}
+
+TEST_F(Drawing, MeanItemTakesMeanColourAndStaysOffTheValueLine) {
+    model.setMeanOn(true);
+    model.setMeanColor(0x00AA00);
+    model.setChartType(ChartTypeBits::Bar | ChartTypeBits::Line | ChartTypeBits::Symbol);
+    ChartTestItems::fill(model, {10, 30, 20});
+    draw();
+    const auto drawn = bars();
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn[3].fillColor, 0x00AA00u);
+    std::size_t valueLines = 0;
+    for (const auto& line : surface.operations(Kind::Line)) {
+        valueLines += line.color == model.properties().LineColor ? 1 : 0;
+    }
+    EXPECT_EQ(valueLines, 2u); // 1-2 and 2-3, never to the mean
+    EXPECT_EQ(surface.texts(QStringLiteral("*")).size(), 4u);
+}
+
+TEST_F(Drawing, ItemLabelsLieFlatWhenTheyFitAndStandUpWhenTheyDoNot) {
+    ChartTestItems::fill(model, {1, 2});
+    model.item(1)->XAxisDescription = QStringLiteral("Mar\r\n05");
+    draw();
+    const auto flat = surface.texts(QStringLiteral("1"));
+    ASSERT_EQ(flat.size(), 1u);
+    EXPECT_EQ(flat[0].angle, 0);
+    const auto first = surface.texts(QStringLiteral("Mar"));
+    const auto second = surface.texts(QStringLiteral("05"));
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_GT(second[0].from.y(), first[0].from.y()); // stacked
+
+    // 31 labels of "Avg" width in 200 px do not fit side by side.
+    XChartModel narrow;
+    RecordingSurface small(300 * 15, 300 * 15);
+    ChartTestItems::fill(narrow, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 300, 300);
+    narrow.item(0)->XAxisDescription = QStringLiteral("Mar\r\n05");
+    ChartRenderer(narrow, small).draw();
+    const auto mar = small.texts(QStringLiteral("Mar"));
+    const auto day = small.texts(QStringLiteral("05"));
+    ASSERT_EQ(mar.size(), 1u);
+    EXPECT_EQ(mar[0].angle, 90);
+    // Side by side, one text height apart, the pair centred on the slot.
+    ASSERT_EQ(day.size(), 1u);
+    EXPECT_NEAR(day[0].from.x() - mar[0].from.x(), 10.5, 0.6);
+}
+
+TEST_F(Drawing, AutoRedrawOffPaintsNothing) {
+    ChartTestItems::fill(model, {1});
+    model.setAutoRedraw(false);
+    draw();
+    EXPECT_TRUE(surface.operations().empty());
+}
+
+TEST_F(Drawing, ClearedChartKeepsTitleGridAndFrame) {
+    ChartTestItems::fill(model, {1, 2});
+    model.Clear();
+    draw();
+    EXPECT_EQ(surface.texts(QStringLiteral("XChart")).size(), 1u);
+    EXPECT_EQ(surface.operations(Kind::Box).size(), 1u); // the frame only
+    EXPECT_FALSE(surface.operations(Kind::Line).empty());
+}
+
+struct RotationCase {
+    const char* name;
+    QPoint point;
+    double angle;
+    QPoint expected;
+};
+
+class RotatePoint : public ::testing::TestWithParam<RotationCase> {};
+
+TEST_P(RotatePoint, TurnsCounterClockwiseOnAScreen) {
+    QPoint point = GetParam().point;
+    basTextRot::RotatePoint(QPoint(100, 100), point, GetParam().angle);
+    EXPECT_EQ(point, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, RotatePoint,
+                         ::testing::Values(RotationCase{"Zero", {110, 90}, 0, {110, 90}},
+                                           RotationCase{"Quarter", {110, 100}, 90, {100, 90}},
+                                           RotationCase{"Half", {110, 95}, 180, {90, 105}},
+                                           RotationCase{"Eighth", {110, 100}, 45, {107, 93}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RotatedText, CentresTheTextOnThePoint) {
+    RecordingSurface surface(1000, 1000); // 8 pt: 6 px per character, 12 px per line
+    ASSERT_TRUE(basTextRot::DrawRotatedText(surface, QStringLiteral("Avg"), 50, 40, 0));
+    EXPECT_EQ(surface.operations().back().from, QPointF(41, 34));
+    ASSERT_TRUE(basTextRot::DrawRotatedText(surface, QStringLiteral("Avg"), 50, 40, 90));
+    // The unrotated top-left corner turns to the lower left: the text reads upwards.
+    EXPECT_EQ(surface.operations().back().from, QPointF(44, 49));
+    EXPECT_TRUE(basTextRot::DrawRotatedText(surface, QString(), 50, 40, 0));
+    EXPECT_EQ(surface.operations().back().from, QPointF(50, 34));
+}

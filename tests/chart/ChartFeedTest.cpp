@@ -1,0 +1,133 @@
+#include "chart/ChartFeed.h"
+
+#include "SampleChartText.h"
+#include "chart/XChartModel.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString text(std::initializer_list<const char*> lines) {
+    QStringList joined;
+    for (const char* line : lines) {
+        joined.append(QString::fromLatin1(line));
+    }
+    return joined.join(QStringLiteral("\r\n"));
+}
+
+ChartFeedInput input(const QString& data) {
+    return ChartFeedInput{data, QStringLiteral("2007-03"), ColorValue::rgb(10, 200, 25)};
+}
+
+} // namespace
+
+TEST(ChartFeed, ColourComponentsAndTheSelectedBarColour) {
+    const std::uint32_t c = ColorValue::rgb(10, 200, 25);
+    EXPECT_EQ(ChartFeed::GetRGB(c, 1), 10);
+    EXPECT_EQ(ChartFeed::GetRGB(c, 2), 200);
+    EXPECT_EQ(ChartFeed::GetRGB(c, 3), 25);
+    EXPECT_EQ(ChartFeed::GetRGB(c, 4), -1);
+    EXPECT_EQ(ChartFeed::GetRGB(0x80000005u, 1), -1);
+    EXPECT_EQ(ChartFeed::ChangeColor(10, 200, 25), ColorValue::rgb(40, 170, 55));
+    EXPECT_EQ(ChartFeed::ChangeColor(-1, -1, -1), ColorValue::rgb(29, 29, 29));
+}
+
+TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
+    XChartModel chart;
+    bool upToDate = false;
+    QString tip = QStringLiteral("old");
+    const QString data =
+        text({"\t01\t02\tAvg", "NonFree\t3.25\t10.00\t6.63", "Free\t2.25\t0.00\t1.13"});
+    const QString failure = ChartFeed::UpdateGraphControl(chart, input(data), upToDate,
+                                                          [&tip](const QString& t) { tip = t; });
+    ASSERT_EQ(failure, "");
+    EXPECT_TRUE(upToDate);
+    EXPECT_EQ(tip, "");
+    ASSERT_EQ(chart.itemCount(), 3);
+    const ChartItemRef first = chart.item(0);
+    EXPECT_EQ(first->ItemID, "1");
+    EXPECT_EQ(first->SelectedDescription, "1");
+    EXPECT_EQ(first->XAxisDescription, "01");
+    EXPECT_EQ(first->LegendDescription, "Total:5.5 MB (NF:3.25 MB  + F:2.25 MB)");
+    EXPECT_DOUBLE_EQ(first->Value, 5.5);
+    EXPECT_EQ(chart.item(2)->XAxisDescription, "Avg");
+    EXPECT_EQ(chart.item(1)->LegendDescription, "Total:10 MB (NF:10.00 MB  + F:0.00 MB)");
+
+    const ChartProperties& p = chart.properties();
+    EXPECT_EQ(p.ChartTitle, "Netravo Usage Chart for 2007-03");
+    EXPECT_EQ(p.AxisLabelY, "Megabytes");
+    EXPECT_EQ(p.AxisLabelX, "Days");
+    EXPECT_EQ(p.MaxY, 20);
+    EXPECT_EQ(p.BarColor, ColorValue::rgb(10, 200, 25));
+    EXPECT_EQ(p.SelectedBarColor, ColorValue::rgb(40, 170, 55));
+    EXPECT_EQ(p.BarWidthPercentage, 80);
+    EXPECT_TRUE(p.Selectable && p.HotTracking && p.MinorGridOn && !p.BarShadow);
+    EXPECT_EQ(p.BarFillStyle, 0);
+    EXPECT_TRUE(p.AutoRedraw);
+
+    // Up to date: nothing is rebuilt.
+    QSignalSpy draws(&chart, &XChartModel::drawRequested);
+    EXPECT_EQ(ChartFeed::UpdateGraphControl(chart, input(QString()), upToDate), "");
+    EXPECT_EQ(chart.itemCount(), 3);
+    EXPECT_EQ(draws.count(), 0);
+}
+
+TEST(ChartFeed, SeriesLinesMayBeAbsent) {
+    XChartModel chart;
+    bool upToDate = false;
+    ChartFeed::UpdateGraphControl(chart, input(text({"\t01\t02\tAvg"})), upToDate);
+    ASSERT_EQ(chart.itemCount(), 3);
+    EXPECT_EQ(chart.item(1)->Value, 0);
+    EXPECT_EQ(chart.item(1)->LegendDescription, "");
+    EXPECT_EQ(chart.properties().MaxY, 10);
+
+    upToDate = false;
+    ChartFeed::UpdateGraphControl(chart, input(text({"\t01\tAvg", "NonFree\t3.5\t3.5"})), upToDate);
+    EXPECT_EQ(chart.item(0)->LegendDescription, "3.5 MB");
+}
+
+struct MaxCase {
+    double max;
+    double expected;
+};
+
+class MaxYRounding : public ::testing::TestWithParam<MaxCase> {};
+
+TEST_P(MaxYRounding, LeavesRoomAboveTheHighestBar) {
+    XChartModel chart;
+    bool upToDate = false;
+    const QString value = QString::number(GetParam().max, 'f', 2);
+    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\r\nNonFree\t") + value),
+                                  upToDate);
+    EXPECT_EQ(chart.properties().MaxY, GetParam().expected) << GetParam().max;
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MaxYRounding,
+                         ::testing::Values(MaxCase{0, 10}, MaxCase{95.3, 100}, MaxCase{99.6, 110},
+                                           MaxCase{100.4, 110}, MaxCase{109.5, 120},
+                                           MaxCase{0.5, 10}, MaxCase{1234.56, 1240}));
+
+TEST(ChartFeed, MalformedTextStopsWithTheItemsSoFarAndAReason) {
+    XChartModel chart;
+    bool upToDate = false;
+    const QString failure = ChartFeed::UpdateGraphControl(
+        chart, input(text({"\t01\t02\t03", "NonFree\t1.00\tn/a\t2.00"})), upToDate);
+    EXPECT_TRUE(failure.contains("n/a")) << failure.toStdString();
+    EXPECT_FALSE(upToDate);
+    EXPECT_EQ(chart.itemCount(), 1);
+    EXPECT_TRUE(chart.properties().AutoRedraw);
+
+    const QString shortLine =
+        ChartFeed::UpdateGraphControl(chart, input(text({"\t01\t02", "NonFree\t1.00"})), upToDate);
+    EXPECT_TRUE(shortLine.contains("line 1")) << shortLine.toStdString();
+}
+
+TEST(ChartFeed, ADemoMonthGivesThirtyOneDaysAndTheAverage) {
+    XChartModel chart;
+    bool upToDate = false;
+    ASSERT_EQ(ChartFeed::UpdateGraphControl(chart, input(SampleChartText::month()), upToDate), "");
+    EXPECT_EQ(chart.itemCount(), 32);
+    EXPECT_EQ(chart.item(31)->XAxisDescription, "Avg");
+    EXPECT_EQ(chart.item(0)->XAxisDescription, "01");
+}

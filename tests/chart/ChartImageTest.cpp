@@ -1,0 +1,102 @@
+#include "chart/ChartImage.h"
+
+#include "SampleChartText.h"
+#include "chart/BuiltInChartFile.h"
+#include "chart/PainterSurface.h"
+#include "chart/XChartModel.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+const std::uint32_t BarColour = 9671679; // the stored default of the bar colour setting
+
+ChartFeedInput demoMonth() {
+    return ChartFeedInput{SampleChartText::month(), QStringLiteral("2007-03"), BarColour};
+}
+
+} // namespace
+
+TEST(ChartImage, TheChartFontResolvesToAnInstalledFamily) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PainterSurface surface(painter);
+    EXPECT_EQ(QFontInfo(surface.currentFont()).family(), "Liberation Sans");
+    EXPECT_GT(surface.TextWidth(QStringLiteral("Megabytes")), 0);
+}
+
+TEST(ChartImage, ADemoMonthRendersBarsGridAndText) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("month.png"));
+    ASSERT_EQ(BuiltInChartFile::render(demoMonth(), path, QSize(900, 500)), "");
+    const QImage image(path);
+    ASSERT_EQ(image.size(), QSize(900, 500));
+    std::set<QRgb> colours;
+    int barPixels = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb pixel = image.pixel(x, y);
+            colours.insert(pixel);
+            barPixels += pixel == ColorValue::toQColor(BarColour).rgb() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(colours.size(), 10u); // background, grid, bars and antialiased text
+    EXPECT_GT(barPixels, 5000);
+    EXPECT_EQ(image.pixelColor(2, 250), QColor(240, 240, 240)); // the result window's grey
+}
+
+TEST(ChartImage, SvgFilesCarryTheChart) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("month.SVG"));
+    ASSERT_EQ(BuiltInChartFile::render(demoMonth(), path, QSize(600, 400)), "");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray svg = file.readAll();
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("Netravo Usage Chart for 2007-03"));
+    EXPECT_TRUE(svg.contains("Megabytes"));
+}
+
+TEST(ChartImage, FailuresSayWhatWentWrong) {
+    QTemporaryDir dir;
+    const QString bmp =
+        BuiltInChartFile::render(demoMonth(), dir.filePath(QStringLiteral("a.bmp")));
+    EXPECT_TRUE(bmp.contains(".png or .svg")) << bmp.toStdString();
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.png"));
+    const QString unwritable = BuiltInChartFile::render(demoMonth(), missing);
+    EXPECT_TRUE(unwritable.startsWith("Cannot write the chart image")) << unwritable.toStdString();
+    EXPECT_FALSE(QFile::exists(missing));
+    const QString bad =
+        BuiltInChartFile::render(ChartFeedInput{QStringLiteral("\t01\r\nNonFree\tx"), QString(), 0},
+                                 dir.filePath(QStringLiteral("b.png")));
+    EXPECT_TRUE(bad.contains("not a number")) << bad.toStdString();
+}
+
+TEST(BuiltInChartFile, SizesAreWidthByHeightInPixels) {
+    EXPECT_EQ(BuiltInChartFile::parseSize(QStringLiteral("900x500")), QSize(900, 500));
+    EXPECT_EQ(BuiltInChartFile::parseSize(QStringLiteral(" 1200 X 640 ")), QSize(1200, 640));
+    for (const char* bad : {"900", "900x", "x500", "0x500", "900x20", "20000x500", "9a0x500"}) {
+        EXPECT_FALSE(BuiltInChartFile::parseSize(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+TEST(ChartImage, SelectedBarTakesTheSelectedColour) {
+    XChartModel chart;
+    ChartImage::resize(chart, QSize(400, 300));
+    bool upToDate = false;
+    ChartFeed::UpdateGraphControl(chart, demoMonth(), upToDate);
+    chart.setSelectedColumn(12);
+    const QImage image = ChartImage::toImage(chart);
+    // Day 13 holds 90.75 MB; 200 px is well inside its bar.
+    auto centre = [&chart](int index) {
+        return static_cast<int>(chart.geometry().shapeRect(index, 80).center().x() / 15);
+    };
+    EXPECT_EQ(image.pixelColor(centre(12), 200),
+              ColorValue::toQColor(chart.properties().SelectedBarColor));
+    EXPECT_EQ(image.pixelColor(centre(13), 200), ColorValue::toQColor(BarColour)); // 50.5 MB
+}

@@ -1,0 +1,91 @@
+#include "chart/ChartPersistence.h"
+
+#include "ChartTestItems.h"
+#include "chart/ChartPropertyBag.h"
+
+#include <gtest/gtest.h>
+
+TEST(ChartPropertyBag, KeysKeepTheirOrderAndMatchWithoutCase) {
+    ChartPropertyBag bag;
+    bag.write(QStringLiteral("uYAxislabel"), QStringLiteral("MB"));
+    bag.write(QStringLiteral("BarColor"), 5);
+    bag.write(QStringLiteral("uyaxisLABEL"), QStringLiteral("GB"));
+    EXPECT_EQ(bag.keys(), (QStringList{"uYAxislabel", "BarColor"}));
+    EXPECT_EQ(bag.read(QStringLiteral("UYAXISLABEL")).toString(), "GB");
+    EXPECT_EQ(bag.read(QStringLiteral("missing"), 7).toInt(), 7);
+}
+
+TEST(ChartPersistence, ADesignRoundTripsEveryProperty) {
+    XChartModel original;
+    original.setTwipsPerPixel(15, 15);
+    original.setMarginLeft(40);
+    original.setMarginRight(70);
+    original.setChartTitle(QStringLiteral("Usage"));
+    original.setAxisXOn(false);
+    original.setMinY(-20);
+    original.setMaxY(250.5);
+    original.setBarColor(0x123456);
+    original.setMenuItems(QStringLiteral("|&Print it"));
+    original.setCustomMenuItems(QStringLiteral("One|Two"));
+    original.setLineStyle(2);
+    original.setBarSymbol(QStringLiteral("#"));
+    original.setMeanOn(true);
+    original.setPrinterFit(3);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    original.setPicture(picture);
+
+    ChartPropertyBag bag;
+    ChartPersistence::WriteProperties(original, bag);
+    EXPECT_EQ(bag.size(), 65); // every key but the unset bar picture
+    EXPECT_EQ(bag.keys().first(), "uTopMargin");
+    EXPECT_EQ(bag.keys().last(), "LegendPrintMode");
+    EXPECT_TRUE(bag.contains(QStringLiteral("Picture")));
+    EXPECT_FALSE(bag.contains(QStringLiteral("BarPicture")));
+    EXPECT_FLOAT_EQ(bag.read(QStringLiteral("uLeftMargin")).toFloat(), 600);
+
+    XChartModel loaded;
+    ChartPersistence::ReadProperties(loaded, bag);
+    const ChartProperties& a = original.properties();
+    const ChartProperties& b = loaded.properties();
+    EXPECT_EQ(b.ChartTitle, a.ChartTitle);
+    EXPECT_EQ(b.AxisXOn, false);
+    EXPECT_EQ(b.MinY, -20);
+    EXPECT_EQ(b.MaxY, 250.5);
+    EXPECT_EQ(b.BarColor, 0x123456u);
+    EXPECT_EQ(b.MenuItems, a.MenuItems);
+    EXPECT_EQ(b.CustomMenuItems, a.CustomMenuItems);
+    EXPECT_EQ(b.LineStyle, 2);
+    EXPECT_EQ(b.BarSymbol, "#");
+    EXPECT_TRUE(b.MeanOn);
+    EXPECT_EQ(b.PrinterFit, 3);
+    EXPECT_EQ(b.InfoBackColor, a.InfoBackColor);
+    EXPECT_EQ(b.Picture.pixel(0, 0), picture.pixel(0, 0));
+    EXPECT_EQ(loaded.MarginLeft(), 40);
+    EXPECT_EQ(loaded.MarginRight(), 70);
+    EXPECT_EQ(loaded.LastSelectedColumn(), -1);
+}
+
+TEST(ChartPersistence, MissingKeysTakeTheOlderDesignsDefaults) {
+    XChartModel chart;
+    chart.setChartSubTitle(QStringLiteral("kept"));
+    ChartPropertyBag bag;
+    bag.write(QStringLiteral("uaxisxon"), false);
+    bag.write(QStringLiteral("uAxisYOn"), true);
+    bag.write(QStringLiteral("uYAxisLabel"), QStringLiteral("Megabytes"));
+    ChartPersistence::ReadProperties(chart, bag);
+    const ChartProperties& p = chart.properties();
+    EXPECT_FALSE(p.AxisXOn);
+    EXPECT_TRUE(p.AxisYOn);
+    EXPECT_EQ(p.AxisLabelY, "Megabytes");
+    EXPECT_EQ(p.ChartSubTitle, "kept"); // read default: the current value
+    EXPECT_FLOAT_EQ(chart.marginsTwips().top, 55);
+    EXPECT_EQ(p.BarColor, 0xFF0000u);
+    EXPECT_EQ(p.LineColor, 0x0000FFu);
+    EXPECT_EQ(p.ChartType, 0); // no default: empty
+    EXPECT_EQ(p.InfoBackColor, 0u);
+    EXPECT_EQ(p.MenuItems, "");
+    EXPECT_EQ(p.LegendCaption, "Display legend");
+    EXPECT_EQ(p.LegendPrintMode, 1);
+    EXPECT_EQ(chart.SelectedColumn(), -1);
+}
