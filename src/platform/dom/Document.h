@@ -44,6 +44,9 @@ public:
     Scripts scripts() const { return m_scripts; }
     const std::string& url() const { return m_url; }
     void setUrl(std::string url) { m_url = std::move(url); }
+    // The encoding the page arrived in (lower case, "utf-8" when unknown); forms are sent in it.
+    const std::string& charset() const { return m_charset; }
+    void setCharset(std::string charset) { m_charset = std::move(charset); }
 
     Element* documentElement() const { return m_root.get(); }
     Element* head() const;
@@ -81,6 +84,7 @@ private:
 
     Scripts m_scripts;
     std::string m_url;
+    std::string m_charset = "utf-8";
     std::unique_ptr<Element> m_root;
     std::vector<std::unique_ptr<StyleSheet>> m_sheets;
     std::vector<StyleRule> m_rules;
