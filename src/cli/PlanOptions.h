@@ -30,6 +30,9 @@ public:
     // a bad date. Without --today "today" comes from the clock.
     PlanChoice resolve(const Clock& clock) const;
 
+    // Chooses a plan as --plan would (for commands that pick one themselves).
+    void setPlan(std::string plan) { m_plan = std::move(plan); }
+
 private:
     std::string m_plan;
     std::string m_customPlan;
