@@ -1,0 +1,285 @@
+#include "retrieval/PortalSession.h"
+
+#include "platform/browser/Browser.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/FormFields.h"
+#include "retrieval/CacheMode.h"
+#include "retrieval/SessionMessages.h"
+
+#include <QString>
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// Overwrites a secret before letting go of it, so it does not linger in freed memory.
+void forget(std::string& secret) {
+    std::fill(secret.begin(), secret.end(), '\0');
+    secret.clear();
+}
+
+Element* firstForm(const Document& document) {
+    const auto forms = document.forms();
+    return forms.empty() ? nullptr : forms.front();
+}
+
+Element* firstNamed(const Element& form, std::string_view name) {
+    const auto controls = FormFields::named(form, name);
+    return controls.empty() ? nullptr : controls.front();
+}
+
+} // namespace
+
+PortalSession::PortalSession(Browser& browser, PortalLayout layout, QObject* parent)
+    : QObject(parent)
+    , m_browser(browser)
+    , m_layout(layout) {
+    m_watchdog.setSingleShot(true);
+    connect(&m_watchdog, &QTimer::timeout, this, &PortalSession::progressTimedOut);
+    connect(&browser, &Browser::DocumentComplete, this,
+            &PortalSession::WebBrowser1_DocumentComplete);
+    connect(&browser, &Browser::BeforeNavigate, this, &PortalSession::WebBrowser1_BeforeNavigate);
+    connect(&browser, &Browser::NavigationFailed, this,
+            &PortalSession::WebBrowser1_NavigationFailed);
+}
+
+PortalSession::~PortalSession() {
+    forget(m_password);
+}
+
+void PortalSession::cmdCalculate_Click(const RunRequest& request) {
+    if (m_running) {
+        m_browser.stop();
+        end();
+    }
+    if (trimmed(request.portalAddress).empty()) {
+        Q_EMIT Abandoned(SessionMessages::noAddress());
+        return;
+    }
+    const bool passwordVersion = request.mode == RunMode::PasswordVersion;
+    m_walk = RecordPageWalk({request.cachingEnabled, request.cacheFolder,
+                             passwordVersion ? request.userName : std::string(), m_layout});
+    m_allowNavigation = true;
+    if (request.mode == RunMode::UseCacheData) {
+        startCacheRun(request);
+        return;
+    }
+    m_externalWalk = false;
+    if (passwordVersion) {
+        startPortalRun(request);
+        return;
+    }
+    // Attaching to a browser window that already shows the first record page needs the
+    // desktop's collection of open browser windows, which this system does not have: no
+    // window can qualify. A later RecordPageWalk over that window's pages (with the user name
+    // read from the page) plugs in here, with mblnExternalWalk set while it runs.
+    Q_EMIT Abandoned(SessionMessages::noExternalWindow());
+}
+
+void PortalSession::startCacheRun(const RunRequest& request) {
+    RecordingMessages shown;
+    const auto month =
+        CacheMode::loadSelected(request.cacheFolder, request.selectedCacheEntry, shown);
+    if (!month) {
+        const RecordingMessages::Shown& last = shown.shown().back();
+        Q_EMIT Abandoned(SessionMessages::fromCacheMode(last.text, last.title, last.icon));
+        return;
+    }
+    // A stored month has no portal total, so the report shows no comparison.
+    Q_EMIT Finished(MonthRecord{month->rows, month->month.toStdString(), FixedPoint()});
+}
+
+void PortalSession::startPortalRun(const RunRequest& request) {
+    m_loginSubmitted = false;
+    m_recordsLinkClicked = false;
+    m_querySubmitted = false;
+    m_userName = request.userName;
+    forget(m_password);
+    m_password = request.password;
+    m_monthsBack = request.monthsBack;
+    m_running = true;
+    m_allowNavigation = true;
+    restartWatchdog();
+    reportProgress();
+    m_browser.Navigate(trimmed(request.portalAddress));
+}
+
+void PortalSession::WebBrowser1_BeforeNavigate(const std::string&, bool& cancel) {
+    if (!m_allowNavigation) {
+        cancel = true;
+    }
+}
+
+void PortalSession::WebBrowser1_DocumentComplete(const std::string& url) {
+    m_allowNavigation = false;
+    if (url.empty() || !m_running) {
+        return;
+    }
+    restartWatchdog();
+    Document& document = *m_browser.document();
+    const bool loginPage = document.title() == m_layout.loginTitle;
+    if (!m_loginSubmitted && loginPage) {
+        submitLogin(document);
+    } else if (loginPage) {
+        // The portal sends its login page back for a wrong password, and once a session has
+        // ended: waiting on would wait for ever.
+        endWith(m_querySubmitted ? SessionMessages::relogin(url, false)
+                                 : SessionMessages::loginRejected());
+    } else if (m_loginSubmitted && !m_recordsLinkClicked) {
+        clickRecordsLink(document);
+    } else if (m_recordsLinkClicked && !m_querySubmitted) {
+        submitMonthQuery(document);
+    } else if (m_querySubmitted && url.find(m_layout.resultsAddressPart) != std::string::npos) {
+        walkRecordPage(document);
+    }
+}
+
+void PortalSession::submitLogin(Document& document) {
+    Element* form = firstForm(document);
+    Element* user = form ? firstNamed(*form, m_layout.userNameField) : nullptr;
+    Element* password = form ? firstNamed(*form, m_layout.passwordField) : nullptr;
+    if (!user || !password) {
+        endWith(SessionMessages::portalChanged("the login page has no form with the fields \"" +
+                                               std::string(m_layout.userNameField) + "\" and \"" +
+                                               std::string(m_layout.passwordField) + "\""));
+        return;
+    }
+    FormFields::setValue(*user, m_userName);
+    FormFields::setValue(*password, m_password);
+    forget(m_password);
+    m_loginSubmitted = true;
+    m_allowNavigation = true;
+    reportProgress();
+    m_browser.submit(*form);
+}
+
+void PortalSession::clickRecordsLink(Document& document) {
+    for (Element* link : document.links()) {
+        if (link->innerText() == m_layout.recordsLinkText) {
+            m_recordsLinkClicked = true;
+            m_allowNavigation = true;
+            reportProgress();
+            m_browser.click(*link);
+            return;
+        }
+    }
+    // Not there yet: the portal may show a page of its own first; the time-out ends the wait.
+}
+
+void PortalSession::submitMonthQuery(Document& document) {
+    const auto frames = document.frames();
+    const Document* frame =
+        frames.size() > static_cast<std::size_t>(m_layout.recordFrame)
+            ? frames[static_cast<std::size_t>(m_layout.recordFrame)]->contentDocument()
+            : nullptr;
+    Element* form = frame ? firstForm(*frame) : nullptr;
+    const auto choices =
+        form ? FormFields::named(*form, m_layout.monthChoiceField) : std::vector<Element*>();
+    if (m_monthsBack < 0 || static_cast<std::size_t>(m_monthsBack) >= choices.size()) {
+        endWith(SessionMessages::portalChanged("the service-record page offers no month choice \"" +
+                                               std::string(m_layout.monthChoiceField) + "\" " +
+                                               std::to_string(m_monthsBack)));
+        return;
+    }
+    FormFields::setChecked(*form, *choices[static_cast<std::size_t>(m_monthsBack)], true);
+    m_querySubmitted = true;
+    m_allowNavigation = true;
+    reportProgress();
+    m_browser.submit(*form);
+}
+
+void PortalSession::walkRecordPage(Document& document) {
+    const WalkStep step = m_walk.ProcessRecordPage(document);
+    reportProgress();
+    switch (step.kind) {
+    case WalkStep::Kind::NextPage:
+        m_allowNavigation = true;
+        m_browser.click(*step.nextPageLink);
+        return;
+    case WalkStep::Kind::Abandoned:
+        endWith(step.message);
+        return;
+    case WalkStep::Kind::Finished:
+        end();
+        for (const RunMessage& notice : m_walk.notices()) {
+            Q_EMIT Notice(notice);
+        }
+        Q_EMIT Finished(m_walk.month());
+        return;
+    }
+}
+
+void PortalSession::WebBrowser1_NavigationFailed(const BrowserFailure& failure) {
+    if (m_running) {
+        endWith(SessionMessages::navigationFailed(failure));
+    }
+}
+
+void PortalSession::progressTimedOut() {
+    if (!m_running) {
+        return;
+    }
+    m_browser.stop();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_timeout).count();
+    endWith(SessionMessages::timedOut(awaitedPage(), static_cast<int>(seconds)));
+}
+
+void PortalSession::stop() {
+    if (m_running) {
+        m_browser.stop();
+        endWith(SessionMessages::stopped());
+    }
+}
+
+void PortalSession::end() {
+    m_running = false;
+    m_watchdog.stop();
+    forget(m_password);
+}
+
+void PortalSession::endWith(const RunMessage& message) {
+    end();
+    Q_EMIT Abandoned(message);
+}
+
+void PortalSession::restartWatchdog() {
+    if (m_timeout.count() > 0) {
+        m_watchdog.start(m_timeout);
+    }
+}
+
+RunProgress PortalSession::progress() const {
+    RunProgress::Stage stage = RunProgress::Stage::OpeningPortal;
+    if (m_querySubmitted) {
+        stage = m_walk.pagesWalked() > 0 ? RunProgress::Stage::Walking
+                                         : RunProgress::Stage::QueryingMonth;
+    } else if (m_recordsLinkClicked) {
+        stage = RunProgress::Stage::OpeningRecords;
+    } else if (m_loginSubmitted) {
+        stage = RunProgress::Stage::LoggingIn;
+    }
+    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken()};
+}
+
+void PortalSession::reportProgress() {
+    Q_EMIT ProgressChanged(progress());
+}
+
+std::string PortalSession::awaitedPage() const {
+    if (m_querySubmitted) {
+        return "Record page " + std::to_string(m_walk.pagesWalked() + 1);
+    }
+    if (m_recordsLinkClicked) {
+        return "The service-record page with the month choice";
+    }
+    if (m_loginSubmitted) {
+        return "A page with the \"" + std::string(m_layout.recordsLinkText) + "\" link";
+    }
+    return "The portal's login page";
+}

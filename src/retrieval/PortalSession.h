@@ -1,0 +1,115 @@
+#pragma once
+
+#include "report/ReportBuilder.h"
+#include "retrieval/PortalLayout.h"
+#include "retrieval/RecordPageWalk.h"
+#include "retrieval/RunMessage.h"
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <optional>
+#include <string>
+
+class Browser;
+struct BrowserFailure;
+
+// The tabs of the main window's tab strip, each a way of checking the month.
+enum class RunMode { PasswordVersion = 1, NonPasswordVersion = 2, UseCacheData = 3 };
+
+// What the main window's controls hold when "Check Bandwidth Usage" is pressed.
+struct RunRequest {
+    RunMode mode = RunMode::PasswordVersion;
+    std::string portalAddress; // cmbAdminURL
+    std::string userName;      // txtUserName
+    std::string password;      // txtPassword; forgotten once the login form is filled
+    int monthsBack = 0;        // k of the selected optDate(k)
+    bool cachingEnabled = false;
+    QString cacheFolder;
+    std::optional<QString> selectedCacheEntry; // cmbCacheFiles
+};
+
+// Where a run of the "Password Version" stands, for progress displays.
+struct RunProgress {
+    enum class Stage { OpeningPortal, LoggingIn, OpeningRecords, QueryingMonth, Walking };
+    Stage stage = Stage::OpeningPortal;
+    int pages = 0; // record pages walked
+    int rows = 0;  // log rows taken
+};
+
+// One run of "Check Bandwidth Usage" without any window: the "Password Version" drives the
+// browser through login, "Service Records" and the month query, one step per loaded page,
+// then walks the record pages; the "Use Cache Data" run takes a stored month. The browser may
+// only navigate where the session sends it. The owner hears of the outcome through signals:
+// Finished with the month for the report, or Abandoned with the message to show.
+class PortalSession : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::seconds DefaultTimeout{60};
+
+    explicit PortalSession(Browser& browser, PortalLayout layout = {}, QObject* parent = nullptr);
+    ~PortalSession() override;
+
+    // How long a run may wait for its next page before it ends; zero waits for ever.
+    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    std::chrono::milliseconds timeout() const { return m_timeout; }
+
+    // Starts a run as the button does. A missing address, or a "Use Cache Data" run, reports
+    // its outcome before this returns; a portal run reports it from a later browser event.
+    void cmdCalculate_Click(const RunRequest& request);
+    // Ends the run in progress (Abandoned with Reason::Stopped); nothing is stored.
+    void stop();
+    bool running() const { return m_running; }
+
+    // The browser's events, connected by the constructor.
+    void WebBrowser1_DocumentComplete(const std::string& url);
+    void WebBrowser1_BeforeNavigate(const std::string& url, bool& cancel);
+    void WebBrowser1_NavigationFailed(const BrowserFailure& failure);
+    // No page came within the time-out (the timer's handler).
+    void progressTimedOut();
+
+    bool mblnLoginSubmitted() const { return m_loginSubmitted; }
+    bool mblnRecordsLinkClicked() const { return m_recordsLinkClicked; }
+    bool mblnQuerySubmitted() const { return m_querySubmitted; }
+    bool mblnAllowNavigation() const { return m_allowNavigation; }
+    bool mblnExternalWalk() const { return m_externalWalk; }
+    const RecordPageWalk& walk() const { return m_walk; }
+    RunProgress progress() const;
+
+Q_SIGNALS:
+    // The month is complete: the owner hands it to GrabbingFinished.
+    void Finished(const MonthRecord& month);
+    // The run ended without a month; the owner shows the message.
+    void Abandoned(const RunMessage& message);
+    // A message to show while the run goes on.
+    void Notice(const RunMessage& message);
+    void ProgressChanged(const RunProgress& progress);
+
+private:
+    void startPortalRun(const RunRequest& request);
+    void startCacheRun(const RunRequest& request);
+    void submitLogin(Document& document);
+    void clickRecordsLink(Document& document);
+    void submitMonthQuery(Document& document);
+    void walkRecordPage(Document& document);
+    void end();
+    void endWith(const RunMessage& message);
+    void restartWatchdog();
+    void reportProgress();
+    std::string awaitedPage() const;
+
+    Browser& m_browser;
+    PortalLayout m_layout;
+    RecordPageWalk m_walk;
+    QTimer m_watchdog;
+    std::chrono::milliseconds m_timeout = DefaultTimeout;
+    std::string m_userName;
+    std::string m_password;
+    int m_monthsBack = 0;
+    bool m_running = false;
+    bool m_loginSubmitted = false;
+    bool m_recordsLinkClicked = false;
+    bool m_querySubmitted = false;
+    bool m_allowNavigation = true;
+    bool m_externalWalk = false;
+};

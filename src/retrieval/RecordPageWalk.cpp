@@ -1,0 +1,247 @@
+#include "retrieval/RecordPageWalk.h"
+
+#include "platform/dom/Document.h"
+#include "platform/dom/HtmlSerializer.h"
+#include "report/ReportRow.h"
+#include "retrieval/FileDataStore.h"
+#include "retrieval/MonthCache.h"
+#include "retrieval/RowText.h"
+#include "retrieval/SessionMessages.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string withoutEvery(std::string text, std::string_view part) {
+    if (part.empty()) {
+        return text;
+    }
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at)) {
+        text.erase(at, part.size());
+    }
+    return text;
+}
+
+template <typename List> typename List::value_type itemAt(const List& list, int index) {
+    const auto at = static_cast<std::size_t>(index);
+    return index >= 0 && at < list.size() ? list[at] : nullptr;
+}
+
+// The document in the record frame of a page, if the page has one.
+Document* recordFrame(const Document& page, const PortalLayout& layout) {
+    Element* frame = itemAt(page.frames(), layout.recordFrame);
+    return frame ? frame->contentDocument() : nullptr;
+}
+
+} // namespace
+
+RecordPageWalk::RecordPageWalk()
+    : RecordPageWalk(Settings()) {}
+
+RecordPageWalk::RecordPageWalk(Settings settings)
+    : m_settings(std::move(settings)) {}
+
+std::string RecordPageWalk::rowText(const Element& row, const PortalLayout& layout) {
+    const HtmlSerializer::AttributeFilter dropStripes = [&layout](const Element&,
+                                                                  const Attribute& attribute) {
+        const auto& stripes = layout.stripeClasses;
+        return attribute.name != "class" ||
+               std::find(stripes.begin(), stripes.end(), attribute.value) == stripes.end();
+    };
+    HtmlSerializer::Options options;
+    options.filter = &dropStripes;
+    std::string text;
+    HtmlSerializer::appendOuter(text, row, options);
+    return text;
+}
+
+WalkStep RecordPageWalk::ProcessRecordPage(Document& page) {
+    ++m_pages;
+    const PortalLayout& layout = m_settings.layout;
+    Document* frame = recordFrame(page, layout);
+    const auto tables = frame ? frame->getElementsByTagName("table") : std::vector<Element*>();
+    if (static_cast<int>(tables.size()) < layout.minimumTables) {
+        return abandon(SessionMessages::relogin(page.url(), frame != nullptr));
+    }
+    if (!learnUserName(page)) {
+        return pageNotUnderstood("the page shows no user name at element " +
+                                 std::to_string(layout.userElement));
+    }
+    learnMonth(*frame);
+    if (!monthLooksRight()) {
+        return pageNotUnderstood("the month text at element " +
+                                 std::to_string(layout.monthElement) + " reads \"" +
+                                 m_month.mstrMonthYear + "\"");
+    }
+    openCache();
+    std::string problem;
+    if (!readSiteTotal(tables, problem)) {
+        return pageNotUnderstood(problem);
+    }
+    Element* rowsTable = itemAt(tables, layout.rowsTable);
+    if (!rowsTable) {
+        return pageNotUnderstood("the record page has no table " +
+                                 std::to_string(layout.rowsTable));
+    }
+    try {
+        takeRows(*rowsTable);
+    } catch (const ReportError& error) {
+        return abandon(SessionMessages::badRow(m_pages, error.what()));
+    }
+    Element* next = m_reachedCache ? nullptr : nextPageLink(*frame);
+    if (next) {
+        return {WalkStep::Kind::NextPage, next, {}};
+    }
+    return finish();
+}
+
+WalkStep RecordPageWalk::abandon(RunMessage message) {
+    return {WalkStep::Kind::Abandoned, nullptr, std::move(message)};
+}
+
+WalkStep RecordPageWalk::pageNotUnderstood(const std::string& detail) {
+    return abandon(
+        SessionMessages::portalChanged("record page " + std::to_string(m_pages) + ": " + detail));
+}
+
+bool RecordPageWalk::learnUserName(Document& page) {
+    if (!m_userName.empty()) {
+        return true;
+    }
+    if (!m_settings.loginUserName.empty()) {
+        m_userName = m_settings.loginUserName;
+        return true;
+    }
+    const Element* element = itemAt(page.all(), m_settings.layout.userElement);
+    if (!element) {
+        return false;
+    }
+    m_userName = trimmed(withoutEvery(element->innerText(), m_settings.layout.welcomeText));
+    return true;
+}
+
+void RecordPageWalk::learnMonth(const Document& frame) {
+    if (!m_month.mstrMonthYear.empty()) {
+        return;
+    }
+    const PortalLayout& layout = m_settings.layout;
+    if (const Element* element = itemAt(frame.all(), layout.monthElement)) {
+        const std::string text = element->innerText();
+        const auto start = static_cast<std::size_t>(layout.monthTextStart);
+        m_month.mstrMonthYear =
+            start < text.size()
+                ? text.substr(start, static_cast<std::size_t>(layout.monthTextLength))
+                : std::string();
+    }
+}
+
+// The portal's months read "2007-03": anything else means the page is not what the walk
+// knows, and a month text that names no month must never become a month file's name.
+bool RecordPageWalk::monthLooksRight() const {
+    const std::string& month = m_month.mstrMonthYear;
+    const auto digit = [&month](std::size_t i) { return month[i] >= '0' && month[i] <= '9'; };
+    if (month.size() != 7 || !month.starts_with(m_settings.layout.monthPrefix) || month[4] != '-' ||
+        !digit(0) || !digit(1) || !digit(2) || !digit(3) || !digit(5) || !digit(6)) {
+        return false;
+    }
+    const int monthNumber = (month[5] - '0') * 10 + (month[6] - '0');
+    return monthNumber >= 1 && monthNumber <= 12;
+}
+
+void RecordPageWalk::openCache() {
+    if (!m_settings.cachingEnabled || m_cacheOpened) {
+        return;
+    }
+    m_cacheOpened = true;
+    m_cacheFile = MonthCache::cacheFileName(m_settings.cacheFolder,
+                                            QString::fromStdString(m_month.mstrMonthYear),
+                                            QString::fromStdString(m_userName));
+    FileDataStore::ReadResult read = FileDataStore::readFile(m_cacheFile, true);
+    if (read.status == FileDataStore::ReadStatus::Unreadable) {
+        // Walk every page, but leave the file alone: what it holds may still be wanted.
+        m_cacheReadable = false;
+        m_notices.push_back(SessionMessages::cacheUnreadable(m_cacheFile, read.error));
+        return;
+    }
+    m_cachedRows = std::move(read.text);
+    for (const RowText::Piece& piece : RowText::split(m_cachedRows)) {
+        if (piece.isRow) {
+            m_cachedRowSet.insert(piece.text);
+        }
+    }
+}
+
+bool RecordPageWalk::readSiteTotal(const std::vector<Element*>& tables, std::string& problem) {
+    if (m_month.mcurSiteTotal != FixedPoint()) {
+        return true;
+    }
+    const PortalLayout& layout = m_settings.layout;
+    const Element* table = itemAt(tables, layout.totalTable);
+    const Element* row = table ? itemAt(table->rows(), layout.totalRow) : nullptr;
+    const Element* cell = row ? itemAt(row->cells(), layout.totalCell) : nullptr;
+    if (!cell) {
+        problem = "the record page has no month total at table " +
+                  std::to_string(layout.totalTable) + ", row " + std::to_string(layout.totalRow) +
+                  ", cell " + std::to_string(layout.totalCell);
+        return false;
+    }
+    const std::string text = cell->innerText();
+    const auto total = FixedPoint::parse(text);
+    if (!total) {
+        problem = "the month total \"" + text + "\" is not a number";
+        return false;
+    }
+    m_month.mcurSiteTotal = *total;
+    return true;
+}
+
+// Each row is read as the report will read it, so a row the report would refuse stops the
+// walk here, before the month file is touched.
+void RecordPageWalk::takeRows(const Element& table) {
+    const auto rows = table.rows();
+    const PortalLayout& layout = m_settings.layout;
+    for (std::size_t r = static_cast<std::size_t>(layout.firstRow); r < rows.size(); ++r) {
+        ReportRow::read(*rows[r], static_cast<int>(r) - layout.firstRow + 1);
+        const std::string text = rowText(*rows[r], layout);
+        if (m_settings.cachingEnabled && m_cachedRowSet.contains(text)) {
+            m_reachedCache = true;
+            return;
+        }
+        m_month.mstrRows += text;
+        ++m_rowsTaken;
+    }
+}
+
+Element* RecordPageWalk::nextPageLink(const Document& frame) const {
+    const auto& texts = m_settings.layout.nextPageTexts;
+    for (Element* link : frame.links()) {
+        if (std::find(texts.begin(), texts.end(), link->innerText()) != texts.end()) {
+            return link;
+        }
+    }
+    return nullptr;
+}
+
+WalkStep RecordPageWalk::finish() {
+    if (m_settings.cachingEnabled) {
+        m_month.mstrRows = MonthCache::appendCachedRows(m_month.mstrRows, m_cachedRows);
+        if (m_cacheReadable) {
+            const QString error =
+                FileDataStore::writeFile(m_cacheFile, m_month.mstrRows, true,
+                                         SingleByteText::Unmappable::CharacterReference);
+            if (!error.isEmpty()) {
+                m_notices.push_back(SessionMessages::cacheNotStored(error));
+            }
+        }
+    }
+    return {WalkStep::Kind::Finished, nullptr, {}};
+}

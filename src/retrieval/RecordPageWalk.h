@@ -1,0 +1,92 @@
+#pragma once
+
+#include "report/ReportBuilder.h"
+#include "retrieval/PortalLayout.h"
+#include "retrieval/RunMessage.h"
+
+#include <QString>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+class Document;
+class Element;
+
+// What one record page led to.
+struct WalkStep {
+    enum class Kind { NextPage, Finished, Abandoned };
+    Kind kind = Kind::Abandoned;
+    Element* nextPageLink = nullptr; // NextPage: the link to click
+    RunMessage message;              // Abandoned: why
+};
+
+// The walk over a month's record pages, one page per call: it learns the month, the user and
+// the portal's total from the first page, takes each page's log rows, stops at the first row
+// the month file already holds, and at the end stores the month and hands it over. It never
+// navigates itself: the caller clicks the link it returns.
+class RecordPageWalk {
+public:
+    struct Settings {
+        bool cachingEnabled = false; // "Retrieve only newer pages"
+        QString cacheFolder;         // where the month files live
+        // The name the session logged in with; empty when the walk reads it from the page.
+        std::string loginUserName;
+        PortalLayout layout;
+    };
+
+    // A fresh walk: the run state is empty.
+    RecordPageWalk();
+    explicit RecordPageWalk(Settings settings);
+
+    // One loaded record page: `page` is the top document whose frame holds the records. An
+    // abandoned walk has written nothing to the month file.
+    WalkStep ProcessRecordPage(Document& page);
+
+    // Once finished: the month's rows (new rows, then the stored ones), month and total.
+    const MonthRecord& month() const { return m_month; }
+    // Messages that did not stop the walk (a month file that could not be read or stored).
+    const std::vector<RunMessage>& notices() const { return m_notices; }
+
+    const std::string& mstrRows() const { return m_month.mstrRows; }
+    const std::string& mstrMonthYear() const { return m_month.mstrMonthYear; }
+    const std::string& mstrUserName() const { return m_userName; }
+    FixedPoint mcurSiteTotal() const { return m_month.mcurSiteTotal; }
+    const QString& mstrCacheFile() const { return m_cacheFile; }
+    const std::string& mstrCachedRows() const { return m_cachedRows; }
+    bool mblnCachingEnabled() const { return m_settings.cachingEnabled; }
+
+    // Pages handed to ProcessRecordPage, and rows taken from them.
+    int pagesWalked() const { return m_pages; }
+    int rowsTaken() const { return m_rowsTaken; }
+    // The walk met a row the month file holds, so it followed no further page.
+    bool reachedCache() const { return m_reachedCache; }
+
+    // A row's outer HTML without the portal's stripe classes: the text stored and compared.
+    static std::string rowText(const Element& row, const PortalLayout& layout);
+
+private:
+    WalkStep abandon(RunMessage message);
+    WalkStep pageNotUnderstood(const std::string& detail);
+    bool learnUserName(Document& page);
+    void learnMonth(const Document& frame);
+    bool monthLooksRight() const;
+    void openCache();
+    bool readSiteTotal(const std::vector<Element*>& tables, std::string& problem);
+    void takeRows(const Element& table);
+    Element* nextPageLink(const Document& frame) const;
+    WalkStep finish();
+
+    Settings m_settings;
+    MonthRecord m_month;
+    std::string m_userName;
+    QString m_cacheFile;
+    std::string m_cachedRows;
+    std::unordered_set<std::string_view> m_cachedRowSet;
+    bool m_cacheOpened = false;
+    bool m_cacheReadable = true;
+    std::vector<RunMessage> m_notices;
+    int m_pages = 0;
+    int m_rowsTaken = 0;
+    bool m_reachedCache = false;
+};

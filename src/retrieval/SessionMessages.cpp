@@ -1,0 +1,90 @@
+#include "retrieval/SessionMessages.h"
+
+#include "platform/browser/Browser.h"
+
+namespace {
+
+const QString appTitle = RunMessage::ApplicationTitle;
+
+RunMessage message(RunMessage::Reason reason, const QString& text, MessageIcon icon,
+                   std::string detail = {}, const QString& title = appTitle) {
+    RunMessage out;
+    out.reason = reason;
+    out.text = text;
+    out.title = title;
+    out.icon = icon;
+    out.detail = std::move(detail);
+    return out;
+}
+
+} // namespace
+
+RunMessage SessionMessages::noAddress() {
+    RunMessage out =
+        message(RunMessage::Reason::MissingInput, NoAddressText, MessageIcon::Information);
+    out.focus = "cmbAdminURL";
+    return out;
+}
+
+RunMessage SessionMessages::fromCacheMode(const QString& text, const QString& title,
+                                          MessageIcon icon) {
+    RunMessage out = message(RunMessage::Reason::MissingInput, text, icon, {}, title);
+    out.focus = "cmbCacheFiles";
+    return out;
+}
+
+RunMessage SessionMessages::noExternalWindow() {
+    return message(RunMessage::Reason::NotAvailable, NoExternalWindowText, MessageIcon::None);
+}
+
+RunMessage SessionMessages::loginRejected() {
+    return message(RunMessage::Reason::LoginRejected, LoginRejectedText, MessageIcon::Critical,
+                   "it showed its login page again");
+}
+
+RunMessage SessionMessages::relogin(const std::string& address, bool hadFrame) {
+    const std::string detail = hadFrame ? "the record page " + address +
+                                              " holds no record tables; the portal's "
+                                              "session may have ended"
+                                        : "the page " + address + " has no record frame";
+    return message(RunMessage::Reason::Relogin, ReloginText, MessageIcon::None, detail);
+}
+
+RunMessage SessionMessages::portalChanged(const std::string& detail) {
+    return message(RunMessage::Reason::PortalChanged, PortalChangedText, MessageIcon::Critical,
+                   detail, PortalChangedTitle);
+}
+
+RunMessage SessionMessages::badRow(int page, const std::string& what) {
+    return message(RunMessage::Reason::BadRow,
+                   QString::fromStdString("Record page " + std::to_string(page) + ": " + what),
+                   MessageIcon::Critical, "nothing was stored");
+}
+
+RunMessage SessionMessages::navigationFailed(const BrowserFailure& failure) {
+    return message(RunMessage::Reason::NetworkFailure, QString::fromStdString(failure.message),
+                   MessageIcon::Critical);
+}
+
+RunMessage SessionMessages::timedOut(const std::string& waitingFor, int seconds) {
+    return message(RunMessage::Reason::TimedOut,
+                   QString::fromStdString(waitingFor + " did not come within " +
+                                          std::to_string(seconds) + " seconds"),
+                   MessageIcon::Critical);
+}
+
+RunMessage SessionMessages::stopped() {
+    return message(RunMessage::Reason::Stopped, "The check was stopped", MessageIcon::Information);
+}
+
+RunMessage SessionMessages::cacheUnreadable(const QString& file, const QString& error) {
+    return message(RunMessage::Reason::Notice,
+                   "The stored month " + file + " cannot be read: " + error +
+                       ". Every page is fetched and the file is left as it is.",
+                   MessageIcon::Warning);
+}
+
+RunMessage SessionMessages::cacheNotStored(const QString& error) {
+    return message(RunMessage::Reason::Notice, error, MessageIcon::Warning,
+                   "the month was not stored; the report is built from the pages fetched");
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "retrieval/RunMessage.h"
+
+#include <string>
+
+struct BrowserFailure;
+
+// The messages a run of "Check Bandwidth Usage" ends with, or shows on the way, in one place
+// so the window and the command line tell the same story.
+namespace SessionMessages {
+
+inline constexpr char NoAddressText[] = "Please enter URL for netravo account checking.";
+inline constexpr char ReloginText[] = "Please relogin again to netravo";
+inline constexpr char PortalChangedTitle[] = "Cannot check usage";
+inline constexpr char PortalChangedText[] =
+    "Corvatel site has changed recently, so a newer version of this software is required to "
+    "check the usage";
+inline constexpr char NoExternalWindowText[] =
+    "This program is unable to detect an Internet explorer with first page of service records.";
+inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
+
+RunMessage noAddress();
+// A message the "Use Cache Data" run showed; the focus goes back to the list of months.
+RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon icon);
+RunMessage noExternalWindow();
+RunMessage loginRejected();
+// `hadFrame`: the page had its record frame, but no record tables in it.
+RunMessage relogin(const std::string& address, bool hadFrame);
+RunMessage portalChanged(const std::string& detail);
+RunMessage badRow(int page, const std::string& what);
+RunMessage navigationFailed(const BrowserFailure& failure);
+// `waitingFor` completes "... did not come within N seconds".
+RunMessage timedOut(const std::string& waitingFor, int seconds);
+RunMessage stopped();
+RunMessage cacheUnreadable(const QString& file, const QString& error);
+RunMessage cacheNotStored(const QString& error);
+
+} // namespace SessionMessages

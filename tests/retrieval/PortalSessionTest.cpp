@@ -1,0 +1,243 @@
+#include "retrieval/PortalSession.h"
+
+#include "platform/dom/Document.h"
+#include "retrieval/FakeBrowser.h"
+#include "retrieval/FileDataStore.h"
+#include "retrieval/SessionMessages.h"
+#include "retrieval/SimPages.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A session on the fake browser, with what it reported.
+struct SessionRun {
+    explicit SessionRun(const SimConfig& config = simTestConfig(), PortalLayout layout = {})
+        : site(config)
+        , browser(site)
+        , session(browser, layout) {
+        QObject::connect(&session, &PortalSession::Finished, &session,
+                         [this](const MonthRecord& month) { finished.push_back(month); });
+        QObject::connect(&session, &PortalSession::Abandoned, &session,
+                         [this](const RunMessage& message) { abandoned.push_back(message); });
+        QObject::connect(&session, &PortalSession::Notice, &session,
+                         [this](const RunMessage& message) { notices.push_back(message); });
+    }
+
+    void start(RunRequest request) {
+        session.cmdCalculate_Click(request);
+        browser.deliverAll();
+    }
+
+    static RunRequest request(int monthsBack = 1, const QString& folder = {}) {
+        RunRequest request;
+        request.portalAddress = std::string(FakeBrowser::Origin) + "/";
+        request.userName = "Jos\u00e9";
+        request.password = "secret";
+        request.monthsBack = monthsBack;
+        request.cachingEnabled = !folder.isEmpty();
+        request.cacheFolder = folder;
+        return request;
+    }
+
+    SimSite site;
+    FakeBrowser browser;
+    PortalSession session;
+    std::vector<MonthRecord> finished;
+    std::vector<RunMessage> abandoned;
+    std::vector<RunMessage> notices;
+};
+
+SimConfig withFaults(const SimFaults& faults) {
+    return simTestConfig(faults);
+}
+
+} // namespace
+
+TEST(PortalSession, LogsInQueriesTheMonthAndWalksEveryRecordPage) {
+    SessionRun run;
+    run.start(SessionRun::request());
+    ASSERT_EQ(run.finished.size(), 1u);
+    EXPECT_TRUE(run.abandoned.empty());
+    EXPECT_FALSE(run.session.running());
+    EXPECT_TRUE(run.session.mblnLoginSubmitted());
+    EXPECT_TRUE(run.session.mblnRecordsLinkClicked());
+    EXPECT_TRUE(run.session.mblnQuerySubmitted());
+    EXPECT_EQ(run.session.walk().pagesWalked(), 5);
+    EXPECT_EQ(run.session.walk().rowsTaken(), 95);
+    EXPECT_EQ(run.finished[0].mstrMonthYear, "2007-02");
+    EXPECT_GT(run.finished[0].mcurSiteTotal, FixedPoint());
+
+    SimPages pages;
+    RecordPageWalk walk({false, {}, "Jos\u00e9", {}});
+    for (int number = 1; number <= 5; ++number) {
+        walk.ProcessRecordPage(*pages.page(SimPages::February, number));
+    }
+    EXPECT_EQ(run.finished[0].mstrRows, walk.mstrRows());
+    EXPECT_EQ(run.session.progress().stage, RunProgress::Stage::Walking);
+}
+
+TEST(PortalSession, ResultsThatReplaceTheTopPageWalkTheSameRows) {
+    SimConfig external = simTestConfig();
+    external.layout = SimLayout::ExternalStyle;
+    SessionRun framed;
+    SessionRun run(external);
+    framed.start(SessionRun::request(0));
+    run.start(SessionRun::request(0));
+    ASSERT_EQ(run.finished.size(), 1u);
+    ASSERT_EQ(framed.finished.size(), 1u);
+    EXPECT_EQ(run.finished[0].mstrRows, framed.finished[0].mstrRows);
+    EXPECT_EQ(run.session.walk().pagesWalked(), framed.session.walk().pagesWalked());
+    // "Next Page" moved only the record frame: the top page was loaded once
+    const auto& fetched = run.browser.fetched();
+    EXPECT_EQ(std::count_if(fetched.begin(), fetched.end(),
+                            [](const std::string& url) {
+                                return url.find("/records/ResultsView") != std::string::npos;
+                            }),
+              1);
+}
+
+TEST(PortalSession, PortalFaultsEndTheRunWithTheirMessageAndStoreNothing) {
+    struct Case {
+        const char* name;
+        SimFaults faults;
+        RunMessage::Reason reason;
+        const char* text;
+    };
+    const std::vector<Case> cases = {
+        {"wrong password",
+         {.rejectLogins = true},
+         RunMessage::Reason::LoginRejected,
+         SessionMessages::LoginRejectedText},
+        {"session expires",
+         {.expireAfterPages = 2},
+         RunMessage::Reason::Relogin,
+         SessionMessages::ReloginText},
+        {"server error",
+         {.http500OnPage = 3},
+         RunMessage::Reason::NetworkFailure,
+         "The portal answered http://portal.test/records/Results?month=2007-02&page=3 with "
+         "HTTP status 500"},
+        {"malformed row", {.malformedRowPage = 4}, RunMessage::Reason::BadRow, nullptr},
+        {"changed layout",
+         {.changedLayout = true},
+         RunMessage::Reason::PortalChanged,
+         SessionMessages::PortalChangedText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        SessionRun run(withFaults(c.faults));
+        run.start(SessionRun::request(1, folder.path()));
+        EXPECT_TRUE(run.finished.empty());
+        ASSERT_EQ(run.abandoned.size(), 1u);
+        EXPECT_EQ(run.abandoned[0].reason, c.reason);
+        if (c.text) {
+            EXPECT_EQ(run.abandoned[0].text.toStdString(), c.text);
+        }
+        EXPECT_FALSE(run.session.running());
+        EXPECT_FALSE(run.browser.busy());
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    }
+}
+
+TEST(PortalSession, NavigationsTheSessionDidNotStartAreCancelled) {
+    SessionRun run;
+    run.start(SessionRun::request());
+    EXPECT_FALSE(run.session.mblnAllowNavigation());
+    EXPECT_TRUE(run.browser.cancelled().empty());
+    run.browser.Navigate("http://portal.test/logout");
+    EXPECT_EQ(run.browser.cancelled(), std::vector<std::string>{"http://portal.test/logout"});
+    EXPECT_FALSE(run.browser.busy());
+}
+
+TEST(PortalSession, SecondRunStartsAgainFromTheLoginPage) {
+    SessionRun run;
+    run.start(SessionRun::request());
+    run.start(SessionRun::request(0));
+    ASSERT_EQ(run.finished.size(), 2u);
+    EXPECT_EQ(run.finished[1].mstrMonthYear, "2007-03");
+    const auto& fetched = run.browser.fetched();
+    EXPECT_EQ(std::count(fetched.begin(), fetched.end(), "http://portal.test/login"), 2);
+}
+
+TEST(PortalSession, BlankAddressIsAskedForInEveryMode) {
+    for (RunMode mode :
+         {RunMode::PasswordVersion, RunMode::NonPasswordVersion, RunMode::UseCacheData}) {
+        SessionRun run;
+        RunRequest request = SessionRun::request();
+        request.mode = mode;
+        request.portalAddress = "  \t";
+        run.start(request);
+        ASSERT_EQ(run.abandoned.size(), 1u);
+        EXPECT_EQ(run.abandoned[0].text, SessionMessages::NoAddressText);
+        EXPECT_EQ(run.abandoned[0].focus, "cmbAdminURL");
+        EXPECT_TRUE(run.browser.fetched().empty());
+    }
+}
+
+TEST(PortalSession, StoredMonthRunNeedsNoPortal) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(FileDataStore::writeFile(folder.filePath("2007-02-ann.cache"), "<tr></tr>", true,
+                                         SingleByteText::Unmappable::CharacterReference)
+                    .isEmpty());
+    SessionRun run;
+    RunRequest request = SessionRun::request(1, folder.path());
+    request.mode = RunMode::UseCacheData;
+    run.start(request);
+    EXPECT_EQ(run.abandoned.at(0).text, "Select one cache file to create report");
+    EXPECT_EQ(run.abandoned.at(0).focus, "cmbCacheFiles");
+    request.selectedCacheEntry = "2007-02-ann";
+    run.start(request);
+    ASSERT_EQ(run.finished.size(), 1u);
+    EXPECT_EQ(run.finished[0].mstrRows, "<tr></tr>");
+    EXPECT_EQ(run.finished[0].mstrMonthYear, "2007-02");
+    EXPECT_EQ(run.finished[0].mcurSiteTotal, FixedPoint());
+    EXPECT_TRUE(run.browser.fetched().empty());
+}
+
+TEST(PortalSession, AttachingToAnotherBrowserWindowIsNotOffered) {
+    SessionRun run;
+    RunRequest request = SessionRun::request();
+    request.mode = RunMode::NonPasswordVersion;
+    run.start(request);
+    ASSERT_EQ(run.abandoned.size(), 1u);
+    EXPECT_EQ(run.abandoned[0].text, SessionMessages::NoExternalWindowText);
+    EXPECT_FALSE(run.session.mblnExternalWalk());
+}
+
+TEST(PortalSession, TimeOutNamesThePageItWaitedFor) {
+    PortalLayout renamed;
+    renamed.recordsLinkText = "Usage Records";
+    SessionRun run(simTestConfig(), renamed);
+    run.session.setTimeout(std::chrono::seconds(20));
+    run.session.cmdCalculate_Click(SessionRun::request());
+    run.session.progressTimedOut();
+    ASSERT_EQ(run.abandoned.size(), 1u);
+    EXPECT_EQ(run.abandoned[0].text, "The portal's login page did not come within 20 seconds");
+    EXPECT_FALSE(run.browser.busy());
+
+    // after the login no page offers the link: the run waits until the time-out ends it
+    run.start(SessionRun::request());
+    EXPECT_TRUE(run.session.running());
+    EXPECT_EQ(run.abandoned.size(), 1u);
+    run.session.progressTimedOut();
+    ASSERT_EQ(run.abandoned.size(), 2u);
+    EXPECT_EQ(run.abandoned[1].reason, RunMessage::Reason::TimedOut);
+    EXPECT_EQ(run.abandoned[1].text,
+              "A page with the \"Usage Records\" link did not come within 20 seconds");
+}
+
+TEST(PortalSession, StopEndsTheRunAndLateEventsAreIgnored) {
+    SessionRun run;
+    run.session.cmdCalculate_Click(SessionRun::request());
+    run.browser.deliver(); // the login page: the form goes off
+    run.session.stop();
+    EXPECT_EQ(run.abandoned.at(0).reason, RunMessage::Reason::Stopped);
+    EXPECT_EQ(run.browser.deliverAll(), 0);
+    run.session.WebBrowser1_DocumentComplete("http://portal.test/records/Results");
+    EXPECT_TRUE(run.finished.empty());
+    EXPECT_EQ(run.abandoned.size(), 1u);
+}

@@ -1,0 +1,272 @@
+#include "retrieval/RecordPageWalk.h"
+
+#include "platform/dom/Document.h"
+#include "portal-sim/SimPageWriter.h"
+#include "report/FixedPoint.h"
+#include "retrieval/FileDataStore.h"
+#include "retrieval/RowText.h"
+#include "retrieval/SessionMessages.h"
+#include "retrieval/SimPages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Walked {
+    WalkStep last;
+    int pages = 0;
+};
+
+// Hands pages from `first` on to the walk, following its next-page link until it stops.
+Walked walkMonth(RecordPageWalk& walk, SimPages& pages, SimMonth month,
+                 const std::function<std::unique_ptr<Document>(int)>& pageFor = {}) {
+    Walked walked;
+    std::vector<std::unique_ptr<Document>> kept; // the link of a step lives in its page
+    for (int number = 1;; ++number) {
+        kept.push_back(pageFor ? pageFor(number) : pages.page(month, number));
+        walked.last = walk.ProcessRecordPage(*kept.back());
+        ++walked.pages;
+        if (walked.last.kind != WalkStep::Kind::NextPage) {
+            return walked;
+        }
+        const std::string href = walked.last.nextPageLink->getAttribute("href").value_or("");
+        EXPECT_NE(href.find("page=" + std::to_string(number + 1)), std::string::npos) << href;
+    }
+}
+
+RecordPageWalk::Settings settings(const QString& folder = {}, std::string user = "Jos\u00e9") {
+    return {!folder.isEmpty(), folder, std::move(user), {}};
+}
+
+// What the walk keeps of a row the portal wrote: the same row without its stripe class.
+std::string storedText(const SimRow& row, int position) {
+    std::string html = SimRecordPageWriter::rowHtml(row, position);
+    const std::string portalStart =
+        position % 2 == 0 ? "<tr class=td01 align=center>" : "<tr class=td02 align=center>";
+    return "<tr align=\"center\">" + html.substr(portalStart.size());
+}
+
+std::string monthText(SimPages& pages, SimMonth month, int pageSize = 20) {
+    std::string text;
+    const auto rows = pages.log().month(month).rowsNewestFirst();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        text += storedText(rows[i], static_cast<int>(i % static_cast<std::size_t>(pageSize)));
+    }
+    return text;
+}
+
+std::string fileText(const QString& file) {
+    return FileDataStore::readFile(file, true).text;
+}
+
+} // namespace
+
+TEST(RecordPageWalk, TakesEveryPageOfTheMonthWithoutTheStripes) {
+    SimPages pages;
+    RecordPageWalk walk(settings());
+    const Walked walked = walkMonth(walk, pages, SimPages::February);
+
+    EXPECT_EQ(walked.last.kind, WalkStep::Kind::Finished);
+    EXPECT_EQ(walked.pages, 5);
+    EXPECT_EQ(walk.pagesWalked(), 5);
+    EXPECT_EQ(walk.rowsTaken(), 95);
+    EXPECT_EQ(walk.mstrRows(), monthText(pages, SimPages::February));
+    EXPECT_EQ(walk.month().mstrMonthYear, "2007-02");
+    EXPECT_EQ(walk.mstrUserName(), "Jos\u00e9");
+    const std::int64_t kilobytes = pages.log().month(SimPages::February).bandwidthKB();
+    EXPECT_EQ(walk.mcurSiteTotal(),
+              FixedPoint::parse(SimRecordPageWriter::gigabytesText(kilobytes)));
+    EXPECT_TRUE(walk.mstrCacheFile().isEmpty());
+}
+
+TEST(RecordPageWalk, SecondWalkStopsAtTheFirstStoredRowThoughItsStripeChanged) {
+    QTemporaryDir folder;
+    SimPages pages;
+    RecordPageWalk first(settings(folder.path()));
+    ASSERT_EQ(walkMonth(first, pages, SimPages::March).last.kind, WalkStep::Kind::Finished);
+    const QString file = folder.filePath("2007-03-Jos\u00e9.cache");
+    EXPECT_EQ(first.mstrCacheFile(), file);
+    EXPECT_EQ(fileText(file), monthText(pages, SimPages::March));
+
+    pages.log().addRows(3); // an odd number: every stored row now shows the other stripe
+    RecordPageWalk second(settings(folder.path()));
+    const Walked walked = walkMonth(second, pages, SimPages::March);
+    EXPECT_EQ(walked.last.kind, WalkStep::Kind::Finished);
+    EXPECT_EQ(walked.pages, 1);
+    EXPECT_TRUE(second.reachedCache());
+    EXPECT_EQ(second.rowsTaken(), 3);
+    EXPECT_EQ(second.mstrRows(), monthText(pages, SimPages::March));
+    EXPECT_EQ(fileText(file), second.mstrRows());
+}
+
+TEST(RecordPageWalk, FirstRowAlreadyStoredFollowsNoPageAndLeavesTheFileAsItWas) {
+    QTemporaryDir folder;
+    SimPages pages;
+    RecordPageWalk first(settings(folder.path()));
+    walkMonth(first, pages, SimPages::February);
+    const std::string stored = fileText(first.mstrCacheFile());
+
+    RecordPageWalk again(settings(folder.path()));
+    const Walked walked = walkMonth(again, pages, SimPages::February);
+    EXPECT_EQ(walked.last.kind, WalkStep::Kind::Finished);
+    EXPECT_EQ(walked.pages, 1);
+    EXPECT_EQ(again.rowsTaken(), 0);
+    EXPECT_EQ(again.mstrRows(), stored);
+    EXPECT_EQ(fileText(again.mstrCacheFile()), stored);
+}
+
+TEST(RecordPageWalk, MissingMonthFileMeansEveryPageThenTheFileIsMade) {
+    QTemporaryDir folder;
+    SimPages pages;
+    RecordPageWalk walk(settings(folder.filePath("not/yet")));
+    EXPECT_EQ(walkMonth(walk, pages, SimPages::February).pages, 5);
+    EXPECT_EQ(fileText(folder.filePath("not/yet/2007-02-Jos\u00e9.cache")), walk.mstrRows());
+}
+
+TEST(RecordPageWalk, UserNameComesFromTheWelcomeLineWhenTheSessionGaveNone) {
+    QTemporaryDir folder;
+    for (const std::string shown : {"Jos\xe9", "  Ann Lee ", "Bo, welcome!, welcome!"}) {
+        SimPages pages;
+        RecordPageWalk walk(settings(folder.path(), ""));
+        const auto page = SimPages::framing(pages.recordHtml(SimPages::February, 5), shown);
+        SCOPED_TRACE(shown);
+        ASSERT_EQ(walk.ProcessRecordPage(*page).kind, WalkStep::Kind::Finished);
+        const std::string expected = shown == "Jos\xe9" ? "Jos\u00e9"
+                                     : shown[0] == ' '  ? "Ann Lee"
+                                                        : "Bo";
+        EXPECT_EQ(walk.mstrUserName(), expected);
+        EXPECT_EQ(walk.mstrCacheFile(),
+                  folder.filePath(QString::fromStdString("2007-02-" + expected + ".cache")));
+    }
+}
+
+TEST(RecordPageWalk, MonthTextThatIsNoMonthOfThisCenturyMeansThePortalChanged) {
+    QTemporaryDir folder;
+    const std::vector<std::pair<std::string, std::string>> months = {{"[1999-12]", "1999-12"},
+                                                                     {"[2007-13]", "2007-13"},
+                                                                     {"[20O7-02]", "20O7-02"},
+                                                                     {"[2007/02]", "2007/02"},
+                                                                     {"", "onthly "}};
+    for (const auto& [replacement, shown] : months) {
+        SimPages pages;
+        RecordPageWalk walk(settings(folder.path()));
+        const WalkStep step = walk.ProcessRecordPage(
+            *pages.page(SimPages::February, 1, {}, [&replacement](std::string& html) {
+                html.replace(html.find("[2007-02]"), 9, replacement);
+            }));
+        SCOPED_TRACE(replacement);
+        EXPECT_EQ(step.kind, WalkStep::Kind::Abandoned);
+        EXPECT_EQ(step.message.reason, RunMessage::Reason::PortalChanged);
+        EXPECT_EQ(step.message.title, SessionMessages::PortalChangedTitle);
+        EXPECT_EQ(step.message.text, SessionMessages::PortalChangedText);
+        EXPECT_EQ(step.message.icon, MessageIcon::Critical);
+        EXPECT_NE(step.message.detail.find(shown), std::string::npos) << step.message.detail;
+    }
+    SimPages pages;
+    RecordPageWalk walk(settings(folder.path()));
+    const WalkStep changed =
+        walk.ProcessRecordPage(*pages.page(SimPages::February, 1, {.changedLayout = true}));
+    EXPECT_EQ(changed.message.reason, RunMessage::Reason::PortalChanged);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST(RecordPageWalk, PageWithoutRecordTablesAsksForANewLogin) {
+    const std::vector<std::unique_ptr<Document>> pages = [] {
+        std::vector<std::unique_ptr<Document>> out;
+        out.push_back(SimPages::framing(SimPageWriter::expiredPage()));
+        auto login = Document::parse(SimPageWriter::loginPage());
+        login->setUrl("http://portal.test/");
+        out.push_back(std::move(login));
+        return out;
+    }();
+    for (const auto& page : pages) {
+        RecordPageWalk walk(settings());
+        const WalkStep step = walk.ProcessRecordPage(*page);
+        EXPECT_EQ(step.kind, WalkStep::Kind::Abandoned);
+        EXPECT_EQ(step.message.reason, RunMessage::Reason::Relogin);
+        EXPECT_EQ(step.message.text, "Please relogin again to netravo");
+        EXPECT_EQ(step.message.icon, MessageIcon::None);
+    }
+}
+
+TEST(RecordPageWalk, NextPageLinkTextMustMatchExactly) {
+    const std::vector<std::pair<std::string, WalkStep::Kind>> links = {
+        {"next page", WalkStep::Kind::Finished},
+        {"Next Page ", WalkStep::Kind::NextPage}, // inner text is trimmed, as a browser shows it
+        {"Next  Pages", WalkStep::Kind::Finished},
+        {"pages/record/nextpage", WalkStep::Kind::NextPage}};
+    for (const auto& [text, kind] : links) {
+        SimPages pages;
+        RecordPageWalk walk(settings());
+        const WalkStep step = walk.ProcessRecordPage(
+            *pages.page(SimPages::February, 1, {}, [&text](std::string& html) {
+                html.replace(html.find(">Next Page<"), 11, ">" + text + "<");
+            }));
+        EXPECT_EQ(step.kind, kind) << text;
+    }
+}
+
+TEST(RecordPageWalk, BadRowAbandonsTheWalkBeforeTheMonthFileIsTouched) {
+    const std::vector<SimRecordPageFaults> faults = {
+        {.malformedRow = SimMalformedRow::BadBandwidth},
+        {.malformedRow = SimMalformedRow::BadFrom},
+        {.truncated = true}};
+    for (const SimRecordPageFaults& fault : faults) {
+        QTemporaryDir folder;
+        SimPages pages;
+        RecordPageWalk first(settings(folder.path()));
+        walkMonth(first, pages, SimPages::March);
+        const std::string stored = fileText(first.mstrCacheFile());
+        pages.log().addRows(35); // the spoilt row of page 2 is a new one
+
+        RecordPageWalk walk(settings(folder.path()));
+        const Walked walked = walkMonth(walk, pages, SimPages::March, [&](int number) {
+            return pages.page(SimPages::March, number, number == 2 ? fault : SimRecordPageFaults{});
+        });
+        EXPECT_EQ(walked.pages, 2);
+        EXPECT_EQ(walked.last.message.reason, RunMessage::Reason::BadRow);
+        EXPECT_TRUE(walked.last.message.text.startsWith("Record page 2: "))
+            << walked.last.message.oneLine();
+        EXPECT_EQ(fileText(first.mstrCacheFile()), stored);
+    }
+}
+
+TEST(RecordPageWalk, MonthTotalThatIsNoNumberMeansThePortalChanged) {
+    SimPages pages;
+    auto page = pages.page(SimPages::February, 1);
+    Element* total = page->frames()[0]
+                         ->contentDocument()
+                         ->getElementsByTagName("table")[3]
+                         ->rows()[1]
+                         ->cells()[3];
+    total->setInnerHTML("n/a");
+    RecordPageWalk walk(settings());
+    const WalkStep step = walk.ProcessRecordPage(*page);
+    EXPECT_EQ(step.message.reason, RunMessage::Reason::PortalChanged);
+    EXPECT_NE(step.message.detail.find("\"n/a\""), std::string::npos) << step.message.detail;
+}
+
+TEST(RecordPageWalk, MonthWithoutRowsEndsOnItsOnlyPage) {
+    SimPages pages;
+    RecordPageWalk walk(settings());
+    const Walked walked = walkMonth(walk, pages, SimMonth{2007, 4});
+    EXPECT_EQ(walked.last.kind, WalkStep::Kind::Finished);
+    EXPECT_EQ(walked.pages, 1);
+    EXPECT_EQ(walk.mstrRows(), "");
+    EXPECT_EQ(walk.mcurSiteTotal(), FixedPoint());
+}
+
+TEST(RecordPageWalk, MonthFileThatCannotBeWrittenIsANoticeNotTheEndOfTheReport) {
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    SimPages pages;
+    RecordPageWalk walk(settings(folder.filePath("file/below")));
+    EXPECT_EQ(walkMonth(walk, pages, SimPages::February).last.kind, WalkStep::Kind::Finished);
+    EXPECT_EQ(walk.rowsTaken(), 95);
+    ASSERT_EQ(walk.notices().size(), 1u);
+    EXPECT_EQ(walk.notices()[0].reason, RunMessage::Reason::Notice);
+}
