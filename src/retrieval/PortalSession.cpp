@@ -11,11 +11,7 @@
 namespace {
 
 std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return QString::fromStdString(text).trimmed().toStdString();
 }
 
 // Overwrites a secret before letting go of it, so it does not linger in freed memory.

@@ -27,6 +27,20 @@ struct RunRequest {
     bool cachingEnabled = false;
     QString cacheFolder;
     std::optional<QString> selectedCacheEntry; // cmbCacheFiles
+
+    // A "Password Version" run; "Retrieve only newer pages" when a folder is given.
+    static RunRequest passwordVersion(std::string portalAddress, std::string userName,
+                                      std::string password, int monthsBack,
+                                      QString cacheFolder = {}) {
+        RunRequest request;
+        request.portalAddress = std::move(portalAddress);
+        request.userName = std::move(userName);
+        request.password = std::move(password);
+        request.monthsBack = monthsBack;
+        request.cachingEnabled = !cacheFolder.isEmpty();
+        request.cacheFolder = std::move(cacheFolder);
+        return request;
+    }
 };
 
 // Where a run of the "Password Version" stands, for progress displays.

@@ -12,15 +12,6 @@
 
 namespace {
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string withoutEvery(std::string text, std::string_view part) {
     if (part.empty()) {
         return text;
@@ -125,7 +116,8 @@ bool RecordPageWalk::learnUserName(Document& page) {
     if (!element) {
         return false;
     }
-    m_userName = trimmed(withoutEvery(element->innerText(), m_settings.layout.welcomeText));
+    const std::string shown = withoutEvery(element->innerText(), m_settings.layout.welcomeText);
+    m_userName = QString::fromStdString(shown).trimmed().toStdString();
     return true;
 }
 

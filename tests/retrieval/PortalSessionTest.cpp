@@ -32,14 +32,8 @@ struct SessionRun {
     }
 
     static RunRequest request(int monthsBack = 1, const QString& folder = {}) {
-        RunRequest request;
-        request.portalAddress = std::string(FakeBrowser::Origin) + "/";
-        request.userName = "Jos\u00e9";
-        request.password = "secret";
-        request.monthsBack = monthsBack;
-        request.cachingEnabled = !folder.isEmpty();
-        request.cacheFolder = folder;
-        return request;
+        return RunRequest::passwordVersion(std::string(FakeBrowser::Origin) + "/", "Jos\u00e9",
+                                           "secret", monthsBack, folder);
     }
 
     SimSite site;
