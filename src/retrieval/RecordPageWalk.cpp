@@ -167,7 +167,7 @@ void RecordPageWalk::openCache() {
     m_cachedRows = std::move(read.text);
     for (const RowText::Piece& piece : RowText::split(m_cachedRows)) {
         if (piece.isRow) {
-            m_cachedRowSet.insert(piece.text);
+            m_cachedRowSet.emplace(piece.text);
         }
     }
 }

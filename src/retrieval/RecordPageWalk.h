@@ -82,7 +82,7 @@ private:
     std::string m_userName;
     QString m_cacheFile;
     std::string m_cachedRows;
-    std::unordered_set<std::string_view> m_cachedRowSet;
+    std::unordered_set<std::string> m_cachedRowSet; // the stored rows, each whole
     bool m_cacheOpened = false;
     bool m_cacheReadable = true;
     std::vector<RunMessage> m_notices;
