@@ -65,6 +65,31 @@ Navigation refused(BrowserFailure failure) {
     return navigation;
 }
 
+// The browsing context and document a link or form sits in.
+struct Source {
+    FrameTree::Path context;
+    const Document* document = nullptr;
+};
+
+std::optional<Source> sourceOf(Document& top, const Element& element) {
+    auto context = FrameTree::contextOf(top, element);
+    if (!context) {
+        return std::nullopt;
+    }
+    const Document* document = FrameTree::documentAt(top, *context);
+    return Source{std::move(*context), document};
+}
+
+// The request, sent from the source's page into the context the element's target names.
+Navigation aimed(HttpRequest request, Document& top, const Source& source, const Element& element) {
+    Navigation navigation;
+    request.referer = refererFor(*source.document, request.url);
+    navigation.request = std::move(request);
+    navigation.target =
+        FrameTree::targetOf(top, source.context, targetName(element, *source.document));
+    return navigation;
+}
+
 Navigation notOnPage() {
     return refused(
         BrowserFailures::unsupported("", "the element is not part of a page of this browser"));
@@ -84,28 +109,24 @@ Navigation Navigation::toAddress(const std::string& typed) {
 }
 
 Navigation Navigation::forLink(Document& top, const Element& link) {
-    const auto context = FrameTree::contextOf(top, link);
-    if (!context) {
+    const auto source = sourceOf(top, link);
+    if (!source) {
         return notOnPage();
     }
-    const Document& document = *FrameTree::documentAt(top, *context);
-    Navigation navigation;
-    const std::string url =
-        WebAddress::resolve(WebAddress::baseOf(document), link.getAttribute("href").value_or(""));
+    const std::string url = WebAddress::resolve(WebAddress::baseOf(*source->document),
+                                                link.getAttribute("href").value_or(""));
     if (WebAddress::isScript(url)) {
         return refused(BrowserFailures::scriptLink(url, link.innerText()));
     }
-    navigation.request = HttpRequest{url, std::nullopt, refererFor(document, url)};
-    navigation.target = FrameTree::targetOf(top, *context, targetName(link, document));
-    return navigation;
+    return aimed(HttpRequest{url, std::nullopt, {}}, top, *source, link);
 }
 
 Navigation Navigation::forForm(Document& top, const Element& form) {
-    const auto context = FrameTree::contextOf(top, form);
-    if (!context) {
+    const auto source = sourceOf(top, form);
+    if (!source) {
         return notOnPage();
     }
-    const Document& document = *FrameTree::documentAt(top, *context);
+    const Document& document = *source->document;
     const std::string action = form.getAttribute("action").value_or("");
     std::string url = action.find_first_not_of(" \t\r\n\f") == std::string::npos
                           ? document.url()
@@ -118,14 +139,9 @@ Navigation Navigation::forForm(Document& top, const Element& form) {
         return refused(BrowserFailures::unsupported(url, "forms are sent urlencoded only"));
     }
     const std::string fields = encodedFields(form, formCharset(form, document));
-    Navigation navigation;
-    if (post) {
-        navigation.request.formBody = fields;
-    } else {
-        url = WebAddress::withQuery(url, fields);
+    if (!post) {
+        return aimed(HttpRequest{WebAddress::withQuery(url, fields), std::nullopt, {}}, top,
+                     *source, form);
     }
-    navigation.request.referer = refererFor(document, url);
-    navigation.request.url = std::move(url);
-    navigation.target = FrameTree::targetOf(top, *context, targetName(form, document));
-    return navigation;
+    return aimed(HttpRequest{std::move(url), fields, {}}, top, *source, form);
 }
