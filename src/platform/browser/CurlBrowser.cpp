@@ -3,17 +3,23 @@
 #include "platform/browser/BrowserFailures.h"
 #include "platform/browser/Navigation.h"
 #include "platform/browser/NavigationWorker.h"
+#include "platform/browser/PageLoader.h"
 #include "platform/dom/Document.h"
 
 #include <QPointer>
 #include <utility>
+
+struct CurlBrowser::Arrival {
+    std::uint64_t navigation = 0;
+    PageLoader::Outcome outcome;
+};
 
 CurlBrowser::CurlBrowser(BrowserOptions options, QObject* parent)
     : Browser(parent)
     , m_document(std::make_unique<Document>(Document::Scripts::Keep))
     , m_worker(std::make_unique<NavigationWorker>(
           options, [this](std::uint64_t navigation, PageLoader::Outcome outcome) {
-              post(navigation, std::move(outcome));
+              post(std::make_shared<Arrival>(Arrival{navigation, std::move(outcome)}));
           })) {
     m_document->setUrl("about:blank");
 }
@@ -53,29 +59,28 @@ void CurlBrowser::begin(Navigation navigation) {
         // refused before anything is fetched, but announced like any other outcome: from
         // the event loop, never from inside the call that asked for it
         m_worker->abandon(number);
-        post(number, PageLoader::Outcome{nullptr, std::move(navigation.refusal), false});
+        post(std::make_shared<Arrival>(
+            Arrival{number, PageLoader::Outcome{nullptr, std::move(navigation.refusal), false}}));
         return;
     }
     m_worker->start(number, std::move(navigation.request));
 }
 
-void CurlBrowser::post(std::uint64_t navigation, PageLoader::Outcome outcome) {
-    // the functor must be copyable; the outcome owns a document
-    auto arrival = std::make_shared<Arrival>(Arrival{navigation, std::move(outcome)});
+void CurlBrowser::post(std::shared_ptr<Arrival> arrival) {
     QMetaObject::invokeMethod(
-        this, [this, arrival] { arrive(std::move(*arrival)); }, Qt::QueuedConnection);
+        this, [this, arrival = std::move(arrival)] { arrive(arrival); }, Qt::QueuedConnection);
 }
 
-void CurlBrowser::arrive(Arrival arrival) {
-    if (arrival.navigation != m_navigation || !m_busy) {
+void CurlBrowser::arrive(const std::shared_ptr<Arrival>& arrival) {
+    if (arrival->navigation != m_navigation || !m_busy) {
         return; // abandoned, or already announced
     }
     if (m_announcing) {
-        m_held = std::move(arrival);
+        m_held = arrival;
         return;
     }
     m_busy = false;
-    PageLoader::Outcome& outcome = arrival.outcome;
+    PageLoader::Outcome& outcome = arrival->outcome;
     // the page it replaces is freed only after the handlers have run: by then the next page
     // is usually loading on the worker, so the two overlap
     std::unique_ptr<Document> replaced;
@@ -116,8 +121,6 @@ template <typename Raise> void CurlBrowser::announce(const Raise& raise) {
     }
     m_announcing = false;
     if (m_held) {
-        Arrival held = std::move(*m_held);
-        m_held.reset();
-        post(held.navigation, std::move(held.outcome));
+        post(std::exchange(m_held, nullptr));
     }
 }

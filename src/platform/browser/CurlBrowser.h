@@ -3,12 +3,11 @@
 #include "platform/browser/Browser.h"
 #include "platform/browser/BrowserOptions.h"
 #include "platform/browser/FrameTree.h"
-#include "platform/browser/PageLoader.h"
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 
+class Document;
 class NavigationWorker;
 struct Navigation;
 
@@ -30,20 +29,17 @@ public:
     void stop() override;
 
 private:
-    struct Arrival {
-        std::uint64_t navigation = 0;
-        PageLoader::Outcome outcome;
-    };
+    struct Arrival; // a finished navigation on its way to this object's thread
 
     void begin(Navigation navigation);
-    // Hands an outcome to this object's thread; called from any thread.
-    void post(std::uint64_t navigation, PageLoader::Outcome outcome);
-    void arrive(Arrival arrival);
+    // Hands an arrival to this object's thread; called from any thread.
+    void post(std::shared_ptr<Arrival> arrival);
+    void arrive(const std::shared_ptr<Arrival>& arrival);
     // Puts the document into the context the navigation loads into, handing back the one it
     // replaces; false when that context is gone.
     bool install(std::unique_ptr<Document> document, std::unique_ptr<Document>& replaced);
-    // Raises one event; an outcome that arrives meanwhile (a handler running a nested event
-    // loop) waits until the handler has returned.
+    // Raises one event; an arrival meanwhile (a handler running a nested event loop) waits
+    // until the handler has returned.
     template <typename Raise> void announce(const Raise& raise);
 
     std::unique_ptr<Document> m_document;
@@ -51,6 +47,6 @@ private:
     FrameTree::Path m_target;       // where the latest navigation loads into
     bool m_busy = false;
     bool m_announcing = false;
-    std::optional<Arrival> m_held;
+    std::shared_ptr<Arrival> m_held;
     std::unique_ptr<NavigationWorker> m_worker;
 };
