@@ -59,28 +59,41 @@ bool TextEncoding::isValidUtf8(std::string_view bytes) {
     return Utf8::isValid(bytes);
 }
 
-std::string TextEncoding::decodePage(std::string_view bytes, std::string_view contentType) {
+std::string TextEncoding::pageCharset(std::string_view bytes, std::string_view contentType) {
     std::string charset = charsetFromContentType(contentType);
     if (charset.empty()) {
         charset = charsetFromMeta(bytes);
     }
-    if (charset == "utf-8" || charset == "utf8" || (charset.empty() && isValidUtf8(bytes))) {
-        return std::string(bytes);
+    if (charset == "utf8" || (charset.empty() && isValidUtf8(bytes))) {
+        return "utf-8";
+    }
+    if (charset == "utf-8") {
+        return charset;
     }
     if (isLatin1Name(charset)) {
-        return SingleByteText::toUtf8(
-            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        return "iso-8859-1";
     }
-    QStringDecoder decoder(charset.empty() ? "windows-1252" : charset.c_str());
+    // a label the decoder does not know is read the way unlabelled pages are
+    if (charset.empty() || !QStringDecoder(charset.c_str()).isValid()) {
+        return "windows-1252";
+    }
+    return charset;
+}
+
+std::string TextEncoding::decodePage(std::string_view bytes, std::string_view contentType) {
+    const std::string charset = pageCharset(bytes, contentType);
+    if (charset == "utf-8") {
+        return std::string(bytes);
+    }
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (charset == "iso-8859-1") {
+        return SingleByteText::toUtf8(view);
+    }
+    QStringDecoder decoder(charset.c_str());
     if (!decoder.isValid()) {
-        decoder = QStringDecoder("windows-1252");
+        return SingleByteText::toUtf8(view);
     }
-    if (!decoder.isValid()) {
-        return SingleByteText::toUtf8(
-            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    }
-    const QString text =
-        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QString text = decoder.decode(view);
     return text.toUtf8().toStdString();
 }
 
