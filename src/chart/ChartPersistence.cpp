@@ -1,7 +1,7 @@
 #include "chart/ChartPersistence.h"
 
-#include "chart/ChartPropertyBag.h"
 #include "chart/XChartModel.h"
+#include "platform/PropertyBag.h"
 
 #include <functional>
 #include <variant>
@@ -134,7 +134,7 @@ Design designOf(const XChartModel& chart) {
 
 } // namespace
 
-void ChartPersistence::WriteProperties(const XChartModel& chart, ChartPropertyBag& bag) {
+void ChartPersistence::WriteProperties(const XChartModel& chart, PropertyBag& bag) {
     const Design design = designOf(chart);
     for (const Key& key : keyTable()) {
         const QVariant value = key.get(design);
@@ -145,7 +145,7 @@ void ChartPersistence::WriteProperties(const XChartModel& chart, ChartPropertyBa
     }
 }
 
-void ChartPersistence::ReadProperties(XChartModel& chart, const ChartPropertyBag& bag) {
+void ChartPersistence::ReadProperties(XChartModel& chart, const PropertyBag& bag) {
     Design design = designOf(chart);
     for (const Key& key : keyTable()) {
         const QString name = QString::fromLatin1(key.name);

@@ -1,6 +1,6 @@
 #pragma once
 
-class ChartPropertyBag;
+class PropertyBag;
 class XChartModel;
 
 // Saving a chart's settings into its window design and reading them back: every key, always,
@@ -8,7 +8,7 @@ class XChartModel;
 // control starts with: the defaults of older designs).
 namespace ChartPersistence {
 
-void WriteProperties(const XChartModel& chart, ChartPropertyBag& bag);
-void ReadProperties(XChartModel& chart, const ChartPropertyBag& bag);
+void WriteProperties(const XChartModel& chart, PropertyBag& bag);
+void ReadProperties(XChartModel& chart, const PropertyBag& bag);
 
 } // namespace ChartPersistence

@@ -1,6 +1,7 @@
 #include "cli/MonthReport.h"
 
 #include "analysis/ReportExport.h"
+#include "chart/BuiltInChartFile.h"
 #include "cli/CliError.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportText.h"
@@ -87,10 +88,30 @@ void MonthReport::writeFiles() const {
             throw CliError(std::string("cannot export the rows: ") + error.what());
         }
     }
+    if (!m_request.chartFile.empty()) {
+        writeChart();
+    }
     if (m_request.jsonToStandardOutput()) {
         std::cout << dumped(json()) << std::flush;
     } else if (!m_request.jsonFile.empty()) {
         writeUtf8File(m_request.jsonFile, dumped(json()));
+    }
+}
+
+void MonthReport::writeChart() const {
+    const auto size = BuiltInChartFile::parseSize(QString::fromStdString(m_request.chartSize));
+    if (!size) {
+        throw CliError("--chart-size wants WxH in pixels (50 to 10000 each), not " +
+                       m_request.chartSize);
+    }
+    const ChartFeedInput input{QString::fromStdString(m_builder.mstrChartDataAvg()),
+                               QString::fromStdString(m_builder.mstrMonthYear()),
+                               m_request.reportOptions().mlngInbuiltChartColor};
+    const QString error =
+        BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
+    if (!error.isEmpty()) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
+                       error.toStdString());
     }
 }
 

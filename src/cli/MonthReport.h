@@ -35,6 +35,8 @@ public:
     const ReportRequest& request() const { return m_request; }
 
 private:
+    void writeChart() const;
+
     ReportRequest m_request;
     ReportBuilder m_builder;
     HeadlessResultView m_view;

@@ -15,6 +15,11 @@ void ReportRequest::addOptions(CLI::App& command) {
     command.add_option("--csv", csvFile, "Export the report's rows as comma-separated text");
     command.add_option("--json", jsonFile,
                        "Write the month's figures as JSON to a file, or - for stdout");
+    command.add_option(
+        "--chart", chartFile,
+        "Draw the month's chart as the result window shows it, to a .png or .svg file");
+    command.add_option("--chart-size", chartSize, "Size of the chart image in pixels, WxH")
+        ->capture_default_str();
     plans.addTo(command);
 }
 

@@ -17,10 +17,13 @@ struct ReportRequest {
     std::vector<std::string> exclude; // "free", "nonfree", "mixed"
     std::string htmlFile;
     std::string csvFile;
-    std::string jsonFile; // "-" for standard output
-    PlanOptions plans;    // --plan, --custom-plan, --today, --compare-plans
+    std::string jsonFile;  // "-" for standard output
+    std::string chartFile; // .png or .svg
+    std::string chartSize = "900x500";
+    PlanOptions plans; // --plan, --custom-plan, --today, --compare-plans
 
-    // Registers --night-unlimited, --exclude, --html, --csv, --json and the plan options on a
+    // Registers --night-unlimited, --exclude, --html, --csv, --json, --chart, --chart-size and
+    // the plan options on a
     // subcommand; this object must live as long as the command.
     void addOptions(CLI::App& command);
 

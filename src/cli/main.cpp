@@ -1,5 +1,27 @@
+#include "chart/BuiltInChartFile.h"
 #include "cli/Commands.h"
 
+#include <cstdio>
+
+namespace {
+
+// Qt's own warnings (a missing XDG_RUNTIME_DIR, font fallbacks) mean nothing to someone running
+// a command; the command reports its own failures. Only Qt's critical messages get through.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "veltrix: %s\n", qPrintable(message));
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(quietQtMessages);
+    // The command line draws charts (fonts, painting) but never shows a window: it works the
+    // same on a machine without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const HeadlessGui gui;
     return runCommandLine(argc, argv);
 }

@@ -1,6 +1,8 @@
 #include "platform/TextEncoding.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/SingleByteText.h"
+#include "platform/Utf8.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,14 +11,6 @@
 #include <cctype>
 
 namespace {
-
-std::string lowerCase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
 
 std::string charsetAfter(std::string_view text, std::size_t at) {
     std::size_t i = at;
@@ -30,7 +24,7 @@ std::string charsetAfter(std::string_view text, std::size_t at) {
             text[end] == '_' || text[end] == ':' || text[end] == '.')) {
         ++end;
     }
-    return lowerCase(text.substr(i, end - i));
+    return AsciiCase::lower(text.substr(i, end - i));
 }
 
 bool isLatin1Name(const std::string& charset) {
@@ -41,13 +35,13 @@ bool isLatin1Name(const std::string& charset) {
 } // namespace
 
 std::string TextEncoding::charsetFromContentType(std::string_view contentType) {
-    const std::string lower = lowerCase(contentType);
+    const std::string lower = AsciiCase::lower(contentType);
     const auto at = lower.find("charset");
     return at == std::string::npos ? std::string() : charsetAfter(lower, at + 7);
 }
 
 std::string TextEncoding::charsetFromMeta(std::string_view page) {
-    const std::string head = lowerCase(page.substr(0, 1024));
+    const std::string head = AsciiCase::lower(page.substr(0, 1024));
     for (std::size_t at = head.find("<meta"); at != std::string::npos;
          at = head.find("<meta", at + 5)) {
         const auto end = head.find('>', at);
@@ -62,55 +56,49 @@ std::string TextEncoding::charsetFromMeta(std::string_view page) {
 }
 
 bool TextEncoding::isValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || (length == 2 && lead < 0xC2) ||
-            i + static_cast<std::size_t>(length) > bytes.size()) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0xC0) !=
-                0x80) {
-                return false;
-            }
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
+    return Utf8::isValid(bytes);
 }
 
-std::string TextEncoding::decodePage(std::string_view bytes, std::string_view contentType) {
+std::string TextEncoding::pageCharset(std::string_view bytes, std::string_view contentType) {
     std::string charset = charsetFromContentType(contentType);
     if (charset.empty()) {
         charset = charsetFromMeta(bytes);
     }
-    if (charset == "utf-8" || charset == "utf8" || (charset.empty() && isValidUtf8(bytes))) {
-        return std::string(bytes);
+    if (charset == "utf8" || (charset.empty() && isValidUtf8(bytes))) {
+        return "utf-8";
+    }
+    if (charset == "utf-8") {
+        return charset;
     }
     if (isLatin1Name(charset)) {
-        return SingleByteText::toUtf8(
-            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        return "iso-8859-1";
     }
-    QStringDecoder decoder(charset.empty() ? "windows-1252" : charset.c_str());
+    // a label the decoder does not know is read the way unlabelled pages are
+    if (charset.empty() || !QStringDecoder(charset.c_str()).isValid()) {
+        return "windows-1252";
+    }
+    return charset;
+}
+
+std::string TextEncoding::decodePage(std::string_view bytes, std::string_view contentType) {
+    const std::string charset = pageCharset(bytes, contentType);
+    if (charset == "utf-8") {
+        return std::string(bytes);
+    }
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (charset == "iso-8859-1") {
+        return SingleByteText::toUtf8(view);
+    }
+    QStringDecoder decoder(charset.c_str());
     if (!decoder.isValid()) {
-        decoder = QStringDecoder("windows-1252");
+        return SingleByteText::toUtf8(view);
     }
-    if (!decoder.isValid()) {
-        return SingleByteText::toUtf8(
-            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    }
-    const QString text =
-        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QString text = decoder.decode(view);
     return text.toUtf8().toStdString();
 }
 
 std::string TextEncoding::encodeForCharset(std::string_view utf8, std::string_view charset) {
-    const std::string name = lowerCase(charset);
+    const std::string name = AsciiCase::lower(charset);
     if (name.empty() || name == "utf-8" || name == "utf8") {
         return std::string(utf8);
     }

@@ -14,6 +14,9 @@ std::string charsetFromContentType(std::string_view contentType);
 // The charset declared by a meta element in the first 1024 bytes of a page, or empty.
 std::string charsetFromMeta(std::string_view page);
 
+// The encoding decodePage reads a page in, lower case: "utf-8", "iso-8859-1",
+// "windows-1252" for unlabelled non-UTF-8 bytes and for labels no decoder knows, or the label.
+std::string pageCharset(std::string_view bytes, std::string_view contentType);
 // Page bytes to UTF-8: the header's charset, else the page's meta, else UTF-8 when the bytes
 // are valid UTF-8, else windows-1252 (what browsers assume for unlabelled pages).
 std::string decodePage(std::string_view bytes, std::string_view contentType);

@@ -1,12 +1,12 @@
 #include "chart/ChartPersistence.h"
 
 #include "ChartTestItems.h"
-#include "chart/ChartPropertyBag.h"
+#include "platform/PropertyBag.h"
 
 #include <gtest/gtest.h>
 
-TEST(ChartPropertyBag, KeysKeepTheirOrderAndMatchWithoutCase) {
-    ChartPropertyBag bag;
+TEST(PropertyBag, KeysKeepTheirOrderAndMatchWithoutCase) {
+    PropertyBag bag;
     bag.write(QStringLiteral("uYAxislabel"), QStringLiteral("MB"));
     bag.write(QStringLiteral("BarColor"), 5);
     bag.write(QStringLiteral("uyaxisLABEL"), QStringLiteral("GB"));
@@ -35,7 +35,7 @@ TEST(ChartPersistence, ADesignRoundTripsEveryProperty) {
     picture.fill(Qt::red);
     original.setPicture(picture);
 
-    ChartPropertyBag bag;
+    PropertyBag bag;
     ChartPersistence::WriteProperties(original, bag);
     EXPECT_EQ(bag.size(), 65); // every key but the unset bar picture
     EXPECT_EQ(bag.keys().first(), "uTopMargin");
@@ -69,7 +69,7 @@ TEST(ChartPersistence, ADesignRoundTripsEveryProperty) {
 TEST(ChartPersistence, MissingKeysTakeTheOlderDesignsDefaults) {
     XChartModel chart;
     chart.setChartSubTitle(QStringLiteral("kept"));
-    ChartPropertyBag bag;
+    PropertyBag bag;
     bag.write(QStringLiteral("uaxisxon"), false);
     bag.write(QStringLiteral("uAxisYOn"), true);
     bag.write(QStringLiteral("uYAxisLabel"), QStringLiteral("Megabytes"));

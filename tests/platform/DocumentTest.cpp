@@ -164,4 +164,11 @@ TEST(TextEncoding, PagesAreDecodedAsDeclared) {
     EXPECT_EQ(TextEncoding::decodePage("caf\u00e9", "text/html"), "caf\u00e9"); // valid UTF-8
     EXPECT_EQ(TextEncoding::decodePage("\x80", "text/html"), "\u20ac");         // windows-1252
     EXPECT_EQ(TextEncoding::encodeForCharset("\u00e9", "ISO-8859-1"), "\xe9");
+    // the encoding a page's forms are sent back in
+    EXPECT_EQ(TextEncoding::pageCharset(latin1, "text/html; charset=Latin1"), "iso-8859-1");
+    EXPECT_EQ(TextEncoding::pageCharset("<meta charset=utf8>" + latin1, ""), "utf-8");
+    EXPECT_EQ(TextEncoding::pageCharset(latin1, "text/html"), "windows-1252");
+    EXPECT_EQ(TextEncoding::pageCharset("caf\u00e9", "text/html; charset=x-unknown"),
+              "windows-1252");
+    EXPECT_EQ(TextEncoding::decodePage(latin1, "text/html; charset=x-unknown"), "caf\u00e9");
 }

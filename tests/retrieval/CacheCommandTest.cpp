@@ -1,4 +1,4 @@
-#include "cli/Commands.h"
+#include "support/CliRunner.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,29 +9,12 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
 CliRun cacheList(const QString& folder, const char* extra = nullptr) {
-    std::vector<std::string> args = {"veltrix", "cache", "list", "--data-dir",
-                                     folder.toStdString()};
+    std::vector<std::string> args = {"cache", "list", "--data-dir", folder.toStdString()};
     if (extra) {
         args.emplace_back(extra);
     }
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    std::ostringstream out, err;
-    std::streambuf* savedOut = std::cout.rdbuf(out.rdbuf());
-    std::streambuf* savedErr = std::cerr.rdbuf(err.rdbuf());
-    const int exitCode = runCommandLine(static_cast<int>(argv.size()), argv.data());
-    std::cout.rdbuf(savedOut);
-    std::cerr.rdbuf(savedErr);
-    return {exitCode, out.str(), err.str()};
+    return runVeltrix(args);
 }
 
 } // namespace

@@ -1,19 +1,10 @@
 #include "platform/dom/Document.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
 
 namespace {
-
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return result;
-}
 
 std::string collapseWhitespace(std::string_view text) {
     std::string out;
@@ -98,7 +89,7 @@ std::vector<Element*> Document::all() const {
 }
 
 std::vector<Element*> Document::getElementsByTagName(std::string_view name) const {
-    const std::string tag = lowerCase(name);
+    const std::string tag = AsciiCase::lower(name);
     if (tag == "*") {
         return all();
     }

@@ -1,5 +1,6 @@
 #include "platform/dom/Element.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
@@ -9,22 +10,6 @@
 #include <charconv>
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return (x >= 'A' && x <= 'Z' ? x + 32 : x) == (y >= 'A' && y <= 'Z' ? y + 32 : y);
-    });
-}
-
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return result;
-}
 
 void collectDescendants(const Node& node, std::vector<Element*>& out, std::string_view tag) {
     for (const auto& child : node.children()) {
@@ -49,7 +34,7 @@ Element::~Element() = default;
 
 std::optional<std::string> Element::getAttribute(std::string_view name) const {
     for (const auto& attribute : m_attributes) {
-        if (equalsIgnoringCase(attribute.name, name)) {
+        if (AsciiCase::equal(attribute.name, name)) {
             return attribute.value;
         }
     }
@@ -58,17 +43,17 @@ std::optional<std::string> Element::getAttribute(std::string_view name) const {
 
 void Element::setAttribute(std::string_view name, std::string value) {
     for (auto& attribute : m_attributes) {
-        if (equalsIgnoringCase(attribute.name, name)) {
+        if (AsciiCase::equal(attribute.name, name)) {
             attribute.value = std::move(value);
             return;
         }
     }
-    m_attributes.push_back({lowerCase(name), std::move(value)});
+    m_attributes.push_back({AsciiCase::lower(name), std::move(value)});
 }
 
 void Element::removeAttribute(std::string_view name) {
     std::erase_if(m_attributes, [name](const Attribute& attribute) {
-        return equalsIgnoringCase(attribute.name, name);
+        return AsciiCase::equal(attribute.name, name);
     });
 }
 

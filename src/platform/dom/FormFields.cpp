@@ -1,25 +1,12 @@
 #include "platform/dom/FormFields.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/InnerText.h"
 
 #include <cctype>
 
 namespace {
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto x = static_cast<unsigned char>(a[i]);
-        const auto y = static_cast<unsigned char>(b[i]);
-        if (std::tolower(x) != std::tolower(y)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string typeOf(const Element& control) {
     std::string type = control.getAttribute("type").value_or(control.hasTag("input") ? "text" : "");
@@ -68,8 +55,8 @@ std::vector<Element*> FormFields::named(const Element& form, std::string_view na
     std::vector<Element*> result;
     for (Element* control : controls(form)) {
         const auto controlName = control->getAttribute("name");
-        if ((controlName && sameName(*controlName, name)) ||
-            (!controlName && sameName(control->getAttribute("id").value_or(""), name))) {
+        if ((controlName && AsciiCase::equal(*controlName, name)) ||
+            (!controlName && AsciiCase::equal(control->getAttribute("id").value_or(""), name))) {
             result.push_back(control);
         }
     }

@@ -1,5 +1,6 @@
 #include "platform/dom/HtmlParser.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/dom/Element.h"
 
 #include <gumbo.h>
@@ -9,16 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return result;
-}
 
 std::string tagNameOf(const GumboElement& element) {
     if (element.tag != GUMBO_TAG_UNKNOWN) {
@@ -31,7 +22,7 @@ std::string tagNameOf(const GumboElement& element) {
             return svgName;
         }
     }
-    return lowerCase(std::string_view(original.data, original.length));
+    return AsciiCase::lower(std::string_view(original.data, original.length));
 }
 
 // Elements that can load or run active content; a script-free document has none of them.

@@ -1,5 +1,6 @@
 #include "platform/dom/HtmlSerializer.h"
 
+#include "platform/Utf8.h"
 #include "platform/dom/Element.h"
 
 #include <array>
@@ -22,41 +23,6 @@ bool isVoid(const std::string& tag) {
 bool isRawText(const std::string& tag) {
     return tag == "style" || tag == "script" || tag == "xmp" || tag == "iframe" ||
            tag == "noembed" || tag == "noframes" || tag == "plaintext" || tag == "noscript";
-}
-
-// Decodes one UTF-8 sequence starting at text[i]; returns its code point and advances i.
-// A malformed byte is taken as the Latin-1 character of the same value.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80           ? 1
-                 : (lead >> 5) == 0x6  ? 2
-                 : (lead >> 4) == 0xE  ? 3
-                 : (lead >> 3) == 0x1E ? 4
-                                       : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-        ++i;
-        return lead;
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return lead;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    i += static_cast<std::size_t>(length);
-    return code;
-}
-
-void appendCodePoint(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 void appendNode(std::string& out, const Node& node, const HtmlSerializer::Options& options,
@@ -143,11 +109,11 @@ void HtmlSerializer::appendEscapedText(std::string& out, std::string_view text, 
             }
             continue;
         }
-        const char32_t code = nextCodePoint(text, i);
+        const char32_t code = Utf8::next(text, i);
         if (code == 0xA0) {
             out += "&nbsp;";
         } else if (code <= 0xFF) {
-            appendCodePoint(out, code);
+            Utf8::append(out, code);
         } else {
             out += "&#" + std::to_string(static_cast<unsigned long>(code)) + ';';
         }

@@ -1,0 +1,100 @@
+#include "platform/browser/BrowserFailures.h"
+
+namespace {
+
+// Messages are one line: texts from pages and from the network library may hold breaks.
+std::string oneLine(std::string_view text, std::size_t limit = 200) {
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) {
+            out += ' ';
+        }
+        blank = false;
+        out += c;
+    }
+    if (out.size() > limit) {
+        out.resize(limit);
+        out += "...";
+    }
+    return out;
+}
+
+// A script address can be a whole program; the message shows its start.
+std::string shortAddress(std::string_view url) {
+    return oneLine(url, 80);
+}
+
+BrowserFailure failure(BrowserFailure::Kind kind, std::string url, std::string message) {
+    BrowserFailure out;
+    out.kind = kind;
+    out.url = std::move(url);
+    out.message = std::move(message);
+    return out;
+}
+
+} // namespace
+
+BrowserFailure BrowserFailures::network(std::string url, std::string_view detail) {
+    std::string message = "Could not load " + oneLine(url) + ": " + oneLine(detail) + ".";
+    return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::timedOut(std::string url, std::string_view detail) {
+    std::string message = oneLine(url) + " did not answer in time (" + oneLine(detail) + ").";
+    return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::cutOff(std::string url, std::string_view detail) {
+    std::string message = "The connection was cut off before " + oneLine(url) +
+                          " had arrived in full (" + oneLine(detail) + ").";
+    return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::httpStatus(std::string url, int status, std::string_view reason) {
+    std::string code = std::to_string(status);
+    if (!reason.empty()) {
+        code += " " + oneLine(reason, 80);
+    }
+    std::string message = oneLine(url) + " answered with the HTTP error " + code + ".";
+    BrowserFailure out =
+        failure(BrowserFailure::Kind::HttpStatus, std::move(url), std::move(message));
+    out.httpStatus = status;
+    return out;
+}
+
+BrowserFailure BrowserFailures::scriptLink(std::string url, std::string_view linkText) {
+    const std::string text = oneLine(linkText, 80);
+    std::string message = (text.empty() ? std::string("A link") : "The link \"" + text + "\"") +
+                          " runs a script (" + shortAddress(url) + ") and is not followed.";
+    return failure(BrowserFailure::Kind::ScriptAddress, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::scriptForm(std::string url) {
+    std::string message =
+        "The form is sent to a script (" + shortAddress(url) + ") and is not submitted.";
+    return failure(BrowserFailure::Kind::ScriptAddress, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::scriptAddress(std::string url) {
+    std::string message = "The address " + shortAddress(url) + " runs a script and is not loaded.";
+    return failure(BrowserFailure::Kind::ScriptAddress, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::unsupported(std::string url, std::string_view why) {
+    std::string message = url.empty() ? "Nothing can be loaded: " + oneLine(why) + "."
+                                      : oneLine(url) + " cannot be loaded: " + oneLine(why) + ".";
+    return failure(BrowserFailure::Kind::Unsupported, std::move(url), std::move(message));
+}
+
+BrowserFailure BrowserFailures::inFrameOf(BrowserFailure failure, std::string_view pageUrl) {
+    if (!failure.message.empty() && failure.message.back() == '.') {
+        failure.message.pop_back();
+    }
+    failure.message += " (a frame of " + oneLine(pageUrl) + ").";
+    return failure;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// How patient and how trusting a CurlBrowser is. Every page and frame gets its own time-outs.
+struct BrowserOptions {
+    // Time allowed to reach the server (name lookup, TCP and TLS handshakes).
+    std::chrono::milliseconds connectTimeout{std::chrono::seconds(15)};
+    // Time allowed for one whole transfer, connecting included; a server that never answers
+    // ends in a failure after this long.
+    std::chrono::milliseconds transferTimeout{std::chrono::seconds(60)};
+    int maxRedirects = 20;
+    // Frames nested deeper than this stay blank (a page framing itself must not loop).
+    int maxFrameDepth = 8;
+    // A bigger answer is refused rather than held in memory.
+    std::size_t maxPageBytes = std::size_t{32} * 1024 * 1024;
+    std::string userAgent = "Mozilla/5.0 (compatible; Veltrix/3.1.2)";
+};

@@ -1,0 +1,195 @@
+#include "platform/browser/CurlTransfer.h"
+
+#include "platform/browser/BrowserFailures.h"
+
+#include <curl/curl.h>
+
+namespace {
+
+// libcurl's global set-up runs once, before the first handle, whichever thread asks first.
+void initialiseCurl() {
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    (void)initialised;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+} // namespace
+
+CurlTransfer::CurlTransfer(const BrowserOptions& options)
+    : m_options(options) {
+    static_assert(sizeof(m_error) >= CURL_ERROR_SIZE);
+    initialiseCurl();
+    m_easy = curl_easy_init();
+    m_multi = curl_multi_init();
+    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L); // time-outs without signals, on any thread
+    curl_easy_setopt(m_easy, CURLOPT_COOKIEFILE, "");
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, static_cast<long>(options.maxRedirects));
+    curl_easy_setopt(m_easy, CURLOPT_AUTOREFERER, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(options.connectTimeout.count()));
+    curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS,
+                     static_cast<long>(options.transferTimeout.count()));
+    curl_easy_setopt(m_easy, CURLOPT_USERAGENT, m_options.userAgent.c_str());
+    curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &CurlTransfer::onHeader);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
+}
+
+CurlTransfer::~CurlTransfer() {
+    curl_multi_cleanup(m_multi);
+    curl_easy_cleanup(m_easy);
+}
+
+void CurlTransfer::wake() {
+    // between transfers there is nothing to interrupt (the caller checks `abandoned` before
+    // every wait), and a stray wake-up would cost the next transfer a needless round
+    if (m_transferring) {
+        curl_multi_wakeup(m_multi);
+    }
+}
+
+std::size_t CurlTransfer::onBody(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& transfer = *static_cast<CurlTransfer*>(self);
+    const std::size_t bytes = size * count;
+    if (transfer.m_body.size() + bytes > transfer.m_options.maxPageBytes) {
+        transfer.m_tooLarge = true;
+        return 0; // libcurl ends the transfer with a write error
+    }
+    transfer.m_body.append(data, bytes);
+    return bytes;
+}
+
+// Keeps the reason phrase of the last status line (each redirect hop sends one).
+std::size_t CurlTransfer::onHeader(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& transfer = *static_cast<CurlTransfer*>(self);
+    const std::string_view line(data, size * count);
+    if (line.starts_with("HTTP/")) {
+        const auto code = line.find(' ');
+        const auto reason = code == std::string_view::npos ? code : line.find(' ', code + 1);
+        transfer.m_reason =
+            reason == std::string_view::npos ? "" : std::string(trimmed(line.substr(reason + 1)));
+    }
+    return line.size();
+}
+
+void CurlTransfer::prepare(const HttpRequest& request) {
+    m_body.clear();
+    m_reason.clear();
+    m_tooLarge = false;
+    m_error[0] = '\0';
+    curl_easy_setopt(m_easy, CURLOPT_URL, request.url.c_str());
+    if (request.formBody) {
+        // libcurl sends it as application/x-www-form-urlencoded
+        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE,
+                         static_cast<curl_off_t>(request.formBody->size()));
+        // copied: the request's text does not outlive this fetch, the handle's options do
+        curl_easy_setopt(m_easy, CURLOPT_COPYPOSTFIELDS, request.formBody->c_str());
+    } else {
+        curl_easy_setopt(m_easy, CURLOPT_HTTPGET, 1L); // back to GET after a POST
+    }
+    curl_easy_setopt(m_easy, CURLOPT_REFERER,
+                     request.referer.empty() ? nullptr : request.referer.c_str());
+}
+
+std::optional<int> CurlTransfer::run(const Abandoned& abandoned) {
+    m_transferring = true;
+    curl_multi_add_handle(m_multi, m_easy);
+    int running = 1;
+    CURLMcode status = CURLM_OK;
+    while (status == CURLM_OK) {
+        status = curl_multi_perform(m_multi, &running);
+        if (status != CURLM_OK || running == 0) {
+            break;
+        }
+        if (abandoned()) {
+            curl_multi_remove_handle(m_multi, m_easy); // drops the half-read connection
+            m_transferring = false;
+            return std::nullopt;
+        }
+        // returns when the socket is ready, a libcurl timer is due, or wake() was called
+        status = curl_multi_poll(m_multi, nullptr, 0, 1000, nullptr);
+    }
+    int code = status == CURLM_OK ? CURLE_OK : CURLE_FAILED_INIT;
+    int left = 0;
+    while (const CURLMsg* message = curl_multi_info_read(m_multi, &left)) {
+        if (message->msg == CURLMSG_DONE) {
+            code = message->data.result;
+        }
+    }
+    curl_multi_remove_handle(m_multi, m_easy);
+    m_transferring = false;
+    return code;
+}
+
+CurlTransfer::Result CurlTransfer::fetch(const HttpRequest& request, const Abandoned& abandoned) {
+    prepare(request);
+    const std::optional<int> code = run(abandoned);
+    if (!code) {
+        Result result;
+        result.abandoned = true;
+        result.url = request.url;
+        return result;
+    }
+    return outcome(*code, request);
+}
+
+CurlTransfer::Result CurlTransfer::outcome(int code, const HttpRequest& request) {
+    Result result;
+    const char* effective = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &effective);
+    result.url = effective != nullptr ? effective : request.url;
+    result.failure = failureFor(code, result.url);
+    if (result.failure) {
+        return result;
+    }
+    const char* contentType = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_CONTENT_TYPE, &contentType);
+    result.contentType = contentType != nullptr ? contentType : "";
+    result.body = std::move(m_body);
+    m_body = std::string();
+    return result;
+}
+
+std::optional<BrowserFailure> CurlTransfer::failureFor(int code, const std::string& url) const {
+    const auto curlCode = static_cast<CURLcode>(code);
+    const std::string detail(m_error[0] != '\0' ? trimmed(m_error)
+                                                : std::string_view(curl_easy_strerror(curlCode)));
+    switch (curlCode) {
+    case CURLE_OK: {
+        long status = 0;
+        curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+        if (status >= 400) {
+            return BrowserFailures::httpStatus(url, static_cast<int>(status), m_reason);
+        }
+        return std::nullopt;
+    }
+    case CURLE_OPERATION_TIMEDOUT:
+        return BrowserFailures::timedOut(url, detail);
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        return BrowserFailures::cutOff(url, detail);
+    case CURLE_WRITE_ERROR:
+        if (m_tooLarge) {
+            return BrowserFailures::unsupported(
+                url, "the page is larger than " +
+                         std::to_string(m_options.maxPageBytes / (1024 * 1024)) + " MB");
+        }
+        return BrowserFailures::network(url, detail);
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return BrowserFailures::unsupported(url, detail);
+    default:
+        return BrowserFailures::network(url, detail);
+    }
+}

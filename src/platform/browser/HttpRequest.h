@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// One page request of a navigation: GET, or POST of an urlencoded form.
+struct HttpRequest {
+    std::string url;
+    // application/x-www-form-urlencoded body; set for POST only
+    std::optional<std::string> formBody;
+    // the page the request comes from; empty for typed addresses and about:blank
+    std::string referer;
+};

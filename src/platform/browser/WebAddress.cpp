@@ -1,0 +1,126 @@
+#include "platform/browser/WebAddress.h"
+
+#include "platform/dom/Document.h"
+
+#include <QString>
+#include <QUrl>
+#include <cctype>
+
+namespace {
+
+bool isBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// What the HTML address parser sees: no surrounding blanks, no tabs or line breaks inside.
+std::string cleaned(std::string_view text) {
+    while (!text.empty() && isBlankChar(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlankChar(text.back())) {
+        text.remove_suffix(1);
+    }
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c != '\t' && c != '\n' && c != '\r') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QUrl toUrl(std::string_view address) {
+    return QUrl(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())),
+                QUrl::TolerantMode);
+}
+
+std::string fromUrl(const QUrl& url) {
+    return url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded).toStdString();
+}
+
+} // namespace
+
+std::string WebAddress::scheme(std::string_view address) {
+    const std::string text = cleaned(address);
+    const auto colon = text.find(':');
+    if (colon == std::string::npos || colon == 0 ||
+        !std::isalpha(static_cast<unsigned char>(text[0]))) {
+        return {};
+    }
+    std::string out;
+    for (char c : std::string_view(text).substr(0, colon)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!std::isalnum(byte) && c != '+' && c != '-' && c != '.') {
+            return {};
+        }
+        out += static_cast<char>(std::tolower(byte));
+    }
+    return out;
+}
+
+bool WebAddress::isHttp(std::string_view address) {
+    const std::string name = scheme(address);
+    return name == "http" || name == "https";
+}
+
+bool WebAddress::isBlank(std::string_view address) {
+    std::string text = cleaned(address);
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text == "about:blank";
+}
+
+bool WebAddress::isScript(std::string_view address) {
+    std::string compact;
+    for (char c : address) {
+        if (static_cast<unsigned char>(c) > ' ') {
+            compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (compact.size() == 11) {
+            break;
+        }
+    }
+    return compact.starts_with("javascript:") || compact.starts_with("vbscript:");
+}
+
+std::string WebAddress::resolve(std::string_view base, std::string_view reference) {
+    const std::string text = cleaned(reference);
+    if (isScript(text) || isBlank(text)) {
+        return text;
+    }
+    const QUrl baseUrl = toUrl(base);
+    if (!isHttp(base) || !baseUrl.isValid()) {
+        return fromUrl(toUrl(text));
+    }
+    return fromUrl(baseUrl.resolved(toUrl(text)));
+}
+
+std::string WebAddress::baseOf(const Document& document) {
+    for (const Element* base : document.getElementsByTagName("base")) {
+        if (const auto href = base->getAttribute("href")) {
+            return resolve(document.url(), *href);
+        }
+    }
+    return document.url();
+}
+
+std::string WebAddress::fromUserInput(std::string_view text) {
+    const std::string address = cleaned(text);
+    if (address.empty() || isScript(address) || isBlank(address)) {
+        return address;
+    }
+    if (address.find("://") == std::string::npos) {
+        return fromUrl(toUrl("http://" + address));
+    }
+    return fromUrl(toUrl(address));
+}
+
+std::string WebAddress::withQuery(std::string_view address, std::string_view encodedQuery) {
+    QUrl url = toUrl(address);
+    url.setQuery(
+        QString::fromUtf8(encodedQuery.data(), static_cast<qsizetype>(encodedQuery.size())),
+        QUrl::TolerantMode);
+    return fromUrl(url);
+}

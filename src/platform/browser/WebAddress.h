@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class Document;
+
+// Web addresses as a browser reads them from pages and from what a person types.
+namespace WebAddress {
+
+// The scheme in lower case ("http"), or empty when the address has none.
+std::string scheme(std::string_view address);
+bool isHttp(std::string_view address);  // http or https
+bool isBlank(std::string_view address); // about:blank
+// javascript: and vbscript: addresses, whatever their case or the blanks inside the scheme.
+bool isScript(std::string_view address);
+
+// The absolute address an href, src or action names, read against `base`; the fragment is
+// dropped (it never reaches the server).
+std::string resolve(std::string_view base, std::string_view reference);
+// The address a document's relative links are read against: its base element's, or its own.
+std::string baseOf(const Document& document);
+// A typed address: surrounding blanks dropped, "http://" assumed when no scheme is given.
+std::string fromUserInput(std::string_view text);
+// The address with its query replaced (what a GET form does with its fields).
+std::string withQuery(std::string_view address, std::string_view encodedQuery);
+
+} // namespace WebAddress

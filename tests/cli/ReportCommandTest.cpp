@@ -1,0 +1,151 @@
+#include "chart/BuiltInChartFile.h"
+#include "platform/SingleByteText.h"
+#include "retrieval/FileDataStore.h"
+#include "support/CliRunner.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+std::string row(int day, long long bandwidth, const char* service = "ADSL") {
+    const std::string date = "2007-03-" + std::string(day < 10 ? "0" : "") + std::to_string(day);
+    return "<tr><td>" + std::to_string(day) + "</td><td>" + service + "</td><td>" + date +
+           " 10:00:00</td><td>" + date + " 11:00:00</td><td>1</td><td>2</td><td>" +
+           std::to_string(bandwidth) + "</td><td>01:00:00</td><td>" + std::to_string(bandwidth) +
+           "</td></tr>";
+}
+
+class ReportCommandTest : public testing::Test {
+protected:
+    QTemporaryDir folder;
+
+    void store(const std::string& entry, const std::string& rows) {
+        const QString error =
+            FileDataStore::writeFile(folder.filePath(QString::fromStdString(entry) + ".cache"),
+                                     rows, true, SingleByteText::Unmappable::CharacterReference);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    }
+    CliRun report(std::vector<std::string> args) {
+        args.insert(args.begin(), {"report", "--data-dir", folder.path().toStdString()});
+        return runVeltrix(args);
+    }
+    // 1280 MB over the first ten days of March, newest row first.
+    std::string workedExampleMonth() {
+        std::string rows;
+        for (int day = 10; day >= 1; --day) {
+            rows += row(day, 131072);
+        }
+        return rows;
+    }
+};
+
+TEST_F(ReportCommandTest, WorkedExampleOfTheBillToTheLastDigit) {
+    store("2007-03-alice", workedExampleMonth());
+    const CliRun run = report({"--cache-entry", "2007-03-alice", "--plan", "BBG 250", "--today",
+                               "2007-03-20", "--json", "-"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["month"], "2007-03");
+    EXPECT_EQ(json["user"], "alice");
+    EXPECT_EQ(json["totals"]["bandwidth_kb"], 1310720);
+    EXPECT_EQ(json["report"]["mb"], "1280.000");
+    EXPECT_EQ(json["report"]["gb"], "1.250");
+    EXPECT_EQ(json["last_recorded"], "2007-03-10 11:00:00");
+    const auto& summary = json["summary"];
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"lblUsedBandWidth", "1280.000 MB"},
+        {"lblUsedAverage", "128.00 MB"},
+        {"lblAvailableDays", "21"},
+        {"lblExcessBandwidth", "256.000 MB"},
+        {"lblExcessRatePerMB", "0.20"},
+        {"lblExcessAmount", "Rs. 51.20"},
+        {"txtPercentage", "125%"},
+        {"lblBillPlanCharge", "Rs. 250"},
+        {"lblBillExcessCharge", "Rs. 51.20"},
+        {"lblBillTotal", "Rs. 301.20"},
+        {"lblBillTax", "Rs. 31.02"},
+        {"lblBillTotalAndTax", "Rs. 332.22"}};
+    for (const auto& [label, text] : expected) {
+        EXPECT_EQ(summary[label], text) << label;
+    }
+    EXPECT_EQ(json["summary"]["visible"]["fraExcess"], true);
+    EXPECT_DOUBLE_EQ(json["summary"]["bar"]["excess"].get<double>(), 0.25);
+    EXPECT_EQ(json["plan"]["lblPlanCharge"], "Rs  250");
+}
+
+TEST_F(ReportCommandTest, WritesTheReportFilesAndATerminalSummary) {
+    store("2007-03-alice", row(5, 2048, "Caf\u00e9 \u20ac") + row(4, 100));
+    const QString html = folder.filePath("out/r.htm"), csv = folder.filePath("out/r.csv");
+    const CliRun run = report({"--cache-entry", "2007-03-alice", "--html", html.toStdString(),
+                               "--csv", csv.toStdString(), "--plan", "slot:2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Usage for 2007-03"), std::string::npos);
+    EXPECT_NE(run.out.find("2007-03-05"), std::string::npos);
+    EXPECT_NE(run.out.find("BB Home UL 499"), std::string::npos);
+    QFile csvFile(csv);
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        csvFile.readAll().toStdString(),
+        "Service, From, To, Send(Kb), Receive(Kb), Bandwidth(Kb), Duration, Charged Usage(KB)\r\n"
+        "5, Caf\xe9 ?, 2007-03-05 10:00:00, 2007-03-05 11:00:00, 1, 2, 2048, 01:00:00, 2048\r\n"
+        "4, ADSL, 2007-03-04 10:00:00, 2007-03-04 11:00:00, 1, 2, 100, 01:00:00, 100\r\n");
+    QFile htmlFile(html);
+    ASSERT_TRUE(htmlFile.open(QIODevice::ReadOnly));
+    const std::string saved = htmlFile.readAll().toStdString();
+    EXPECT_NE(saved.find("Caf\xe9 &#8364;"), std::string::npos); // Latin-1 bytes, references beyond
+    EXPECT_NE(saved.find("charset=ISO-8859-1"), std::string::npos);
+}
+
+TEST_F(ReportCommandTest, FailuresAreOneLineWithANonZeroExit) {
+    store("2007-03-bad", row(5, 10) +
+                             "<tr><td>1</td><td>ADSL</td><td>soon</td><td>2007-03-04 11:00:00</td>"
+                             "<td>1</td><td>2</td><td>3</td><td>01:00:00</td><td>3</td></tr>");
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--cache-entry", "2007-04-nobody"}, "Selected cache file do not exist"},
+        {{"--cache-entry", "../etc/passwd"}, "Selected cache file do not exist"},
+        {{"--cache-entry", "2007-03-bad"}, "log row 2"},
+        {{"--cache-entry", "2007-03-bad", "--plan", "no such plan"}, "plan"},
+        {{"--cache-entry", "2007-03-alice", "--html", "/proc/no/such/dir/r.htm"},
+         "Selected cache file"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = report(c.args);
+        EXPECT_NE(run.exitCode, 0) << c.args[1];
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    store("2007-03-alice", row(5, 10));
+    const CliRun unwritable =
+        report({"--cache-entry", "2007-03-alice", "--html", "/proc/no/such/dir/r.htm"});
+    EXPECT_NE(unwritable.exitCode, 0);
+    EXPECT_NE(unwritable.err.find("cannot write /proc/no/such/dir/r.htm"), std::string::npos)
+        << unwritable.err;
+    EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--exclude", "weekends"}).exitCode, 0);
+}
+
+TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
+    const HeadlessGui gui;
+    ASSERT_TRUE(gui.problem().isEmpty()) << gui.problem().toStdString();
+    store("2007-03-alice", workedExampleMonth());
+    const QString png = folder.filePath("chart.png");
+    const CliRun run =
+        report({"--cache-entry", "2007-03-alice", "--chart", png.toStdString(), "--chart-size",
+                "400x300", "--json", folder.filePath("r.json").toStdString()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(QImage(png).size(), QSize(400, 300));
+    EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--chart", "c.bmp"}).exitCode, 0);
+    EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--chart", png.toStdString(),
+                      "--chart-size", "big"})
+                  .exitCode,
+              0);
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+#include "platform/browser/WebAddress.h"
+
+#include <gtest/gtest.h>
+
+TEST(WebAddress, typedAddressesAndScriptsAreReadAsABrowserReadsThem) {
+    EXPECT_EQ(WebAddress::fromUserInput(" portal.example.com/log in "),
+              "http://portal.example.com/log%20in");
+    EXPECT_EQ(WebAddress::fromUserInput("127.0.0.1:8080"), "http://127.0.0.1:8080");
+    EXPECT_EQ(WebAddress::resolve("http://h/a/b?x=1", "c?d=1#part"), "http://h/a/c?d=1");
+    EXPECT_TRUE(WebAddress::isScript(WebAddress::resolve("http://h/", " Java\tScript:go()")));
+    EXPECT_FALSE(WebAddress::isScript("http://h/javascript:"));
+}
