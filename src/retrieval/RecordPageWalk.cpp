@@ -61,7 +61,8 @@ WalkStep RecordPageWalk::ProcessRecordPage(Document& page) {
     Document* frame = recordFrame(page, layout);
     const auto tables = frame ? frame->getElementsByTagName("table") : std::vector<Element*>();
     if (static_cast<int>(tables.size()) < layout.minimumTables) {
-        return abandon(SessionMessages::relogin(page.url(), frame != nullptr));
+        return abandon(
+            SessionMessages::relogin(frame ? frame->url() : page.url(), frame != nullptr));
     }
     if (!learnUserName(page)) {
         return pageNotUnderstood("the page shows no user name at element " +

@@ -1,5 +1,6 @@
 #include "retrieval/FakeBrowser.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/TextEncoding.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
@@ -39,13 +40,6 @@ const Element& rootOf(const Element& element) {
     return *at;
 }
 
-std::string lowerCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 } // namespace
 
 FakeBrowser::FakeBrowser(SimSite& site)
@@ -64,7 +58,7 @@ void FakeBrowser::submit(Element& form) {
     const std::string action = addressOf(form, form.getAttribute("action").value_or(""));
     const std::string data = FormFields::urlEncode(FormFields::submissionData(form));
     Element* frame = contextOf(form, form.getAttribute("target").value_or(""));
-    if (lowerCase(form.getAttribute("method").value_or("get")) == "post") {
+    if (AsciiCase::lower(form.getAttribute("method").value_or("get")) == "post") {
         start({"POST", action, data, frame});
     } else {
         start({"GET", action.substr(0, action.find('?')) + "?" + data, {}, frame});
