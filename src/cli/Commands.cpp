@@ -15,7 +15,9 @@ int runCommandLine(int argc, char** argv) {
     app.require_subcommand(1);
     Commands::addVersionInfo(app);
     // Subcommands, in the order `veltrix --help` lists them:
+    Commands::addCheckCommand(app);
     Commands::addReportCommand(app);
+    Commands::addDemoCommand(app);
     Commands::addPlansCommand(app);
     Commands::addCacheCommand(app);
 

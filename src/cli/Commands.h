@@ -14,5 +14,7 @@ namespace Commands {
 void addVersionInfo(CLI::App& app);
 void addCacheCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
+void addCheckCommand(CLI::App& app);
+void addDemoCommand(CLI::App& app);
 void addPlansCommand(CLI::App& app);
 } // namespace Commands

@@ -1,0 +1,92 @@
+// `veltrix check`: logs into the portal, walks the month's record pages and reports the month.
+#include "cli/CliError.h"
+#include "cli/Commands.h"
+#include "cli/MonthCheck.h"
+#include "retrieval/CacheFolder.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+struct CheckCommandOptions {
+    std::string portal;
+    std::string user;
+    bool passwordStdin = false;
+    int month = 0;
+    bool cache = false;
+    std::string dataDir;
+    double timeoutSeconds = MonthCheck::DefaultTimeoutSeconds;
+    bool quiet = false;
+    ReportRequest request;
+};
+
+// From standard input (one line, its line end dropped) or the environment: never from the
+// command line, where every user of the machine could read it in the process list.
+std::string readPassword(bool fromStdin) {
+    if (fromStdin) {
+        std::string line;
+        if (!std::getline(std::cin, line) && line.empty()) {
+            throw CliError("--password-stdin: no password on standard input", 2);
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        return line;
+    }
+    const char* fromEnvironment = std::getenv("VELTRIX_PASSWORD");
+    if (fromEnvironment == nullptr) {
+        throw CliError("no password: give it on standard input with --password-stdin, or set "
+                       "VELTRIX_PASSWORD",
+                       2);
+    }
+    return fromEnvironment;
+}
+
+void runCheck(const CheckCommandOptions& options) {
+    const QString folder =
+        options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
+    MonthCheck check(options.request,
+                     RunRequest::passwordVersion(options.portal, options.user,
+                                                 readPassword(options.passwordStdin), options.month,
+                                                 folder));
+    check.setTimeoutSeconds(options.timeoutSeconds);
+    check.setQuiet(options.quiet);
+    check.execute();
+    check.report(std::cout);
+}
+
+} // namespace
+
+void Commands::addCheckCommand(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "check", "Log into the usage portal, walk the month's record pages and report the month");
+    auto options = std::make_shared<CheckCommandOptions>();
+    command->add_option("--portal", options->portal, "Address of the portal's login page")
+        ->required();
+    command->add_option("--user", options->user, "Portal user name")->required();
+    command->add_flag("--password-stdin", options->passwordStdin,
+                      "Read the password from the first line of standard input (otherwise it "
+                      "comes from VELTRIX_PASSWORD)");
+    command
+        ->add_option("--month", options->month,
+                     "Which month: 0 = the current month, 1 = the one before, ... 5")
+        ->capture_default_str()
+        ->check(CLI::Range(0, 5));
+    command->add_flag("--cache", options->cache,
+                      "Retrieve only newer pages: keep the month in a file and fetch only the "
+                      "pages with rows it does not hold yet");
+    command->add_option("--data-dir", options->dataDir,
+                        "Folder of the month files (default: beside the program when it is "
+                        "writable, else $XDG_DATA_HOME/veltrix)");
+    command
+        ->add_option("--timeout", options->timeoutSeconds,
+                     "Give up when the portal sends no page for this many seconds")
+        ->capture_default_str()
+        ->check(CLI::Range(1.0, 3600.0));
+    command->add_flag("--quiet", options->quiet, "No progress line on stderr");
+    options->request.addOptions(*command);
+    command->callback([options] { runCheck(*options); });
+}

@@ -1,0 +1,84 @@
+// `veltrix demo`: a full check of the current month against the built-in simulated portal.
+#include "cli/CliError.h"
+#include "cli/Commands.h"
+#include "cli/MonthCheck.h"
+#include "portal-sim/SimulatedPortal.h"
+
+#include <CLI/CLI.hpp>
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+struct DemoOptions {
+    std::string out = "veltrix-demo";
+    bool quiet = false;
+};
+
+// A subscriber of a few thousand connections a month, as of this very moment.
+SimConfig demoPortal() {
+    SimConfig config;
+    config.seed = 20070315;
+    config.rowsPerMonth = 4000;
+    config.pageSize = 20;
+    const QDateTime now = QDateTime::currentDateTime();
+    config.today = now.date();
+    config.nowSecondsOfDay = now.time().msecsSinceStartOfDay() / 1000;
+    config.userName = "demo";
+    config.password = "demo";
+    return config;
+}
+
+ReportRequest demoReport(const QDir& out) {
+    ReportRequest request;
+    request.nightUnlimited = true;
+    request.htmlFile = out.filePath("report.html").toStdString();
+    request.csvFile = out.filePath("report.csv").toStdString();
+    request.jsonFile = out.filePath("summary.json").toStdString();
+    return request;
+}
+
+void runDemo(const DemoOptions& options) {
+    const QDir out(QString::fromStdString(options.out));
+    if (!QDir().mkpath(out.path())) {
+        throw CliError("cannot make the folder " + options.out);
+    }
+    const QTemporaryDir months; // a fresh folder: the demo always walks every page
+    if (!months.isValid()) {
+        throw CliError("cannot make a temporary folder for the month file: " +
+                       months.errorString().toStdString());
+    }
+    SimulatedPortal portal(demoPortal());
+    if (!portal.start()) {
+        throw CliError("cannot start the demo portal on a loopback port");
+    }
+    ReportRequest request = demoReport(out);
+    request.plans.setPlan("BBG Combo 1111");
+    MonthCheck check(
+        request, RunRequest::passwordVersion(portal.baseUrl(), "demo", "demo", 0, months.path()));
+    check.setQuiet(options.quiet);
+    const CheckOutcome& outcome = check.execute();
+    std::printf("Demo portal %s: %d record pages, %d rows, walked in %.2f s\n",
+                portal.baseUrl().c_str(), outcome.pagesFetched, outcome.rowsTaken, outcome.seconds);
+    std::printf("Wrote report.html, report.csv and summary.json in %s\n\n",
+                QDir::toNativeSeparators(out.absolutePath()).toStdString().c_str());
+    std::fflush(stdout);
+    check.report(std::cout);
+}
+
+} // namespace
+
+void Commands::addDemoCommand(CLI::App& app) {
+    CLI::App* command = app.add_subcommand(
+        "demo", "Check the current month on a built-in simulated portal and write its report");
+    auto options = std::make_shared<DemoOptions>();
+    command
+        ->add_option("--out", options->out, "Folder for report.html, report.csv and summary.json")
+        ->capture_default_str();
+    command->add_flag("--quiet", options->quiet, "No progress line on stderr");
+    command->callback([options] { runDemo(*options); });
+}

@@ -1,0 +1,46 @@
+#include "cli/MonthCheck.h"
+
+#include "cli/CliError.h"
+#include "cli/PortalBrowser.h"
+#include "cli/ProgressLine.h"
+#include "platform/browser/Browser.h"
+
+#include <iostream>
+
+MonthCheck::MonthCheck(ReportRequest request, RunRequest run)
+    : m_request(std::move(request))
+    , m_run(std::move(run)) {}
+
+MonthCheck::~MonthCheck() {
+    std::fill(m_run.password.begin(), m_run.password.end(), '\0');
+}
+
+const CheckOutcome& MonthCheck::execute() {
+    const EventLoopApplication application;
+    const auto timeout = std::chrono::milliseconds(static_cast<long long>(m_timeoutSeconds * 1000));
+    {
+        const std::unique_ptr<Browser> browser = PortalBrowser::make(timeout);
+        ProgressLine progress(ProgressLine::wanted(m_quiet));
+        m_outcome = PortalCheck::run(*browser, m_run, timeout, progress);
+    }
+    std::fill(m_run.password.begin(), m_run.password.end(), '\0');
+    m_run.password.clear();
+    for (const RunMessage& notice : m_outcome.notices) {
+        std::cerr << "veltrix: warning: " << notice.oneLine() << '\n';
+    }
+    if (!m_outcome.month) {
+        throw CliError(m_outcome.failure.oneLine());
+    }
+    return m_outcome;
+}
+
+void MonthCheck::report(std::ostream& out) {
+    m_report = std::make_unique<MonthReport>(m_request);
+    m_report->build(*m_outcome.month, m_run.userName);
+    m_report->extraJson()["pages_fetched"] = m_outcome.pagesFetched;
+    m_report->extraJson()["portal_total_gb"] = m_outcome.month->mcurSiteTotal.toDouble();
+    m_report->writeFiles();
+    if (!m_request.jsonToStandardOutput()) {
+        m_report->printText(out);
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "report/ReportBuilder.h"
+#include "retrieval/PortalSession.h"
+#include "retrieval/RunMessage.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Browser;
+class ProgressLine;
+
+// How one portal run ended, for the command line.
+struct CheckOutcome {
+    std::optional<MonthRecord> month; // set when the run finished
+    RunMessage failure;               // why not, otherwise
+    std::vector<RunMessage> notices;  // shown on the way
+    int pagesFetched = 0;             // record pages handed to the walk
+    int rowsTaken = 0;
+    double seconds = 0;
+};
+
+// Runs a "Password Version" check to its end on the given browser: the session advances on
+// the browser's events inside an event loop, which needs a QCoreApplication.
+namespace PortalCheck {
+
+CheckOutcome run(Browser& browser, const RunRequest& request, std::chrono::milliseconds timeout,
+                 ProgressLine& progress);
+
+} // namespace PortalCheck
+
+// The QCoreApplication a command's event loop needs, made for the command's lifetime when the
+// process has none yet (tests that call the command line in-process bring their own).
+class EventLoopApplication {
+public:
+    EventLoopApplication();
+    ~EventLoopApplication();
+    EventLoopApplication(const EventLoopApplication&) = delete;
+    EventLoopApplication& operator=(const EventLoopApplication&) = delete;
+
+private:
+    int m_argc = 1;
+    char m_name[8] = "veltrix";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QCoreApplication> m_application;
+};

@@ -1,0 +1,38 @@
+#include "cli/ProgressLine.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string written(bool enabled) {
+    std::FILE* file = std::tmpfile();
+    {
+        ProgressLine line(enabled, file);
+        line.show({RunProgress::Stage::Walking, 3, 60});
+    }
+    std::rewind(file);
+    std::string text(256, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    return text;
+}
+
+} // namespace
+
+TEST(ProgressLine, SaysWhereTheRunStands) {
+    using Stage = RunProgress::Stage;
+    EXPECT_EQ(ProgressLine::text({Stage::OpeningPortal, 0, 0}, 0.04), "opening the portal, 0.0 s");
+    EXPECT_EQ(ProgressLine::text({Stage::LoggingIn, 0, 0}, 1.31), "logging in, 1.3 s");
+    EXPECT_EQ(ProgressLine::text({Stage::QueryingMonth, 0, 0}, 2), "asking for the month, 2.0 s");
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 1, 1}, 2.5), "page 1, 1 row, 2.5 s");
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 12, 240}, 3.44), "page 12, 240 rows, 3.4 s");
+}
+
+TEST(ProgressLine, RewritesOneLineAndClearsItOrWritesNothing) {
+    const std::string shown = written(true);
+    EXPECT_TRUE(shown.starts_with("\r\033[Kveltrix: page 3, 60 rows, ")) << shown;
+    EXPECT_TRUE(shown.ends_with("\r\033[K")) << shown;
+    EXPECT_EQ(shown.find('\n'), std::string::npos);
+    EXPECT_EQ(written(false), "");
+}
