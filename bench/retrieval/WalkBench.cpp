@@ -1,13 +1,20 @@
 // The page walk over loopback against the simulated portal: a whole check of a 200-page month
 // (login, query and every record page) against the same 200 pages fetched with plain
 // sequential libcurl GETs on one kept-alive connection, in the same iteration; and a second
-// walk after one new page of rows, which must fetch 2 pages or fewer and report the same month.
+// walk after one new page of rows, which must fetch 2 pages or fewer and report the same month;
+// and the walk's own steps on pages already loaded, without the browser.
 #include "cli/PortalBrowser.h"
 #include "cli/PortalCheck.h"
 #include "cli/ProgressLine.h"
 #include "platform/browser/Browser.h"
+#include "platform/dom/Document.h"
+#include "portal-sim/SimLog.h"
+#include "portal-sim/SimPageWriter.h"
+#include "portal-sim/SimRecordPageWriter.h"
+#include "portal-sim/SimText.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "report/HeadlessResultView.h"
+#include "retrieval/RecordPageWalk.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -99,6 +106,45 @@ void BM_WalkAgainstPlainFetch(benchmark::State& state) {
     state.counters["extra_ms_per_page"] = (walkSeconds - fetchSeconds) / n / Pages * 1e3;
 }
 
+// The 200 record pages as loaded documents (top page with the record page in its frame).
+std::vector<std::unique_ptr<Document>> loadedPages() {
+    const SimConfig config = benchPortal(0);
+    SimLog log(config.seed, config.rowsPerMonth, SimTime::fromDate(config.today));
+    const SimMonthLog& month = log.month({2007, 2});
+    std::vector<std::unique_ptr<Document>> pages;
+    for (int number = 1; number <= Pages; ++number) {
+        const SimRecordPage content{{2007, 2},
+                                    "demo",
+                                    month.sendKB(),
+                                    month.receiveKB(),
+                                    month.page(number, config.pageSize),
+                                    number,
+                                    Pages};
+        auto top = Document::parse(SimText::utf8FromLatin1(
+            SimPageWriter::topPage("Records", "demo", "/records/Results", config.today)));
+        top->frames().at(0)->setContentDocument(
+            Document::parse(SimText::utf8FromLatin1(SimRecordPageWriter::write(content))));
+        pages.push_back(std::move(top));
+    }
+    return pages;
+}
+
+// The walk's own share of a page: everything it does once the browser has the document.
+void BM_WalkStepsOnLoadedPages(benchmark::State& state) {
+    const auto pages = loadedPages();
+    for (auto _ : state) {
+        RecordPageWalk walk({false, {}, "demo", {}});
+        for (const auto& page : pages) {
+            benchmark::DoNotOptimize(walk.ProcessRecordPage(*page).kind);
+        }
+        if (walk.rowsTaken() != Pages * 20) {
+            state.SkipWithError("the walk did not take every row");
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * Pages);
+}
+
 std::string reportOf(const MonthRecord& month) {
     ReportBuilder builder;
     HeadlessResultView view;
@@ -145,6 +191,7 @@ BENCHMARK(BM_WalkAgainstPlainFetch)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+BENCHMARK(BM_WalkStepsOnLoadedPages)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SecondWalkAfterOneNewPage)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {

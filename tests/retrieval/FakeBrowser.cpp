@@ -175,11 +175,9 @@ void FakeBrowser::loadFrames(Document& document) {
 }
 
 Element* FakeBrowser::contextOf(const Element& element, const std::string& target) const {
-    if (target == "_top" || target == "_parent" || target == "_blank") {
-        return nullptr;
-    }
+    // the simulated portal names no frame as a target: any target but its own is the top
     if (!target.empty() && target != "_self") {
-        return frameNamed(*m_top, target);
+        return nullptr;
     }
     return frameHolding(rootOf(element), *m_top);
 }
@@ -196,20 +194,6 @@ Element* FakeBrowser::frameHolding(const Element& root, const Document& document
         }
         if (Element* deeper = frameHolding(root, *inside)) {
             return deeper;
-        }
-    }
-    return nullptr;
-}
-
-Element* FakeBrowser::frameNamed(const Document& document, const std::string& name) const {
-    for (Element* frame : document.frames()) {
-        if (frame->getAttribute("name") == name) {
-            return frame;
-        }
-        if (const Document* inside = frame->contentDocument()) {
-            if (Element* deeper = frameNamed(*inside, name)) {
-                return deeper;
-            }
         }
     }
     return nullptr;

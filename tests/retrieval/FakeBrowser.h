@@ -52,7 +52,6 @@ private:
     void loadFrames(Document& document);
     Element* contextOf(const Element& element, const std::string& target) const;
     Element* frameHolding(const Element& root, const Document& document) const;
-    Element* frameNamed(const Document& document, const std::string& name) const;
     std::string addressOf(const Element& element, const std::string& reference) const;
 
     SimSite& m_site;

@@ -118,14 +118,6 @@ TEST(RecordPageWalk, FirstRowAlreadyStoredFollowsNoPageAndLeavesTheFileAsItWas) 
     EXPECT_EQ(fileText(again.mstrCacheFile()), stored);
 }
 
-TEST(RecordPageWalk, MissingMonthFileMeansEveryPageThenTheFileIsMade) {
-    QTemporaryDir folder;
-    SimPages pages;
-    RecordPageWalk walk(settings(folder.filePath("not/yet")));
-    EXPECT_EQ(walkMonth(walk, pages, SimPages::February).pages, 5);
-    EXPECT_EQ(fileText(folder.filePath("not/yet/2007-02-Jos\u00e9.cache")), walk.mstrRows());
-}
-
 TEST(RecordPageWalk, UserNameComesFromTheWelcomeLineWhenTheSessionGaveNone) {
     QTemporaryDir folder;
     for (const std::string shown : {"Jos\xe9", "  Ann Lee ", "Bo, welcome!, welcome!"}) {
