@@ -39,6 +39,11 @@ ReportRequest demoReport(const QDir& out) {
     request.htmlFile = out.filePath("report.html").toStdString();
     request.csvFile = out.filePath("report.csv").toStdString();
     request.jsonFile = out.filePath("summary.json").toStdString();
+    request.chartFile = out.filePath("chart.png").toStdString();
+    // A plan that leaves the night free, like the report's classification, and the bill of
+    // the month on every other plan.
+    request.plans.setPlan("BBG FN Combo 599");
+    request.plans.setComparePlans(true);
     return request;
 }
 
@@ -57,14 +62,13 @@ void runDemo(const DemoOptions& options) {
         throw CliError("cannot start the demo portal on a loopback port");
     }
     ReportRequest request = demoReport(out);
-    request.plans.setPlan("BBG Combo 1111");
     MonthCheck check(
         request, RunRequest::passwordVersion(portal.baseUrl(), "demo", "demo", 0, months.path()));
     check.setQuiet(options.quiet);
     const CheckOutcome& outcome = check.execute();
     std::printf("Demo portal %s: %d record pages, %d rows, walked in %.2f s\n",
                 portal.baseUrl().c_str(), outcome.pagesFetched, outcome.rowsTaken, outcome.seconds);
-    std::printf("Wrote report.html, report.csv and summary.json in %s\n\n",
+    std::printf("Wrote report.html, report.csv, summary.json and chart.png in %s\n\n",
                 QDir::toNativeSeparators(out.absolutePath()).toStdString().c_str());
     std::fflush(stdout);
     check.report(std::cout);
@@ -77,7 +81,8 @@ void Commands::addDemoCommand(CLI::App& app) {
         "demo", "Check the current month on a built-in simulated portal and write its report");
     auto options = std::make_shared<DemoOptions>();
     command
-        ->add_option("--out", options->out, "Folder for report.html, report.csv and summary.json")
+        ->add_option("--out", options->out,
+                     "Folder for report.html, report.csv, summary.json and chart.png")
         ->capture_default_str();
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
     command->callback([options] { runDemo(*options); });

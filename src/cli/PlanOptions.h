@@ -32,6 +32,7 @@ public:
 
     // Chooses a plan as --plan would (for commands that pick one themselves).
     void setPlan(std::string plan) { m_plan = std::move(plan); }
+    void setComparePlans(bool compare) { m_comparePlans = compare; }
 
 private:
     std::string m_plan;

@@ -208,7 +208,7 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     QTemporaryDir out;
     const Result run = veltrix({"demo", "--out", out.path(), "--quiet"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    for (const char* name : {"report.html", "report.csv", "summary.json"}) {
+    for (const char* name : {"report.html", "report.csv", "summary.json", "chart.png"}) {
         EXPECT_GT(QFileInfo(out.filePath(name)).size(), 0) << name;
     }
     QFile summary(out.filePath("summary.json"));
@@ -216,6 +216,6 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     const nlohmann::json json = nlohmann::json::parse(summary.readAll().toStdString());
     EXPECT_EQ(json["month"], QDate::currentDate().toString("yyyy-MM").toStdString());
     EXPECT_GE(json["pages_fetched"].get<int>(), 1);
-    EXPECT_EQ(json["plan"]["name"], "BBG Combo 1111");
+    EXPECT_EQ(json["plan"]["name"], "BBG FN Combo 599");
     EXPECT_NE(run.out.find("record pages"), std::string::npos) << run.out;
 }
