@@ -26,9 +26,10 @@ void collectDescendants(const Node& node, std::vector<Element*>& out, std::strin
 
 } // namespace
 
-Element::Element(std::string tagName)
+Element::Element(std::string tagName, Namespace ns)
     : Node(Kind::Element)
-    , m_tagName(std::move(tagName)) {}
+    , m_tagName(std::move(tagName))
+    , m_namespace(ns) {}
 
 Element::~Element() = default;
 

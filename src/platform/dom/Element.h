@@ -20,10 +20,15 @@ struct Attribute {
 // operations are here too, since rows and cells are plain elements.
 class Element final : public Node {
 public:
-    explicit Element(std::string tagName);
+    // The markup language the parser read the element in: text inside <svg><style> is
+    // markup-free character data, not raw style text as in HTML.
+    enum class Namespace { Html, Svg, MathMl };
+
+    explicit Element(std::string tagName, Namespace ns = Namespace::Html);
     ~Element() override;
 
     const std::string& tagName() const { return m_tagName; }
+    Namespace elementNamespace() const { return m_namespace; }
     bool hasTag(std::string_view lowerCaseName) const { return m_tagName == lowerCaseName; }
 
     // Attribute names are matched without regard to case.
@@ -68,6 +73,7 @@ public:
 
 private:
     std::string m_tagName;
+    Namespace m_namespace;
     std::vector<Attribute> m_attributes;
     std::unique_ptr<Document> m_contentDocument;
 };

@@ -25,9 +25,27 @@ std::string tagNameOf(const GumboElement& element) {
     return AsciiCase::lower(std::string_view(original.data, original.length));
 }
 
-// Elements that can load or run active content; a script-free document has none of them.
-bool isActiveContent(GumboTag tag) {
-    switch (tag) {
+Element::Namespace namespaceOf(const GumboElement& element) {
+    switch (element.tag_namespace) {
+    case GUMBO_NAMESPACE_SVG:
+        return Element::Namespace::Svg;
+    case GUMBO_NAMESPACE_MATHML:
+        return Element::Namespace::MathMl;
+    case GUMBO_NAMESPACE_HTML:
+        break;
+    }
+    return Element::Namespace::Html;
+}
+
+bool hasAttribute(const GumboElement& element, const char* name) {
+    return gumbo_get_attribute(&element.attributes, name) != nullptr;
+}
+
+// Elements that can load or run active content, send the reader elsewhere or change where
+// the page's addresses point; a script-free document has none of them. A meta that acts
+// like an HTTP header (refresh, cookies) is dropped outside the head, where only rows go.
+bool isActiveContent(const GumboElement& element, GumboTag parentTag) {
+    switch (element.tag) {
     case GUMBO_TAG_SCRIPT:
     case GUMBO_TAG_IFRAME:
     case GUMBO_TAG_FRAME:
@@ -35,26 +53,40 @@ bool isActiveContent(GumboTag tag) {
     case GUMBO_TAG_EMBED:
     case GUMBO_TAG_APPLET:
     case GUMBO_TAG_BASE:
+    case GUMBO_TAG_LINK:
         return true;
+    case GUMBO_TAG_META:
+        return parentTag != GUMBO_TAG_HEAD && hasAttribute(element, "http-equiv");
     default:
         return false;
     }
 }
 
+// Letters only, lower case, without the blanks and control characters a browser skips:
 // "java\tscript:" and " JavaScript:" are as dangerous as "javascript:".
-bool isScriptAddress(std::string_view value) {
+std::string compactAddress(std::string_view value) {
     std::string compact;
     for (char c : value) {
         if (static_cast<unsigned char>(c) > ' ') {
             compact += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
         }
     }
+    return compact;
+}
+
+bool isScriptAddress(const std::string& compact) {
     return compact.find("javascript:") != std::string::npos ||
            compact.find("vbscript:") != std::string::npos ||
            compact.find("expression(") != std::string::npos;
 }
 
-bool keepAttribute(const GumboAttribute& attribute, bool stripScripts) {
+// Attributes that send a form, ping a server or pick an image source we cannot check.
+bool isActiveAttribute(std::string_view name) {
+    return name == "srcdoc" || name == "action" || name == "formaction" || name == "srcset" ||
+           name == "ping";
+}
+
+bool keepAttribute(GumboTag tag, const GumboAttribute& attribute, bool stripScripts) {
     if (!stripScripts) {
         return true;
     }
@@ -63,7 +95,14 @@ bool keepAttribute(const GumboAttribute& attribute, bool stripScripts) {
         (name[1] == 'n' || name[1] == 'N')) {
         return false;
     }
-    return name != "srcdoc" && !isScriptAddress(attribute.value);
+    if (isActiveAttribute(name)) {
+        return false;
+    }
+    const std::string compact = compactAddress(attribute.value);
+    // an embedded image is only a picture; any other data: address can be a whole page
+    const bool dataAddress = compact.rfind("data:", 0) == 0;
+    const bool image = tag == GUMBO_TAG_IMG && name == "src";
+    return !isScriptAddress(compact) && (!dataAddress || image);
 }
 
 struct Pending {
@@ -76,10 +115,10 @@ std::unique_ptr<Node> convertShallow(const GumboNode& node, bool stripScripts) {
     case GUMBO_NODE_ELEMENT:
     case GUMBO_NODE_TEMPLATE: {
         const GumboElement& source = node.v.element;
-        auto element = std::make_unique<Element>(tagNameOf(source));
+        auto element = std::make_unique<Element>(tagNameOf(source), namespaceOf(source));
         for (unsigned i = 0; i < source.attributes.length; ++i) {
             const auto* attribute = static_cast<const GumboAttribute*>(source.attributes.data[i]);
-            if (keepAttribute(*attribute, stripScripts)) {
+            if (keepAttribute(source.tag, *attribute, stripScripts)) {
                 element->appendParsedAttribute(attribute->name, attribute->value);
             }
         }
@@ -104,12 +143,15 @@ void convertChildren(std::vector<Pending> pending, bool stripScripts) {
         const Pending next = pending.back();
         pending.pop_back();
         const GumboVector& children = next.source->v.element.children;
+        const GumboTag parentTag = next.source->type == GUMBO_NODE_DOCUMENT
+                                       ? GUMBO_TAG_UNKNOWN
+                                       : next.source->v.element.tag;
         std::vector<Pending> added;
         for (unsigned i = 0; i < children.length; ++i) {
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             const bool element =
                 child->type == GUMBO_NODE_ELEMENT || child->type == GUMBO_NODE_TEMPLATE;
-            if (element && stripScripts && isActiveContent(child->v.element.tag)) {
+            if (element && stripScripts && isActiveContent(child->v.element, parentTag)) {
                 continue;
             }
             auto converted = convertShallow(*child, stripScripts);
@@ -154,11 +196,20 @@ std::unique_ptr<Element> HtmlParser::parseDocument(std::string_view html, Option
 }
 
 void HtmlParser::parseFragmentInto(Element& context, std::string_view html, Options options) {
-    GumboTag tag = gumbo_tagn_enum(context.tagName().data(), context.tagName().size());
-    if (tag == GUMBO_TAG_UNKNOWN) {
-        tag = GUMBO_TAG_DIV;
+    // gumbo's fragment mode aborts the process on some inputs (foreign content around
+    // <html>, <title> and <template>), so the fragment is parsed as the body of a document,
+    // where title, style and the like stay where they stand, and the body's nodes are taken.
+    const std::string page = "<!DOCTYPE html><body>" + std::string(html);
+    const GumboParse parse(page, GUMBO_TAG_LAST);
+    const GumboNode* body = nullptr;
+    const GumboVector& parts = parse.root().v.element.children; // root: the html element
+    for (unsigned i = 0; i < parts.length && !body; ++i) {
+        const auto* part = static_cast<const GumboNode*>(parts.data[i]);
+        if (part->type == GUMBO_NODE_ELEMENT && part->v.element.tag == GUMBO_TAG_BODY) {
+            body = part;
+        }
     }
-    const GumboParse parse(html, tag);
-    // A fragment parses into an html element whose children are the fragment's nodes.
-    convertChildren({{&parse.root(), &context}}, options.stripScripts);
+    if (body) {
+        convertChildren({{body, &context}}, options.stripScripts);
+    }
 }

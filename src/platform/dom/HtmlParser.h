@@ -16,7 +16,7 @@ struct Options {
 // The html element of the parsed document.
 std::unique_ptr<Element> parseDocument(std::string_view html, Options options);
 
-// Parses a fragment in the context of `context` (for inner HTML) and appends the resulting
+// Parses a fragment as the content of a body (for inner HTML) and appends the resulting
 // nodes to it.
 void parseFragmentInto(Element& context, std::string_view html, Options options);
 

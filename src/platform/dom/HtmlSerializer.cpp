@@ -1,5 +1,6 @@
 #include "platform/dom/HtmlSerializer.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/Utf8.h"
 #include "platform/dom/Element.h"
 
@@ -19,25 +20,74 @@ bool isVoid(const std::string& tag) {
     return false;
 }
 
-// Elements whose text is written as it stands.
-bool isRawText(const std::string& tag) {
+// Elements whose text a browser reads as it stands, up to the element's own end tag. Only
+// HTML elements: inside <svg> or <math> a <style> holds ordinary text, whose "&lt;" must
+// stay escaped. <noscript> is not among them: our parser reads its content as markup, so
+// its text was decoded and must be escaped again.
+bool isRawText(const Element& element) {
+    if (element.elementNamespace() != Element::Namespace::Html) {
+        return false;
+    }
+    const std::string& tag = element.tagName();
     return tag == "style" || tag == "script" || tag == "xmp" || tag == "iframe" ||
-           tag == "noembed" || tag == "noframes" || tag == "plaintext" || tag == "noscript";
+           tag == "noembed" || tag == "noframes" || tag == "plaintext";
 }
 
-void appendNode(std::string& out, const Node& node, const HtmlSerializer::Options& options,
-                bool rawParent);
+// Text that would end its raw-text element early (only a changed tree can hold it) is
+// escaped instead: harmless text beats live markup.
+bool closesRawText(std::string_view text, const std::string& tag) {
+    for (std::size_t at = text.find("</"); at != std::string_view::npos;
+         at = text.find("</", at + 2)) {
+        if (AsciiCase::equal(text.substr(at + 2, tag.size()), tag)) {
+            return true;
+        }
+    }
+    return false;
+}
 
-void appendChildren(std::string& out, const Element& element,
-                    const HtmlSerializer::Options& options) {
-    const bool raw = isRawText(element.tagName());
-    for (const auto& child : element.children()) {
-        appendNode(out, *child, options, raw);
+// A browser with scripting on reads <noscript> as raw text up to "</noscript", wherever that
+// stands, even inside a quoted attribute value; below a noscript, attribute values escape
+// "<" and ">" too. Elsewhere they stay as they are, so stored rows keep their text.
+struct Writer {
+    std::string& out;
+    const HtmlSerializer::Options& options;
+
+    void node(const Node& node, const Element* rawParent, bool inNoscript);
+    void children(const Element& element, bool inNoscript);
+    void element(const Element& element, bool inNoscript);
+    void attributeValue(std::string_view value, bool inNoscript);
+};
+
+bool hasNoscriptAncestor(const Node& node) {
+    for (const Element* up = node.parent(); up; up = up->parent()) {
+        if (up->hasTag("noscript")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Writer::children(const Element& parent, bool inNoscript) {
+    const Element* raw = isRawText(parent) ? &parent : nullptr;
+    inNoscript = inNoscript || parent.hasTag("noscript");
+    for (const auto& child : parent.children()) {
+        node(*child, raw, inNoscript);
     }
 }
 
-void appendElement(std::string& out, const Element& element,
-                   const HtmlSerializer::Options& options) {
+void Writer::attributeValue(std::string_view value, bool inNoscript) {
+    if (!inNoscript) {
+        HtmlSerializer::appendEscapedText(out, value, true);
+        return;
+    }
+    std::string escaped;
+    HtmlSerializer::appendEscapedText(escaped, value, true);
+    for (char c : escaped) {
+        out += c == '<' ? std::string_view("&lt;") : c == '>' ? "&gt;" : std::string_view(&c, 1);
+    }
+}
+
+void Writer::element(const Element& element, bool inNoscript) {
     out += '<';
     out += element.tagName();
     for (const auto& attribute : element.attributes()) {
@@ -47,14 +97,14 @@ void appendElement(std::string& out, const Element& element,
         out += ' ';
         out += attribute.name;
         out += "=\"";
-        HtmlSerializer::appendEscapedText(out, attribute.value, true);
+        attributeValue(attribute.value, inNoscript);
         out += '"';
     }
     out += '>';
     if (isVoid(element.tagName())) {
         return;
     }
-    appendChildren(out, element, options);
+    children(element, inNoscript);
     if (!options.headEnd.empty() && element.hasTag("head")) {
         out += options.headEnd;
     }
@@ -63,14 +113,13 @@ void appendElement(std::string& out, const Element& element,
     out += '>';
 }
 
-void appendNode(std::string& out, const Node& node, const HtmlSerializer::Options& options,
-                bool rawParent) {
+void Writer::node(const Node& node, const Element* rawParent, bool inNoscript) {
     switch (node.kind()) {
     case Node::Kind::Element:
-        appendElement(out, static_cast<const Element&>(node), options);
+        element(static_cast<const Element&>(node), inNoscript);
         break;
     case Node::Kind::Text:
-        if (rawParent) {
+        if (rawParent && !closesRawText(node.data(), rawParent->tagName())) {
             out += node.data();
         } else {
             HtmlSerializer::appendEscapedText(out, node.data(), false);
@@ -121,9 +170,9 @@ void HtmlSerializer::appendEscapedText(std::string& out, std::string_view text, 
 }
 
 void HtmlSerializer::appendOuter(std::string& out, const Node& node, const Options& options) {
-    appendNode(out, node, options, false);
+    Writer{out, options}.node(node, nullptr, hasNoscriptAncestor(node));
 }
 
 void HtmlSerializer::appendInner(std::string& out, const Element& element, const Options& options) {
-    appendChildren(out, element, options);
+    Writer{out, options}.children(element, hasNoscriptAncestor(element));
 }

@@ -29,7 +29,7 @@ std::unique_ptr<Node> Node::clone() const {
     std::unique_ptr<Node> copy;
     if (isElement()) {
         const auto& self = static_cast<const Element&>(*this);
-        auto element = std::make_unique<Element>(self.tagName());
+        auto element = std::make_unique<Element>(self.tagName(), self.elementNamespace());
         for (const auto& attribute : self.attributes()) {
             element->appendParsedAttribute(attribute.name, attribute.value);
         }
