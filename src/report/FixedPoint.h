@@ -3,19 +3,21 @@
 #include <compare>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 // A kilobyte or gigabyte sum: a signed 64-bit count of ten-thousandths. Sums are exact;
 // every quotient is rounded to four decimals, ties to even, before it is used again, so
-// totals come out the same on every machine.
+// totals come out the same on every machine. A result beyond the 64-bit range (about
+// 9.2 * 10^14 whole units) throws std::overflow_error rather than wrapping round.
 class FixedPoint {
 public:
     static constexpr std::int64_t Scale = 10000;
 
     constexpr FixedPoint() = default;
-    constexpr FixedPoint(std::int64_t whole)
-        : m_units(whole * Scale) {} // NOLINT: implicit by design
+    constexpr FixedPoint(std::int64_t whole) // NOLINT: implicit by design
+        : m_units(checkedMultiply(whole, Scale)) {}
 
     static constexpr FixedPoint fromUnits(std::int64_t units) {
         FixedPoint value;
@@ -40,23 +42,25 @@ public:
     FixedPoint rounded(int decimals) const;
 
     friend constexpr FixedPoint operator+(FixedPoint a, FixedPoint b) {
-        return fromUnits(a.m_units + b.m_units);
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(a.m_units, b.m_units, &sum)) {
+            throw std::overflow_error(outOfRange);
+        }
+        return fromUnits(sum);
     }
     friend constexpr FixedPoint operator-(FixedPoint a, FixedPoint b) {
-        return fromUnits(a.m_units - b.m_units);
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(a.m_units, b.m_units, &difference)) {
+            throw std::overflow_error(outOfRange);
+        }
+        return fromUnits(difference);
     }
-    friend constexpr FixedPoint operator-(FixedPoint a) { return fromUnits(-a.m_units); }
-    FixedPoint& operator+=(FixedPoint other) {
-        m_units += other.m_units;
-        return *this;
-    }
-    FixedPoint& operator-=(FixedPoint other) {
-        m_units -= other.m_units;
-        return *this;
-    }
+    friend constexpr FixedPoint operator-(FixedPoint a) { return FixedPoint() - a; }
+    FixedPoint& operator+=(FixedPoint other) { return *this = *this + other; }
+    FixedPoint& operator-=(FixedPoint other) { return *this = *this - other; }
     // Products with whole numbers are exact.
     friend constexpr FixedPoint operator*(FixedPoint a, std::int64_t factor) {
-        return fromUnits(a.m_units * factor);
+        return fromUnits(checkedMultiply(a.m_units, factor));
     }
     // Quotients are rounded to four decimals, ties to even. Division by zero throws.
     FixedPoint dividedBy(std::int64_t divisor) const;
@@ -65,5 +69,14 @@ public:
     friend constexpr auto operator<=>(FixedPoint, FixedPoint) = default;
 
 private:
+    static constexpr const char* outOfRange = "a figure is too large to count";
+    static constexpr std::int64_t checkedMultiply(std::int64_t a, std::int64_t b) {
+        std::int64_t product = 0;
+        if (__builtin_mul_overflow(a, b, &product)) {
+            throw std::overflow_error(outOfRange);
+        }
+        return product;
+    }
+
     std::int64_t m_units = 0;
 };

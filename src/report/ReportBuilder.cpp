@@ -79,7 +79,13 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     }
     const auto scratchRows = scratchTables[1]->rows();
     m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
-    const FirstPass pass = classifyAndFilter(scratchRows, options);
+    FirstPass pass;
+    try {
+        pass = classifyAndFilter(scratchRows, options);
+    } catch (const std::overflow_error&) {
+        throw ReportError("Cannot build the report: the rows add up to more kilobytes than "
+                          "can be counted");
+    }
 
     m_outcome.rowsRead = static_cast<int>(m_outcome.classes.size());
     m_outcome.rowsKept = static_cast<int>(pass.keptRows.size());

@@ -35,17 +35,22 @@ CivilDateTime readDateTime(const Element& row, int position, const std::string& 
 
 FixedPoint readKilobytes(const Element& row, int position, const std::string& text,
                          const char* name) {
-    FixedPoint value;
-    if (!readWholeKilobytes(text, value)) {
+    std::int64_t number = 0;
+    if (!readWholeNumber(text, number)) {
         reject(row, position,
                std::string("has a ") + name + " that is not a whole number: " + quoted(text));
     }
-    return value;
+    if (number > MaxRowKilobytes || number < -MaxRowKilobytes) {
+        reject(row, position,
+               std::string("has a ") + name + " beyond " + std::to_string(MaxRowKilobytes) +
+                   " KB: " + quoted(text));
+    }
+    return FixedPoint(number);
 }
 
 } // namespace
 
-bool readWholeKilobytes(const std::string& text, FixedPoint& value) {
+bool readWholeNumber(const std::string& text, std::int64_t& number) {
     std::size_t begin = text.find_first_not_of(' ');
     std::size_t end = text.find_last_not_of(' ');
     if (begin == std::string::npos) {
@@ -56,13 +61,8 @@ bool readWholeKilobytes(const std::string& text, FixedPoint& value) {
     if (*first == '+') {
         ++first;
     }
-    std::int64_t number = 0;
     const auto result = std::from_chars(first, last, number);
-    if (result.ec != std::errc() || result.ptr != last || first == last) {
-        return false;
-    }
-    value = FixedPoint(number);
-    return true;
+    return result.ec == std::errc() && result.ptr == last && first != last;
 }
 
 ReportRow ReportRow::read(const Element& row, int position) {

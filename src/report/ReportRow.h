@@ -3,6 +3,7 @@
 #include "platform/CivilDateTime.h"
 #include "report/FixedPoint.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +14,10 @@ class ReportError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// No connection moves a petabyte; a larger cell is damage, and the limit keeps the sum of
+// any realistic month far inside the fixed-point range.
+inline constexpr std::int64_t MaxRowKilobytes = 1'000'000'000'000;
 
 // The figures of one log row that the report reads: From (cell 2), To (cell 3), bandwidth
 // (cell 6) and charged usage (cell 8), checked as they are read.
@@ -26,12 +31,12 @@ struct ReportRow {
 
     // Reads a row; `position` (1 for the first log row) names it in the error. Throws
     // ReportError when a cell is missing, From or To is not a date-time, or cell 6 or 8 is
-    // not a whole number.
+    // not a whole number of at most MaxRowKilobytes.
     static ReportRow read(const Element& row, int position);
 
     // The date of the row: the first ten characters of the From text.
     std::string dayKey() const { return fromText.substr(0, 10); }
 };
 
-// Reads a cell that must hold a whole number of kilobytes (a sign and digits, nothing else).
-bool readWholeKilobytes(const std::string& text, FixedPoint& value);
+// Reads a cell that must hold a whole number (a sign and digits, nothing else).
+bool readWholeNumber(const std::string& text, std::int64_t& number);

@@ -33,6 +33,17 @@ TEST(FixedPoint, SumsBeyondTwoTerabytesDoNotOverflow) {
     EXPECT_EQ(total.roundedWhole(), 6442450941LL);
 }
 
+TEST(FixedPoint, ResultsBeyondTheRangeThrowInsteadOfWrapping) {
+    const FixedPoint big(922337203685477); // the largest whole number that fits
+    EXPECT_THROW(FixedPoint(1000000000000000), std::overflow_error);
+    EXPECT_THROW(big + big, std::overflow_error);
+    EXPECT_THROW(-big - big, std::overflow_error);
+    EXPECT_THROW(big * 2, std::overflow_error);
+    FixedPoint sum = big;
+    EXPECT_THROW(sum += FixedPoint(1), std::overflow_error);
+    EXPECT_EQ(sum, big);
+}
+
 TEST(FixedPoint, ParsesDecimalTexts) {
     EXPECT_EQ(FixedPoint::parse(" 12.5 ")->toText(), "12.5");
     EXPECT_EQ(FixedPoint::parse("-0.0029")->units(), -29);

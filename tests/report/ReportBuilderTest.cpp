@@ -168,6 +168,16 @@ TEST_F(ReportBuilderTest, BadRowsAbandonTheReportAndNameTheRow) {
                       10, "<td>1.5</td>"),
          "has a bandwidth that is not a whole number: \"1.5\""},
         {"<tr><td>only</td><td>three</td><td>cells</td></tr>", "has 3 cells instead of 9"},
+        // 15 digits used to wrap round to a negative total
+        {logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1000000000000000, 1),
+         "has a bandwidth beyond 1000000000000 KB: \"1000000000000000\""},
+        {logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, -1000000000001),
+         "has a charged usage beyond 1000000000000 KB"},
+        {logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, 1)
+             .replace(logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1, 1)
+                          .find("<td>1</td><td>00:10"),
+                      10, "<td>99999999999999999999</td>"),
+         "has a bandwidth that is not a whole number"},
     };
     for (const auto& c : cases) {
         builder.GrabbingFinished({good + c.row, "2007-03", FixedPoint()});
@@ -182,6 +192,16 @@ TEST_F(ReportBuilderTest, BadRowsAbandonTheReportAndNameTheRow) {
         EXPECT_EQ(view.document.getElementsByTagName("p")[0]->innerText(), "previous report");
         EXPECT_EQ(view.summaries, 0);
     }
+}
+
+TEST_F(ReportBuilderTest, RowsWhoseSumCannotBeCountedAreRefused) {
+    std::string rows;
+    for (int i = 0; i < 1000; ++i) { // each row in range, the month beyond 9.2 * 10^14 KB
+        rows += logRow("2007-03-05 10:00:00", "2007-03-05 11:00:00", 1000000000000, 1);
+    }
+    builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
+    EXPECT_THROW(builder.WriteOutput(options, view), ReportError);
+    EXPECT_EQ(view.summaries, 0);
 }
 
 TEST_F(ReportBuilderTest, PortalMarkupCannotRunCodeInTheReport) {
