@@ -3,10 +3,11 @@
 #include "chart/ChartRenderer.h"
 #include "chart/PainterSurface.h"
 #include "chart/XChartModel.h"
+#include "platform/AtomicFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ QString writeFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot write the chart image \"%1\": %2").arg(path, reason);
 }
 
-QString saveSvg(const XChartModel& chart, QSaveFile& file, QSize size) {
+QString saveSvg(const XChartModel& chart, QBuffer& file, QSize size) {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(size);
@@ -80,22 +81,17 @@ QString ChartImage::save(const XChartModel& chart, const QString& path, int widt
     if (size.isEmpty()) {
         return QStringLiteral("The chart has no size to draw");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return writeFailure(path, file.errorString());
-    }
+    // Encoded in memory first, so the file is written by the one checked, atomic writer.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("svg")) {
         const QString failure = saveSvg(chart, file, size);
         if (!failure.isEmpty()) {
-            file.cancelWriting();
             return writeFailure(path, failure);
         }
     } else if (!toImage(chart).copy(QRect(QPoint(0, 0), size)).save(&file, "PNG")) {
-        file.cancelWriting();
         return writeFailure(path, QStringLiteral("the PNG encoder failed"));
     }
-    if (!file.commit()) {
-        return writeFailure(path, file.errorString());
-    }
-    return {};
+    const QString reason = AtomicFile::write(path, file.data());
+    return reason.isEmpty() ? reason : writeFailure(path, reason);
 }

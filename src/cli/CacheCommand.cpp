@@ -38,6 +38,10 @@ void runCacheList(const CacheListOptions& options) {
     if (list.status != CacheFileList::Status::Listed && !notYetMade) {
         throw CliError("cannot list the cache folder " + list.error.toStdString());
     }
+    for (const QString& name : list.skipped) {
+        std::cerr << "veltrix: note: left out " << name.toStdString()
+                  << ": its name is not UTF-8 or holds control characters; rename it to use it\n";
+    }
     if (options.json) {
         std::cout << toJson(list).dump(2) << '\n';
         return;

@@ -5,6 +5,7 @@
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -58,6 +59,20 @@ void runCheck(const CheckCommandOptions& options) {
     check.report(std::cout);
 }
 
+// "nan" passes every range check (all its comparisons are false) and "inf" overflows the
+// conversion to milliseconds: only finite decimal numbers are numbers here.
+CLI::Validator finiteNumber() {
+    return CLI::Validator(
+        [](const std::string& text) {
+            char* end = nullptr;
+            const double value = std::strtod(text.c_str(), &end);
+            const bool whole = !text.empty() && end == text.c_str() + text.size();
+            return whole && std::isfinite(value) ? std::string()
+                                                 : "\"" + text + "\" is not a finite number";
+        },
+        "NUMBER");
+}
+
 } // namespace
 
 void Commands::addCheckCommand(CLI::App& app) {
@@ -85,6 +100,7 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->add_option("--timeout", options->timeoutSeconds,
                      "Give up when the portal sends no page for this many seconds")
         ->capture_default_str()
+        ->check(finiteNumber())
         ->check(CLI::Range(1.0, 3600.0));
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
     options->request.addOptions(*command);

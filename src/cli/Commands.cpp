@@ -3,6 +3,8 @@
 #include "cli/CliError.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 void Commands::addVersionInfo(CLI::App& app) {
@@ -30,6 +32,15 @@ int runCommandLine(int argc, char** argv) {
         return error.exitCode();
     } catch (const std::exception& error) {
         std::cerr << "veltrix: " << error.what() << '\n';
+        return 1;
+    }
+    // What was printed is the result: a full disk or a closed standard output is a failure.
+    errno = 0;
+    if (!std::cout.flush()) {
+        const int cause = errno;
+        std::cerr << "veltrix: cannot write to standard output"
+                  << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string())
+                  << '\n';
         return 1;
     }
     return 0;

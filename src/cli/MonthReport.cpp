@@ -7,12 +7,12 @@
 #include "cli/ReportText.h"
 #include "cli/SummaryJson.h"
 #include "cli/SummaryText.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/SingleByteText.h"
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
 
-#include <QSaveFile>
 #include <QString>
 #include <iostream>
 
@@ -29,12 +29,10 @@ void writeTextFile(const std::string& path, const std::string& text,
 
 // JSON is UTF-8 by definition; written whole or not at all.
 void writeUtf8File(const std::string& path, const std::string& text) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        throw CliError("cannot write " + path + ": " + file.errorString().toStdString());
+    const QString error =
+        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
+    if (!error.isEmpty()) {
+        throw CliError("cannot write " + path + ": " + error.toStdString());
     }
 }
 

@@ -2,6 +2,7 @@
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/MonthReport.h"
+#include "platform/Clock.h"
 #include "platform/MessagePresenter.h"
 #include "retrieval/CacheFolder.h"
 #include "retrieval/CacheMode.h"
@@ -19,13 +20,19 @@ struct ReportCommandOptions {
 };
 
 void runReport(const ReportCommandOptions& options) {
+    // The plan options are checked first: their errors must never be blamed on the month file.
+    options.request.plans.resolve(SystemClock());
     const QString folder = CacheFolder().resolve(QString::fromStdString(options.dataDir));
     RecordingMessages messages;
     const auto month =
         CacheMode::loadSelected(folder, QString::fromStdString(options.cacheEntry), messages);
     if (!month) {
-        throw CliError(messages.lastText().toStdString() + ": " + options.cacheEntry + " in " +
-                       folder.toStdString());
+        const QString text = messages.lastText();
+        const bool namesFile =
+            text != CacheMode::MissingFileMessage && text != CacheMode::NoSelectionMessage;
+        throw CliError(namesFile ? text.toStdString()
+                                 : text.toStdString() + ": " + options.cacheEntry + " in " +
+                                       folder.toStdString());
     }
     MonthReport report(options.request);
     try {

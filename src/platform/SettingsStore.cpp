@@ -1,6 +1,8 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -61,8 +63,15 @@ QString FileSettingsStore::read(const QString& section, const QString& key,
 }
 
 void FileSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QFileInfo(folder).isDir() && QDir().mkpath(folder)) {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    }
     QSettings settings(m_path, QSettings::IniFormat);
     settings.beginGroup(section);
     settings.setValue(key, value);
+    settings.sync();
+    // the file can hold a scrambled password: private to the user (a rewrite keeps the mode)
+    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -3,6 +3,7 @@
 #include "platform/MessagePresenter.h"
 #include "retrieval/CacheFileList.h"
 #include "retrieval/FileDataStore.h"
+#include "retrieval/MonthCache.h"
 
 #include <QDir>
 
@@ -28,6 +29,10 @@ std::optional<CachedMonth> CacheMode::loadSelected(const QString& folder,
     }
     if (read.status != FileDataStore::ReadStatus::Read) {
         messages.show(MissingFileMessage, title, MessageIcon::Information);
+        return std::nullopt;
+    }
+    if (const auto why = MonthCache::damage(read.text, false)) {
+        messages.show(MonthCache::damagedFileText(file, *why), title, MessageIcon::Critical);
         return std::nullopt;
     }
     return CachedMonth{std::move(read.text), CacheEntry::monthOf(entry), CacheEntry::userOf(entry),

@@ -1,13 +1,12 @@
 #include "retrieval/FileDataStore.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/MessagePresenter.h"
 #include "retrieval/ClsAsmXor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 
 FileDataStore::FileDataStore(MessagePresenter& messages)
     : m_messages(messages) {}
@@ -35,35 +34,18 @@ QString FileDataStore::writeFile(const QString& fileName, const std::string& tex
     if (fileName.isEmpty()) {
         return QStringLiteral("Cannot write a file without a name");
     }
-    const auto failure = [&fileName](const QString& reason) {
-        return QStringLiteral("Cannot write %1: %2")
-            .arg(QDir::toNativeSeparators(fileName), reason);
-    };
-    const QString folder = QFileInfo(fileName).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        return failure(QStringLiteral("cannot create the folder %1").arg(folder));
-    }
     QByteArray bytes = SingleByteText::fromUtf8(text, policy);
     if (scramble) {
         ClsAsmXor().EnDeCrypt(bytes, ClsAsmXor::CacheKey);
     }
     // The old content stays in place until the new one is complete: dying half-way through a
-    // write must not cost the user a month of stored rows.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return failure(file.errorString());
-    }
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        // A short write (disk full, size limit) carries its reason only in errno.
-        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
-        file.cancelWriting();
-        return failure(reason);
-    }
-    if (!file.commit()) {
-        return failure(file.errorString());
-    }
-    return {};
+    // write must not cost the user a month of stored rows. A month is the user's usage log:
+    // other local users have no business reading it.
+    const QString reason = AtomicFile::write(
+        fileName, bytes, scramble ? AtomicFile::Access::OwnerOnly : AtomicFile::Access::Shared);
+    return reason.isEmpty() ? reason
+                            : QStringLiteral("Cannot write %1: %2")
+                                  .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 FileDataStore::ReadResult FileDataStore::readFile(const QString& fileName, bool descramble) {
@@ -80,15 +62,31 @@ FileDataStore::ReadResult FileDataStore::readFile(const QString& fileName, bool 
             {},
             QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(fileName), reason)};
     };
-    if (QFileInfo(fileName).isDir()) {
+    const QFileInfo info(fileName);
+    if (info.isDir()) {
         return failure(QStringLiteral("it is a folder"));
+    }
+    // A pipe would block for ever and a link to a device could grow without end.
+    if (!info.isFile()) {
+        return failure(QStringLiteral("it is not a regular file"));
+    }
+    const auto tooLarge = [&failure] {
+        return failure(QStringLiteral("it is larger than %1 MB, more than any month holds")
+                           .arg(MaxFileBytes / (1024 * 1024)));
+    };
+    if (info.size() > MaxFileBytes) {
+        return tooLarge();
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(file.errorString());
     }
-    QByteArray bytes = file.readAll();
+    // read no more than the limit even if the file grows after the check above
+    QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         return failure(file.errorString());
+    }
+    if (bytes.size() > MaxFileBytes) {
+        return tooLarge();
     }
     if (descramble) {
         ClsAsmXor().EnDeCrypt(bytes, ClsAsmXor::CacheKey);

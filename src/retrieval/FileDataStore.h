@@ -32,7 +32,8 @@ public:
     // file; "" too for a file that exists but cannot be read, after showing why.
     std::string ReadFileData(const QString& fileName, bool descramble) const;
 
-    // ReadFileData without messages, telling a missing file from an unreadable one; callers
+    // ReadFileData without messages, telling a missing file from an unreadable one (which
+    // includes anything but a regular file, and files over MaxFileBytes); callers
     // that must not mistake a damaged month for an empty one use this.
     static ReadResult readFile(const QString& fileName, bool descramble);
     // SaveFileData without messages: the failure's description, or an empty text on success.
@@ -40,6 +41,8 @@ public:
                              SingleByteText::Unmappable policy);
 
     static constexpr char ApplicationTitle[] = "Veltrix";
+    // Files larger than this are refused unread: a month of rows is a few megabytes.
+    static constexpr qint64 MaxFileBytes = qint64{256} * 1024 * 1024;
 
 private:
     MessagePresenter& m_messages;

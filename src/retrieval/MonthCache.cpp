@@ -1,5 +1,7 @@
 #include "retrieval/MonthCache.h"
 
+#include "platform/dom/Document.h"
+#include "report/ReportRow.h"
 #include "retrieval/RowText.h"
 
 #include <QDir>
@@ -49,4 +51,52 @@ std::string MonthCache::appendCachedRows(std::string_view newRows, std::string_v
     }
     merged.append(pendingBlank);
     return merged;
+}
+
+std::optional<std::string> MonthCache::damage(std::string_view rows, bool readEveryRow) {
+    std::size_t rowCount = 0;
+    std::size_t offset = 0;
+    std::optional<std::size_t> strayText;
+    for (const RowText::Piece& piece : RowText::split(rows)) {
+        if (piece.isRow) {
+            ++rowCount;
+        } else if (!isBlank(piece.text) && !strayText) {
+            strayText = offset;
+        }
+        offset += piece.text.size();
+    }
+    if (rowCount == 0) {
+        return isBlank(rows) ? std::nullopt : std::optional<std::string>("it holds no log row");
+    }
+    if (strayText) {
+        return "it holds text that is not a whole log row at byte " + std::to_string(*strayText);
+    }
+    if (!readEveryRow) {
+        return std::nullopt;
+    }
+    // Read as the report reads them: a row with a missing cell or a bad figure must not be
+    // stored again only to stop every later report.
+    const auto table =
+        Document::parse("<table>" + std::string(rows) + "</table>", Document::Scripts::Strip);
+    const auto tables = table->getElementsByTagName("table");
+    const auto tableRows = tables.front()->rows();
+    if (tableRows.size() != rowCount) {
+        return "its rows do not form one table";
+    }
+    try {
+        for (std::size_t i = 0; i < tableRows.size(); ++i) {
+            ReportRow::read(*tableRows[i], static_cast<int>(i) + 1);
+        }
+    } catch (const ReportError& error) {
+        std::string what = error.what();
+        constexpr std::string_view prefix = "Cannot build the report: ";
+        return what.starts_with(prefix) ? what.substr(prefix.size()) : what;
+    }
+    return std::nullopt;
+}
+
+QString MonthCache::damagedFileText(const QString& file, const std::string& why) {
+    return "The stored month " + QDir::toNativeSeparators(file) + " is damaged (" +
+           QString::fromStdString(why) +
+           "); it is left as it is: delete it to fetch the month again";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,13 @@ QString cacheFileName(const QString& folder, const QString& month, const QString
 // stored rows were never met) does not list any row twice. Text in the stored rows that is
 // not a whole row is kept where it stood.
 std::string appendCachedRows(std::string_view newRows, std::string_view cachedRows);
+
+// Why stored row text cannot be a month (text that is not a whole log row, no row at all, or,
+// when asked, a row the report would refuse), or nothing when it can. Blank text is an empty
+// month. A report reads every row itself and names a bad one; a merge must check them first.
+std::optional<std::string> damage(std::string_view rows, bool readEveryRow = true);
+
+// The one line that names a damaged month file and how to recover from it.
+QString damagedFileText(const QString& file, const std::string& why);
 
 } // namespace MonthCache

@@ -165,6 +165,12 @@ void RecordPageWalk::openCache() {
         m_notices.push_back(SessionMessages::cacheUnreadable(m_cacheFile, read.error));
         return;
     }
+    // A damaged month is neither merged nor written over: every page is fetched instead.
+    if (const auto why = MonthCache::damage(read.text)) {
+        m_cacheReadable = false;
+        m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, *why));
+        return;
+    }
     m_cachedRows = std::move(read.text);
     for (const RowText::Piece& piece : RowText::split(m_cachedRows)) {
         if (piece.isRow) {
@@ -227,7 +233,11 @@ Element* RecordPageWalk::nextPageLink(const Document& frame) const {
 WalkStep RecordPageWalk::finish() {
     if (m_settings.cachingEnabled) {
         m_month.mstrRows = MonthCache::appendCachedRows(m_month.mstrRows, m_cachedRows);
-        if (m_cacheReadable) {
+        // the merged month is checked whole before it replaces the file
+        const auto why = m_cacheReadable ? MonthCache::damage(m_month.mstrRows) : std::nullopt;
+        if (why) {
+            m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, "merged: " + *why));
+        } else if (m_cacheReadable) {
             const QString error =
                 FileDataStore::writeFile(m_cacheFile, m_month.mstrRows, true,
                                          SingleByteText::Unmappable::CharacterReference);

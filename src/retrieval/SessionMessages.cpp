@@ -1,6 +1,7 @@
 #include "retrieval/SessionMessages.h"
 
 #include "platform/browser/Browser.h"
+#include "retrieval/MonthCache.h"
 
 namespace {
 
@@ -81,6 +82,11 @@ RunMessage SessionMessages::cacheUnreadable(const QString& file, const QString& 
     return message(RunMessage::Reason::Notice,
                    "The stored month " + file + " cannot be read: " + error +
                        ". Every page is fetched and the file is left as it is.",
+                   MessageIcon::Warning);
+}
+
+RunMessage SessionMessages::cacheDamaged(const QString& file, const std::string& why) {
+    return message(RunMessage::Reason::Notice, MonthCache::damagedFileText(file, why),
                    MessageIcon::Warning);
 }
 

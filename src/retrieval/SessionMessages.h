@@ -35,5 +35,7 @@ RunMessage timedOut(const std::string& waitingFor, int seconds);
 RunMessage stopped();
 RunMessage cacheUnreadable(const QString& file, const QString& error);
 RunMessage cacheNotStored(const QString& error);
+// A month file that holds something other than whole, readable log rows.
+RunMessage cacheDamaged(const QString& file, const std::string& why);
 
 } // namespace SessionMessages

@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/resource.h>
 
 namespace {
 
@@ -157,6 +159,39 @@ TEST_F(Check, EveryPortalFaultEndsWithOneClearLineAndLeavesTheMonthFileAlone) {
     }
 }
 
+TEST_F(Check, DamagedMonthFileIsNeitherMergedNorWrittenOverButNamed) {
+    ASSERT_EQ(check({"--month", "0", "--cache"}).exitCode, 0);
+    const QByteArray good = monthFile("2007-03");
+    portal.addRows(9);
+    QTemporaryDir elsewhere;
+    const Result full = check({"--month", "0", "--json", "-"}, elsewhere.path());
+    ASSERT_EQ(full.exitCode, 0) << full.err;
+    const struct {
+        const char* name;
+        QByteArray content;
+    } cases[] = {
+        {"garbage", QByteArray("\x13\x9c not a month at all \x01\x02", 24)},
+        {"zeros", QByteArray(4096, '\0')},
+        {"cut short", good.left(good.size() * 2 / 3)},
+    };
+    const QString file = data.filePath("2007-03-Jos\u00e9.cache");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(c.content);
+        damaged.close();
+        const Result run = check({"--month", "0", "--cache", "--json", "-"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.err.find("warning: The stored month " + file.toStdString() + " is damaged"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("delete it to fetch the month again"), std::string::npos);
+        EXPECT_EQ(run.json()["rows_read"], full.json()["rows_read"]);
+        EXPECT_EQ(monthFile("2007-03"), c.content);
+    }
+}
+
 TEST_F(Check, SlowPortalEndsAtTheTimeOut) {
     portal.setFaults({.delayMs = 2500});
     QStringList arguments = {"check",     "--portal", QString::fromStdString(portal.baseUrl()),
@@ -218,4 +253,68 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     EXPECT_GE(json["pages_fetched"].get<int>(), 1);
     EXPECT_EQ(json["plan"]["name"], "BBG FN Combo 599");
     EXPECT_NE(run.out.find("record pages"), std::string::npos) << run.out;
+}
+
+// Output that does not reach its file or standard output is a failure, and a file that cannot
+// be written whole keeps its old content.
+TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
+    QTemporaryDir data;
+    std::string rows;
+    for (int day = 28; day >= 1; --day) {
+        const std::string date = QString("2007-03-%1").arg(day, 2, 10, QChar('0')).toStdString();
+        rows += "<tr><td>1</td><td>ADSL</td><td>" + date + " 10:00:00</td><td>" + date +
+                " 11:00:00</td><td>1</td><td>2</td><td>300</td><td>01:00:00</td><td>300</td></tr>";
+    }
+    ASSERT_TRUE(FileDataStore::writeFile(data.filePath("2007-03-a.cache"), rows, true,
+                                         SingleByteText::Unmappable::CharacterReference)
+                    .isEmpty());
+    const QString old = data.filePath("old.out");
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString standardOutput; // empty: captured
+        long fileSizeLimit;     // bytes, 0 for none
+    } cases[] = {
+        {"summary to a full device", {}, "/dev/full", 0},
+        {"json to standard output on a full device", {"--json", "-"}, "/dev/full", 0},
+        {"json to a full device", {"--json", "/dev/full"}, {}, 0},
+        {"html to a full device", {"--html", "/dev/full"}, {}, 0},
+        {"csv to a full device", {"--csv", "/dev/full"}, {}, 0},
+        {"json beyond the size limit", {"--json", old}, {}, 300},
+        {"html beyond the size limit", {"--html", old}, {}, 300},
+        {"chart beyond the size limit", {"--chart", old + ".png"}, {}, 300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QString& file : {old, old + ".png"}) {
+            QFile previous(file);
+            ASSERT_TRUE(previous.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            previous.write("old");
+        }
+        QProcess process;
+        if (!c.standardOutput.isEmpty()) {
+            process.setStandardOutputFile(c.standardOutput);
+        }
+        const long limit = c.fileSizeLimit;
+        process.setChildProcessModifier([limit] {
+            if (limit > 0) {
+                std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG
+                const rlimit bytes{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+                setrlimit(RLIMIT_FSIZE, &bytes);
+            }
+        });
+        process.start(binary(), QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir",
+                                            data.path()} +
+                                    c.arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const std::string err = process.readAllStandardError().toStdString();
+        EXPECT_NE(process.exitCode(), 0) << err;
+        EXPECT_TRUE(err.starts_with("veltrix: ")) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        for (const QString& file : {old, old + ".png"}) {
+            QFile previous(file);
+            ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+            EXPECT_EQ(previous.readAll(), "old");
+        }
+    }
 }

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace {
 
@@ -129,6 +131,94 @@ TEST_F(ReportCommandTest, FailuresAreOneLineWithANonZeroExit) {
     EXPECT_NE(unwritable.err.find("cannot write /proc/no/such/dir/r.htm"), std::string::npos)
         << unwritable.err;
     EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--exclude", "weekends"}).exitCode, 0);
+}
+
+// A month file that is not a month stops the report with one line naming the file; it is
+// never read as an empty month, nor read at all when it is not a plain file of sane size.
+TEST_F(ReportCommandTest, DamagedOrStrangeMonthFilesAreRefusedByName) {
+    const QString path = folder.filePath("2007-03-x.cache");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* message;
+    } cases[] = {
+        {"garbage", [&] { store("2007-03-x", "\x01\x7f no rows here"); }, "holds no log row"},
+        {"unscrambled rows",
+         [&] {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(QByteArray::fromStdString(row(5, 10)));
+         },
+         "is damaged"},
+        {"cut short", [&] { store("2007-03-x", row(5, 10) + row(4, 10).substr(0, 40)); },
+         "not a whole log row at byte"},
+        {"pipe", [&] { ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0); },
+         "not a regular file"},
+        {"link to a device", [&] { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
+         "not a regular file"},
+        {"over the size cap",
+         [&] {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(FileDataStore::MaxFileBytes + 1)); // sparse
+         },
+         "larger than 256 MB"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path);
+        c.make();
+        const CliRun run = report({"--cache-entry", "2007-03-x"});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_NE(run.err.find(path.toStdString()), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST_F(ReportCommandTest, BadOptionsAreNotBlamedOnTheStoredMonth) {
+    store("2007-03-alice", row(5, 10));
+    const std::vector<std::vector<std::string>> cases = {
+        {"--plan", "no such plan"},
+        {"--custom-plan", "1,2"},
+        {"--today", "2007-13-01"},
+    };
+    for (auto args : cases) {
+        args.insert(args.begin(), {"--cache-entry", "2007-03-alice"});
+        const CliRun run = report(args);
+        EXPECT_NE(run.exitCode, 0) << args[2];
+        EXPECT_NE(run.err.find(args[2]), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("stored month"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CheckOptions, NonFiniteNumbersAreRefused) {
+    for (const char* value : {"nan", "-nan", "inf", "1e400", "NaN(1)"}) {
+        const CliRun run = runVeltrix(
+            {"check", "--portal", "https://portal.example/", "--user", "u", "--timeout", value});
+        EXPECT_NE(run.exitCode, 0) << value;
+        EXPECT_NE(run.err.find("--timeout"), std::string::npos) << value << ": " << run.err;
+    }
+}
+
+TEST(CheckOptions, AddressesThatCannotBeUsedSayWhy) {
+    qputenv("VELTRIX_PASSWORD", "x");
+    const struct {
+        std::string portal;
+        const char* says;
+    } cases[] = {
+        {"http://[::1", "is not a valid address"},
+        {"https://" + std::string(70000, 'a') + ".example/", "is longer than 8192 characters"},
+        {"data:text/html,<p>hi</p>", "is a data: address"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runVeltrix({"check", "--portal", c.portal, "--user", "u", "--quiet"});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_LT(run.err.size(), 300u) << run.err;
+    }
+    qunsetenv("VELTRIX_PASSWORD");
 }
 
 TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {

@@ -101,7 +101,7 @@ Navigation Navigation::toAddress(const std::string& typed) {
     Navigation navigation;
     navigation.request.url = WebAddress::fromUserInput(typed);
     if (navigation.request.url.empty()) {
-        navigation.refusal = BrowserFailures::unsupported("", "no address was given");
+        navigation.refusal = BrowserFailures::unsupported("", WebAddress::problemWith(typed));
     } else if (WebAddress::isScript(navigation.request.url)) {
         navigation.refusal = BrowserFailures::scriptAddress(navigation.request.url);
     }

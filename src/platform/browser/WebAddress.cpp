@@ -124,3 +124,33 @@ std::string WebAddress::withQuery(std::string_view address, std::string_view enc
         QUrl::TolerantMode);
     return fromUrl(url);
 }
+
+std::string WebAddress::problemWith(std::string_view typed) {
+    constexpr std::size_t longest = 8192;
+    const std::string address = cleaned(typed);
+    if (address.empty()) {
+        return "no address was given";
+    }
+    const std::string shown =
+        "\"" + (address.size() > 60 ? address.substr(0, 60) + "..." : address) + "\"";
+    if (address.size() > longest) {
+        return "the address " + shown + " is longer than " + std::to_string(longest) +
+               " characters";
+    }
+    // "data:text/html,..." has a scheme; "portal.example:8080" has a host and a port
+    const std::string name = scheme(address);
+    const auto rest = std::string_view(address).substr(name.size() + 1);
+    const bool port = !rest.empty() && std::isdigit(static_cast<unsigned char>(rest.front()));
+    if (!name.empty() && !isHttp(address) && address.find("://") == std::string::npos && !port) {
+        return shown + " is a " + name + ": address, not a web page (http or https)";
+    }
+    const QUrl url =
+        toUrl(address.find("://") == std::string::npos ? "http://" + address : address);
+    if (!url.isValid()) {
+        // Qt's reason quotes the whole address again after "; source was"
+        std::string reason = url.errorString().toStdString();
+        reason = reason.substr(0, reason.find("; source was"));
+        return shown + " is not a valid address: " + reason;
+    }
+    return shown + " is not a valid address";
+}

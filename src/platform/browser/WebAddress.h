@@ -22,6 +22,8 @@ std::string resolve(std::string_view base, std::string_view reference);
 std::string baseOf(const Document& document);
 // A typed address: surrounding blanks dropped, "http://" assumed when no scheme is given.
 std::string fromUserInput(std::string_view text);
+// Why a typed address gave no address from fromUserInput, in words for the person who typed it.
+std::string problemWith(std::string_view typed);
 // The address with its query replaced (what a GET form does with its fields).
 std::string withQuery(std::string_view address, std::string_view encodedQuery);
 

@@ -1,0 +1,82 @@
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr auto ownerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString makeFolder(const QString& folder, AtomicFile::Access access) {
+    if (QFileInfo(folder).isDir()) {
+        return {};
+    }
+    if (!QDir().mkpath(folder)) {
+        return QStringLiteral("cannot create the folder %1").arg(folder);
+    }
+    if (access == AtomicFile::Access::OwnerOnly &&
+        !QFile::setPermissions(folder, ownerOnlyFile | QFileDevice::ExeOwner)) {
+        return QStringLiteral("cannot make the folder %1 private").arg(folder);
+    }
+    return {};
+}
+
+// A short write (disk full, size limit) carries its reason only in errno.
+QString reasonOf(const QSaveFile& file) {
+    return errno != 0 ? qt_error_string(errno) : file.errorString();
+}
+
+QString writeInPlace(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        return errno != 0 ? qt_error_string(errno) : file.errorString();
+    }
+    return {};
+}
+
+} // namespace
+
+QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access access) {
+    if (path.isEmpty()) {
+        return QStringLiteral("the file has no name");
+    }
+    const auto failure = [](const QString& reason) { return reason; };
+    const QString folderProblem = makeFolder(QFileInfo(path).absolutePath(), access);
+    if (!folderProblem.isEmpty()) {
+        return failure(folderProblem);
+    }
+    // A device or a pipe (/dev/stdout, a FIFO) is written in place: there is nothing to
+    // replace, and a renamed temporary file must never take the place of a device node.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        return writeInPlace(path, bytes);
+    }
+    QSaveFile file(path);
+    // Unbuffered: every write reaches the file system here, where its failure can be seen.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return failure(file.errorString());
+    }
+    if (access == Access::OwnerOnly && file.handle() >= 0 && ::fchmod(file.handle(), 0600) != 0) {
+        file.cancelWriting();
+        return failure(qt_error_string(errno));
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = reasonOf(file);
+        file.cancelWriting();
+        return failure(reason);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        return failure(reasonOf(file));
+    }
+    return {};
+}

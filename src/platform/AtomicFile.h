@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The one way the program writes a file: the new content goes to a temporary file beside the
+// old one, every write is checked, and only a complete file replaces the old one. A full
+// disk, a quota or a device that refuses the bytes leaves the old file as it was. Devices and
+// pipes (/dev/stdout, a FIFO) are written in place, with the same checks.
+namespace AtomicFile {
+
+enum class Access {
+    Shared,    // the user's umask decides (report files the user asked for)
+    OwnerOnly, // 0600, in a 0700 folder when the folder is created here (usage logs)
+};
+
+// Replaces `path` with `bytes`, creating a missing folder. Returns why it failed (the caller
+// names the file in its own words), or an empty text on success.
+QString write(const QString& path, const QByteArray& bytes, Access access = Access::Shared);
+
+} // namespace AtomicFile
