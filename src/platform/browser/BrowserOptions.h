@@ -16,5 +16,9 @@ struct BrowserOptions {
     int maxFrameDepth = 8;
     // A bigger answer is refused rather than held in memory.
     std::size_t maxPageBytes = std::size_t{32} * 1024 * 1024;
+    // Limits for a page and all its frames together: frames beyond the count stay blank, and
+    // bytes beyond the total end the navigation (each frame alone may stay under the page cap).
+    int maxFramesPerNavigation = 16;
+    std::size_t maxNavigationBytes = std::size_t{64} * 1024 * 1024;
     std::string userAgent = "Mozilla/5.0 (compatible; Veltrix/3.1.2)";
 };

@@ -2,6 +2,7 @@
 
 #include "platform/browser/BrowserFailures.h"
 
+#include <QUrl>
 #include <curl/curl.h>
 
 namespace {
@@ -85,16 +86,18 @@ std::size_t CurlTransfer::onHeader(char* data, std::size_t size, std::size_t cou
 
 void CurlTransfer::prepare(const HttpRequest& request) {
     m_body.clear();
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, request.formBody ? 0L : 1L);
     m_reason.clear();
     m_tooLarge = false;
     m_error[0] = '\0';
     curl_easy_setopt(m_easy, CURLOPT_URL, request.url.c_str());
     if (request.formBody) {
         // libcurl sends it as application/x-www-form-urlencoded
+        // our own copy, not libcurl's: it is overwritten as soon as the fetch ends
+        m_formBody = *request.formBody;
         curl_easy_setopt(m_easy, CURLOPT_POSTFIELDSIZE_LARGE,
-                         static_cast<curl_off_t>(request.formBody->size()));
-        // copied: the request's text does not outlive this fetch, the handle's options do
-        curl_easy_setopt(m_easy, CURLOPT_COPYPOSTFIELDS, request.formBody->c_str());
+                         static_cast<curl_off_t>(m_formBody.size()));
+        curl_easy_setopt(m_easy, CURLOPT_POSTFIELDS, m_formBody.c_str());
     } else {
         curl_easy_setopt(m_easy, CURLOPT_HTTPGET, 1L); // back to GET after a POST
     }
@@ -132,16 +135,69 @@ std::optional<int> CurlTransfer::run(const Abandoned& abandoned) {
     return code;
 }
 
-CurlTransfer::Result CurlTransfer::fetch(const HttpRequest& request, const Abandoned& abandoned) {
-    prepare(request);
-    const std::optional<int> code = run(abandoned);
-    if (!code) {
-        Result result;
-        result.abandoned = true;
-        result.url = request.url;
-        return result;
+void CurlTransfer::forgetFormBody() {
+    if (m_formBody.empty()) {
+        return;
     }
-    return outcome(*code, request);
+    curl_easy_setopt(m_easy, CURLOPT_POSTFIELDS, nullptr);
+    volatile char* bytes = m_formBody.data();
+    for (std::size_t i = 0; i < m_formBody.size(); ++i) {
+        bytes[i] = '\0';
+    }
+    m_formBody.clear();
+}
+
+namespace {
+
+// A form body (a login's holds the password) may follow a 307 or 308 only to the host it was
+// meant for, and never from https to plain http.
+bool mayResendForm(const std::string& from, const std::string& to) {
+    const QUrl source(QString::fromStdString(from));
+    const QUrl target(QString::fromStdString(to));
+    const bool downgrade =
+        source.scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https");
+    return !downgrade && source.host().compare(target.host(), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+CurlTransfer::Result CurlTransfer::fetch(const HttpRequest& request, const Abandoned& abandoned) {
+    HttpRequest current = request;
+    for (int hop = 0;; ++hop) {
+        prepare(current);
+        const std::optional<int> code = run(abandoned);
+        forgetFormBody();
+        if (!code) {
+            Result result;
+            result.abandoned = true;
+            result.url = current.url;
+            return result;
+        }
+        // libcurl follows GET redirects itself; those of a form are checked here, hop by hop
+        long status = 0;
+        const char* location = nullptr;
+        curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+        curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &location);
+        if (!current.formBody || *code != CURLE_OK || status < 300 || status > 399 ||
+            location == nullptr || hop >= m_options.maxRedirects) {
+            return outcome(*code, current);
+        }
+        const bool resend = status == 307 || status == 308;
+        if (resend && !mayResendForm(current.url, location)) {
+            Result result;
+            result.url = location;
+            result.failure = BrowserFailures::unsupported(
+                location, "the form sent to " + current.url +
+                              " was redirected to another host or to plain http; its fields "
+                              "are not sent there");
+            return result;
+        }
+        const bool toPlainHttp =
+            current.url.starts_with("https:") && !std::string_view(location).starts_with("https:");
+        HttpRequest next{location, resend ? current.formBody : std::nullopt,
+                         toPlainHttp ? std::string() : current.url};
+        current = std::move(next);
+    }
 }
 
 CurlTransfer::Result CurlTransfer::outcome(int code, const HttpRequest& request) {

@@ -47,12 +47,15 @@ private:
     // The transfer's result code, or nothing when it was abandoned.
     std::optional<int> run(const Abandoned& abandoned);
     Result outcome(int code, const HttpRequest& request);
+    void forgetFormBody();
     std::optional<BrowserFailure> failureFor(int code, const std::string& url) const;
 
     BrowserOptions m_options;
     CURL* m_easy = nullptr;
     CURLM* m_multi = nullptr;
     std::string m_body;
+    // the form body being sent (a login's holds the password): wiped once the fetch ends
+    std::string m_formBody;
     std::string m_reason;
     bool m_tooLarge = false;
     std::atomic<bool> m_transferring{false};

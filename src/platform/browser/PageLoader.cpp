@@ -23,6 +23,8 @@ PageLoader::PageLoader(const BrowserOptions& options)
 
 PageLoader::Outcome PageLoader::load(const HttpRequest& request,
                                      const CurlTransfer::Abandoned& abandoned) {
+    m_framesLoaded = 0;
+    m_bytesLoaded = 0;
     Outcome page = fetchDocument(request, abandoned);
     if (!page.document) {
         return page;
@@ -56,6 +58,13 @@ PageLoader::Outcome PageLoader::fetchDocument(const HttpRequest& request,
     if (answer.abandoned || outcome.failure) {
         return outcome;
     }
+    m_bytesLoaded += answer.body.size();
+    if (m_bytesLoaded > m_options.maxNavigationBytes) {
+        outcome.failure = BrowserFailures::unsupported(
+            answer.url, "the page and its frames are larger than " +
+                            std::to_string(m_options.maxNavigationBytes / (1024 * 1024)) + " MB");
+        return outcome;
+    }
     // the page keeps the encoding it came in: its forms are sent back in it
     outcome.document = Document::parse(TextEncoding::decodePage(answer.body, answer.contentType),
                                        Document::Scripts::Keep);
@@ -77,10 +86,12 @@ PageLoader::loadFrames(Document& page, std::vector<std::string>& ancestors,
         // nested too deep and frames that would show a page they sit in, as browsers do
         if (src.find_first_not_of(" \t\r\n\f") == std::string::npos || WebAddress::isScript(url) ||
             static_cast<int>(ancestors.size()) > m_options.maxFrameDepth ||
+            m_framesLoaded >= m_options.maxFramesPerNavigation ||
             std::find(ancestors.begin(), ancestors.end(), url) != ancestors.end()) {
             frame->setContentDocument(blankDocument());
             continue;
         }
+        ++m_framesLoaded;
         Outcome inner = fetchDocument(HttpRequest{url, std::nullopt, page.url()}, abandoned);
         if (!inner.document) {
             stopped = std::move(inner);

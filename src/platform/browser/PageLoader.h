@@ -37,4 +37,7 @@ private:
 
     BrowserOptions m_options;
     CurlTransfer m_transfer;
+    // this navigation so far: frames fetched, bytes of the page and its frames
+    int m_framesLoaded = 0;
+    std::size_t m_bytesLoaded = 0;
 };

@@ -20,11 +20,18 @@ class CurlBrowserTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::string fields = "<input name=name value='Zo&euml; &amp; co'>";
-        const std::string forms = "<form action='/echo?old=1#x'>" + fields +
-                                  "<input type=radio name=r value=1 checked></form><form "
-                                  "method=POST action=echo>" +
-                                  fields + "</form><form>" + fields +
-                                  "</form><form method=post action=/post303></form>";
+        const std::string forms =
+            "<form action='/echo?old=1#x'>" + fields +
+            "<input type=radio name=r value=1 checked></form><form "
+            "method=POST action=echo>" +
+            fields + "</form><form>" + fields + "</form><form method=post action=/post303></form>" +
+            "<form method=post action=/post307same>" + fields +
+            "</form><form method=post action=/post307away>" + fields + "</form>";
+        std::string manyFrames, bigFrames;
+        for (int i = 0; i < 40; ++i) {
+            manyFrames += "<iframe src='/a?n=" + std::to_string(i) + "'></iframe>";
+            bigFrames += i < 5 ? "<iframe src='/big?n=" + std::to_string(i) + "'></iframe>" : "";
+        }
         const std::pair<const char*, std::string> pages[] = {
             {"/frames", "<frameset><frame name=menu src=/menu><frame src=inner></frameset>"},
             {"/menu", "<a href=/a>own</a><a href=/b target=_blank>named</a><a href=/c "
@@ -35,6 +42,9 @@ protected:
             {"/latin1", forms},
             {"/utf8", forms},
             {"/badframe", "<iframe src=/missing></iframe>"},
+            {"/manyframes", manyFrames},
+            {"/bigframes", bigFrames},
+            {"/big", std::string(15 * 1024 * 1024, 'x')},
             {"/(a|b|c|d|e|new|landing|echo)", "page"},
         };
         for (const auto& [path, html] : pages) {
@@ -47,12 +57,19 @@ protected:
         for (const auto& [path, status, to] : {std::tuple{"/old", 302, "/mid"},
                                                {"/mid", 301, "/new"},
                                                {"/post303", 303, "/landing"},
+                                               {"/post307same", 307, "/echo"},
                                                {"/500", 500, ""}}) {
             m_server.on(path, [status, to](const httplib::Request&, httplib::Response& out) {
                 out.status = status;
                 out.set_header("Location", to);
             });
         }
+        m_server.on("/post307away", [this](const httplib::Request&, httplib::Response& out) {
+            std::string away = url("/echo");
+            away.replace(away.find("127.0.0.1"), 9, "localhost");
+            out.status = 307;
+            out.set_header("Location", away);
+        });
         m_server.on("/slow", [gate = m_gate](const httplib::Request&, httplib::Response& out) {
             gate.wait_for(std::chrono::seconds(10));
             out.set_content("slow", "text/html");
@@ -120,6 +137,7 @@ TEST_F(CurlBrowserTest, formsSendTheirFieldsInThePagesEncodingThenTheBrowserGoes
         {"no action: the page itself", "/latin1?x=1", 2, "GET /latin1?name=Zo%EB+%26+co "},
         {"POST in UTF-8", "/utf8", 1, "POST /echo name=Zo%C3%AB+%26+co"},
         {"303 after a POST: GET", "/utf8", 3, "GET /landing "},
+        {"307 on the same host: POST again", "/utf8", 4, "POST /echo name=Zo%C3%AB+%26+co"},
     };
     for (const auto& [name, page, form, sent] : cases) {
         SCOPED_TRACE(name);
@@ -130,6 +148,26 @@ TEST_F(CurlBrowserTest, formsSendTheirFieldsInThePagesEncodingThenTheBrowserGoes
         ASSERT_TRUE(load("/a"));
         EXPECT_EQ(m_server.requests().back(), "GET /a ");
     }
+}
+
+TEST_F(CurlBrowserTest, aFormIsNotSentAgainToAnotherHost) {
+    ASSERT_TRUE(load("/utf8"));
+    m_browser.submit(*top().forms()[5]);
+    ASSERT_TRUE(m_events.next());
+    EXPECT_EQ(m_server.requests().back(), "POST /post307away name=Zo%C3%AB+%26+co");
+    ASSERT_FALSE(m_events.failures.empty());
+    EXPECT_NE(m_events.failures.back().message.find("another host"), std::string::npos)
+        << m_events.failures.back().message;
+}
+
+TEST_F(CurlBrowserTest, framesOfOneNavigationAreLimitedInNumberAndBytes) {
+    const std::size_t before = m_server.requests().size();
+    ASSERT_TRUE(load("/manyframes"));
+    EXPECT_EQ(m_server.requests().size() - before, 17u); // the page and 16 frames
+    ASSERT_TRUE(load("/bigframes"));
+    ASSERT_FALSE(m_events.failures.empty());
+    EXPECT_NE(m_events.failures.back().message.find("larger than 64 MB"), std::string::npos)
+        << m_events.failures.back().message;
 }
 
 TEST_F(CurlBrowserTest, aCancelledNavigationFetchesNothing) {
