@@ -5,8 +5,15 @@
 
 namespace {
 
+// Chart values beyond a quadrillion (or not numbers at all) only come from damaged text; they
+// are held to that bound, so that neither the conversion nor the steps derived from it can
+// leave the range of a 64-bit whole number.
 long long roundHalfEven(double value) {
-    return static_cast<long long>(std::nearbyint(value));
+    constexpr double limit = 1e15;
+    if (std::isnan(value)) {
+        return 0;
+    }
+    return static_cast<long long>(std::nearbyint(std::clamp(value, -limit, limit)));
 }
 
 bool isMultiple(long long value, long long step) {

@@ -16,15 +16,39 @@ bool listsBefore(const CacheEntry& a, const CacheEntry& b) {
     return folded != 0 ? folded < 0 : a.entry < b.entry;
 }
 
+// A name that decodes and encodes back to the same bytes and holds no control character can
+// be listed on one line and opened again from what the list shows.
+bool listable(const std::string& bytes, const QString& name) {
+    return QFile::encodeName(name).toStdString() == bytes &&
+           std::none_of(bytes.begin(), bytes.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
+QString escapedName(const std::string& bytes) {
+    QString out;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte >= 0x7f ? QStringLiteral("\\x%1").arg(byte, 2, 16, QChar('0'))
+                                           : QString(QChar(byte));
+    }
+    return out;
+}
+
 // The .cache files of the folder; error set when the folder cannot be read to the end.
-std::vector<CacheEntry> listFolder(const fs::path& folder, std::error_code& error) {
+std::vector<CacheEntry> listFolder(const fs::path& folder, std::error_code& error,
+                                   std::vector<QString>& skipped) {
     std::vector<CacheEntry> entries;
     fs::directory_iterator it(folder, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        const QString name = QFile::decodeName(it->path().filename().c_str());
+        const std::string bytes = it->path().filename().string();
+        const QString name = QFile::decodeName(bytes.c_str());
         std::error_code ignored;
-        if (!name.endsWith(".cache") || name.size() <= kExtensionLength ||
+        if (!bytes.ends_with(".cache") || bytes.size() <= kExtensionLength ||
             !it->is_regular_file(ignored)) {
+            continue;
+        }
+        if (!listable(bytes, name)) {
+            skipped.push_back(escapedName(bytes));
             continue;
         }
         const auto size = it->file_size(ignored);
@@ -54,7 +78,7 @@ CacheFileList LoadCacheFileList(const QString& folder) {
         list.error = QStringLiteral("%1: no such folder").arg(folder);
         return list;
     }
-    std::vector<CacheEntry> entries = listFolder(path, error);
+    std::vector<CacheEntry> entries = listFolder(path, error, list.skipped);
     if (error) {
         list.status = CacheFileList::Status::Unreadable;
         list.error = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(error.message()));

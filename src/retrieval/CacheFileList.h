@@ -26,6 +26,9 @@ struct CacheFileList {
     std::vector<CacheEntry> entries;
     // The last entry (with names that begin with the month, the latest month), -1 when empty.
     int selected = -1;
+    // .cache files left out because their names cannot be shown and opened again as they are
+    // (not UTF-8, or holding control characters), each name with such bytes as \xNN.
+    std::vector<QString> skipped;
 };
 
 // Lists folder/*.cache (regular files only). A missing or unreadable folder gives an empty

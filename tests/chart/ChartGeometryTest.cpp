@@ -2,6 +2,7 @@
 
 #include "ChartTestItems.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -108,4 +109,16 @@ TEST(ChartGeometry, ItemExtentsInTheThreeRangeModes) {
     EXPECT_EQ(model.layout().RangeMode, 1);
     EXPECT_NEAR(model.layout().ItemBounds[1].top, 50 * 15, 1e-6);
     EXPECT_NEAR(model.layout().ItemBounds[1].bottom, 50 * 15 + 3 * model.layout().UnitHeight, 1e-6);
+}
+
+TEST(ChartGeometry, ValueRangesOfAbsurdValuesStayPositiveAndFinite) {
+    const struct {
+        double minY;
+        double maxY;
+    } cases[] = {{0, 1e19}, {-1e300, 1e300}, {-1e19, -1}, {0, std::nan("")}};
+    for (const auto& c : cases) {
+        const ValueRange range = ChartGeometry::computeValueRange(c.minY, c.maxY);
+        EXPECT_GE(range.units, 1) << c.minY << " " << c.maxY;
+        EXPECT_LE(range.units, 2e15) << c.minY << " " << c.maxY;
+    }
 }

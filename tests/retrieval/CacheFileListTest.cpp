@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 // Two users, mixed case: a case-sensitive sort would put "2007-02-Bob" before "2007-02-alice".
@@ -40,4 +41,21 @@ TEST(CacheFileList, EmptyMissingAndUnlistableFolders) {
     const CacheFileList notAFolder = LoadCacheFileList(folder.filePath("file"));
     EXPECT_EQ(notAFolder.status, CacheFileList::Status::Unreadable);
     EXPECT_TRUE(notAFolder.error.contains("Not a directory")) << notAFolder.error.toStdString();
+}
+
+TEST(CacheFileList, NamesThatCannotBeShownAsTheyAreAreLeftOutWithANote) {
+    QTemporaryDir folder;
+    const QByteArray base = QFile::encodeName(folder.path()) + '/';
+    for (const QByteArray& name : {QByteArray("2007-03-ok.cache"), QByteArray("2007-03-\xff.cache"),
+                                  QByteArray("2007-03-a\nb.cache")}) {
+        FILE* file = std::fopen((base + name).constData(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fclose(file);
+    }
+    const CacheFileList list = LoadCacheFileList(folder.path());
+    ASSERT_EQ(list.entries.size(), 1u);
+    EXPECT_EQ(list.entries[0].entry, "2007-03-ok");
+    QStringList skipped(list.skipped.begin(), list.skipped.end());
+    skipped.sort();
+    EXPECT_EQ(skipped, (QStringList{"2007-03-\\xff.cache", "2007-03-a\\x0ab.cache"}));
 }
