@@ -12,8 +12,16 @@ function(veltrix_target_options target)
   endif()
   target_compile_definitions(${target} PRIVATE QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
   if(VELTRIX_SANITIZE)
-    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    # undefined behaviour stops the program, as a memory error does: a report that scrolls
+    # past in a passing test is not a finding anyone reads
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined
+                           -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(VELTRIX_FUZZ)
+    # coverage for libFuzzer in every library; only the fuzz targets link its main
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
   endif()
 endfunction()
 
