@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,4 +28,5 @@ TEST(SettingsStore, FileStoreKeepsKeysWithBlanksAndHashes) {
     EXPECT_FALSE(reread->readBool("ScreenSettings", "mblnCachingEnabled", false));
     EXPECT_EQ(reread->read("ScreenSettings", "URLs", ""), "http://a/#http://b/#");
     EXPECT_EQ(reread->read("ScreenSettings", "absent", "default"), "default");
+    EXPECT_FALSE(QFile::permissions(path) & QFileDevice::Permissions(0x0077)); // private
 }

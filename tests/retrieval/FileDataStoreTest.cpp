@@ -112,4 +112,10 @@ TEST_F(FileDataStoreTest, CreatesAMissingFolderAndReportsOneThatCannotBeMade) {
     EXPECT_EQ(m_store.ReadFileData(path("data/veltrix/2007-03-a.cache"), true), "rows");
     EXPECT_FALSE(m_store.SaveFileData(path("data/veltrix/2007-03-a.cache/x"), "rows", true));
     EXPECT_EQ(m_messages.shown().size(), 1u);
+    // usage logs are the user's own: no other local user may read them
+    const QFileDevice::Permissions others(0x0077); // the group and other bits
+    for (const char* name : {"data/veltrix/2007-03-a.cache", "data/veltrix"}) {
+        EXPECT_FALSE(QFile::permissions(path(name)) & others) << name;
+        EXPECT_TRUE(QFile::permissions(path(name)) & QFileDevice::WriteOwner) << name;
+    }
 }

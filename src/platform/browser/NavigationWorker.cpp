@@ -53,6 +53,14 @@ void NavigationWorker::run() {
         const std::uint64_t navigation = job.navigation;
         PageLoader::Outcome outcome =
             m_loader.load(job.request, [this, navigation] { return isStale(navigation); });
+        // a login's form body holds the password: overwrite it as soon as it has been sent
+        if (job.request.formBody) {
+            volatile char* bytes = job.request.formBody->data();
+            for (std::size_t i = 0; i < job.request.formBody->size(); ++i) {
+                bytes[i] = '\0';
+            }
+            job.request.formBody.reset();
+        }
         if (!outcome.abandoned && !isStale(navigation)) {
             m_deliver(navigation, std::move(outcome));
         }
