@@ -44,14 +44,17 @@ QString writeInPlace(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access access) {
+QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access access,
+                          Folder folder) {
     if (path.isEmpty()) {
         return QStringLiteral("the file has no name");
     }
     const auto failure = [](const QString& reason) { return reason; };
-    const QString folderProblem = makeFolder(QFileInfo(path).absolutePath(), access);
-    if (!folderProblem.isEmpty()) {
-        return failure(folderProblem);
+    if (folder == Folder::Create) {
+        const QString folderProblem = makeFolder(QFileInfo(path).absolutePath(), access);
+        if (!folderProblem.isEmpty()) {
+            return failure(folderProblem);
+        }
     }
     // A device or a pipe (/dev/stdout, a FIFO) is written in place: there is nothing to
     // replace, and a renamed temporary file must never take the place of a device node.

@@ -14,8 +14,14 @@ enum class Access {
     OwnerOnly, // 0600, in a 0700 folder when the folder is created here (usage logs)
 };
 
-// Replaces `path` with `bytes`, creating a missing folder. Returns why it failed (the caller
-// names the file in its own words), or an empty text on success.
-QString write(const QString& path, const QByteArray& bytes, Access access = Access::Shared);
+enum class Folder {
+    MustExist, // a file the user named: a mistyped folder is an error, not a new folder
+    Create,    // the program's own files: a missing folder is made
+};
+
+// Replaces `path` with `bytes`. Returns why it failed (the caller names the file in its own
+// words), or an empty text on success.
+QString write(const QString& path, const QByteArray& bytes, Access access = Access::Shared,
+              Folder folder = Folder::MustExist);
 
 } // namespace AtomicFile

@@ -42,7 +42,8 @@ QString FileDataStore::writeFile(const QString& fileName, const std::string& tex
     // write must not cost the user a month of stored rows. A month is the user's usage log:
     // other local users have no business reading it.
     const QString reason = AtomicFile::write(
-        fileName, bytes, scramble ? AtomicFile::Access::OwnerOnly : AtomicFile::Access::Shared);
+        fileName, bytes, scramble ? AtomicFile::Access::OwnerOnly : AtomicFile::Access::Shared,
+        AtomicFile::Folder::Create);
     return reason.isEmpty() ? reason
                             : QStringLiteral("Cannot write %1: %2")
                                   .arg(QDir::toNativeSeparators(fileName), reason);
