@@ -1,17 +1,17 @@
 #pragma once
 
 #include "platform/CivilDateTime.h"
-#include "report/FixedPoint.h"
+#include "platform/Failure.h"
+#include "platform/FixedPoint.h"
 
-#include <stdexcept>
 #include <string>
 
 class Element;
 
 // A report that cannot be built, with a message that names the offending row.
-class ReportError : public std::runtime_error {
+class ReportError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
 };
 
 // The figures of one log row that the report reads: From (cell 2), To (cell 3), bandwidth
@@ -28,9 +28,6 @@ struct ReportRow {
     // ReportError when a cell is missing, From or To is not a date-time, or cell 6 or 8 is
     // not a whole number.
     static ReportRow read(const Element& row, int position);
-
-    // The date of the row: the first ten characters of the From text.
-    std::string dayKey() const { return fromText.substr(0, 10); }
 };
 
 // Reads a cell that must hold a whole number of kilobytes (a sign and digits, nothing else).

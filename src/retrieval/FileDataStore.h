@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SingleByteText.h"
+#include "platform/Version.h"
 
 #include <QString>
 #include <string>
@@ -39,7 +40,7 @@ public:
     static QString writeFile(const QString& fileName, const std::string& text, bool scramble,
                              SingleByteText::Unmappable policy);
 
-    static constexpr char ApplicationTitle[] = "Veltrix";
+    static constexpr const char* ApplicationTitle = Version::ApplicationTitle;
 
 private:
     MessagePresenter& m_messages;

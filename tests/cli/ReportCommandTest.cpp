@@ -1,4 +1,5 @@
 #include "chart/BuiltInChartFile.h"
+#include "platform/HeadlessApplication.h"
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
 #include "support/CliRunner.h"
@@ -132,7 +133,7 @@ TEST_F(ReportCommandTest, FailuresAreOneLineWithANonZeroExit) {
 }
 
 TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
-    const HeadlessGui gui;
+    const HeadlessApplication gui;
     ASSERT_TRUE(gui.problem().isEmpty()) << gui.problem().toStdString();
     store("2007-03-alice", workedExampleMonth());
     const QString png = folder.filePath("chart.png");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Version.h"
+
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -16,5 +18,6 @@ struct BrowserOptions {
     int maxFrameDepth = 8;
     // A bigger answer is refused rather than held in memory.
     std::size_t maxPageBytes = std::size_t{32} * 1024 * 1024;
-    std::string userAgent = "Mozilla/5.0 (compatible; Veltrix/3.1.2)";
+    std::string userAgent =
+        std::string("Mozilla/5.0 (compatible; Veltrix/") + Version::Number + ")";
 };

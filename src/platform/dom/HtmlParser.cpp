@@ -46,7 +46,7 @@ bool isScriptAddress(std::string_view value) {
     std::string compact;
     for (char c : value) {
         if (static_cast<unsigned char>(c) > ' ') {
-            compact += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            compact += AsciiCase::lower(c);
         }
     }
     return compact.find("javascript:") != std::string::npos ||
