@@ -33,7 +33,7 @@ function(veltrix_add_test)
   add_executable(${ARG_NAME} ${ARG_SOURCES})
   veltrix_target_options(${ARG_NAME})
   target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} veltrix_testsupport)
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} veltrix_testsupport veltrix_all_headers)
   if(NOT ARG_QT)
     target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest_main)
   endif()
@@ -41,4 +41,24 @@ function(veltrix_add_test)
   set_tests_properties(${ARG_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VELTRIX_BINARY_DIR=${PROJECT_BINARY_DIR}"
     TIMEOUT 600)
+endfunction()
+
+# veltrix_layer(target SEES folder ...)
+# The layers of src/ include each other one way only. Each library compiles against a view of
+# src/ that holds just its own folder and the folders below it (as links), so an include of a
+# higher layer fails to compile instead of quietly working. A folder is a path under src/;
+# only the files directly in it are seen ("platform" is the base, not platform/dom).
+function(veltrix_layer target)
+  cmake_parse_arguments(ARG "" "" "SEES" ${ARGN})
+  set(view "${PROJECT_BINARY_DIR}/layers/${target}")
+  file(REMOVE_RECURSE "${view}")
+  foreach(folder IN LISTS ARG_SEES)
+    file(GLOB headers CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${folder}/*.h")
+    file(MAKE_DIRECTORY "${view}/${folder}")
+    foreach(header IN LISTS headers)
+      get_filename_component(name "${header}" NAME)
+      file(CREATE_LINK "${header}" "${view}/${folder}/${name}" SYMBOLIC)
+    endforeach()
+  endforeach()
+  target_include_directories(${target} PRIVATE "${view}" "${PROJECT_BINARY_DIR}/generated")
 endfunction()

@@ -2,9 +2,9 @@
 // itself as a walk merges, built into the report and written as HTML and CSV. The saved
 // report must hold nothing that runs, and a month judged sound must build.
 #include "FuzzOracle.h"
-#include "analysis/ReportExport.h"
 #include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
+#include "report/ReportExport.h"
 #include "report/ReportRow.h"
 #include "retrieval/MonthCache.h"
 

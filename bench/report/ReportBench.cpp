@@ -13,7 +13,7 @@ class NullView final : public ReportResultView {
 public:
     Document document{Document::Scripts::Strip};
     Document& reportDocument() override { return document; }
-    void setTotals(const ReportTotals&) override {}
+    void setTotals(const MonthTotals&) override {}
     void setAverageText(const std::string&) override {}
     void clearChartUpToDate() override {}
     void UpdateGraphControl() override {}

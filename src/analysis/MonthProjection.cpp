@@ -5,7 +5,7 @@
 
 namespace {
 
-QDate monthStart(const SummaryInputs& inputs) {
+QDate monthStart(const MonthTotals& inputs) {
     const QDate named = QDate::fromString(QString::fromStdString(inputs.mstrMonthYear), "yyyy-MM");
     if (named.isValid()) {
         return named;
@@ -16,7 +16,7 @@ QDate monthStart(const SummaryInputs& inputs) {
 
 } // namespace
 
-MonthProjection MonthProjection::forPlan(const PlanTerms& plan, const SummaryInputs& inputs) {
+MonthProjection MonthProjection::forPlan(const PlanTerms& plan, const MonthTotals& inputs) {
     MonthProjection projection;
     const double usedKB = PlanBill::chargedKB(plan, inputs);
     const QDate start = monthStart(inputs);

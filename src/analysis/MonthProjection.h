@@ -2,7 +2,7 @@
 
 #include "analysis/PlanBill.h"
 #include "analysis/PlanTerms.h"
-#include "analysis/SummaryInputs.h"
+#include "report/MonthTotals.h"
 
 // Where the month ends at the current pace: the usage so far over the days elapsed (up to
 // and including the last recorded day) times the days of the month, and that usage billed on
@@ -15,5 +15,5 @@ struct MonthProjection {
     // The month is mstrMonthYear ("2007-03"), or the last recorded day's month when that text
     // is missing. A last recorded day past the month's end (a session that ended after
     // midnight on the last day) means the month is complete: nothing is extrapolated.
-    static MonthProjection forPlan(const PlanTerms& plan, const SummaryInputs& inputs);
+    static MonthProjection forPlan(const PlanTerms& plan, const MonthTotals& inputs);
 };

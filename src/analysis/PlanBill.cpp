@@ -1,8 +1,6 @@
 #include "analysis/PlanBill.h"
 
-#include "analysis/SummaryCalculator.h"
-
-double PlanBill::chargedKB(const PlanTerms& plan, const SummaryInputs& inputs) {
+double PlanBill::chargedKB(const PlanTerms& plan, const MonthTotals& inputs) {
     return static_cast<double>(plan.nightUnlimited ? inputs.mlngTotalChargedKB
                                                    : inputs.mlngTotalBandwidthKB);
 }
@@ -15,11 +13,11 @@ PlanBill PlanBill::forUsage(const PlanTerms& plan, double chargedKB) {
         const double balance = limit - bill.chargedMB;
         if (balance < 0) {
             bill.excessMB = -balance;
-            bill.excessAmount = plan.rate * bill.excessMB;
+            bill.excessAmount = excessCharge(plan.rate, bill.excessMB);
         }
     }
     bill.total = plan.charge + bill.excessAmount;
-    bill.tax = bill.total * SummaryCalculator::TaxPercent / 100;
+    bill.tax = taxOn(bill.total);
     bill.totalAndTax = bill.total + bill.tax;
     return bill;
 }

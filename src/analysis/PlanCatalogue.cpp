@@ -110,20 +110,3 @@ PlanTerms PlanCatalogue::terms(int slot) const {
     return {number(slot, Charge), number(slot, Limit), number(slot, Rate),
             number(slot, NightFlag) == 1};
 }
-
-std::string PadRight(std::string_view text, std::size_t n) {
-    std::string padded(text);
-    if (padded.size() < n) {
-        padded.append(n - padded.size(), ' ');
-    }
-    return padded;
-}
-
-std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}

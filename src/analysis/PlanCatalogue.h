@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/PlanTerms.h"
+#include "platform/PlainText.h"
 
 #include <array>
 #include <cstddef>
@@ -42,9 +43,3 @@ public:
 private:
     std::array<std::vector<std::string>, SlotCount> m_slots;
 };
-
-// The text followed by blanks until it has at least n characters.
-std::string PadRight(std::string_view text, std::size_t n);
-
-// The text without blanks (spaces and tabs) at either end.
-std::string trimBlanks(std::string_view text);

@@ -7,8 +7,7 @@ PlanTerms PlanComparison::customTerms(const CustomPlanValues& custom) {
 }
 
 std::vector<PlanComparisonRow>
-PlanComparison::compare(const PlanCatalogue& plans, const PlanList& list,
-                        const SummaryInputs& inputs,
+PlanComparison::compare(const PlanCatalogue& plans, const PlanList& list, const MonthTotals& inputs,
                         const std::optional<CustomPlanValues>& custom) {
     std::vector<PlanComparisonRow> rows;
     for (const PlanListItem& item : list.items()) {

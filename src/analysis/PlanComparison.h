@@ -2,8 +2,9 @@
 
 #include "analysis/PlanBill.h"
 #include "analysis/PlanCatalogue.h"
+#include "analysis/PlanChoice.h"
 #include "analysis/PlanList.h"
-#include "analysis/SummaryInputs.h"
+#include "report/MonthTotals.h"
 
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ namespace PlanComparison {
 
 // Catalogue plans always; the custom plan only when its values are given.
 std::vector<PlanComparisonRow> compare(const PlanCatalogue& plans, const PlanList& list,
-                                       const SummaryInputs& inputs,
+                                       const MonthTotals& inputs,
                                        const std::optional<CustomPlanValues>& custom);
 
 // The terms of the custom plan as the entry boxes describe it; never night-unlimited.

@@ -1,7 +1,8 @@
 #include "analysis/SummaryCalculator.h"
 
+#include "analysis/PlanBill.h"
 #include "analysis/SummaryFailure.h"
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <array>
 #include <cmath>
@@ -24,7 +25,7 @@ SummaryFigure unlimitedFigure() {
 } // namespace
 
 SummaryCalculator::SummaryCalculator(const PlanCatalogue& plans, int slot,
-                                     const SummaryInputs& inputs, QDate today)
+                                     const MonthTotals& inputs, QDate today)
     : m_plans(plans)
     , m_slot(slot)
     , m_inputs(inputs)
@@ -68,8 +69,9 @@ void SummaryCalculator::writeUsed(UsageSummary& shown) {
     m_day = last.day();
     shown.lblUsedAverage = megabytes(m_usedMB / m_day, 2);
     shown.lblUsedLastDay = dayText(last);
-    const int remaining = remainingDays(last);
-    shown.lblAvailableDays = {std::to_string(remaining), static_cast<double>(remaining)};
+    m_remainingDays = remainingDays(last);
+    shown.lblAvailableDays = {std::to_string(m_remainingDays),
+                              static_cast<double>(m_remainingDays)};
 }
 
 void SummaryCalculator::writeLimited(UsageSummary& shown) {
@@ -92,7 +94,7 @@ void SummaryCalculator::writeExceeded(UsageSummary& shown, double limit) {
     shown.lblExcessBandwidth = megabytes(excess, 3);
     const double rate = m_plans.number(m_slot, PlanCatalogue::Rate);
     shown.lblExcessRatePerMB = {NumberFormat::decimals(rate, 2), rate};
-    m_extra = rate * excess;
+    m_extra = PlanBill::excessCharge(rate, excess);
     shown.lblExcessAmount = rupees(m_extra);
     shown.barUsed = 1;
     shown.barExcess = excess / limit;
@@ -102,8 +104,8 @@ void SummaryCalculator::writeBalance(UsageSummary& shown, double limit) {
     shown.fraAvailableVisible = true;
     shown.fraExcessVisible = false;
     shown.lblAvailableBandWidth = megabytes(m_balanceMB, 3);
-    if (shown.lblAvailableDays.text != "0") {
-        shown.lblAvailableAverage = megabytes(m_balanceMB / shown.lblAvailableDays.value, 2);
+    if (m_remainingDays != 0) {
+        shown.lblAvailableAverage = megabytes(m_balanceMB / m_remainingDays, 2);
     } else {
         shown.lblAvailableAverage = {"", 0};
     }
@@ -146,9 +148,8 @@ void SummaryCalculator::writeToday(UsageSummary& shown) {
         shown.lblAvailableAverageExclToday = unlimitedFigure();
         return;
     }
-    const int remaining = std::stoi(shown.lblAvailableDays.text);
     shown.lblAvailableAverageExclToday =
-        megabytes((m_balanceMB + lastDayKB / 1024) / (remaining + 1), 2);
+        megabytes((m_balanceMB + lastDayKB / 1024) / (m_remainingDays + 1), 2);
 }
 
 void SummaryCalculator::writeBill(UsageSummary& shown) {
@@ -159,7 +160,7 @@ void SummaryCalculator::writeBill(UsageSummary& shown) {
     shown.lblBillPlanCharge.value = m_plans.number(m_slot, PlanCatalogue::Charge);
     const double total = shown.lblBillPlanCharge.value + m_extra;
     shown.lblBillTotal = rupees(total);
-    const double tax = total * TaxPercent / 100;
+    const double tax = PlanBill::taxOn(total);
     shown.lblBillTax = rupees(tax);
     shown.lblBillTotalAndTax = rupees(total + tax);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/PlanCatalogue.h"
-#include "analysis/SummaryInputs.h"
 #include "analysis/UsageSummary.h"
+#include "report/MonthTotals.h"
 
 #include <QDate>
 #include <string>
@@ -12,11 +12,7 @@
 // written with their new values and the others with what they showed.
 class SummaryCalculator {
 public:
-    // The tax on the bill, in percent.
-    static constexpr double TaxPercent = 10.3;
-
-    SummaryCalculator(const PlanCatalogue& plans, int slot, const SummaryInputs& inputs,
-                      QDate today);
+    SummaryCalculator(const PlanCatalogue& plans, int slot, const MonthTotals& inputs, QDate today);
 
     // Usage, averages, days left, balance or excess, quota bar, today's figures and the bill.
     // Throws SummaryFailure.
@@ -39,7 +35,7 @@ private:
 
     const PlanCatalogue& m_plans;
     int m_slot;
-    const SummaryInputs& m_inputs;
+    const MonthTotals& m_inputs;
     QDate m_today;
     bool m_unlimited = false;
     double m_chargedKB = 0; // K
@@ -47,4 +43,5 @@ private:
     double m_balanceMB = 0; // B
     double m_extra = 0;     // X
     int m_day = 0;          // D
+    int m_remainingDays = 0;
 };

@@ -3,8 +3,8 @@
 #include "analysis/SummaryCalculator.h"
 #include "analysis/SummaryFailure.h"
 #include "platform/Clock.h"
+#include "platform/NumberFormat.h"
 #include "platform/SettingsStore.h"
-#include "report/NumberFormat.h"
 
 #include <cmath>
 #include <cstdint>
@@ -49,7 +49,7 @@ int SummaryPage::chosenSlot() const {
     return m_list.listIndex() == -1 ? -1 : m_list.itemData(m_list.listIndex());
 }
 
-SummaryRun SummaryPage::CreateSummary(const SummaryInputs& inputs) {
+SummaryRun SummaryPage::CreateSummary(const MonthTotals& inputs) {
     if (m_list.listIndex() == -1) {
         return {SummaryRun::Outcome::NoPlanChosen, {}};
     }
@@ -65,7 +65,7 @@ SummaryRun SummaryPage::CreateSummary(const SummaryInputs& inputs) {
     return {};
 }
 
-SummaryRun SummaryPage::computeSummary(const SummaryInputs& inputs) {
+SummaryRun SummaryPage::computeSummary(const MonthTotals& inputs) {
     SummaryRun run = CreateSummary(inputs);
     if (run.outcome == SummaryRun::Outcome::LimitRaised) {
         run = CreateSummary(inputs);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "analysis/PlanCatalogue.h"
+#include "analysis/PlanChoice.h"
 #include "analysis/PlanList.h"
-#include "analysis/SummaryInputs.h"
 #include "analysis/UsageSummary.h"
+#include "report/MonthTotals.h"
 
 #include <string>
 
@@ -38,10 +39,10 @@ public:
     // no plan chosen.
     bool LoadCombo(const SettingsStore& settings);
 
-    SummaryRun CreateSummary(const SummaryInputs& inputs);
+    SummaryRun CreateSummary(const MonthTotals& inputs);
     // CreateSummary as the window sees it run: after a limit of 0 became 1 the entry box's
     // change runs it once more.
-    SummaryRun computeSummary(const SummaryInputs& inputs);
+    SummaryRun computeSummary(const MonthTotals& inputs);
 
     // The custom plan's keys, read with the current values as defaults.
     void restoreCustomPlan(const SettingsStore& settings);

@@ -3,26 +3,8 @@
 #include "chart/ChartImage.h"
 #include "chart/XChartModel.h"
 
+#include <QGuiApplication>
 #include <QRegularExpression>
-
-HeadlessGui::HeadlessGui() {
-    QCoreApplication* existing = QCoreApplication::instance();
-    if (existing) {
-        if (!qobject_cast<QGuiApplication*>(existing)) {
-            m_problem = QStringLiteral("Chart images need a QGuiApplication, but the program "
-                                       "already runs a plain QCoreApplication");
-        }
-        return;
-    }
-    const bool hasDisplay =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (!hasDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-}
-
-HeadlessGui::~HeadlessGui() = default;
 
 std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
     static const QRegularExpression pattern(
@@ -41,7 +23,8 @@ std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
 
 QString BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        return QStringLiteral("Chart images need a QGuiApplication (create a HeadlessGui first)");
+        return QStringLiteral(
+            "Chart images need a QGuiApplication (create a HeadlessApplication first)");
     }
     XChartModel chart;
     ChartImage::resize(chart, pixels);

@@ -2,7 +2,7 @@
 
 #include "chart/XChartModel.h"
 #include "platform/ColorValue.h"
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "chart/ValueFormat.h"
 
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,16 +1,24 @@
 #pragma once
 
-#include <stdexcept>
+#include "platform/Failure.h"
+
 #include <string>
 
-// A failure the command line reports as one line on stderr with a non-zero exit status.
-class CliError : public std::runtime_error {
+// A failure of the command line itself (an option that makes no sense, a file it cannot
+// write), with the exit status to end on.
+class CliError : public Failure {
 public:
     explicit CliError(const std::string& message, int exitCode = 1)
-        : std::runtime_error(message)
+        : Failure(message)
         , m_exitCode(exitCode) {}
     int exitCode() const { return m_exitCode; }
 
 private:
     int m_exitCode;
+};
+
+// A log row the report refused: the one failure that may point at a stored month file.
+class BadRowError : public CliError {
+public:
+    using CliError::CliError;
 };

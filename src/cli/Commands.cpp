@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliError.h"
+#include "platform/Version.h"
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -8,7 +9,7 @@
 #include <iostream>
 
 void Commands::addVersionInfo(CLI::App& app) {
-    app.set_version_flag("--version", "veltrix 3.1.2");
+    app.set_version_flag("--version", std::string("veltrix ") + Version::Number);
 }
 
 int runCommandLine(int argc, char** argv) {
@@ -30,7 +31,11 @@ int runCommandLine(int argc, char** argv) {
     } catch (const CliError& error) {
         std::cerr << "veltrix: " << error.what() << '\n';
         return error.exitCode();
+    } catch (const Failure& failure) {
+        std::cerr << "veltrix: " << failure.what() << '\n';
+        return 1;
     } catch (const std::exception& error) {
+        // not a failure the core foresaw (out of memory, a bug): still one line, never a crash
         std::cerr << "veltrix: " << error.what() << '\n';
         return 1;
     }

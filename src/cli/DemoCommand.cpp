@@ -1,8 +1,8 @@
 // `veltrix demo`: a full check of the current month against the built-in simulated portal.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/DemoPortal.h"
 #include "cli/MonthCheck.h"
-#include "portal-sim/SimulatedPortal.h"
 
 #include <CLI/CLI.hpp>
 #include <QDateTime>
@@ -18,20 +18,6 @@ struct DemoOptions {
     std::string out = "veltrix-demo";
     bool quiet = false;
 };
-
-// A subscriber of a few thousand connections a month, as of this very moment.
-SimConfig demoPortal() {
-    SimConfig config;
-    config.seed = 20070315;
-    config.rowsPerMonth = 4000;
-    config.pageSize = 20;
-    const QDateTime now = QDateTime::currentDateTime();
-    config.today = now.date();
-    config.nowSecondsOfDay = now.time().msecsSinceStartOfDay() / 1000;
-    config.userName = "demo";
-    config.password = "demo";
-    return config;
-}
 
 ReportRequest demoReport(const QDir& out) {
     ReportRequest request;
@@ -57,13 +43,10 @@ void runDemo(const DemoOptions& options) {
         throw CliError("cannot make a temporary folder for the month file: " +
                        months.errorString().toStdString());
     }
-    SimulatedPortal portal(demoPortal());
-    if (!portal.start()) {
-        throw CliError("cannot start the demo portal on a loopback port");
-    }
+    const DemoPortal portal;
     ReportRequest request = demoReport(out);
-    MonthCheck check(
-        request, RunRequest::passwordVersion(portal.baseUrl(), "demo", "demo", 0, months.path()));
+    MonthCheck check(request, RunRequest::passwordVersion(portal.baseUrl(), DemoPortal::UserName,
+                                                          DemoPortal::Password, 0, months.path()));
     check.setQuiet(options.quiet);
     const CheckOutcome& outcome = check.execute();
     std::printf("Demo portal %s: %d record pages, %d rows, walked in %.2f s\n",

@@ -3,6 +3,7 @@
 #include "cli/CliError.h"
 #include "cli/PortalBrowser.h"
 #include "cli/ProgressLine.h"
+#include "platform/HeadlessApplication.h"
 #include "platform/browser/Browser.h"
 
 #include <iostream>
@@ -16,7 +17,7 @@ MonthCheck::~MonthCheck() {
 }
 
 const CheckOutcome& MonthCheck::execute() {
-    const EventLoopApplication application;
+    const HeadlessApplication application;
     const auto timeout = std::chrono::milliseconds(static_cast<long long>(m_timeoutSeconds * 1000));
     {
         const std::unique_ptr<Browser> browser = PortalBrowser::make(timeout);

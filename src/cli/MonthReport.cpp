@@ -1,6 +1,6 @@
 #include "cli/MonthReport.h"
 
-#include "analysis/ReportExport.h"
+#include "analysis/SummaryFailure.h"
 #include "chart/BuiltInChartFile.h"
 #include "cli/CliError.h"
 #include "cli/ReportJson.h"
@@ -10,6 +10,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/SingleByteText.h"
+#include "report/ReportExport.h"
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
 
@@ -47,27 +48,20 @@ MonthReport::MonthReport(ReportRequest request)
 
 void MonthReport::build(const MonthRecord& month, const std::string& user) {
     m_user = user;
-    const PlanChoice plan = m_request.plans.resolve(SystemClock());
-    // The summary is computed where the result window computes it: at the end of every report.
-    m_view.onCreateSummary = [this, plan] {
-        const ReportTotals& totals = m_view.totals();
-        const SummaryInputs inputs{totals.mlngTotalBandwidthKB, totals.mlngTotalChargedKB,
-                                   totals.mdtLastRecordedDate, totals.mlngLastDayUsageKB,
-                                   m_builder.mstrMonthYear()};
-        m_summary = SummaryReport::build(inputs, plan);
-    };
-    m_builder.GrabbingFinished(month);
+    m_analysis.emplace(m_request.plans.resolve(SystemClock()));
     try {
-        m_builder.WriteOutput(m_request.reportOptions(), m_view);
+        m_analysis->analyse(month, m_request.reportOptions(), m_view);
     } catch (const ReportError& error) {
-        throw CliError(error.what());
+        throw BadRowError(error.what());
+    } catch (const SummaryFailure& failure) {
+        throw CliError(std::string("summary: ") + failure.what());
     }
 }
 
 nlohmann::ordered_json MonthReport::json() const {
-    nlohmann::ordered_json object = reportJson(m_builder, m_view, m_user);
-    if (m_summary) {
-        object.update(SummaryJson::fragments(*m_summary));
+    nlohmann::ordered_json object = reportJson(builder(), m_view, m_user);
+    if (m_analysis && m_analysis->summary()) {
+        object.update(SummaryJson::fragments(summary()));
     }
     object.update(m_extra);
     return object;
@@ -102,8 +96,8 @@ void MonthReport::writeChart() const {
         throw CliError("--chart-size wants WxH in pixels (50 to 10000 each), not " +
                        m_request.chartSize);
     }
-    const ChartFeedInput input{QString::fromStdString(m_builder.mstrChartDataAvg()),
-                               QString::fromStdString(m_builder.mstrMonthYear()),
+    const ChartFeedInput input{QString::fromStdString(builder().mstrChartDataAvg()),
+                               QString::fromStdString(builder().mstrMonthYear()),
                                m_request.reportOptions().mlngInbuiltChartColor};
     const QString error =
         BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
@@ -115,12 +109,13 @@ void MonthReport::writeChart() const {
 
 void MonthReport::printText(std::ostream& out) const {
     const bool colour = SummaryText::colourForStdout();
-    if (m_summary) {
-        out << SummaryText::renderMonth(*m_summary, colour);
+    const bool summarised = m_analysis && m_analysis->summary();
+    if (summarised) {
+        out << SummaryText::renderMonth(summary(), colour);
     }
-    out << ReportText::render(m_builder, m_view, m_user, colour);
-    if (m_summary) {
-        out << SummaryText::renderPlan(*m_summary, colour);
+    out << ReportText::render(builder(), m_view, m_user, colour);
+    if (summarised) {
+        out << SummaryText::renderPlan(summary(), colour);
     }
     out << std::flush;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "analysis/MonthAnalysis.h"
 #include "cli/ReportRequest.h"
-#include "cli/SummaryReport.h"
 #include "report/HeadlessResultView.h"
-#include "report/ReportBuilder.h"
 
 #include <iosfwd>
 #include <nlohmann/json.hpp>
@@ -29,8 +28,8 @@ public:
     // The month as a person reads it in a terminal.
     void printText(std::ostream& out) const;
 
-    const ReportBuilder& builder() const { return m_builder; }
-    const SummaryReport& summary() const { return *m_summary; }
+    const ReportBuilder& builder() const { return m_analysis->builder(); }
+    const MonthSummary& summary() const { return *m_analysis->summary(); }
     HeadlessResultView& view() { return m_view; }
     const ReportRequest& request() const { return m_request; }
 
@@ -38,9 +37,8 @@ private:
     void writeChart() const;
 
     ReportRequest m_request;
-    ReportBuilder m_builder;
+    std::optional<MonthAnalysis> m_analysis;
     HeadlessResultView m_view;
     std::string m_user;
-    std::optional<SummaryReport> m_summary;
     nlohmann::ordered_json m_extra = nlohmann::ordered_json::object();
 };

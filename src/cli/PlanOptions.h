@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/SummaryInputs.h"
+#include "analysis/PlanChoice.h"
 
 #include <QDate>
 #include <optional>
@@ -10,14 +10,6 @@ class Clock;
 namespace CLI {
 class App;
 }
-
-// What the plan options of a command resolved to.
-struct PlanChoice {
-    int slot = -1; // the chosen plan's catalogue slot; -1 when none was asked for
-    std::optional<CustomPlanValues> custom;
-    QDate today;
-    bool comparePlans = false;
-};
 
 // The options --plan, --custom-plan, --today and --compare-plans of the commands that show
 // the summary. The command line never reads the plan the window saved: it takes what it is

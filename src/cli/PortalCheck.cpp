@@ -36,11 +36,3 @@ CheckOutcome PortalCheck::run(Browser& browser, const RunRequest& request,
     outcome.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return outcome;
 }
-
-EventLoopApplication::EventLoopApplication() {
-    if (!QCoreApplication::instance()) {
-        m_application = std::make_unique<QCoreApplication>(m_argc, m_argv);
-    }
-}
-
-EventLoopApplication::~EventLoopApplication() = default;

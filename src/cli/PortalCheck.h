@@ -4,9 +4,7 @@
 #include "retrieval/PortalSession.h"
 #include "retrieval/RunMessage.h"
 
-#include <QCoreApplication>
 #include <chrono>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,19 +29,3 @@ CheckOutcome run(Browser& browser, const RunRequest& request, std::chrono::milli
                  ProgressLine& progress);
 
 } // namespace PortalCheck
-
-// The QCoreApplication a command's event loop needs, made for the command's lifetime when the
-// process has none yet (tests that call the command line in-process bring their own).
-class EventLoopApplication {
-public:
-    EventLoopApplication();
-    ~EventLoopApplication();
-    EventLoopApplication(const EventLoopApplication&) = delete;
-    EventLoopApplication& operator=(const EventLoopApplication&) = delete;
-
-private:
-    int m_argc = 1;
-    char m_name[8] = "veltrix";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QCoreApplication> m_application;
-};

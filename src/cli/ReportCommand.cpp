@@ -38,7 +38,7 @@ void runReport(const ReportCommandOptions& options) {
     try {
         report.build({month->rows, month->month.toStdString(), FixedPoint()},
                      month->user.toStdString());
-    } catch (const CliError& error) {
+    } catch (const BadRowError& error) {
         throw CliError(std::string(error.what()) + " (the stored month " +
                        month->file.toStdString() +
                        " may be damaged: delete it and check the month again)");

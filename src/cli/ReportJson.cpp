@@ -30,7 +30,7 @@ nlohmann::ordered_json reportJson(const ReportBuilder& builder, const HeadlessRe
     for (UsageType type : outcome.classes) {
         classes.push_back(std::string(usageTypeName(type)));
     }
-    const ReportTotals& totals = view.totals();
+    const MonthTotals& totals = view.totals();
     return {
         {"month", builder.mstrMonthYear()},
         {"user", user},

@@ -1,8 +1,8 @@
 #include "cli/ReportText.h"
 
 #include "cli/TerminalWriter.h"
+#include "platform/NumberFormat.h"
 #include "report/HeadlessResultView.h"
-#include "report/NumberFormat.h"
 #include "report/ReportBuilder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/SummaryJson.h"
 
-#include "cli/SummaryReport.h"
-#include "report/NumberFormat.h"
+#include "analysis/MonthSummary.h"
+#include "platform/NumberFormat.h"
 
 #include <charconv>
 
@@ -22,7 +22,7 @@ double rupees(double value) {
     return rounded(value, 2);
 }
 
-nlohmann::ordered_json planJson(const SummaryReport& report) {
+nlohmann::ordered_json planJson(const MonthSummary& report) {
     if (!report.hasPlan()) {
         return nullptr;
     }
@@ -45,7 +45,7 @@ nlohmann::ordered_json summaryJson(const UsageSummary& figures) {
     return summary;
 }
 
-nlohmann::ordered_json projectionJson(const SummaryReport& report) {
+nlohmann::ordered_json projectionJson(const MonthSummary& report) {
     if (!report.projection) {
         return nullptr;
     }
@@ -72,7 +72,7 @@ nlohmann::ordered_json comparisonJson(const std::vector<PlanComparisonRow>& rows
 
 } // namespace
 
-nlohmann::ordered_json SummaryJson::fragments(const SummaryReport& report) {
+nlohmann::ordered_json SummaryJson::fragments(const MonthSummary& report) {
     nlohmann::ordered_json object = {{"plan", planJson(report)},
                                      {"summary", summaryJson(report.figures)},
                                      {"projection", projectionJson(report)}};

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-struct SummaryReport;
+struct MonthSummary;
 
 // The summary's members of a command's JSON object: "plan" (null without a plan), "summary"
 // (the page's texts exactly as shown, "visible" and "bar"), "projection" (null without a
@@ -11,6 +11,6 @@ struct SummaryReport;
 // are numbers rounded as the page shows them: megabytes to 3 decimals, rupees to 2.
 namespace SummaryJson {
 
-nlohmann::ordered_json fragments(const SummaryReport& report);
+nlohmann::ordered_json fragments(const MonthSummary& report);
 
 } // namespace SummaryJson

@@ -1,10 +1,10 @@
 #include "cli/SummaryText.h"
 
+#include "analysis/MonthSummary.h"
 #include "analysis/PlanCatalogue.h"
-#include "cli/SummaryReport.h"
 #include "cli/TerminalWriter.h"
-#include "report/FixedPoint.h"
-#include "report/NumberFormat.h"
+#include "platform/FixedPoint.h"
+#include "platform/NumberFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -37,13 +37,13 @@ std::string kbMbGb(std::int64_t kb) {
            TerminalWriter::padLeft(NumberFormat::decimals(mb.dividedBy(1024), 3) + " GB", 12);
 }
 
-void writeMonth(TerminalWriter& out, const SummaryInputs& inputs) {
+void writeMonth(TerminalWriter& out, const MonthTotals& inputs) {
     out.heading(inputs.mstrMonthYear.empty() ? "Usage" : "Usage for " + inputs.mstrMonthYear);
     out.line("  " + PadRight("Bandwidth (all rows)", 24) + kbMbGb(inputs.mlngTotalBandwidthKB));
     out.line("  " + PadRight("Charged usage (all rows)", 24) + kbMbGb(inputs.mlngTotalChargedKB));
 }
 
-void writePlan(TerminalWriter& out, const SummaryReport& report) {
+void writePlan(TerminalWriter& out, const MonthSummary& report) {
     const UsageSummary& shown = report.figures;
     out.heading("Plan  " + report.planName + "  (slot:" + std::to_string(report.choice.slot) + ")");
     out.row("Plan Charge", tidy(shown.lblPlanCharge));
@@ -123,7 +123,7 @@ std::string comparisonLine(const std::vector<std::string>& cells, std::size_t na
     return line;
 }
 
-void writeComparison(TerminalWriter& out, const SummaryReport& report) {
+void writeComparison(TerminalWriter& out, const MonthSummary& report) {
     std::size_t nameWidth = 4;
     for (const PlanComparisonRow& row : *report.compared) {
         nameWidth = std::max(nameWidth, row.name.size());
@@ -152,17 +152,17 @@ void writeComparison(TerminalWriter& out, const SummaryReport& report) {
 
 } // namespace
 
-std::string SummaryText::render(const SummaryReport& report, bool colour) {
+std::string SummaryText::render(const MonthSummary& report, bool colour) {
     return renderMonth(report, colour) + renderPlan(report, colour);
 }
 
-std::string SummaryText::renderMonth(const SummaryReport& report, bool colour) {
+std::string SummaryText::renderMonth(const MonthSummary& report, bool colour) {
     TerminalWriter out(colour);
-    writeMonth(out, report.inputs);
+    writeMonth(out, report.totals);
     return out.text();
 }
 
-std::string SummaryText::renderPlan(const SummaryReport& report, bool colour) {
+std::string SummaryText::renderPlan(const MonthSummary& report, bool colour) {
     TerminalWriter out(colour, true);
     if (report.hasPlan()) {
         writePlan(out, report);

@@ -1,5 +1,5 @@
-#include "chart/BuiltInChartFile.h"
 #include "cli/Commands.h"
+#include "platform/HeadlessApplication.h"
 
 #include <cstdio>
 
@@ -16,12 +16,18 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc < 2) {
+        // The desktop program will open here; until then say what the command line offers.
+        std::fprintf(stderr, "veltrix: give a subcommand (check, report, demo, plans, cache); "
+                             "see veltrix --help\n");
+        return 2;
+    }
     qInstallMessageHandler(quietQtMessages);
     // The command line draws charts (fonts, painting) but never shows a window: it works the
     // same on a machine without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const HeadlessGui gui;
+    const HeadlessApplication application;
     return runCommandLine(argc, argv);
 }

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QString>
 #include <cstdint>
-#include <stdexcept>
 
 // An error the colour dialog wrapper raises to its caller, with its number and description.
-class CommonDialogError : public std::runtime_error {
+class CommonDialogError : public Failure {
 public:
     // 0x8004037E: the object-error base 0x80040000 plus 894.
     static constexpr std::int32_t CancelPressed = -2147220610;
 
     CommonDialogError(std::int32_t number, const QString& description)
-        : std::runtime_error(description.toStdString())
+        : Failure(description.toStdString())
         , m_number(number)
         , m_description(description) {}
 

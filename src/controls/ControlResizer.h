@@ -31,7 +31,6 @@ public:
 
     // The compiled rules in the order they are applied.
     const std::vector<Record>& records() const { return m_records; }
-    bool isInitialised() const { return m_initialised; }
 
     static QString TextBefore(const QString& text, const QString& separator);
     static QString TextAfter(const QString& text, const QString& separator);

@@ -1,6 +1,6 @@
 #include "controls/NumberText.h"
 
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 bool NumberText::readsAsNumber(const QString& text) {
     int digits = 0;

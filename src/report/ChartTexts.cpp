@@ -1,7 +1,8 @@
 #include "report/ChartTexts.h"
 
+#include "platform/NumberFormat.h"
 #include "platform/dom/Element.h"
-#include "report/NumberFormat.h"
+#include "report/ReportTemplate.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ ChartTexts ChartTexts::build(const std::vector<Element*>& rows,
     std::string nonFreeLine = options.mblnExcludeNonFree ? "" : "NonFree";
     std::string freeLine = options.mblnExcludeFree ? "" : "Free";
     FixedPoint dayFree, dayNonFree, sumFree, sumNonFree;
-    for (std::size_t i = rows.size(); i-- > 2;) {
+    for (std::size_t i = rows.size(); i-- > ReportTemplate::DetailHeaderRows;) {
         const RowFigures& row = figures[i];
         const std::string type = rows[i]->getAttribute("usagetype").value_or("");
         if (type == "free") {

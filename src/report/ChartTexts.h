@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/FixedPoint.h"
 #include "report/DailyTotals.h"
-#include "report/FixedPoint.h"
 #include "report/ReportOptions.h"
 
 #include <string>

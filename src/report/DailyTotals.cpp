@@ -2,24 +2,27 @@
 
 #include "platform/dom/Element.h"
 #include "report/ReportFormatting.h"
+#include "report/ReportTemplate.h"
 
 void DailyTotals::apply(const std::vector<Element*>& rows, const std::vector<RowFigures>& figures,
                         bool nightUnlimitedPlan) {
     m_days.clear();
-    if (rows.size() < 2) {
+    if (rows.size() < ReportTemplate::DetailHeaderRows) {
         return;
     }
     ReportDay day;
     std::string previousKey;
     for (std::size_t i = rows.size() - 1; i >= 1; --i) {
         // The header row's key closes the last run.
-        const std::string key = i >= 2 ? figures[i].fromText.substr(0, 10) : std::string("Over");
+        const std::string key = i >= ReportTemplate::DetailHeaderRows
+                                    ? figures[i].fromText.substr(0, 10)
+                                    : std::string("Over");
         if (key != previousKey && !previousKey.empty()) {
             day.date = previousKey;
             closeRun(*rows[i + 1], day, nightUnlimitedPlan);
             day = ReportDay();
         }
-        if (i >= 2) {
+        if (i >= ReportTemplate::DetailHeaderRows) {
             day.totalKB += figures[i].bandwidthKB;
             if (nightUnlimitedPlan) {
                 day.chargedKB += figures[i].chargedKB;

@@ -1,7 +1,7 @@
 #include "report/ReportBuilder.h"
 
+#include "platform/NumberFormat.h"
 #include "report/DailyTotals.h"
-#include "report/NumberFormat.h"
 #include "report/ReportFormatting.h"
 #include "report/ReportRow.h"
 #include "report/ReportTemplate.h"
@@ -30,9 +30,10 @@ ReportBuilder::FirstPass ReportBuilder::classifyAndFilter(const std::vector<Elem
                                                           const ReportOptions& options) {
     FirstPass pass;
     m_outcome.classes.clear();
-    for (std::size_t i = 2; i < rows.size(); ++i) {
+    for (std::size_t i = ReportTemplate::DetailHeaderRows; i < rows.size(); ++i) {
         Element& element = *rows[i];
-        const ReportRow row = ReportRow::read(element, static_cast<int>(i) - 1);
+        const ReportRow row =
+            ReportRow::read(element, static_cast<int>(i - ReportTemplate::DetailHeaderRows) + 1);
         if (row.to > m_outcome.totals.mdtLastRecordedDate) {
             m_outcome.totals.mdtLastRecordedDate = row.to;
         }
@@ -79,6 +80,7 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     }
     const auto scratchRows = scratchTables[1]->rows();
     m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
+    m_outcome.totals.mstrMonthYear = m_monthYear;
     FirstPass pass;
     try {
         pass = classifyAndFilter(scratchRows, options);
@@ -103,7 +105,7 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
 
     const auto reportTables = report.getElementsByTagName("table");
     const auto rows = reportTables.size() > 1 ? reportTables[1]->rows() : std::vector<Element*>();
-    std::vector<RowFigures> figures(2);
+    std::vector<RowFigures> figures(ReportTemplate::DetailHeaderRows);
     figures.insert(figures.end(), pass.keptFigures.begin(), pass.keptFigures.end());
     figures.resize(rows.size());
     DailyTotals daily;
@@ -146,7 +148,7 @@ void ReportBuilder::writeReport(Document& report,
     // after its header row. They are copied as nodes rather than written as text and parsed
     // again: the tree is the same, and a month of many rows is built in a fraction of the time.
     const auto tables = report.getElementsByTagName("table");
-    if (tables.size() < 2 || tables[1]->rows().size() < 2) {
+    if (tables.size() < 2 || tables[1]->rows().size() < ReportTemplate::DetailHeaderRows) {
         return;
     }
     Element* body = tables[1]->rows()[1]->parent();

@@ -1,19 +1,13 @@
 #pragma once
 
+#include "platform/FixedPoint.h"
+#include "platform/MonthRecord.h"
 #include "platform/dom/Document.h"
 #include "report/ChartTexts.h"
-#include "report/FixedPoint.h"
 #include "report/ReportOptions.h"
 #include "report/ReportOutcome.h"
 
 #include <string>
-
-// The rows of one month as the page walk or a stored month delivered them.
-struct MonthRecord {
-    std::string mstrRows;      // outer HTML of the log rows, concatenated, newest first
-    std::string mstrMonthYear; // "2007-03"
-    FixedPoint mcurSiteTotal;  // the portal's own total in GB; 0 when unknown
-};
 
 // Turns a month's rows into the report document: classifies every row, drops the excluded
 // ones, adds the daily totals, compares with the portal's total, builds the chart texts and
@@ -30,7 +24,6 @@ public:
     // option changes. Throws ReportError, before anything is written, when a row is bad.
     Status WriteOutput(const ReportOptions& options, ReportResultView& view);
 
-    const std::string& mstrTemplate() const { return m_template; }
     const std::string& mstrChartData() const { return m_chart.mstrChartData; }
     const std::string& mstrChartDataAvg() const { return m_chart.mstrChartDataAvg; }
     const std::string& mstrMonthYear() const { return m_monthYear; }

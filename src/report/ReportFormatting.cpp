@@ -1,6 +1,6 @@
 #include "report/ReportFormatting.h"
 
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/FixedPoint.h"
+#include "platform/FixedPoint.h"
 #include "report/ReportResultView.h"
 #include "report/UsageType.h"
 
@@ -23,7 +23,7 @@ struct ReportOutcome {
     int rowsRead = 0;
     int rowsKept = 0;
     FixedPoint keptKB;
-    ReportTotals totals;
+    MonthTotals totals;
     std::string kbText;
     std::string mbText;
     std::string gbText;

@@ -1,20 +1,10 @@
 #pragma once
 
-#include "platform/CivilDateTime.h"
+#include "report/MonthTotals.h"
 
-#include <cstdint>
 #include <string>
 
 class Document;
-
-// The month's totals that the report builder hands to the result window. Held in 64 bits:
-// 32-bit members would overflow above 2 TB.
-struct ReportTotals {
-    std::int64_t mlngTotalBandwidthKB = 0;
-    std::int64_t mlngTotalChargedKB = 0;
-    CivilDateTime mdtLastRecordedDate;
-    std::int64_t mlngLastDayUsageKB = 0;
-};
 
 // What the report builder needs of the result window: its browser's document, its totals
 // members and average label, and its chart and summary operations. The window implements it;
@@ -26,7 +16,7 @@ public:
     // The document the final report is written into (the result window's browser).
     virtual Document& reportDocument() = 0;
 
-    virtual void setTotals(const ReportTotals& totals) = 0;
+    virtual void setTotals(const MonthTotals& totals) = 0;
     // The value of the (hidden) average-per-day label.
     virtual void setAverageText(const std::string& text) = 0;
 

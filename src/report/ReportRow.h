@@ -1,18 +1,18 @@
 #pragma once
 
 #include "platform/CivilDateTime.h"
-#include "report/FixedPoint.h"
+#include "platform/Failure.h"
+#include "platform/FixedPoint.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 class Element;
 
 // A report that cannot be built, with a message that names the offending row.
-class ReportError : public std::runtime_error {
+class ReportError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
 };
 
 // No connection moves a petabyte; a larger cell is damage, and the limit keeps the sum of
@@ -33,9 +33,6 @@ struct ReportRow {
     // ReportError when a cell is missing, From or To is not a date-time, or cell 6 or 8 is
     // not a whole number of at most MaxRowKilobytes.
     static ReportRow read(const Element& row, int position);
-
-    // The date of the row: the first ten characters of the From text.
-    std::string dayKey() const { return fromText.substr(0, 10); }
 };
 
 // Reads a cell that must hold a whole number (a sign and digits, nothing else).

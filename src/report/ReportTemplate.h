@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,10 @@
 // ("##month-year##", "##kb##", "##mb##", "##gb##", "##note##", "##row##") where the month's
 // figures and rows go.
 namespace ReportTemplate {
+
+// Rows of the detail table before the first log row: the table's first row and the row of
+// column captions.
+inline constexpr std::size_t DetailHeaderRows = 2;
 
 struct Fill {
     std::string_view monthYear;

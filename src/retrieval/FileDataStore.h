@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SingleByteText.h"
+#include "platform/Version.h"
 
 #include <QString>
 #include <string>
@@ -40,7 +41,7 @@ public:
     static QString writeFile(const QString& fileName, const std::string& text, bool scramble,
                              SingleByteText::Unmappable policy);
 
-    static constexpr char ApplicationTitle[] = "Veltrix";
+    static constexpr const char* ApplicationTitle = Version::ApplicationTitle;
     // Files larger than this are refused unread: a month of rows is a few megabytes.
     static constexpr qint64 MaxFileBytes = qint64{256} * 1024 * 1024;
 

@@ -53,7 +53,6 @@ public:
     const std::string& mstrUserName() const { return m_userName; }
     FixedPoint mcurSiteTotal() const { return m_month.mcurSiteTotal; }
     const QString& mstrCacheFile() const { return m_cacheFile; }
-    const std::string& mstrCachedRows() const { return m_cachedRows; }
     bool mblnCachingEnabled() const { return m_settings.cachingEnabled; }
 
     // Pages handed to ProcessRecordPage, and rows taken from them.

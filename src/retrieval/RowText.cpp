@@ -1,25 +1,13 @@
 #include "retrieval/RowText.h"
 
+#include "platform/AsciiCase.h"
+
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
 bool isNameChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-bool equalsLower(std::string_view name, std::string_view lower) {
-    if (name.size() != lower.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c =
-            (name[i] >= 'A' && name[i] <= 'Z') ? static_cast<char>(name[i] + 32) : name[i];
-        if (c != lower[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 struct Tag {
@@ -89,13 +77,13 @@ public:
 
 private:
     void handle(const Tag& tag, std::size_t lt) {
-        if (equalsLower(tag.name, "table") && m_rowStart != npos) {
+        if (AsciiCase::equal(tag.name, "table") && m_rowStart != npos) {
             if (!tag.closing) {
                 ++m_tableDepth;
             } else if (m_tableDepth > 0) {
                 --m_tableDepth;
             }
-        } else if (equalsLower(tag.name, "tr") && m_tableDepth == 0) {
+        } else if (AsciiCase::equal(tag.name, "tr") && m_tableDepth == 0) {
             if (!tag.closing) {
                 // A row left open (a file cut off, then written to again) stays a plain piece.
                 emit(m_pieceStart, lt, false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessagePresenter.h"
+#include "platform/Version.h"
 
 #include <QString>
 #include <string>
@@ -38,5 +39,5 @@ struct RunMessage {
         return line;
     }
 
-    static constexpr char ApplicationTitle[] = "Veltrix";
+    static constexpr const char* ApplicationTitle = Version::ApplicationTitle;
 };

@@ -3,15 +3,15 @@
 #include "analysis/MonthProjection.h"
 #include "analysis/SummaryPage.h"
 #include "platform/Clock.h"
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-SummaryInputs usage(std::int64_t bandwidthKB, std::int64_t chargedKB, const char* lastRecorded,
-                    std::string month = "2007-03") {
-    SummaryInputs inputs;
+MonthTotals usage(std::int64_t bandwidthKB, std::int64_t chargedKB, const char* lastRecorded,
+                  std::string month = "2007-03") {
+    MonthTotals inputs;
     inputs.mlngTotalBandwidthKB = bandwidthKB;
     inputs.mlngTotalChargedKB = chargedKB;
     inputs.mdtLastRecordedDate = *CivilDateTime::parse(lastRecorded);
@@ -29,7 +29,7 @@ TEST_P(BillAgreesWithSummary, OnEveryPlan) {
     FixedClock clock(QDate(2007, 4, 2));
     SummaryPage page(clock);
     page.customPlan() = {300, 700, 0.15};
-    const SummaryInputs inputs = usage(GetParam(), GetParam() / 3, "2007-03-10 18:00:00");
+    const MonthTotals inputs = usage(GetParam(), GetParam() / 3, "2007-03-10 18:00:00");
     const auto rows =
         PlanComparison::compare(page.mvarPlans(), page.cmbPlans(), inputs, page.customPlan());
     ASSERT_EQ(rows.size(), 30U);
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Usage, BillAgreesWithSummary,
 TEST(PlanComparison, CheapestFirstEqualBillsInListOrderCustomOnlyWhenGiven) {
     FixedClock clock(QDate(2007, 4, 2));
     SummaryPage page(clock);
-    const SummaryInputs inputs = usage(1310720, 1310720, "2007-03-10 18:00:00");
+    const MonthTotals inputs = usage(1310720, 1310720, "2007-03-10 18:00:00");
     const auto rows = PlanComparison::compare(page.mvarPlans(), page.cmbPlans(), inputs, {});
     ASSERT_EQ(rows.size(), 29U);
     for (std::size_t i = 1; i < rows.size(); ++i) {

@@ -7,9 +7,9 @@
 
 namespace {
 
-SummaryInputs usage(std::int64_t bandwidthKB, const char* lastRecorded, std::int64_t chargedKB = 0,
-                    std::int64_t lastDayKB = 0) {
-    SummaryInputs inputs;
+MonthTotals usage(std::int64_t bandwidthKB, const char* lastRecorded, std::int64_t chargedKB = 0,
+                  std::int64_t lastDayKB = 0) {
+    MonthTotals inputs;
     inputs.mlngTotalBandwidthKB = bandwidthKB;
     inputs.mlngTotalChargedKB = chargedKB;
     inputs.mdtLastRecordedDate = *CivilDateTime::parse(lastRecorded);
@@ -24,7 +24,7 @@ void choose(SummaryPage& page, int slot) {
 struct SummaryCase {
     const char* name;
     int slot;
-    SummaryInputs inputs;
+    MonthTotals inputs;
     QDate today;
     std::map<std::string, std::string> texts;
     bool exceeded;
@@ -128,7 +128,7 @@ TEST(CreateSummary, CustomLimitOfZeroIsShownAndBilledAsOneMegabyte) {
     choose(page, PlanCatalogue::CustomSlot);
     page.customPlan() = {100, 0, 0.25};
     // the custom plan never treats night usage as free: 2 MB of bandwidth, 1 MB charged
-    const SummaryInputs inputs = usage(2048, "2007-03-10 18:00:00", 1024);
+    const MonthTotals inputs = usage(2048, "2007-03-10 18:00:00", 1024);
     EXPECT_EQ(page.CreateSummary(inputs).outcome, SummaryRun::Outcome::LimitRaised);
     EXPECT_EQ(page.customPlan().nebBandWidthLimit, 1);
     EXPECT_EQ(page.figures().lblBandWidthLimit, "0 MB");

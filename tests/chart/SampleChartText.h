@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <QString>
 

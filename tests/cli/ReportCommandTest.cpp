@@ -1,4 +1,5 @@
 #include "chart/BuiltInChartFile.h"
+#include "platform/HeadlessApplication.h"
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
 #include "support/CliRunner.h"
@@ -222,7 +223,7 @@ TEST(CheckOptions, AddressesThatCannotBeUsedSayWhy) {
 }
 
 TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
-    const HeadlessGui gui;
+    const HeadlessApplication gui;
     ASSERT_TRUE(gui.problem().isEmpty()) << gui.problem().toStdString();
     store("2007-03-alice", workedExampleMonth());
     const QString png = folder.filePath("chart.png");

@@ -1,8 +1,9 @@
+#include "analysis/MonthSummary.h"
+#include "analysis/SummaryFailure.h"
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/PlanOptions.h"
 #include "cli/SummaryJson.h"
-#include "cli/SummaryReport.h"
 #include "cli/SummaryText.h"
 #include "platform/Clock.h"
 
@@ -14,8 +15,8 @@
 namespace {
 
 // A month over the quota: 1280 MB by 10 March, billed on "BBG 250" (1024 MB).
-SummaryInputs march2007() {
-    SummaryInputs inputs;
+MonthTotals march2007() {
+    MonthTotals inputs;
     inputs.mlngTotalBandwidthKB = 1310720;
     inputs.mlngTotalChargedKB = 1048576;
     inputs.mdtLastRecordedDate = *CivilDateTime::parse("2007-03-10 18:20:05");
@@ -24,13 +25,13 @@ SummaryInputs march2007() {
     return inputs;
 }
 
-SummaryReport reportFor(std::vector<std::string> args, const SummaryInputs& inputs = march2007()) {
+MonthSummary reportFor(std::vector<std::string> args, const MonthTotals& inputs = march2007()) {
     CLI::App command;
     PlanOptions options;
     options.addTo(command);
     std::reverse(args.begin(), args.end());
     command.parse(args);
-    return SummaryReport::build(inputs, options.resolve(SystemClock()));
+    return MonthSummary::build(inputs, options.resolve(SystemClock()));
 }
 
 // Runs `veltrix ...` and returns what it printed.
@@ -82,19 +83,19 @@ TEST(SummaryJson, WithoutAPlanNothingIsComputed) {
     EXPECT_FALSE(SummaryJson::fragments(reportFor({})).contains("compare_plans"));
 }
 
-TEST(SummaryReport, FailureInsideTheSummaryStopsTheCommand) {
-    SummaryInputs broken = march2007();
+TEST(MonthSummary, FailureInsideTheSummaryStopsTheCommand) {
+    MonthTotals broken = march2007();
     broken.mdtLastRecordedDate = CivilDateTime();
     try {
         reportFor({"--plan", "BBG 250"}, broken);
         ADD_FAILURE() << "no failure";
-    } catch (const CliError& error) {
-        EXPECT_STREQ(error.what(), "summary: There is no last recorded day to work from.");
+    } catch (const SummaryFailure& failure) {
+        EXPECT_STREQ(failure.what(), "There is no last recorded day to work from.");
     }
 }
 
 TEST(SummaryText, OverQuotaMonthAsAPersonReadsIt) {
-    const SummaryReport report = reportFor({"--plan", "BBG 250", "--today", "2007-04-02"});
+    const MonthSummary report = reportFor({"--plan", "BBG 250", "--today", "2007-04-02"});
     EXPECT_EQ(SummaryText::render(report, false), R"(Usage for 2007-03
   Bandwidth (all rows)          1310720 KB     1280.000 MB    1.250 GB
   Charged usage (all rows)      1048576 KB     1024.000 MB    1.000 GB

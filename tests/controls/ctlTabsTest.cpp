@@ -1,6 +1,5 @@
 #include "controls/ctlTabs.h"
 
-#include "ControlRender.h"
 #include "platform/PropertyBag.h"
 
 #include <QGroupBox>
@@ -66,7 +65,6 @@ TEST_F(ctlTabsTest, OnlyTheSelectedTabsFrameIsShownWithoutABorder) {
     EXPECT_TRUE(shown("fraReport"));
     EXPECT_TRUE(tabs->findChild<QGroupBox*>("fraReport")->isFlat());
     tabs->setSelectedTab(3);
-    saveRender(window, "ctlTabs_summary_page");
     EXPECT_TRUE(shown("fraSummary"));
     EXPECT_FALSE(shown("fraReport") || shown("fraChart") || shown("fraStray"));
     EXPECT_TRUE(label->isVisible());              // not a frame: left alone on every tab
@@ -88,34 +86,4 @@ TEST_F(ctlTabsTest, MouseAndArrowKeysRaiseTabClick) {
     }
     EXPECT_EQ(seen.join(" ").toStdString(), "1>1 1>2 2>3 3>3 3>2");
     EXPECT_TRUE(shown("fraChart"));
-}
-
-TEST(ctlTabsRender, TheSystemsStripsForALook) {
-    struct Strip {
-        const char* name;
-        int width;
-        int height;
-        QStringList captions;
-        int selected;
-    };
-    const Strip strips[] = {
-        {"main_ctlTabs1",
-         150,
-         25,
-         {"Password Version", "Non Password Version", "Use Cache Data"},
-         3},
-        {"main_ctlPasswordVersion", 80, 20, {"Login Info", "Processing"}, 1},
-        {"result_ctlTabs1", 70, 20, {"Report", "Chart", "Summary"}, 1},
-    };
-    for (const auto& strip : strips) {
-        QWidget window;
-        window.resize(480, 140);
-        ctlTabs tabs(&window);
-        tabs.setGeometry(8, 8, 464, 124);
-        tabs.load(
-            design(strip.width, strip.height, strip.captions, strip.captions, strip.selected));
-        window.show();
-        saveRender(window, strip.name);
-        EXPECT_EQ(tabs.geometryNow().tabRect(1).right, strip.width + 1);
-    }
 }

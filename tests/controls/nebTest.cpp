@@ -1,6 +1,5 @@
 #include "controls/neb.h"
 
-#include "ControlRender.h"
 #include "platform/MessagePresenter.h"
 #include "platform/PropertyBag.h"
 
@@ -93,13 +92,4 @@ TEST_F(nebTest, DisablingGreysTheTextAndTheDesignKeepsFontColourAndState) {
     EXPECT_EQ(copy.ForeColor(), neb::WindowText); // a stored state leaves the text colour
     EXPECT_EQ(edit(&copy)->font().family(), "Liberation Sans");
     EXPECT_EQ(copy.properties().IntegerSize(), 1);
-}
-
-TEST_F(nebTest, TheResultWindowsBoxesForALook) {
-    charge->setValue(750);
-    limit->setValue(5120);
-    rate->setValue(0.8);
-    window.resize(160, 120);
-    saveRender(window, "neb_custom_plan");
-    EXPECT_TRUE(messages.shown().empty());
 }

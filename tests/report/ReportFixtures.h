@@ -10,14 +10,14 @@
 class RecordingResultView final : public ReportResultView {
 public:
     Document document{Document::Scripts::Strip};
-    ReportTotals totals;
+    MonthTotals totals;
     std::string averageText = "0 MB";
     int graphUpdates = 0;
     int summaries = 0;
     bool chartUpToDate = true;
 
     Document& reportDocument() override { return document; }
-    void setTotals(const ReportTotals& value) override { totals = value; }
+    void setTotals(const MonthTotals& value) override { totals = value; }
     void setAverageText(const std::string& text) override { averageText = text; }
     void clearChartUpToDate() override { chartUpToDate = false; }
     void UpdateGraphControl() override { ++graphUpdates; }

@@ -1,9 +1,9 @@
 #include "retrieval/FakeBrowser.h"
 
-#include "platform/AsciiCase.h"
 #include "platform/TextEncoding.h"
+#include "platform/browser/BrowserFailures.h"
+#include "platform/browser/FrameTree.h"
 #include "platform/dom/Document.h"
-#include "platform/dom/FormFields.h"
 
 #include <QByteArray>
 #include <QUrl>
@@ -32,14 +32,6 @@ std::map<std::string, std::string> parameters(const std::string& encoded,
     return into;
 }
 
-const Element& rootOf(const Element& element) {
-    const Element* at = &element;
-    while (at->parent()) {
-        at = at->parent();
-    }
-    return *at;
-}
-
 } // namespace
 
 FakeBrowser::FakeBrowser(SimSite& site)
@@ -51,32 +43,22 @@ FakeBrowser::FakeBrowser(SimSite& site)
 FakeBrowser::~FakeBrowser() = default;
 
 void FakeBrowser::Navigate(const std::string& url) {
-    start({"GET", url, {}, nullptr});
+    start(::Navigation::toAddress(url));
 }
 
 void FakeBrowser::submit(Element& form) {
-    const std::string action = addressOf(form, form.getAttribute("action").value_or(""));
-    const std::string data = FormFields::urlEncode(FormFields::submissionData(form));
-    Element* frame = contextOf(form, form.getAttribute("target").value_or(""));
-    if (AsciiCase::lower(form.getAttribute("method").value_or("get")) == "post") {
-        start({"POST", action, data, frame});
-    } else {
-        start({"GET", action.substr(0, action.find('?')) + "?" + data, {}, frame});
-    }
+    start(::Navigation::forForm(*m_top, form));
 }
 
 void FakeBrowser::click(Element& link) {
-    start({"GET",
-           addressOf(link, link.getAttribute("href").value_or("")),
-           {},
-           contextOf(link, link.getAttribute("target").value_or(""))});
+    start(::Navigation::forLink(*m_top, link));
 }
 
-void FakeBrowser::start(Navigation navigation) {
+void FakeBrowser::start(::Navigation navigation) {
     bool cancel = false;
-    Q_EMIT BeforeNavigate(navigation.url, cancel);
+    Q_EMIT BeforeNavigate(navigation.request.url, cancel);
     if (cancel) {
-        m_cancelled.push_back(navigation.url);
+        m_cancelled.push_back(navigation.request.url);
         return;
     }
     m_pending = std::move(navigation);
@@ -86,7 +68,7 @@ bool FakeBrowser::deliver() {
     if (!m_pending) {
         return false;
     }
-    const Navigation navigation = *m_pending;
+    const ::Navigation navigation = *m_pending;
     m_pending.reset();
     loadInto(navigation);
     return true;
@@ -100,10 +82,16 @@ int FakeBrowser::deliverAll(int limit) {
     return delivered;
 }
 
-void FakeBrowser::loadInto(const Navigation& navigation) {
+void FakeBrowser::loadInto(const ::Navigation& navigation) {
+    if (navigation.refusal) {
+        Q_EMIT NavigationFailed(*navigation.refusal);
+        return;
+    }
+    const HttpRequest& request = navigation.request;
     std::string finalUrl;
     int status = 0;
-    auto document = load(navigation.method, navigation.url, navigation.body, finalUrl, status);
+    auto document = load(request.formBody ? "POST" : "GET", request.url,
+                         request.formBody.value_or(""), finalUrl, status);
     if (status >= 400) {
         Q_EMIT NavigationFailed(
             {BrowserFailure::Kind::HttpStatus, finalUrl,
@@ -111,10 +99,14 @@ void FakeBrowser::loadInto(const Navigation& navigation) {
              status});
         return;
     }
-    if (navigation.frame) {
-        navigation.frame->setContentDocument(std::move(document));
-    } else {
+    if (navigation.target.empty()) {
         m_top = std::move(document);
+    } else if (Element* frame = FrameTree::frameAt(*m_top, navigation.target)) {
+        frame->setContentDocument(std::move(document));
+    } else {
+        Q_EMIT NavigationFailed(BrowserFailures::unsupported(
+            finalUrl, "the frame it was loading into is no longer on the page"));
+        return;
     }
     Q_EMIT DocumentComplete(finalUrl);
 }
@@ -172,36 +164,4 @@ void FakeBrowser::loadFrames(Document& document) {
             "GET", base.resolved(QUrl(QString::fromStdString(*source))).toString().toStdString(),
             {}, finalUrl, status));
     }
-}
-
-Element* FakeBrowser::contextOf(const Element& element, const std::string& target) const {
-    // the simulated portal names no frame as a target: any target but its own is the top
-    if (!target.empty() && target != "_self") {
-        return nullptr;
-    }
-    return frameHolding(rootOf(element), *m_top);
-}
-
-// The frame element (at any depth below `document`) whose document has this root.
-Element* FakeBrowser::frameHolding(const Element& root, const Document& document) const {
-    for (Element* frame : document.frames()) {
-        const Document* inside = frame->contentDocument();
-        if (!inside) {
-            continue;
-        }
-        if (inside->documentElement() == &root) {
-            return frame;
-        }
-        if (Element* deeper = frameHolding(root, *inside)) {
-            return deeper;
-        }
-    }
-    return nullptr;
-}
-
-std::string FakeBrowser::addressOf(const Element& element, const std::string& reference) const {
-    const Element* frame = frameHolding(rootOf(element), *m_top);
-    const Document& document = frame ? *frame->contentDocument() : *m_top;
-    const QUrl base(QString::fromStdString(document.url()));
-    return base.resolved(QUrl(QString::fromStdString(reference))).toString().toStdString();
 }

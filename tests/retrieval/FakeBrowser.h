@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/browser/Browser.h"
+#include "platform/browser/Navigation.h"
 #include "portal-sim/SimSite.h"
 
 #include <map>
@@ -9,10 +10,11 @@
 #include <string>
 #include <vector>
 
-// A browser whose pages come straight from the simulated portal's SimSite, without HTTP.
-// Navigations wait in a queue until the test delivers them, one event at a time, as the real
-// browser's event loop does; frames load before the page counts as complete, cookies and
-// redirects are kept, links and forms go to the browsing context their target names.
+// A browser whose pages come straight from the simulated portal's SimSite, without HTTP: only
+// the transport is faked. What a typed address, a link or a form asks for, and the browsing
+// context it loads into, come from the real browser's Navigation and FrameTree. Navigations
+// wait until the test delivers them, one event at a time, as the real browser's event loop
+// does; frames load before the page counts as complete; cookies and redirects are kept.
 class FakeBrowser final : public Browser {
 public:
     explicit FakeBrowser(SimSite& site);
@@ -38,25 +40,15 @@ public:
     static constexpr char Origin[] = "http://portal.test";
 
 private:
-    struct Navigation {
-        std::string method;
-        std::string url;
-        std::string body;
-        Element* frame = nullptr; // the frame element that navigates; null for the top
-    };
-
-    void start(Navigation navigation);
-    void loadInto(const Navigation& navigation);
+    void start(::Navigation navigation);
+    void loadInto(const ::Navigation& navigation);
     std::unique_ptr<Document> load(std::string method, std::string url, std::string body,
                                    std::string& finalUrl, int& status);
     void loadFrames(Document& document);
-    Element* contextOf(const Element& element, const std::string& target) const;
-    Element* frameHolding(const Element& root, const Document& document) const;
-    std::string addressOf(const Element& element, const std::string& reference) const;
 
     SimSite& m_site;
     std::unique_ptr<Document> m_top;
-    std::optional<Navigation> m_pending;
+    std::optional<::Navigation> m_pending;
     std::map<std::string, std::string> m_cookies;
     std::vector<std::string> m_fetched;
     std::vector<std::string> m_cancelled;

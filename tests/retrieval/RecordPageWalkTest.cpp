@@ -1,8 +1,8 @@
 #include "retrieval/RecordPageWalk.h"
 
+#include "platform/FixedPoint.h"
 #include "platform/dom/Document.h"
 #include "portal-sim/SimPageWriter.h"
-#include "report/FixedPoint.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/RowText.h"
 #include "retrieval/SessionMessages.h"

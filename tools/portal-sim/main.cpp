@@ -1,6 +1,7 @@
 #include "portal-sim/SimulatedPortal.h"
 
 #include <CLI/CLI.hpp>
+#include <QTime>
 #include <csignal>
 #include <iostream>
 
@@ -32,6 +33,7 @@ struct Options {
     SimConfig config;
     int port = 0;
     std::string today;
+    std::string time;
     bool externalStyle = false;
 };
 
@@ -46,6 +48,9 @@ void addPortalOptions(CLI::App& app, Options& options) {
         ->check(CLI::Range(0, 200000));
     app.add_option("--today", options.today,
                    "The portal's today, YYYY-MM-DD (default: the real one)");
+    app.add_option(
+        "--time", options.time,
+        "The portal's time of day, HH:MM:SS: today lists what ended by then (default noon)");
     app.add_option("--user", config.userName, "The account's user name");
     app.add_option("--password", config.password, "The account's password (a test account)");
     app.add_flag("--external-style", options.externalStyle,
@@ -79,6 +84,15 @@ int main(int argc, char** argv) {
                       << options.today << "\"\n";
             return 2;
         }
+    }
+    if (!options.time.empty()) {
+        const QTime time = QTime::fromString(QString::fromStdString(options.time), Qt::ISODate);
+        if (!time.isValid()) {
+            std::cerr << "veltrix-portal-sim: --time needs a time as HH:MM:SS, not \""
+                      << options.time << "\"\n";
+            return 2;
+        }
+        config.nowSecondsOfDay = time.msecsSinceStartOfDay() / 1000;
     }
     config.layout = options.externalStyle ? SimLayout::ExternalStyle : SimLayout::Framed;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Version.h"
+
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -20,5 +22,6 @@ struct BrowserOptions {
     // bytes beyond the total end the navigation (each frame alone may stay under the page cap).
     int maxFramesPerNavigation = 16;
     std::size_t maxNavigationBytes = std::size_t{64} * 1024 * 1024;
-    std::string userAgent = "Mozilla/5.0 (compatible; Veltrix/3.1.2)";
+    std::string userAgent =
+        std::string("Mozilla/5.0 (compatible; Veltrix/") + Version::Number + ")";
 };

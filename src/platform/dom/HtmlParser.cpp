@@ -68,7 +68,7 @@ std::string compactAddress(std::string_view value) {
     std::string compact;
     for (char c : value) {
         if (static_cast<unsigned char>(c) > ' ') {
-            compact += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            compact += AsciiCase::lower(c);
         }
     }
     return compact;

@@ -37,9 +37,6 @@ public:
     // A deep copy of this node and everything below it (a frame's document is not copied).
     std::unique_ptr<Node> clone() const;
 
-protected:
-    std::vector<std::unique_ptr<Node>>& mutableChildren() { return m_children; }
-
 private:
     Kind m_kind;
     Element* m_parent = nullptr;

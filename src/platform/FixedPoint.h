@@ -1,11 +1,13 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+// last: Qt's moc, which reads this header for the QObject classes that include it, cannot
+// parse <compare> before another standard header has set up the library's configuration
+#include <compare>
 
 // A kilobyte or gigabyte sum: a signed 64-bit count of ten-thousandths. Sums are exact;
 // every quotient is rounded to four decimals, ties to even, before it is used again, so

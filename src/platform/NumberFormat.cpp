@@ -1,4 +1,4 @@
-#include "report/NumberFormat.h"
+#include "platform/NumberFormat.h"
 
 #include <array>
 #include <charconv>

@@ -1,18 +1,7 @@
-#include "analysis/ReportExport.h"
+#include "report/ReportExport.h"
 
+#include "platform/PlainText.h"
 #include "platform/dom/Document.h"
-
-namespace {
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
 
 std::string ReportExport::htmlText(const Document& report) {
     return report.outerHTML();
@@ -45,7 +34,7 @@ std::string ReportExport::csvText(const Document& report) {
             if (!line.empty()) {
                 line += ", ";
             }
-            line += trimBlanks(cells[c]->innerText());
+            line += trimBlanks(cells[c]->innerText(), " ");
         }
         out += line;
         out += "\r\n";

@@ -1,4 +1,4 @@
-#include "report/FixedPoint.h"
+#include "platform/FixedPoint.h"
 
 #include <gtest/gtest.h>
 

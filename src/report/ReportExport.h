@@ -1,15 +1,16 @@
 #pragma once
 
-#include <stdexcept>
+#include "platform/Failure.h"
+
 #include <string>
 #include <string_view>
 
 class Document;
 
 // A save or export that cannot be made from the report as it stands.
-class ExportError : public std::runtime_error {
+class ExportError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
 };
 
 // The texts the result window saves: the report as HTML and its detail rows as

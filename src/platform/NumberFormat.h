@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/FixedPoint.h"
+#include "platform/FixedPoint.h"
 
 #include <string>
 

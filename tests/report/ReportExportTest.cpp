@@ -1,4 +1,4 @@
-#include "analysis/ReportExport.h"
+#include "report/ReportExport.h"
 
 #include "../report/ReportFixtures.h"
 #include "platform/dom/Document.h"

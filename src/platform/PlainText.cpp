@@ -1,0 +1,18 @@
+#include "platform/PlainText.h"
+
+std::string trimBlanks(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(blanks);
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string PadRight(std::string_view text, std::size_t n) {
+    std::string padded(text);
+    if (padded.size() < n) {
+        padded.append(n - padded.size(), ' ');
+    }
+    return padded;
+}

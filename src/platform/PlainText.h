@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small operations on plain byte text (UTF-8 or Latin-1 alike: only ASCII blanks are touched).
+
+// The text without the given characters at either end: blanks and tabs unless told otherwise.
+std::string trimBlanks(std::string_view text, std::string_view blanks = " \t");
+
+// The text followed by blanks until it has at least n characters.
+std::string PadRight(std::string_view text, std::size_t n);
