@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,9 +34,9 @@ QWidget* makeLabel(const QString& caption, QWidget* parent, bool link) {
     return label;
 }
 
-QWidget* makeFrame(const QString& caption, QWidget* parent, bool border) {
-    auto* frame = new QGroupBox(border ? caption : QString(), parent);
-    ControlKind::setFrameBorder(frame, border);
+QWidget* makeFrame(const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    ControlKind::setFrameBorder(frame, true);
     return frame;
 }
 
@@ -51,9 +52,15 @@ QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
     using K = ControlDesign::Kind;
     switch (control.kind) {
     case K::Frame:
-        return makeFrame(caption, parent, true);
-    case K::Panel:
-        return makeFrame(caption, parent, false);
+        return makeFrame(caption, parent);
+    case K::Panel: {
+        // a bare page: a plain widget the tab strip and the resizer count as a frame (a
+        // borderless group box would pass its style on to the framed boxes inside it)
+        auto* panel = new QFrame(parent);
+        panel->setFrameShape(QFrame::NoFrame);
+        panel->setProperty("TypeName", QStringLiteral("Frame"));
+        return panel;
+    }
     case K::Label:
         return makeLabel(caption, parent, false);
     case K::Link:

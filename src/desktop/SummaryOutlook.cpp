@@ -30,8 +30,12 @@ SummaryOutlook SummaryOutlook::build(const SummaryPage& page, const SummaryInput
                 .arg(QString::fromStdString(NumberFormat::decimals(projection.bill.chargedMB, 3)),
                      amount(projection.bill.totalAndTax));
     }
-    const auto rows =
-        PlanComparison::compare(page.mvarPlans(), page.cmbPlans(), inputs, page.customPlan());
+    // the custom plan joins the comparison once it describes something: chosen, or with a charge
+    std::optional<CustomPlanValues> custom;
+    if (chosen == PlanCatalogue::CustomSlot || page.customPlan().nebPlanCharge > 0) {
+        custom = page.customPlan();
+    }
+    const auto rows = PlanComparison::compare(page.mvarPlans(), page.cmbPlans(), inputs, custom);
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">"
                                   "<tr><th align=\"left\">Plan</th><th align=\"right\">"
                                   "Total + Tax</th></tr>");

@@ -49,6 +49,12 @@ void SummaryPageView::showPlanDetails(const UsageSummary& figures) {
         setVisible(m_controls, QString::fromLatin1(box), custom);
     }
     setVisible(m_controls, QStringLiteral("lblPlanCharge"), !custom);
+    // the custom plan's rate shows beside its entry box
+    QWidget* rate = m_controls.find(QStringLiteral("lblRsPerMB"));
+    QWidget* rateBox = m_controls.find(QStringLiteral("nebRsPerMB"));
+    if (rate && rateBox) {
+        rate->move(custom ? rateBox->geometry().right() + 6 : rateBox->x(), rate->y());
+    }
     setVisible(m_controls, QStringLiteral("lblBandWidthLimit"), !custom);
 }
 

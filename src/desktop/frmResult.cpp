@@ -121,6 +121,8 @@ void frmResult::setUpLists() {
     percentage->setText(QStringLiteral("000"));
     percentage->setStyleSheet(QStringLiteral("background:transparent;"));
     m_controls.get<QLabel>(QStringLiteral("lblProjection"))->setWordWrap(true);
+    // the report's tables keep their natural width and scroll, rather than wrap every cell
+    m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"))->setLineWrapMode(QTextEdit::NoWrap);
     for (int i = 0; i < 3; ++i) {
         auto* label = m_controls.get<QLabel>(QStringLiteral("lblSetColor"), i);
         label->setAlignment(Qt::AlignCenter);
