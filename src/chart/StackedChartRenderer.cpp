@@ -4,6 +4,7 @@
 #include "chart/PainterSurface.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -139,12 +140,21 @@ QImage StackedChartRenderer::toImage(const StackedChartData& data, const Stacked
 
 QString StackedChartRenderer::save(const StackedChartData& data, const StackedChartStyle& style,
                                    const QString& path, QSize pixels) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return QStringLiteral("Chart images need a QGuiApplication");
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+        return QStringLiteral("Cannot tell the image type of \"%1\": the file name must end in "
+                              ".png or .svg")
+            .arg(path);
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return QStringLiteral("Cannot write the chart image \"%1\": %2")
             .arg(path, file.errorString());
     }
-    if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+    if (suffix == QLatin1String("svg")) {
         QSvgGenerator generator;
         generator.setOutputDevice(&file);
         generator.setSize(pixels);

@@ -5,6 +5,7 @@
 #include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
 
+#include <QSize>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -36,6 +37,7 @@ public:
 
 private:
     void writeChart() const;
+    void writeStackedChart(QSize size) const;
 
     ReportRequest m_request;
     ReportBuilder m_builder;
