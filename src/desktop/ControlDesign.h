@@ -17,6 +17,7 @@ struct ControlDesign {
         Picture,      // a coloured box
         TextBox,      // a read-only one-line text
         Browser,      // read-only rich text
+        RowsTable,    // a read-only table of many rows
         Chart,        // the built-in chart control
         StackedChart, // our stacked-column chart
         NumberBox,    // the numeric entry box

@@ -11,9 +11,11 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTextBrowser>
 
 namespace {
@@ -88,6 +90,13 @@ QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
         auto* browser = new QTextBrowser(parent);
         browser->setOpenLinks(false);
         return browser;
+    }
+    case K::RowsTable: {
+        auto* table = new QTableView(parent);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setWordWrap(false);
+        table->verticalHeader()->hide();
+        return table;
     }
     case K::Chart:
         return new XChart(parent);

@@ -63,20 +63,45 @@ std::string ReportPageHtml::displayRule(const StyleRule& rule) {
     return (selector + QLatin1Char('{') + declaration + QLatin1Char('}')).toStdString();
 }
 
-QString ReportPageHtml::forDisplay(const Document& report) {
+namespace {
+
+std::string displayHtml(const Document& report) {
     std::string html = report.outerHTML();
     if (report.styleRules().empty()) {
-        return QString::fromStdString(html);
+        return html;
     }
     const std::string written = "<style>\n" + report.styleText() + "</style>";
     std::string shown = "<style>\n";
     for (const StyleRule& rule : report.styleRules()) {
-        shown += displayRule(rule) + "\n";
+        shown += ReportPageHtml::displayRule(rule) + "\n";
     }
     shown += "</style>";
     const auto at = html.rfind(written);
     if (at != std::string::npos) {
         html.replace(at, written.size(), shown);
+    }
+    return html;
+}
+
+} // namespace
+
+QString ReportPageHtml::forDisplay(const Document& report) {
+    return QString::fromStdString(displayHtml(report));
+}
+
+QString ReportPageHtml::headerForDisplay(const Document& report) {
+    std::string html = displayHtml(report);
+    const auto tables = report.getElementsByTagName("table");
+    const auto rows = tables.size() > 1 ? tables[1]->rows() : std::vector<Element*>();
+    if (rows.size() > 1) {
+        // the rows serialise as they appear in the whole document
+        const std::string first = rows[1]->outerHTML();
+        const std::string last = rows.back()->outerHTML();
+        const auto from = html.find(first);
+        const auto to = html.rfind(last);
+        if (from != std::string::npos && to != std::string::npos && to >= from) {
+            html.erase(from, to + last.size() - from);
+        }
     }
     return QString::fromStdString(html);
 }

@@ -15,5 +15,8 @@ namespace ReportPageHtml {
 
 std::string displayRule(const StyleRule& rule);
 QString forDisplay(const Document& report);
+// The same without the detail table's header and detail rows, which a table view shows:
+// the summary table, the notes and the detail table's title.
+QString headerForDisplay(const Document& report);
 
 } // namespace ReportPageHtml

@@ -23,8 +23,11 @@ constexpr std::array kControls = std::to_array<ControlDesign>({
     // "Report"
     {"fraReport", -1, K::Panel, "ctlTabs1", "", 60, 300, 9555, 6540, "0:0:285:1560$~$", "", true,
      ""},
-    {"WebBrowser1", -1, K::Browser, "fraReport", "Report", 60, 60, 9435, 6075, "0:0:405:2265$~$",
-     "", true, ""},
+    {"WebBrowser1", -1, K::Browser, "fraReport", "Report", 60, 60, 9435, 2100, "0:0:405::$~$", "",
+     true, ""},
+    // the detail rows, which a rich-text table could not lay out fast enough for a busy month
+    {"grdReportRows", -1, K::RowsTable, "fraReport", "Report rows", 60, 2220, 9435, 3915,
+     "0:0:405:2265$~$", "", true, ""},
     {"cmdSave", -1, K::Button, "fraReport", "&Save Report..", 60, 6195, 1200, 300, ":2205::$~$", "",
      true, ""},
     {"cmdExport", -1, K::Button, "fraReport", "Export...", 1320, 6195, 900, 300, ":2205::$~$", "",

@@ -6,6 +6,7 @@
 #include "controls/neb.h"
 #include "desktop/ReportOutput.h"
 #include "desktop/ReportPageHtml.h"
+#include "desktop/ReportRowsModel.h"
 #include "desktop/ResultWindowDesign.h"
 #include "desktop/SummaryOutlook.h"
 #include "platform/ColorValue.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,7 +29,9 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 
@@ -122,7 +126,11 @@ void frmResult::setUpLists() {
     percentage->setStyleSheet(QStringLiteral("background:transparent;"));
     m_controls.get<QLabel>(QStringLiteral("lblProjection"))->setWordWrap(true);
     // the report's tables keep their natural width and scroll, rather than wrap every cell
-    m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"))->setLineWrapMode(QTextEdit::NoWrap);
+    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    m_rows = new ReportRowsModel(rows);
+    rows->setModel(m_rows);
+    // sizing the columns looks at the first rows only: a month's rows are alike
+    rows->horizontalHeader()->setResizeContentsPrecision(200);
     for (int i = 0; i < 3; ++i) {
         auto* label = m_controls.get<QLabel>(QStringLiteral("lblSetColor"), i);
         label->setAlignment(Qt::AlignCenter);
@@ -214,9 +222,21 @@ void frmResult::setAverageText(const std::string& text) {
 
 void frmResult::showReportPage() {
     auto* page = m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"));
-    const int scroll = page->verticalScrollBar()->value();
-    page->setHtml(ReportPageHtml::forDisplay(m_document));
-    page->verticalScrollBar()->setValue(scroll);
+    page->setHtml(ReportPageHtml::headerForDisplay(m_document));
+    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    const int scroll = rows->verticalScrollBar()->value();
+    m_rows->load(m_document);
+    rows->clearSpans();
+    for (const ReportRowsModel::Span& span : m_rows->spans()) {
+        if (span.rows > 1) {
+            rows->setSpan(span.row, ReportRowsModel::DailyTotalColumn, span.rows, 1);
+        }
+    }
+    if (!m_columnsSized && m_rows->rowCount() > 0) {
+        rows->resizeColumnsToContents();
+        m_columnsSized = true;
+    }
+    rows->verticalScrollBar()->setValue(scroll);
 }
 
 void frmResult::updateOfficeChart(const std::string& chartText) {
@@ -276,8 +296,15 @@ void frmResult::fitTabsToFrames() {
     tabs->resize(pages.right() + 1 + pages.left(), pages.bottom() + 1 + 4);
 }
 
+std::unique_ptr<QTextDocument> frmResult::wholeReport() const {
+    // paper gets every row in the report's own table, however long it takes to lay out
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(font());
+    document->setHtml(ReportPageHtml::forDisplay(m_document));
+    return document;
+}
+
 void frmResult::printReport() {
-    auto* page = m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"));
     std::unique_ptr<QPrinter> printer = m_seams.printer ? m_seams.printer() : nullptr;
     if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -287,7 +314,7 @@ void frmResult::printReport() {
             return;
         }
     }
-    page->document()->print(printer.get());
+    wholeReport()->print(printer.get());
 }
 
 void frmResult::saveReportPdf() {
@@ -304,7 +331,7 @@ void frmResult::saveReportPdf() {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("Netravo usage ") +
                         QString::fromStdString(m_builder.mstrMonthYear()));
-        m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"))->document()->print(&writer);
+        wholeReport()->print(&writer);
     }
     if (!file.commit()) {
         m_seams.messages.show(file.errorString(), FileDataStore::ApplicationTitle,

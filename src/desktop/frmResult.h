@@ -20,6 +20,8 @@ class DesktopShell;
 class FileChooser;
 class MessagePresenter;
 class QPrinter;
+class ReportRowsModel;
+class QTextDocument;
 class SettingsStore;
 
 // What the result window needs from its surroundings: the settings file it shares with the
@@ -114,6 +116,7 @@ private:
     void WebBrowser1_BeforeNavigate2(const QUrl& address);
     void cmbPlans_Click(int index);
     void cmdCopyChart_Click();
+    std::unique_ptr<QTextDocument> wholeReport() const;
     void printReport();
     void saveReportPdf();
 
@@ -135,4 +138,6 @@ private:
     bool m_resizing = false;
     bool m_unloaded = false;
     bool m_writingBoxes = false;
+    bool m_columnsSized = false;
+    ReportRowsModel* m_rows = nullptr; // owned by its table view
 };

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -77,12 +78,24 @@ TEST_F(frmResultTest, EveryControlHasItsCaptionTipAndVisibility) {
 
 TEST_F(frmResultTest, TheReportPageShowsTheReportWithItsRowColours) {
     const QString html = get<QTextBrowser>("WebBrowser1")->toHtml();
-    EXPECT_TRUE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("2007-03-10 10:00:00"));
+    EXPECT_TRUE(
+        get<QTextBrowser>("WebBrowser1")->toPlainText().contains("Detail listing for 2007-03"));
+    EXPECT_FALSE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("2007-03-10 10:00:00"));
     EXPECT_EQ(rowsOfClass("free"), 10);
     EXPECT_EQ(rowsOfClass("mixed"), 10);
     EXPECT_EQ(rowsOfClass("nonfree"), 10);
-    // the free rows' back colour (225, 255, 225) reaches the rich text
-    EXPECT_TRUE(html.contains("#e1ffe1", Qt::CaseInsensitive)) << html.left(2000).toStdString();
+    // the rows in the table below, in their classes' colours, the daily total over its day
+    auto* rows = get<QTableView>("grdReportRows");
+    const QAbstractItemModel* model = rows->model();
+    ASSERT_EQ(model->rowCount(), 30);
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Service");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "2007-03-10 10:00:00");
+    EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 234, 234));
+    EXPECT_EQ(model->index(2, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(225, 255, 225));
+    EXPECT_EQ(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    EXPECT_TRUE(model->index(0, 9).data().toString().startsWith("2007-03-10"));
+    EXPECT_EQ(rows->rowSpan(0, 9), 3);
+    EXPECT_EQ(rows->rowSpan(3, 9), 3);
 }
 
 TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
@@ -98,6 +111,7 @@ TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
     EXPECT_TRUE(options.mblnExcludeMixed);
     // mixed rows keep their charged part; the report's heading names the exclusion
     EXPECT_TRUE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("[Mixed usage]"));
+    EXPECT_EQ(get<QTableView>("grdReportRows")->model()->rowCount(), 20);
     // the summary counts every row, whatever the report leaves out
     EXPECT_EQ(window->summaryInputs().mlngTotalBandwidthKB, 1310720);
 }
