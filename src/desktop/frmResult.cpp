@@ -131,6 +131,9 @@ void frmResult::setUpLists() {
     rows->setModel(m_rows);
     // sizing the columns looks at the first rows only: a month's rows are alike
     rows->horizontalHeader()->setResizeContentsPrecision(200);
+    rows->horizontalHeader()->setStretchLastSection(true);
+    rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
     for (int i = 0; i < 3; ++i) {
         auto* label = m_controls.get<QLabel>(QStringLiteral("lblSetColor"), i);
         label->setAlignment(Qt::AlignCenter);
