@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -112,6 +113,34 @@ TEST_F(ReportOutputTest, ARowTooShortToExportStopsBeforeWriting) {
     EXPECT_FALSE(QFile::exists(folder.filePath("rows.csv")));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(messages.lastText().contains("cells"));
+}
+
+TEST_F(ReportOutputTest, TheWholeReportPrintsAndSavesAsPdf) {
+    const QString printed = folder.filePath("printed.pdf");
+    printer = [printed] {
+        auto paper = std::make_unique<QPrinter>();
+        paper->setOutputFormat(QPrinter::PdfFormat);
+        paper->setOutputFileName(printed);
+        return paper;
+    };
+    open();
+    QMenu* menu = get<QPushButton>("cmdPrint")->menu();
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Print report...");
+    menu->actions()[0]->trigger();
+    QFile paper(printed);
+    ASSERT_TRUE(paper.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(paper.readAll().startsWith("%PDF"));
+
+    files.answerPath(folder.filePath("march"));
+    menu->actions()[1]->trigger();
+    QFile pdf(folder.filePath("march.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_EQ(messages.lastText(), "File saved successfully");
+    files.answerCancel();
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(messages.shown().size(), 1u);
 }
 
 TEST(ShowSaveDialogTest, TheExtensionRuleAndTheBuffersPadding) {

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrinter>
 #include <memory>
 
 // The result window over the worked example month, handed over as the main window does it:
@@ -29,6 +30,7 @@ public:
     RecordingDesktopShell shell;
     ReportOptions options;
     ReportBuilder builder;
+    std::function<std::unique_ptr<QPrinter>()> printer; // the default printer when empty
     std::unique_ptr<frmResult> window;
 
     static std::string workedMonth() { return TestData::read("month/2007-03-worked.txt"); }
@@ -36,7 +38,8 @@ public:
     void open(const std::string& rows = workedMonth()) {
         builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
-            builder, options, ResultWindowSeams{settings, messages, clock, colors, files, shell});
+            builder, options,
+            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer});
         builder.WriteOutput(options, *window);
         window->LoadCombo();
         window->setSuppressEvents(true);
