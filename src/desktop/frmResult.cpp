@@ -1,5 +1,6 @@
 #include "desktop/frmResult.h"
 
+#include "chart/XChart.h"
 #include "controls/Twips.h"
 #include "controls/clsCommonDialog.h"
 #include "controls/ctlTabs.h"
@@ -95,6 +96,8 @@ void frmResult::setUpTabs() {
 }
 
 void frmResult::setUpLists() {
+    // the chart's own failures (printing, saving) come up in the window's message boxes
+    m_controls.get<XChart>(QStringLiteral("XChart1"))->setMessagePresenter(&m_seams.messages);
     auto* chartType = m_controls.get<QComboBox>(QStringLiteral("cmbChartType"));
     chartType->addItems({QStringLiteral("Chart Type 1"), QStringLiteral("Chart Type 2")});
     chartType->setCurrentIndex(-1);
