@@ -1,9 +1,9 @@
 #include "cli/MonthCheck.h"
 
 #include "cli/CliError.h"
-#include "cli/PortalBrowser.h"
 #include "cli/ProgressLine.h"
 #include "platform/browser/Browser.h"
+#include "retrieval/PortalBrowser.h"
 
 #include <iostream>
 

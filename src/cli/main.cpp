@@ -1,5 +1,6 @@
 #include "chart/BuiltInChartFile.h"
 #include "cli/Commands.h"
+#include "desktop/DesktopProgram.h"
 
 #include <cstdio>
 
@@ -16,6 +17,9 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 } // namespace
 
 int main(int argc, char** argv) {
+    if (DesktopProgram::wanted(argc, argv)) {
+        return DesktopProgram::run(argc, argv);
+    }
     qInstallMessageHandler(quietQtMessages);
     // The command line draws charts (fonts, painting) but never shows a window: it works the
     // same on a machine without a display.
