@@ -29,7 +29,7 @@ constexpr ControlDesign Controls[] = {
     {K::TextBox, "txtUserName", -1, "fraLoginInfo", "", 2520, 120, 3000, 315, "", ""},
     {K::Label, "lblPassword", -1, "fraLoginInfo", "Netravo Password", 120, 570, 2280, 255, "", "txtPassword"},
     {K::Password, "txtPassword", -1, "fraLoginInfo", "", 2520, 540, 3000, 315, "", ""},
-    {K::Label, "lblPasswordNote", -1, "fraLoginInfo", "(This is administrative password and is not same as email password. )", 2520, 885, 5880, 255, "", ""},
+    {K::Note, "lblPasswordNote", -1, "fraLoginInfo", "(This is administrative password and is not same as email password. )", 2520, 885, 5880, 255, "", ""},
     {K::CheckBox, "chkSavePassword", -1, "fraLoginInfo", "Remember password", 2520, 1185, 3000, 285, "", ""},
     {K::Label, "lblCheckUsageFor", -1, "fraLoginInfo", "Check Usage for", 120, 1590, 2280, 255, "", ""},
     {K::Option, "optDate", 0, "fraLoginInfo", "", 2520, 1560, 1400, 285, "", ""},
@@ -42,7 +42,7 @@ constexpr ControlDesign Controls[] = {
     {K::ComboBox, "cmbAdminURL", -1, "fraLoginInfo", "", 2520, 2310, 3960, 315, "", ""},
     {K::Button, "cmdAddURL", -1, "fraLoginInfo", "Add", 6600, 2295, 840, 345, "", ""},
     {K::Button, "cmdDeleteURL", -1, "fraLoginInfo", "Delete", 7560, 2295, 840, 345, "", ""},
-    {K::Label, "lblURLNote", -1, "fraLoginInfo", "(Enter here URL to login page of Netravo usage checking site)", 2520, 2700, 5880, 255, "", ""},
+    {K::Note, "lblURLNote", -1, "fraLoginInfo", "(Enter here URL to login page of Netravo usage checking site)", 2520, 2700, 5880, 255, "", ""},
     {K::Note, "lblPasswordWarning", -1, "fraLoginInfo", "", 120, 3120, 8280, 1200, "", ""},
 
     {K::Label, "lblProcessing", -1, "fraProcessing", "Here the processing of pages from netravo site is shown.", 120, 60, 8340, 255, "", "WebBrowser1"},
@@ -53,8 +53,8 @@ constexpr ControlDesign Controls[] = {
     {K::Label, "lblNonPasswordHeading", -1, "fraNonPassword", "Step for running Non password version", 240, 120, 8070, 285, "", ""},
     {K::Note, "lblStep1", -1, "fraNonPassword", "1. Open Internet Explorer and go to netravo account checking site", 240, 540, 8070, 285, "", ""},
     {K::Note, "lblStep2", -1, "fraNonPassword", "2. Login to the site using your netravo username and password", 240, 900, 8070, 285, "", ""},
-    {K::Note, "lblStep3", -1, "fraNonPassword", "3. Choose service record in the right and choose the year and month to check usage. Click Ok", 240, 1260, 8070, 480, "", ""},
-    {K::Note, "lblStep4", -1, "fraNonPassword", "4. When the first page of your log is displayed open this program , choose \"Non Password version\" and  click \"Check Bandwidth Usage\" button below.", 240, 1860, 8070, 480, "", ""},
+    {K::Note, "lblStep3", -1, "fraNonPassword", "3. Choose service record in the right and choose the year and month to check usage. Click Ok", 240, 1260, 8070, 330, "", ""},
+    {K::Note, "lblStep4", -1, "fraNonPassword", "4. When the first page of your log is displayed open this program , choose \"Non Password version\" and  click \"Check Bandwidth Usage\" button below.", 240, 1620, 8070, 480, "", ""},
 
     {K::Label, "lblSelectCache", -1, "fraUseCacheData", "Select the cache file to generate report", 240, 120, 4500, 255, "", "cmbCacheFiles"},
     {K::ListCombo, "cmbCacheFiles", -1, "fraUseCacheData", "", 240, 420, 4500, 315, "", ""},

@@ -72,6 +72,11 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     setWindowTitle(Version::MainWindowTitle);
     setFont(designFont());
     m_controls = std::make_unique<DesignedControls>(this, MainWindowDesign::controls());
+    // Set on every control: the borderless pages carry a style sheet, which stops the window's
+    // font from reaching what they hold.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setFont(designFont());
+    }
     setUpTabStrips();
     m_run = std::make_unique<MainWindowRun>(m_services.browser, m_services.messages,
                                             m_services.resultWindows, m_settings.options);
@@ -251,9 +256,15 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_Resize() {
-    if (m_loaded) {
-        m_resizer.FormResized(*m_resizerWindow);
+    if (!m_loaded || m_resizing) {
+        return;
     }
+    m_resizing = true;
+    m_resizer.FormResized(*m_resizerWindow);
+    // The login page's rule counts among those placed first, so it follows picCenter's place
+    // of the pass before. A second pass without a size change moves nothing else and centres it.
+    m_resizer.FormResized(*m_resizerWindow);
+    m_resizing = false;
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -89,4 +89,5 @@ private:
     AdminUrlList m_urls;
     std::unique_ptr<MainWindowRun> m_run;
     bool m_loaded = false;
+    bool m_resizing = false;
 };

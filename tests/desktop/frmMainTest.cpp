@@ -148,6 +148,9 @@ TEST_F(DesktopWindow, ResizerMovesTheControlsByTheirRules) {
         const QRect center = twips(control(*window, "picCenter"));
         EXPECT_NEAR(twips(control(*window, "fraUseCacheData")).x(), center.right() + 1 - 4275, 15);
         EXPECT_EQ(twips(control(*window, "fraUseCacheData")).y(), center.bottom() + 1 + 225);
+        const QRect login = twips(control(*window, "fraLoginInfo"));
+        EXPECT_NEAR(login.x(), center.right() + 1 - 4260, 15);
+        EXPECT_NEAR(login.y(), 330 * outer.height() / design.height(), 15);
     }
     window->resize(200, 150); // below the design size: held at it
     EXPECT_EQ(outerTwips(*window), design);
