@@ -59,6 +59,9 @@ DesignedControls::DesignedControls(QWidget* window, std::span<const ControlDesig
             QWidget* box = find(control.buddy);
             label->setBuddy(box);
             box->setAccessibleName(label->accessibleName());
+            if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
+                combo->lineEdit()->setAccessibleName(label->accessibleName());
+            }
         }
     }
 }

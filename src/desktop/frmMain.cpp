@@ -14,6 +14,7 @@
 #include "platform/Version.h"
 #include "retrieval/CacheFileList.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -47,6 +48,15 @@ QFont designFont(bool bold = false) {
     return font;
 }
 
+// Assistive technology sees the window as a frame titled with its caption, as it sees dialogs
+// and main windows (a plain top-level widget would be an untitled client area).
+QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("frmMain") && object && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 template <std::size_t N>
 void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]) {
     TabStripModel& model = strip.properties();
@@ -68,6 +78,8 @@ void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent)
     , m_services(std::move(services)) {
+    static const bool accessible = (QAccessible::installFactory(windowInterface), true);
+    (void)accessible;
     setObjectName("frmMain");
     setWindowTitle(Version::MainWindowTitle);
     setFont(designFont());

@@ -34,6 +34,11 @@ QString labelOf(QWidget* widget) {
 TEST_F(DesktopWindow, ControlsCarryTheirCaptionsAsAccessibleNames) {
     const auto window = open();
     EXPECT_EQ(window->windowTitle(), "Veltrix 3.1.2");
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Veltrix 3.1.2");
+    EXPECT_EQ(accessibleName(get<QComboBox>(*window, "cmbAdminURL")->lineEdit()),
+              "Administrative login url");
     const std::pair<const char*, const char*> named[] = {
         {"txtUserName", "Netravo UserName"},
         {"txtPassword", "Netravo Password"},
