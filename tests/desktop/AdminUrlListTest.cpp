@@ -27,12 +27,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"OnlyHashes", "###", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AdminUrlList, DefaultsAreFourAddressesEachClosed) {
-    EXPECT_EQ(AdminUrlList::defaults().size(), 4);
-    EXPECT_EQ(AdminUrlList::split(AdminUrlList::defaultText()), AdminUrlList::defaults());
-    EXPECT_TRUE(AdminUrlList::defaultText().endsWith('#'));
-}
-
 TEST(AdminUrlList, AddRefusesAListedAddressAndQuotesTheBoxAsTyped) {
     RecordingMessages messages;
     AdminUrlList list("http://a/#");

@@ -6,6 +6,7 @@
 #include "controls/ctlTabs.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
+#include "retrieval/FileDataStore.h"
 #include "retrieval/SessionMessages.h"
 
 #include <QAbstractButton>
@@ -154,3 +155,39 @@ TEST_F(PortalRun, StopMidWalkLeavesTheStoredMonthAsItWas) {
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(get<QLabel>(*window, "lblProgress")->text(), "The check was stopped");
 }
+
+// A stored month whose rows cannot make a report says why and shows no window; one that
+// yields no detail table still shows the window with what it holds.
+struct StoredMonthCase {
+    const char* name;
+    const char* rows;
+    bool shown;
+    const char* message;
+};
+
+class StoredMonth : public DesktopWindow, public ::testing::WithParamInterface<StoredMonthCase> {};
+
+TEST_P(StoredMonth, HandsOverOrSaysWhyNot) {
+    RecordingMessages saving;
+    ASSERT_TRUE(FileDataStore(saving).SaveFileData(
+        QDir(monthFolder.path()).filePath("2007-03-alice.cache"), GetParam().rows, true));
+    const auto window = open();
+    get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(3);
+    EXPECT_EQ(get<QComboBox>(*window, "cmbCacheFiles")->currentText(), "2007-03-alice");
+    QTest::mouseClick(control(*window, "cmdCalculate"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->run().handOverPending(); }, 5000));
+    const bool shown = std::find(handOver.calls.begin(), handOver.calls.end(), "showModal") !=
+                       handOver.calls.end();
+    EXPECT_EQ(shown, GetParam().shown);
+    EXPECT_TRUE(messages.lastText().contains(GetParam().message))
+        << messages.lastText().toStdString();
+    EXPECT_EQ(get<ctlTabs>(*window, "ctlPasswordVersion")->SelectedTab(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredMonth,
+    ::testing::Values(StoredMonthCase{"BadRow",
+                                      "<tr><td>only</td><td>three</td><td>cells</td></tr>", false,
+                                      "has 3 cells instead of 9"},
+                      StoredMonthCase{"NoDetailTable", "</table></table><table>", true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
