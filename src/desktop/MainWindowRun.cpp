@@ -49,7 +49,8 @@ void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
     m_mode = request.mode;
     m_cachingEnabled = request.cachingEnabled;
     m_clock.start();
-    if (request.mode == RunMode::PasswordVersion && !request.portalAddress.empty() &&
+    // Only a run that will reach the portal has anything to show on "Processing".
+    if (request.mode == RunMode::PasswordVersion &&
         !QString::fromStdString(request.portalAddress).trimmed().isEmpty()) {
         Q_EMIT processingStarted();
     }
