@@ -1,5 +1,6 @@
 #include "desktop/DesktopProgram.h"
 
+#include "desktop/MainWindowDesign.h"
 #include "desktop/MessageBoxPresenter.h"
 #include "desktop/ReportPreviewWindow.h"
 #include "desktop/frmMain.h"
@@ -78,6 +79,7 @@ int DesktopProgram::run(int argc, char** argv) {
     }
     const std::optional<QString> folder = dataDir(argc, argv).value_or(std::nullopt);
     QApplication application(argc, argv);
+    QApplication::setFont(MainWindowDesign::font());
     // The settings file is named after the program: $XDG_CONFIG_HOME/veltrix/veltrix.ini.
     FileSettingsStore settings(QCoreApplication::applicationName());
     MessageBoxPresenter messages;

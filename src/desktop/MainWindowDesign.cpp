@@ -79,6 +79,13 @@ const char* const CacheHelp =
     "only pages containing new records are downloaded from netravo website. This will save you "
     "lot of bandwidth if your log pages run into many pages and if you check your usage often.";
 
+QFont font(bool bold) {
+    QFont font("Liberation Sans");
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
 std::span<const ControlDesign> controls() {
     return Controls;
 }

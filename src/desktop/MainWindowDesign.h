@@ -2,6 +2,7 @@
 
 #include "desktop/ControlDesign.h"
 
+#include <QFont>
 #include <QSize>
 #include <span>
 
@@ -15,6 +16,8 @@ inline constexpr int ClientHeight = 6900;
 inline constexpr QSize FrameAllowance{120, 510};
 
 std::span<const ControlDesign> controls();
+// The font of every caption, and of the program's message boxes.
+QFont font(bool bold = false);
 
 // Captions that hold more than a line or are made at run time.
 extern const char* const PasswordWarning; // without the download line

@@ -41,13 +41,6 @@ constexpr TabPage MainTabs[] = {{"Password Version", "fraPassword"},
 constexpr TabPage PasswordTabs[] = {{"Login Info", "fraLoginInfo"},
                                     {"Processing", "fraProcessing"}};
 
-QFont designFont(bool bold = false) {
-    QFont font("Liberation Sans");
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
 // Assistive technology sees the window as a frame titled with its caption, as it sees dialogs
 // and main windows (a plain top-level widget would be an untitled client area).
 QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
@@ -63,8 +56,8 @@ void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]
     model.setTabsWidth(width);
     model.setTabsHeight(height);
     model.setTabs(static_cast<int>(N));
-    model.setTabFont(designFont());
-    model.setTabFontActive(designFont(true));
+    model.setTabFont(MainWindowDesign::font());
+    model.setTabFontActive(MainWindowDesign::font(true));
     for (int tab = 1; tab <= static_cast<int>(N); ++tab) {
         model.setSelectedTab(tab);
         model.setCaption(pages[tab - 1].caption);
@@ -82,12 +75,12 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     (void)accessible;
     setObjectName("frmMain");
     setWindowTitle(Version::MainWindowTitle);
-    setFont(designFont());
+    setFont(MainWindowDesign::font());
     m_controls = std::make_unique<DesignedControls>(this, MainWindowDesign::controls());
     // Set on every control: the borderless pages carry a style sheet, which stops the window's
     // font from reaching what they hold.
     for (QWidget* control : findChildren<QWidget*>()) {
-        control->setFont(designFont());
+        control->setFont(MainWindowDesign::font());
     }
     setUpTabStrips();
     m_run = std::make_unique<MainWindowRun>(m_services.browser, m_services.messages,
@@ -120,7 +113,7 @@ void frmMain::setUpTabStrips() {
     for (const TabPage& page : PasswordTabs) {
         m_controls->find(page.frame)->setAccessibleName(page.caption);
     }
-    m_controls->find("lblNonPasswordHeading")->setFont(designFont(true));
+    m_controls->find("lblNonPasswordHeading")->setFont(MainWindowDesign::font(true));
 }
 
 void frmMain::connectControls() {
