@@ -122,6 +122,10 @@ TEST_F(PortalRun, MissingInputIsRefusedWithTheFocusOnTheBox) {
     EXPECT_EQ(messages.lastText(), "Select one cache file to create report");
     EXPECT_EQ(window->focusWidget(), control(*window, "cmbCacheFiles"));
 
+    get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(2); // no other browser to attach to
+    check(*window);
+    EXPECT_EQ(messages.lastText(), SessionMessages::NoExternalWindowText);
+
     get<QComboBox>(*window, "cmbAdminURL")->setEditText("   ");
     check(*window); // blanks count as no address, in every mode
     EXPECT_EQ(messages.lastText(), SessionMessages::NoAddressText);
