@@ -172,21 +172,35 @@ TEST_F(DesktopWindow, AddAndDeleteAddressesWithTheirMessages) {
     EXPECT_EQ(messages.lastText(), " https://portal.example/ is already in the list");
     EXPECT_EQ(box->count(), 4);
 
-    box->setEditText("https://new.example/ ");
+    box->setEditText("HTTPS://portal.example/ "); // case counts: a new address
     QTest::mouseClick(control(*window, "cmdAddURL"), Qt::LeftButton);
     EXPECT_EQ(box->count(), 5);
-    EXPECT_EQ(box->itemText(4), "https://new.example/");
+    EXPECT_EQ(box->itemText(4), "HTTPS://portal.example/");
+    EXPECT_EQ(messages.shown().size(), 1u);
+
+    messages.setNextAnswer(true);
+    box->setEditText("https://gone.example/");
+    QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton);
+    EXPECT_EQ(messages.lastText(), "https://gone.example/ not found in the list");
+    EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
+
+    box->setEditText("https://new.example/ ");
+    QTest::mouseClick(control(*window, "cmdAddURL"), Qt::LeftButton);
+    EXPECT_EQ(box->count(), 6);
+    EXPECT_EQ(box->itemText(5), "https://new.example/");
 
     QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton); // answered No
     EXPECT_EQ(messages.lastText(), "Delete https://new.example/  from the list ?");
-    EXPECT_EQ(box->count(), 5);
+    EXPECT_TRUE(messages.shown().back().question);
+    EXPECT_EQ(box->count(), 6);
     messages.setNextAnswer(true);
     QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton);
-    EXPECT_EQ(box->count(), 4);
+    EXPECT_EQ(box->count(), 5);
     EXPECT_EQ(box->currentIndex(), 0);
 
     window->close();
-    EXPECT_EQ(settings.read(Section, "URLs", ""), AdminUrlList::defaultText());
+    EXPECT_EQ(settings.read(Section, "URLs", ""),
+              AdminUrlList::defaultText() + "HTTPS://portal.example/#");
 }
 
 TEST_F(DesktopWindow, RestoresItsSettingsAndStoresThemWhenClosed) {
