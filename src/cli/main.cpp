@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
-#include "platform/HeadlessApplication.h"
 #include "desktop/DesktopProgram.h"
+#include "platform/HeadlessApplication.h"
 
 #include <cstdio>
 

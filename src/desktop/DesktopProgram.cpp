@@ -1,11 +1,11 @@
 #include "desktop/DesktopProgram.h"
 
+#include "controls/QtColorChooser.h"
+#include "controls/QtFileChooser.h"
 #include "desktop/MainWindowDesign.h"
 #include "desktop/MessageBoxPresenter.h"
 #include "desktop/frmMain.h"
 #include "desktop/frmResult.h"
-#include "controls/QtColorChooser.h"
-#include "controls/QtFileChooser.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/SettingsStore.h"
