@@ -3,7 +3,6 @@
 // sequential libcurl GETs on one kept-alive connection, in the same iteration; and a second
 // walk after one new page of rows, which must fetch 2 pages or fewer and report the same month;
 // and the walk's own steps on pages already loaded, without the browser.
-#include "cli/PortalBrowser.h"
 #include "cli/PortalCheck.h"
 #include "cli/ProgressLine.h"
 #include "platform/browser/Browser.h"
@@ -14,6 +13,7 @@
 #include "portal-sim/SimText.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "report/HeadlessResultView.h"
+#include "retrieval/PortalBrowser.h"
 #include "retrieval/RecordPageWalk.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "cli/MonthCheck.h"
 
 #include "cli/CliError.h"
-#include "cli/PortalBrowser.h"
 #include "cli/ProgressLine.h"
 #include "platform/HeadlessApplication.h"
 #include "platform/browser/Browser.h"
+#include "retrieval/PortalBrowser.h"
 
 #include <iostream>
 

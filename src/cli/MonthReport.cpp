@@ -2,6 +2,7 @@
 
 #include "analysis/SummaryFailure.h"
 #include "chart/BuiltInChartFile.h"
+#include "chart/StackedChartRenderer.h"
 #include "cli/CliError.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportText.h"
@@ -96,11 +97,32 @@ void MonthReport::writeChart() const {
         throw CliError("--chart-size wants WxH in pixels (50 to 10000 each), not " +
                        m_request.chartSize);
     }
+    if (m_request.chartType == 2) {
+        writeStackedChart(*size);
+        return;
+    }
     const ChartFeedInput input{QString::fromStdString(builder().mstrChartDataAvg()),
                                QString::fromStdString(builder().mstrMonthYear()),
                                m_request.reportOptions().mlngInbuiltChartColor};
     const QString error =
         BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
+    if (!error.isEmpty()) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
+                       error.toStdString());
+    }
+}
+
+void MonthReport::writeStackedChart(QSize size) const {
+    const ReportOptions options = m_request.reportOptions();
+    StackedChartData data =
+        StackedChartData::parse(QString::fromStdString(builder().mstrChartData()));
+    StackedChartColors::apply(data, {options.mblnExcludeNonFree, options.mblnExcludeFree,
+                                     options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
+                                     options.mlngChartColorFree});
+    const StackedChartStyle style{"Netravo Usage Chart for " +
+                                  QString::fromStdString(builder().mstrMonthYear())};
+    const QString error =
+        StackedChartRenderer::save(data, style, QString::fromStdString(m_request.chartFile), size);
     if (!error.isEmpty()) {
         throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
                        error.toStdString());

@@ -4,6 +4,7 @@
 #include "cli/ReportRequest.h"
 #include "report/HeadlessResultView.h"
 
+#include <QSize>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -35,6 +36,7 @@ public:
 
 private:
     void writeChart() const;
+    void writeStackedChart(QSize size) const;
 
     ReportRequest m_request;
     std::optional<MonthAnalysis> m_analysis;

@@ -20,22 +20,7 @@ bool ProgressLine::wanted(bool quiet) {
 }
 
 std::string ProgressLine::text(const RunProgress& progress, double seconds) {
-    char elapsed[32];
-    std::snprintf(elapsed, sizeof elapsed, "%.1f s", seconds);
-    switch (progress.stage) {
-    case RunProgress::Stage::OpeningPortal:
-        return std::string("opening the portal, ") + elapsed;
-    case RunProgress::Stage::LoggingIn:
-        return std::string("logging in, ") + elapsed;
-    case RunProgress::Stage::OpeningRecords:
-        return std::string("opening the service records, ") + elapsed;
-    case RunProgress::Stage::QueryingMonth:
-        return std::string("asking for the month, ") + elapsed;
-    case RunProgress::Stage::Walking:
-        break;
-    }
-    return "page " + std::to_string(progress.pages) + ", " + std::to_string(progress.rows) +
-           (progress.rows == 1 ? " row, " : " rows, ") + elapsed;
+    return progress.text(seconds);
 }
 
 void ProgressLine::show(const RunProgress& progress) {

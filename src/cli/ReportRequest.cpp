@@ -20,6 +20,12 @@ void ReportRequest::addOptions(CLI::App& command) {
         "Draw the month's chart as the result window shows it, to a .png or .svg file");
     command.add_option("--chart-size", chartSize, "Size of the chart image in pixels, WxH")
         ->capture_default_str();
+    command
+        .add_option("--chart-type", chartType,
+                    "1: the daily bars of the built-in chart; 2: stacked columns of non-free "
+                    "and free usage")
+        ->check(CLI::Range(1, 2))
+        ->capture_default_str();
     plans.addTo(command);
 }
 

@@ -20,9 +20,11 @@ struct ReportRequest {
     std::string jsonFile;  // "-" for standard output
     std::string chartFile; // .png or .svg
     std::string chartSize = "900x500";
+    int chartType = 1; // 1 the built-in chart, 2 the stacked columns
     PlanOptions plans; // --plan, --custom-plan, --today, --compare-plans
 
-    // Registers --night-unlimited, --exclude, --html, --csv, --json, --chart, --chart-size and
+    // Registers --night-unlimited, --exclude, --html, --csv, --json, --chart, --chart-size,
+    // --chart-type and
     // the plan options on a
     // subcommand; this object must live as long as the command.
     void addOptions(CLI::App& command);

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "desktop/DesktopProgram.h"
 #include "platform/HeadlessApplication.h"
 
 #include <cstdio>
@@ -16,11 +17,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        // The desktop program will open here; until then say what the command line offers.
-        std::fprintf(stderr, "veltrix: give a subcommand (check, report, demo, plans, cache); "
-                             "see veltrix --help\n");
-        return 2;
+    if (DesktopProgram::wanted(argc, argv)) {
+        return DesktopProgram::run(argc, argv);
     }
     qInstallMessageHandler(quietQtMessages);
     // The command line draws charts (fonts, painting) but never shows a window: it works the

@@ -1,8 +1,10 @@
 #include "controls/ctlTabs.h"
 
 #include "controls/ControlKind.h"
+#include "controls/TabStripAccessible.h"
 #include "platform/ColorValue.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,10 +45,16 @@ void drawRaisedInnerEdge(QPainter& painter, const PixelRect& r, int sides) {
 ctlTabs::ctlTabs(QWidget* parent)
     : QWidget(parent)
     , m_model(font()) {
+    TabStripAccessible::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     m_model.setRedrawHandler([this] { DrawTabs(); });
-    m_model.setTabClickHandler([this](int oldTab, int newTab) { Q_EMIT TabClick(oldTab, newTab); });
+    m_model.setTabClickHandler([this](int oldTab, int newTab) {
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(newTab - 1);
+        QAccessible::updateAccessibility(&selected);
+        Q_EMIT TabClick(oldTab, newTab);
+    });
     DrawTabs();
 }
 

@@ -50,28 +50,55 @@ FileSettingsStore::FileSettingsStore(const QString& applicationName) {
     m_path = folder + "/" + applicationName + "/" + applicationName + ".ini";
 }
 
+FileSettingsStore::FileSettingsStore(PathTag, QString path)
+    : m_path(std::move(path)) {}
+
+FileSettingsStore::~FileSettingsStore() {
+    flush();
+}
+
 std::unique_ptr<FileSettingsStore> FileSettingsStore::atPath(const QString& iniPath) {
     return std::unique_ptr<FileSettingsStore>(new FileSettingsStore(PathTag{}, iniPath));
 }
 
+QSettings& FileSettingsStore::settings() const {
+    if (!m_settings) {
+        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    }
+    return *m_settings;
+}
+
 QString FileSettingsStore::read(const QString& section, const QString& key,
                                 const QString& fallback) const {
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.beginGroup(section);
-    const QVariant value = settings.value(key);
+    const QVariant value = settings().value(section + "/" + key);
     return value.isValid() ? value.toString() : fallback;
 }
 
 void FileSettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    settings().setValue(section + "/" + key, value);
+    m_dirty = true;
+}
+
+bool FileSettingsStore::flush() {
+    if (!m_dirty) {
+        return true;
+    }
+    constexpr auto Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo(folder).isDir() && QDir().mkpath(folder)) {
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
+        QFile::setPermissions(folder, Private | QFileDevice::ExeOwner);
     }
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.beginGroup(section);
-    settings.setValue(key, value);
-    settings.sync();
-    // the file can hold a scrambled password: private to the user (a rewrite keeps the mode)
-    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // The replacement file takes the permissions of the file it replaces: make sure there is
+    // one, private from the start, before anything is written.
+    if (!QFileInfo::exists(m_path)) {
+        QFile placeholder(m_path);
+        if (placeholder.open(QIODevice::WriteOnly)) {
+            placeholder.close();
+        }
+    }
+    QFile::setPermissions(m_path, Private);
+    settings().sync();
+    QFile::setPermissions(m_path, Private);
+    m_dirty = settings().status() != QSettings::NoError;
+    return !m_dirty;
 }

@@ -7,6 +7,7 @@
 #include "retrieval/SessionMessages.h"
 
 #include <QString>
+#include <cstdio>
 
 namespace {
 
@@ -18,6 +19,21 @@ std::string trimmed(const std::string& text) {
 void forget(std::string& secret) {
     std::fill(secret.begin(), secret.end(), '\0');
     secret.clear();
+}
+
+// The title as the page writes it, blanks included: the login page is the one titled exactly
+// "portal", and a page titled "portal " is some other page of the portal.
+std::string exactTitle(const Document& document) {
+    const auto titles = document.getElementsByTagName("title");
+    std::string text;
+    if (!titles.empty()) {
+        for (const auto& child : titles.front()->children()) {
+            if (child->kind() == Node::Kind::Text) {
+                text += child->data();
+            }
+        }
+    }
+    return text;
 }
 
 Element* firstForm(const Document& document) {
@@ -103,7 +119,8 @@ void PortalSession::startPortalRun(const RunRequest& request) {
     m_allowNavigation = true;
     restartWatchdog();
     reportProgress();
-    m_browser.Navigate(trimmed(request.portalAddress));
+    // The address goes out as typed; only the check for an empty box ignores blanks.
+    m_browser.Navigate(request.portalAddress);
 }
 
 void PortalSession::WebBrowser1_BeforeNavigate(const std::string&, bool& cancel) {
@@ -119,7 +136,7 @@ void PortalSession::WebBrowser1_DocumentComplete(const std::string& url) {
     }
     restartWatchdog();
     Document& document = *m_browser.document();
-    const bool loginPage = document.title() == m_layout.loginTitle;
+    const bool loginPage = exactTitle(document) == m_layout.loginTitle;
     if (!m_loginSubmitted && loginPage) {
         submitLogin(document);
     } else if (loginPage) {
@@ -265,6 +282,25 @@ RunProgress PortalSession::progress() const {
 
 void PortalSession::reportProgress() {
     Q_EMIT ProgressChanged(progress());
+}
+
+std::string RunProgress::text(double seconds) const {
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.1f s", seconds);
+    switch (stage) {
+    case Stage::OpeningPortal:
+        return std::string("opening the portal, ") + elapsed;
+    case Stage::LoggingIn:
+        return std::string("logging in, ") + elapsed;
+    case Stage::OpeningRecords:
+        return std::string("opening the service records, ") + elapsed;
+    case Stage::QueryingMonth:
+        return std::string("asking for the month, ") + elapsed;
+    case Stage::Walking:
+        break;
+    }
+    return "page " + std::to_string(pages) + ", " + std::to_string(rows) +
+           (rows == 1 ? " row, " : " rows, ") + elapsed;
 }
 
 std::string PortalSession::awaitedPage() const {

@@ -49,6 +49,9 @@ struct RunProgress {
     Stage stage = Stage::OpeningPortal;
     int pages = 0; // record pages walked
     int rows = 0;  // log rows taken
+
+    // The stage and counts for a person, e.g. "page 12, 240 rows, 3.4 s".
+    std::string text(double seconds) const;
 };
 
 // One run of "Check Bandwidth Usage" without any window: the "Password Version" drives the
@@ -87,6 +90,8 @@ public:
     bool mblnQuerySubmitted() const { return m_querySubmitted; }
     bool mblnAllowNavigation() const { return m_allowNavigation; }
     bool mblnExternalWalk() const { return m_externalWalk; }
+    // The hand-over ends an external walk: the result window takes the month from here on.
+    void clearExternalWalk() { m_externalWalk = false; }
     const RecordPageWalk& walk() const { return m_walk; }
     RunProgress progress() const;
 

@@ -5,16 +5,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(PropertyBag, KeysKeepTheirOrderAndMatchWithoutCase) {
-    PropertyBag bag;
-    bag.write(QStringLiteral("uYAxislabel"), QStringLiteral("MB"));
-    bag.write(QStringLiteral("BarColor"), 5);
-    bag.write(QStringLiteral("uyaxisLABEL"), QStringLiteral("GB"));
-    EXPECT_EQ(bag.keys(), (QStringList{"uYAxislabel", "BarColor"}));
-    EXPECT_EQ(bag.read(QStringLiteral("UYAXISLABEL")).toString(), "GB");
-    EXPECT_EQ(bag.read(QStringLiteral("missing"), 7).toInt(), 7);
-}
-
 TEST(ChartPersistence, ADesignRoundTripsEveryProperty) {
     XChartModel original;
     original.setTwipsPerPixel(15, 15);

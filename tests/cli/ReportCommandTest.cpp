@@ -233,6 +233,20 @@ TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(QImage(png).size(), QSize(400, 300));
     EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--chart", "c.bmp"}).exitCode, 0);
+    // the stacked columns: non-free at the bottom in its colour, free above it
+    const QString stacked = folder.filePath("stacked.svg");
+    const CliRun second = report({"--cache-entry", "2007-03-alice", "--night-unlimited", "--chart",
+                                  stacked.toStdString(), "--chart-type", "2"});
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    QFile svg(stacked);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    EXPECT_TRUE(drawing.contains("Netravo Usage Chart for 2007-03"));
+    EXPECT_TRUE(drawing.contains("#ff9393")); // the non-free chart colour (255, 147, 147)
+    EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--chart", png.toStdString(),
+                      "--chart-type", "3"})
+                  .exitCode,
+              0);
     EXPECT_NE(report({"--cache-entry", "2007-03-alice", "--chart", png.toStdString(),
                       "--chart-size", "big"})
                   .exitCode,

@@ -2,6 +2,7 @@
 
 #include "controls/CommonDialogError.h"
 #include "controls/ScriptedColorChooser.h"
+#include "controls/ScriptedFileChooser.h"
 
 #include <gtest/gtest.h>
 
@@ -62,4 +63,48 @@ TEST_F(clsCommonDialogTest, AFailedDialogReportsItsCodeAndRaisesNothing) {
     EXPECT_EQ(dialog.APIReturn(), -1);
     EXPECT_EQ(dialog.ExtendedError(), 0xFFFF);
     EXPECT_EQ(dialog.Color(), 0x00E1FFE1u);
+}
+
+TEST(clsCommonDialogSave, ShowSaveHandsThePropertiesOverAndReadsThePathBack) {
+    ScriptedFileChooser files;
+    clsCommonDialog dialog(files);
+    dialog.setFilter("Output file (*.csv)|*.csv");
+    dialog.setFilterIndex(1);
+    dialog.setDialogTitle("Enter Filename to save");
+    dialog.setFLAGS(clsCommonDialog::HideReadOnly);
+    dialog.setInitDir("/tmp");
+    dialog.setDefaultExt("csv");
+    // the old fixed-size buffer: a name padded with NUL characters
+    dialog.setFileName(QString("usage") + QString(250, QChar(0)));
+    files.answerPath("/home/a/march.csv");
+    dialog.ShowSave();
+    ASSERT_EQ(files.requests().size(), 1u);
+    const FileChooser::Request& asked = files.requests()[0];
+    EXPECT_EQ(asked.title, "Enter Filename to save");
+    EXPECT_EQ(asked.filter, "Output file (*.csv)|*.csv");
+    EXPECT_EQ(asked.filterIndex, 1);
+    EXPECT_EQ(asked.initialFolder, "/tmp");
+    EXPECT_EQ(asked.fileName, "usage");
+    EXPECT_EQ(asked.defaultExtension, "csv");
+    EXPECT_EQ(asked.flags, 4u);
+    EXPECT_EQ(dialog.Action(), clsCommonDialog::SaveAction);
+    EXPECT_EQ(dialog.APIReturn(), 1);
+    EXPECT_EQ(dialog.FileName(), "/home/a/march.csv");
+    EXPECT_EQ(dialog.FileTitle(), "march.csv");
+}
+
+TEST(clsCommonDialogSave, CancelKeepsTheNameAndRaisesOnlyWhenAsked) {
+    ScriptedFileChooser files;
+    clsCommonDialog dialog(files);
+    dialog.setFileName("keep");
+    files.answerCancel();
+    dialog.ShowSave();
+    EXPECT_EQ(dialog.APIReturn(), 0);
+    EXPECT_EQ(dialog.FileName(), "keep");
+    dialog.setCancelError(true);
+    EXPECT_THROW(dialog.ShowSave(), CommonDialogError); // the queue is empty: a cancel
+    // a wrapper made for files only shows no colour dialog
+    dialog.ShowColor();
+    EXPECT_EQ(dialog.Action(), clsCommonDialog::ColorAction);
+    EXPECT_EQ(dialog.APIReturn(), 0);
 }

@@ -1,4 +1,4 @@
-#include "cli/PortalBrowser.h"
+#include "retrieval/PortalBrowser.h"
 
 #include "platform/browser/CurlBrowser.h"
 

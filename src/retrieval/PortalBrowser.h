@@ -5,7 +5,7 @@
 #include <chrono>
 #include <memory>
 
-// The browser the command line walks the portal with.
+// The browser a portal run walks the portal with (the command line and the main window).
 namespace PortalBrowser {
 
 // A CurlBrowser that gives up on a page after `timeout` (and on connecting sooner).

@@ -1,0 +1,12 @@
+#pragma once
+
+// The desktop program: `veltrix` without a subcommand (optionally `--data-dir DIR`) opens the
+// main window on the real platform.
+namespace DesktopProgram {
+
+// True when the arguments name no subcommand, only options the desktop program takes.
+bool wanted(int argc, char** argv);
+// Runs the main window until it closes. Without a display: one line on stderr and exit 2.
+int run(int argc, char** argv);
+
+} // namespace DesktopProgram

@@ -1,0 +1,93 @@
+#include "desktop/MainWindowDesign.h"
+
+namespace {
+
+using K = MainWindowControl::Kind;
+
+// Containers come before what they hold. Frames inside a tab strip are its pages; the
+// login page and the month-file page are kept centred on picCenter as the window widens.
+constexpr MainWindowControl Controls[] = {
+    // clang-format off
+    {K::TabStrip, "ctlTabs1", -1, "", "", 120, 120, 8760, 5760, "::2:2", ""},
+    {K::Marker, "picCenter", -1, "", "", 4365, 314, 15, 15, "1:::", ""},
+    {K::CheckBox, "chkEnableCache", -1, "", "Retrieve only newer pages", 120, 5985, 2700, 300, ":2::", ""},
+    {K::Link, "Label12", -1, "", "What is this ?", 2880, 6015, 1200, 255, "0:2:0:", ""},
+    {K::Button, "cmdCalculate", -1, "", "Check Bandwidth Usage", 5310, 6345, 2175, 375, "3810:1065::", ""},
+    {K::Button, "cmdClose", -1, "", "&Close", 7680, 6345, 1095, 375, "1440:1065::", ""},
+    {K::Link, "lblWebsite", -1, "", "", 120, 6420, 4500, 255, ":990::", ""},
+
+    {K::Frame, "fraPassword", -1, "ctlTabs1", "", 30, 405, 8700, 5325, "::2:2", ""},
+    {K::Frame, "fraNonPassword", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::", ""},
+    {K::Frame, "fraUseCacheData", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::", ""},
+
+    // The inner strip grows with its page, or it would cut off the "Processing" page.
+    {K::TabStrip, "ctlPasswordVersion", -1, "fraPassword", "", 0, 0, 8700, 5325, "::2:2", ""},
+    {K::Frame, "fraLoginInfo", -1, "ctlPasswordVersion", "", 120, 330, 8520, 4920, "-4260_picCenter:1_picCenter::", ""},
+    {K::Frame, "fraProcessing", -1, "ctlPasswordVersion", "", 60, 330, 8580, 4935, "::2:2", ""},
+
+    {K::Label, "lblUserName", -1, "fraLoginInfo", "Netravo UserName", 120, 150, 2280, 255, "", "txtUserName"},
+    {K::TextBox, "txtUserName", -1, "fraLoginInfo", "", 2520, 120, 3000, 315, "", ""},
+    {K::Label, "lblPassword", -1, "fraLoginInfo", "Netravo Password", 120, 570, 2280, 255, "", "txtPassword"},
+    {K::Password, "txtPassword", -1, "fraLoginInfo", "", 2520, 540, 3000, 315, "", ""},
+    {K::Note, "lblPasswordNote", -1, "fraLoginInfo", "(This is administrative password and is not same as email password. )", 2520, 885, 5880, 255, "", ""},
+    {K::CheckBox, "chkSavePassword", -1, "fraLoginInfo", "Remember password", 2520, 1185, 3000, 285, "", ""},
+    {K::Label, "lblCheckUsageFor", -1, "fraLoginInfo", "Check Usage for", 120, 1590, 2280, 255, "", ""},
+    {K::Option, "optDate", 0, "fraLoginInfo", "", 2520, 1560, 1400, 285, "", ""},
+    {K::Option, "optDate", 1, "fraLoginInfo", "", 4020, 1560, 1400, 285, "", ""},
+    {K::Option, "optDate", 2, "fraLoginInfo", "", 5520, 1560, 1400, 285, "", ""},
+    {K::Option, "optDate", 3, "fraLoginInfo", "", 2520, 1890, 1400, 285, "", ""},
+    {K::Option, "optDate", 4, "fraLoginInfo", "", 4020, 1890, 1400, 285, "", ""},
+    {K::Option, "optDate", 5, "fraLoginInfo", "", 5520, 1890, 1400, 285, "", ""},
+    {K::Label, "lblAdminURL", -1, "fraLoginInfo", "Administrative login url", 120, 2340, 2280, 255, "", "cmbAdminURL"},
+    {K::ComboBox, "cmbAdminURL", -1, "fraLoginInfo", "", 2520, 2310, 3960, 315, "", ""},
+    {K::Button, "cmdAddURL", -1, "fraLoginInfo", "Add", 6600, 2295, 840, 345, "", ""},
+    {K::Button, "cmdDeleteURL", -1, "fraLoginInfo", "Delete", 7560, 2295, 840, 345, "", ""},
+    {K::Note, "lblURLNote", -1, "fraLoginInfo", "(Enter here URL to login page of Netravo usage checking site)", 2520, 2700, 5880, 255, "", ""},
+    {K::Note, "lblPasswordWarning", -1, "fraLoginInfo", "", 120, 3120, 8280, 1200, "", ""},
+
+    {K::Label, "lblProcessing", -1, "fraProcessing", "Here the processing of pages from netravo site is shown.", 120, 60, 8340, 255, "", "WebBrowser1"},
+    {K::Viewer, "WebBrowser1", -1, "fraProcessing", "", 120, 360, 8340, 3960, "::2:2", ""},
+    {K::Label, "lblProgress", -1, "fraProcessing", "", 120, 4455, 6600, 255, ":2::", ""},
+    {K::Button, "cmdStop", -1, "fraProcessing", "Stop", 7380, 4395, 1080, 375, "2:2::", ""},
+
+    {K::Label, "lblNonPasswordHeading", -1, "fraNonPassword", "Step for running Non password version", 240, 120, 8070, 285, "", ""},
+    {K::Note, "lblStep1", -1, "fraNonPassword", "1. Open Internet Explorer and go to netravo account checking site", 240, 540, 8070, 285, "", ""},
+    {K::Note, "lblStep2", -1, "fraNonPassword", "2. Login to the site using your netravo username and password", 240, 900, 8070, 285, "", ""},
+    {K::Note, "lblStep3", -1, "fraNonPassword", "3. Choose service record in the right and choose the year and month to check usage. Click Ok", 240, 1260, 8070, 330, "", ""},
+    {K::Note, "lblStep4", -1, "fraNonPassword", "4. When the first page of your log is displayed open this program , choose \"Non Password version\" and  click \"Check Bandwidth Usage\" button below.", 240, 1620, 8070, 480, "", ""},
+
+    {K::Label, "lblSelectCache", -1, "fraUseCacheData", "Select the cache file to generate report", 240, 120, 4500, 255, "", "cmbCacheFiles"},
+    {K::ListCombo, "cmbCacheFiles", -1, "fraUseCacheData", "", 240, 420, 4500, 315, "", ""},
+    {K::Note, "lblCacheExplanation", -1, "fraUseCacheData", "If you have enabled 'Retrieve only newer pages', your service records for each month is stored as a local file. You can use this locally stored data(Cache) to generate report, without logging on to Netravo site. This option can be used if you are sure that your Netravo log has not changed since you last checked your usage. This option will avoid logging into Netravo site for checking previous month records.", 240, 900, 8070, 1500, "", ""},
+    // clang-format on
+};
+
+} // namespace
+
+namespace MainWindowDesign {
+
+const char* const PasswordWarning =
+    "This software fetches data from Corvatel site and is not related to Corvatel in anyway. "
+    "The software is provided in AS IS condition and we are not liable for any mistakes in "
+    "this software.";
+
+const char* const MakerPage = "https://veltrix.example/";
+
+const char* const CacheHelp =
+    "Instead of downloading all the log pages each time to calculate the total monthly "
+    "bandwidth, when this option is enabled retrieved pages are stored locally and next time "
+    "only pages containing new records are downloaded from netravo website. This will save you "
+    "lot of bandwidth if your log pages run into many pages and if you check your usage often.";
+
+QFont font(bool bold) {
+    QFont font("Liberation Sans");
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+std::span<const MainWindowControl> controls() {
+    return Controls;
+}
+
+} // namespace MainWindowDesign

@@ -1,0 +1,120 @@
+#include "desktop/MainWindowRun.h"
+
+#include "platform/MessagePresenter.h"
+#include "platform/browser/Browser.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "report/ReportRow.h"
+
+namespace {
+
+// The record frame when the page is a frameset (the portal's record pages are), else the page.
+const Document* pageOnView(const Document* top) {
+    if (!top) {
+        return nullptr;
+    }
+    const auto frames = top->frames();
+    if (!frames.empty() && frames.front()->contentDocument()) {
+        return frames.front()->contentDocument();
+    }
+    return top;
+}
+
+} // namespace
+
+MainWindowRun::MainWindowRun(Browser& browser, MessagePresenter& messages,
+                             ResultWindowFactory resultWindows, ReportOptions& options,
+                             QObject* parent)
+    : QObject(parent)
+    , m_browser(browser)
+    , m_messages(messages)
+    , m_resultWindows(std::move(resultWindows))
+    , m_options(options)
+    , m_session(browser) {
+    m_timer1.setSingleShot(true);
+    m_timer1.setInterval(HandOverDelay);
+    connect(&m_timer1, &QTimer::timeout, this, &MainWindowRun::Timer1_Timer);
+    connect(&m_session, &PortalSession::Finished, this, &MainWindowRun::sessionFinished);
+    connect(&m_session, &PortalSession::Abandoned, this, &MainWindowRun::sessionAbandoned);
+    connect(&m_session, &PortalSession::Notice, this, &MainWindowRun::sessionNotice);
+    connect(&m_session, &PortalSession::ProgressChanged, this, &MainWindowRun::sessionProgress);
+    // After the session's own handler (connected first): the page it has just acted on.
+    connect(&browser, &Browser::DocumentComplete, this, &MainWindowRun::documentComplete);
+}
+
+MainWindowRun::~MainWindowRun() = default;
+
+void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
+    m_timer1.stop();
+    m_mode = request.mode;
+    m_cachingEnabled = request.cachingEnabled;
+    m_clock.start();
+    // Only a run that will reach the portal has anything to show on "Processing".
+    if (request.mode == RunMode::PasswordVersion &&
+        !QString::fromStdString(request.portalAddress).trimmed().isEmpty()) {
+        Q_EMIT processingStarted();
+    }
+    m_session.cmdCalculate_Click(request);
+}
+
+void MainWindowRun::stop() {
+    m_session.stop();
+}
+
+void MainWindowRun::sessionFinished(const MonthRecord& month) {
+    m_builder.GrabbingFinished(month);
+    m_timer1.start();
+}
+
+void MainWindowRun::sessionAbandoned(const RunMessage& message) {
+    if (message.reason == RunMessage::Reason::Stopped) {
+        Q_EMIT progressChanged(message.text);
+    } else {
+        m_messages.show(message.text, message.title, message.icon);
+        if (!message.focus.isEmpty()) {
+            Q_EMIT focusRequested(message.focus);
+        }
+    }
+    Q_EMIT runEnded();
+}
+
+void MainWindowRun::sessionNotice(const RunMessage& message) {
+    m_messages.show(message.text, message.title, message.icon);
+}
+
+void MainWindowRun::sessionProgress(const RunProgress& progress) {
+    const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
+    Q_EMIT progressChanged(QString::fromStdString(progress.text(seconds)));
+}
+
+void MainWindowRun::documentComplete() {
+    if (const Document* page = pageOnView(m_browser.document())) {
+        Q_EMIT pageShown(QString::fromStdString(page->outerHTML()));
+    }
+}
+
+void MainWindowRun::Timer1_Timer() {
+    m_timer1.stop(); // one hand-over per run, however long the result window stays open
+    const bool shown = ShowOutput();
+    Q_EMIT handOverFinished(shown && m_cachingEnabled && m_mode != RunMode::UseCacheData);
+}
+
+bool MainWindowRun::ShowOutput() {
+    const std::unique_ptr<ResultWindowPort> window = m_resultWindows(m_builder, m_options);
+    try {
+        // A month without a detail table still shows the window, with what it holds.
+        m_builder.WriteOutput(m_options, *window);
+    } catch (const ReportError& error) {
+        m_messages.show(QString::fromUtf8(error.what()), RunMessage::ApplicationTitle,
+                        MessageIcon::Critical);
+        return false;
+    }
+    window->LoadCombo();
+    window->setSuppressEvents(true);
+    window->copyOptionControls(m_options);
+    window->SetCheckBoxState();
+    window->setSuppressEvents(false);
+    m_session.clearExternalWalk();
+    window->showModal();
+    return true;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "desktop/ResultWindowPort.h"
+#include "report/ReportBuilder.h"
+#include "retrieval/PortalSession.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+
+class Browser;
+class MessagePresenter;
+
+// One press of "Check Bandwidth Usage" on the window's event loop, without the window: starts
+// the portal session or the stored month, shows its messages, reports the page on view and the
+// progress, and once the month is complete hands it to a fresh result window (Timer1, then
+// ShowOutput). The window listens to the signals and moves its own controls.
+class MainWindowRun : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds HandOverDelay{100};
+
+    MainWindowRun(Browser& browser, MessagePresenter& messages, ResultWindowFactory resultWindows,
+                  ReportOptions& options, QObject* parent = nullptr);
+    ~MainWindowRun() override;
+
+    void setTimeout(std::chrono::milliseconds timeout) { m_session.setTimeout(timeout); }
+
+    // Starts a run in the request's mode; a run still going is ended first.
+    void cmdCalculate_Click(const RunRequest& request);
+    // Ends the walk in progress as a failed walk ends: nothing is stored, no report follows.
+    void stop();
+    bool running() const { return m_session.running(); }
+    // Timer1 is armed: the month is complete and the hand-over follows.
+    bool handOverPending() const { return m_timer1.isActive(); }
+
+    const PortalSession& session() const { return m_session; }
+    const ReportBuilder& builder() const { return m_builder; }
+
+Q_SIGNALS:
+    // A portal run begins: the window shows its "Processing" tab.
+    void processingStarted();
+    // The page now on view (the record frame when the page has one), as HTML.
+    void pageShown(const QString& html);
+    void progressChanged(const QString& line);
+    // After a message: the control the user is sent back to ("cmbAdminURL").
+    void focusRequested(const QString& controlName);
+    // The run ended without a report (failed, stopped or refused).
+    void runEnded();
+    // Timer1's tick is over: the window returns to "Login Info" and, when asked, refreshes
+    // its list of stored months.
+    void handOverFinished(bool refreshCacheFileList);
+
+private:
+    void sessionFinished(const MonthRecord& month);
+    void sessionAbandoned(const RunMessage& message);
+    void sessionNotice(const RunMessage& message);
+    void sessionProgress(const RunProgress& progress);
+    void documentComplete();
+    void Timer1_Timer();
+    bool ShowOutput();
+
+    Browser& m_browser;
+    MessagePresenter& m_messages;
+    ResultWindowFactory m_resultWindows;
+    ReportOptions& m_options;
+    PortalSession m_session;
+    ReportBuilder m_builder;
+    QTimer m_timer1;
+    QElapsedTimer m_clock;
+    RunMode m_mode = RunMode::PasswordVersion;
+    bool m_cachingEnabled = false;
+};

@@ -1,0 +1,128 @@
+#include "desktop/ReportRowsModel.h"
+
+#include "platform/dom/Document.h"
+
+namespace {
+
+QString text(const Element* cell) {
+    return QString::fromStdString(cell->innerText()).trimmed();
+}
+
+// "color:#FF0000;" -> the colour, for "color" or "background-color".
+QColor declaredColour(const std::string& declaration, const char* property) {
+    const std::string prefix = std::string(property) + ":";
+    if (declaration.rfind(prefix, 0) != 0) {
+        return {};
+    }
+    QString value = QString::fromStdString(declaration.substr(prefix.size()));
+    value.remove(QLatin1Char(';'));
+    return QColor::fromString(value.trimmed());
+}
+
+} // namespace
+
+void ReportRowsModel::readColours(const Document& report) {
+    m_colours.clear();
+    for (const StyleRule& rule : report.styleRules()) {
+        if (rule.selector.empty() || rule.selector[0] != '.') {
+            continue;
+        }
+        const QString name = QString::fromStdString(rule.selector.substr(1));
+        auto found = std::find_if(m_colours.begin(), m_colours.end(),
+                                  [&name](const auto& entry) { return entry.first == name; });
+        if (found == m_colours.end()) {
+            m_colours.push_back({name, {}});
+            found = std::prev(m_colours.end());
+        }
+        // later rules win, as in a style sheet
+        if (const QColor fore = declaredColour(rule.declaration, "color"); fore.isValid()) {
+            found->second.fore = fore;
+        }
+        if (const QColor back = declaredColour(rule.declaration, "background-color");
+            back.isValid()) {
+            found->second.back = back;
+        }
+    }
+}
+
+void ReportRowsModel::load(const Document& report) {
+    beginResetModel();
+    m_header.clear();
+    m_rows.clear();
+    m_spans.clear();
+    readColours(report);
+    const auto tables = report.getElementsByTagName("table");
+    const auto rows = tables.size() > 1 ? tables[1]->rows() : std::vector<Element*>();
+    if (rows.size() > 1) {
+        for (const Element* cell : rows[1]->cells()) {
+            m_header.append(text(cell));
+        }
+    }
+    for (std::size_t r = 2; r < rows.size(); ++r) {
+        Row row;
+        const auto cells = rows[r]->cells();
+        for (const Element* cell : cells) {
+            row.cells.append(text(cell));
+        }
+        const QString cls = QString::fromStdString(rows[r]->className());
+        for (std::size_t c = 0; c < m_colours.size(); ++c) {
+            if (m_colours[c].first == cls) {
+                row.colours = static_cast<int>(c);
+            }
+        }
+        if (cells.size() > DailyTotalColumn) {
+            const int span = std::max(1, cells[DailyTotalColumn]->rowSpan());
+            m_spans.push_back({static_cast<int>(m_rows.size()), span});
+        }
+        m_rows.push_back(std::move(row));
+    }
+    endResetModel();
+}
+
+int ReportRowsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ReportRowsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid()
+               ? 0
+               : std::max<int>(DailyTotalColumn + 1, static_cast<int>(m_header.size()));
+}
+
+QVariant ReportRowsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const int column = index.column();
+    const bool daily = column == DailyTotalColumn;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return column < row.cells.size() ? row.cells[column] : QString();
+    case Qt::ForegroundRole:
+        if (!daily && row.colours >= 0) {
+            return m_colours[static_cast<std::size_t>(row.colours)].second.fore;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        if (daily) {
+            return QColor(Qt::white);
+        }
+        if (row.colours >= 0) {
+            return m_colours[static_cast<std::size_t>(row.colours)].second.back;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
+    default:
+        return {};
+    }
+}
+
+QVariant ReportRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return section < m_header.size() ? m_header[section] : QString();
+    }
+    return {};
+}

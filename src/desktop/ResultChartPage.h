@@ -1,0 +1,52 @@
+#pragma once
+
+#include "chart/StackedChartData.h"
+
+#include <QString>
+#include <string>
+
+class DesignBuilder;
+class MessagePresenter;
+class ReportBuilder;
+class ResultWindowState;
+
+// The chart page of the result window: feeds the built-in chart from the report's chart
+// text, and sets up, formats and sizes the stacked-column chart (chart type 2, in the
+// office chart's place OLE1) the way the window's options say.
+class ResultChartPage {
+public:
+    static constexpr const char* TitlePrefix = "Netravo Usage Chart for ";
+
+    ResultChartPage(const DesignBuilder& controls, ResultWindowState& state,
+                    const ReportBuilder& builder, MessagePresenter& messages)
+        : m_controls(controls)
+        , m_state(state)
+        , m_builder(builder)
+        , m_messages(messages) {}
+
+    // Refills the built-in chart unless it is up to date; a failure is shown and leaves the
+    // chart as far as it got.
+    void UpdateGraphControl();
+
+    // The stacked chart: created once per window, formatted by the colour and total options,
+    // sized with its box. Each does nothing until it exists.
+    void CreateMSGraph();
+    void FormatMSGraph();
+    void ResizeChart();
+    // New data text for the stacked chart (the report changed, or "Show Average").
+    void setStackedData(const std::string& chartText);
+    // The data text the options ask for.
+    std::string stackedDataText() const;
+
+    // The chart on view onto the clipboard.
+    bool copyShownChart();
+
+private:
+    void refreshStacked();
+
+    const DesignBuilder& m_controls;
+    ResultWindowState& m_state;
+    const ReportBuilder& m_builder;
+    MessagePresenter& m_messages;
+    StackedChartData m_stacked;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "desktop/ControlDesign.h"
+
+#include <span>
+
+// The result window's design: every control with its place in twips, caption, tool tip and
+// resizer rule. The window is built from it and the resizer rearranges it.
+namespace ResultWindowDesign {
+
+// The window's client area at design size, and what its frame adds to give the outer size
+// the resizer's rules measure from (a sizable border and a caption bar).
+inline constexpr int ClientWidth = 9780;
+inline constexpr int ClientHeight = 7995;
+inline constexpr int FrameWidth = 120;
+inline constexpr int FrameHeight = 405;
+
+std::span<const ControlDesign> controls();
+
+} // namespace ResultWindowDesign

@@ -1,0 +1,387 @@
+#include "desktop/frmMain.h"
+
+#include "controls/Twips.h"
+#include "controls/WidgetResizerWindow.h"
+#include "controls/ctlTabs.h"
+#include "desktop/DesignedControls.h"
+#include "desktop/MainWindowDesign.h"
+#include "desktop/MainWindowRun.h"
+#include "desktop/MonthChoices.h"
+#include "platform/Clock.h"
+#include "platform/DesktopShell.h"
+#include "platform/MessagePresenter.h"
+#include "platform/SettingsStore.h"
+#include "platform/Version.h"
+#include "retrieval/CacheFileList.h"
+
+#include <QAccessibleWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <algorithm>
+
+namespace {
+
+using namespace MainWindowDesign;
+
+struct TabPage {
+    const char* caption;
+    const char* frame;
+};
+constexpr TabPage MainTabs[] = {{"Password Version", "fraPassword"},
+                                {"Non Password Version", "fraNonPassword"},
+                                {"Use Cache Data", "fraUseCacheData"}};
+constexpr TabPage PasswordTabs[] = {{"Login Info", "fraLoginInfo"},
+                                    {"Processing", "fraProcessing"}};
+
+// Assistive technology sees the window as a frame titled with its caption, as it sees dialogs
+// and main windows (a plain top-level widget would be an untitled client area).
+QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("frmMain") && object && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+template <std::size_t N>
+void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]) {
+    TabStripModel& model = strip.properties();
+    model.setTabsWidth(width);
+    model.setTabsHeight(height);
+    model.setTabs(static_cast<int>(N));
+    model.setTabFont(MainWindowDesign::font());
+    model.setTabFontActive(MainWindowDesign::font(true));
+    for (int tab = 1; tab <= static_cast<int>(N); ++tab) {
+        model.setSelectedTab(tab);
+        model.setCaption(pages[tab - 1].caption);
+        model.setTabFrame(pages[tab - 1].frame);
+    }
+    model.setSelectedTab(1);
+}
+
+} // namespace
+
+frmMain::frmMain(MainWindowServices services, QWidget* parent)
+    : QWidget(parent)
+    , m_services(std::move(services)) {
+    static const bool accessible = (QAccessible::installFactory(windowInterface), true);
+    (void)accessible;
+    setObjectName("frmMain");
+    setWindowTitle(Version::Title);
+    setFont(MainWindowDesign::font());
+    m_controls = std::make_unique<DesignedControls>(this, MainWindowDesign::controls());
+    // Set on every control: the borderless pages carry a style sheet, which stops the window's
+    // font from reaching what they hold.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setFont(MainWindowDesign::font());
+    }
+    setUpTabStrips();
+    m_run = std::make_unique<MainWindowRun>(m_services.browser, m_services.messages,
+                                            m_services.resultWindows, m_settings.options);
+    connectControls();
+    connectRun();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+ctlTabs& frmMain::tabs() const {
+    return *m_controls->get<ctlTabs>("ctlTabs1");
+}
+
+ctlTabs& frmMain::innerTabs() const {
+    return *m_controls->get<ctlTabs>("ctlPasswordVersion");
+}
+
+void frmMain::setRunTimeout(std::chrono::milliseconds timeout) {
+    m_run->setTimeout(timeout);
+}
+
+void frmMain::setUpTabStrips() {
+    setUpStrip(tabs(), 150, 25, MainTabs);
+    setUpStrip(innerTabs(), 80, 20, PasswordTabs);
+    for (const TabPage& page : MainTabs) {
+        m_controls->find(page.frame)->setAccessibleName(page.caption);
+    }
+    for (const TabPage& page : PasswordTabs) {
+        m_controls->find(page.frame)->setAccessibleName(page.caption);
+    }
+    m_controls->find("lblNonPasswordHeading")->setFont(MainWindowDesign::font(true));
+}
+
+void frmMain::connectControls() {
+    const auto button = [this](const char* name) { return m_controls->get<QPushButton>(name); };
+    connect(button("cmdCalculate"), &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(button("cmdClose"), &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    connect(button("cmdAddURL"), &QPushButton::clicked, this, &frmMain::cmdAddURL_Click);
+    connect(button("cmdDeleteURL"), &QPushButton::clicked, this, &frmMain::cmdDeleteURL_Click);
+    connect(button("cmdStop"), &QPushButton::clicked, this, &frmMain::cmdStop_Click);
+    connect(m_controls->get<QLabel>("Label12"), &QLabel::linkActivated, this,
+            &frmMain::Label12_Click);
+    connect(m_controls->get<QLabel>("lblWebsite"), &QLabel::linkActivated, this,
+            &frmMain::lblWebsite_Click);
+    connect(&tabs(), &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
+}
+
+void frmMain::connectRun() {
+    MainWindowRun& run = *m_run;
+    connect(&run, &MainWindowRun::processingStarted, this, [this] {
+        innerTabs().setSelectedTab(2);
+        setRunning(true);
+    });
+    connect(&run, &MainWindowRun::pageShown, this, [this](const QString& html) {
+        m_controls->get<QTextBrowser>("WebBrowser1")->setHtml(html);
+    });
+    connect(&run, &MainWindowRun::progressChanged, this,
+            [this](const QString& line) { m_controls->get<QLabel>("lblProgress")->setText(line); });
+    connect(&run, &MainWindowRun::focusRequested, this, &frmMain::focusControl);
+    connect(&run, &MainWindowRun::runEnded, this, [this] { setRunning(false); });
+    connect(&run, &MainWindowRun::handOverFinished, this, [this](bool refreshCacheFileList) {
+        setRunning(false);
+        if (refreshCacheFileList) {
+            LoadCacheFileList();
+        }
+        innerTabs().setSelectedTab(1);
+    });
+    setRunning(false);
+}
+
+void frmMain::setRunning(bool running) {
+    m_controls->find("cmdStop")->setEnabled(running);
+}
+
+void frmMain::Form_Load() {
+    const QSize design(Twips::toPixelsX(this, ClientWidth), Twips::toPixelsY(this, ClientHeight));
+    resize(design);
+    setMinimumSize(design);
+    m_resizerWindow = std::make_unique<WidgetResizerWindow>(this, FrameAllowance);
+    m_resizer.InitResizer(*m_resizerWindow, ClientWidth + FrameAllowance.width(),
+                          ClientHeight + FrameAllowance.height(), false);
+
+    const QStringList months = MonthChoices::captions(m_services.clock.today());
+    for (QWidget* option : m_controls->array("optDate")) {
+        auto* button = qobject_cast<QRadioButton*>(option);
+        const QString caption = months.value(option->property("Index").toInt());
+        button->setText(caption);
+        button->setAccessibleName(caption);
+    }
+    m_controls->get<QRadioButton>("optDate", 0)->setChecked(true);
+
+    MainWindowSettings current;
+    current.adminUrl = AdminUrlList::defaults().front();
+    current.urls = AdminUrlList::defaultText();
+    current.placement = placementNow();
+    if (const QScreen* screen = this->screen()) { // first start: centred
+        const QRect free = screen->availableGeometry();
+        current.placement.left = Twips::fromPixelsX(this, free.x() + (free.width() - width()) / 2);
+        current.placement.top = Twips::fromPixelsY(this, free.y() + (free.height() - height()) / 2);
+    }
+    m_settings = MainWindowSettings::load(m_services.settings, current);
+    applySettings(m_settings);
+
+    auto* warning = m_controls->get<QLabel>("lblPasswordWarning");
+    warning->setText(QString(PasswordWarning) + "\n\nDownload this software only from " +
+                     MakerPage);
+    warning->setAccessibleName(warning->text());
+    auto* website = m_controls->get<QLabel>("lblWebsite");
+    website->setText(QString("<a href=\"#\">%1</a>").arg(MakerPage));
+    website->setAccessibleName(MakerPage);
+
+    LoadCacheFileList();
+    fillAddressBox(m_settings.urls);
+    m_controls->get<QComboBox>("cmbAdminURL")->setEditText(m_settings.adminUrl);
+    m_loaded = true;
+}
+
+void frmMain::applySettings(const MainWindowSettings& settings) {
+    m_controls->get<QLineEdit>("txtUserName")->setText(settings.userName);
+    m_controls->get<QLineEdit>("txtPassword")->setText(settings.password);
+    m_controls->get<QCheckBox>("chkSavePassword")->setChecked(settings.savePassword);
+    m_controls->get<QCheckBox>("chkEnableCache")->setChecked(settings.cachingEnabled);
+    applyPlacement(settings.placement);
+    tabs().setSelectedTab(settings.selectedTab);
+}
+
+void frmMain::applyPlacement(const MainWindowSettings::Placement& placement) {
+    resize(Twips::toPixelsX(this, placement.width - FrameAllowance.width()),
+           Twips::toPixelsY(this, placement.height - FrameAllowance.height()));
+    const QPoint at(Twips::toPixelsX(this, placement.left), Twips::toPixelsY(this, placement.top));
+    if (QGuiApplication::screenAt(at)) { // a screen that has gone away keeps the default place
+        move(at);
+    }
+    setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+MainWindowSettings::Placement frmMain::placementNow() const {
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    const QSize size = normal.isValid() ? normal.size() : this->size();
+    return {isMaximized() ? 2 : (isMinimized() ? 1 : 0),
+            Twips::fromPixelsY(this, size.height()) + FrameAllowance.height(),
+            Twips::fromPixelsX(this, size.width()) + FrameAllowance.width(),
+            Twips::fromPixelsX(this, pos().x()), Twips::fromPixelsY(this, pos().y())};
+}
+
+MainWindowSettings frmMain::settingsNow() const {
+    MainWindowSettings settings = m_settings;
+    settings.userName = m_controls->get<QLineEdit>("txtUserName")->text();
+    settings.password = m_controls->get<QLineEdit>("txtPassword")->text();
+    settings.savePassword = m_controls->get<QCheckBox>("chkSavePassword")->isChecked();
+    settings.adminUrl = m_controls->get<QComboBox>("cmbAdminURL")->currentText();
+    settings.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
+    settings.selectedTab = tabs().SelectedTab();
+    settings.urls = m_urls.text();
+    settings.placement = placementNow();
+    return settings;
+}
+
+void frmMain::Form_QueryUnload() {
+    if (!m_loaded) {
+        return;
+    }
+    m_run->stop();
+    m_settings = settingsNow();
+    m_settings.save(m_services.settings, isMinimized());
+    if (!m_services.settings.flush()) {
+        m_services.messages.show("The settings could not be stored.", RunMessage::ApplicationTitle,
+                                 MessageIcon::Warning);
+    }
+    m_loaded = false; // saved once, however the window is closed
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void frmMain::Form_Resize() {
+    if (!m_loaded || m_resizing) {
+        return;
+    }
+    m_resizing = true;
+    m_resizer.FormResized(*m_resizerWindow);
+    // The login page's rule counts among those placed first, so it follows picCenter's place
+    // of the pass before. A second pass without a size change moves nothing else and centres it.
+    m_resizer.FormResized(*m_resizerWindow);
+    m_resizing = false;
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+void frmMain::cmdClose_Click() {
+    close();
+}
+
+void frmMain::ctlTabs1_TabClick(int, int NewTab) {
+    m_controls->find("chkEnableCache")->setVisible(NewTab != 3);
+    m_controls->find("Label12")->setVisible(NewTab != 3);
+}
+
+void frmMain::Label12_Click() {
+    m_services.messages.show(CacheHelp, RunMessage::ApplicationTitle, MessageIcon::Information);
+}
+
+void frmMain::lblWebsite_Click() {
+    m_services.shell.L2N(MakerPage);
+}
+
+void frmMain::fillAddressBox(const QString& text) {
+    m_urls = AdminUrlList(text);
+    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    const QString typed = box->currentText();
+    box->clear();
+    box->addItems(m_urls.entries());
+    box->setEditText(typed);
+}
+
+void frmMain::cmdAddURL_Click() {
+    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    if (m_urls.add(box->currentText(), m_services.messages)) {
+        const QString typed = box->currentText();
+        box->addItem(m_urls.entries().back());
+        box->setEditText(typed);
+    }
+}
+
+void frmMain::cmdDeleteURL_Click() {
+    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    AdminUrlList::BoxChange change;
+    if (!m_urls.remove(box->currentText(), m_services.messages, change)) {
+        return;
+    }
+    box->clear();
+    box->addItems(m_urls.entries());
+    if (change.select >= 0) {
+        box->setCurrentIndex(change.select);
+    } else {
+        box->setEditText(change.text);
+    }
+}
+
+void frmMain::LoadCacheFileList() {
+    const CacheFileList list = ::LoadCacheFileList(m_services.cacheFolder);
+    auto* box = m_controls->get<QComboBox>("cmbCacheFiles");
+    box->clear();
+    for (const CacheEntry& entry : list.entries) {
+        box->addItem(entry.entry);
+    }
+    box->setCurrentIndex(list.selected);
+}
+
+int frmMain::selectedMonth() const {
+    for (QWidget* option : m_controls->array("optDate")) {
+        if (qobject_cast<QRadioButton*>(option)->isChecked()) {
+            return option->property("Index").toInt();
+        }
+    }
+    return 0;
+}
+
+RunRequest frmMain::runRequest() const {
+    RunRequest request;
+    request.mode = static_cast<RunMode>(tabs().SelectedTab());
+    request.portalAddress = m_controls->get<QComboBox>("cmbAdminURL")->currentText().toStdString();
+    request.userName = m_controls->get<QLineEdit>("txtUserName")->text().toStdString();
+    request.password = m_controls->get<QLineEdit>("txtPassword")->text().toStdString();
+    request.monthsBack = selectedMonth();
+    request.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
+    request.cacheFolder = m_services.cacheFolder;
+    const auto* months = m_controls->get<QComboBox>("cmbCacheFiles");
+    if (months->currentIndex() >= 0) {
+        request.selectedCacheEntry = months->currentText();
+    }
+    return request;
+}
+
+void frmMain::cmdCalculate_Click() {
+    m_settings.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
+    RunRequest request = runRequest();
+    m_run->cmdCalculate_Click(request);
+    std::fill(request.password.begin(), request.password.end(), '\0');
+}
+
+void frmMain::cmdStop_Click() {
+    m_run->stop();
+}
+
+void frmMain::focusControl(const QString& name) {
+    if (QWidget* control = m_controls->find(name)) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "controls/ControlResizer.h"
+#include "desktop/AdminUrlList.h"
+#include "desktop/MainWindowSettings.h"
+#include "desktop/ResultWindowPort.h"
+
+#include <QWidget>
+#include <chrono>
+#include <memory>
+
+class Browser;
+class Clock;
+class DesignedControls;
+class DesktopShell;
+class MainWindowRun;
+class MessagePresenter;
+class SettingsStore;
+class WidgetResizerWindow;
+class ctlTabs;
+struct RunRequest;
+
+// What the main window works with, handed in so tests can fix each of them.
+struct MainWindowServices {
+    SettingsStore& settings;
+    MessagePresenter& messages;
+    const Clock& clock;
+    DesktopShell& shell;
+    Browser& browser; // WebBrowser1, driven by the portal session
+    ResultWindowFactory resultWindows;
+    QString cacheFolder; // where the month files are
+};
+
+// The program's start window: credentials, portal address, month and way of checking, the
+// cache switch; it restores its settings when it opens, saves them when it closes, and starts
+// runs of "Check Bandwidth Usage". Controls come from MainWindowDesign; runs from
+// MainWindowRun; what it stores from MainWindowSettings.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(MainWindowServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The options the result window reads and changes (the window's public variables).
+    ReportOptions& options() { return m_settings.options; }
+    const AdminUrlList& urlList() const { return m_urls; }
+    MainWindowRun& run() { return *m_run; }
+    void setRunTimeout(std::chrono::milliseconds timeout);
+
+    void cmdCalculate_Click();
+    void cmdClose_Click();
+    void cmdAddURL_Click();
+    void cmdDeleteURL_Click();
+    void cmdStop_Click();
+    void Label12_Click();
+    void lblWebsite_Click();
+    void ctlTabs1_TabClick(int OldTab, int NewTab);
+    void LoadCacheFileList();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_QueryUnload();
+    void Form_Resize();
+    void setUpTabStrips();
+    void connectControls();
+    void connectRun();
+    void applySettings(const MainWindowSettings& settings);
+    void applyPlacement(const MainWindowSettings::Placement& placement);
+    MainWindowSettings settingsNow() const;
+    MainWindowSettings::Placement placementNow() const;
+    void fillAddressBox(const QString& text);
+    RunRequest runRequest() const;
+    int selectedMonth() const;
+    void focusControl(const QString& name);
+    void setRunning(bool running);
+    ctlTabs& tabs() const;
+    ctlTabs& innerTabs() const;
+
+    MainWindowServices m_services;
+    std::unique_ptr<DesignedControls> m_controls;
+    std::unique_ptr<WidgetResizerWindow> m_resizerWindow;
+    ControlResizer m_resizer;
+    MainWindowSettings m_settings;
+    AdminUrlList m_urls;
+    std::unique_ptr<MainWindowRun> m_run;
+    bool m_loaded = false;
+    bool m_resizing = false;
+};

@@ -1,0 +1,349 @@
+#include "desktop/frmResult.h"
+
+#include "chart/XChart.h"
+#include "controls/Twips.h"
+#include "controls/clsCommonDialog.h"
+#include "controls/ctlTabs.h"
+#include "controls/neb.h"
+#include "desktop/ReportOutput.h"
+#include "desktop/ReportPageHtml.h"
+#include "desktop/ReportRowsModel.h"
+#include "desktop/ResultWindowDesign.h"
+#include "desktop/SummaryOutlook.h"
+#include "platform/ColorValue.h"
+#include "platform/MessagePresenter.h"
+#include "platform/PropertyBag.h"
+#include "platform/SettingsStore.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportRow.h"
+#include "retrieval/FileDataStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+namespace {
+
+constexpr QSize FrameAllowance{ResultWindowDesign::FrameWidth, ResultWindowDesign::FrameHeight};
+
+} // namespace
+
+frmResult::frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindowSeams seams,
+                     QWidget* parent)
+    : QDialog(parent)
+    , m_builder(builder)
+    , m_seams(std::move(seams))
+    , m_state(options)
+    , m_summary(m_seams.clock)
+    , m_controls(*this, m_seams.messages)
+    , m_chartPage(m_controls, m_state, m_builder, m_seams.messages)
+    , m_summaryView(m_controls) {
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(QStringLiteral("Result"));
+    setAccessibleName(QStringLiteral("Result"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setSizeGripEnabled(true);
+    m_controls.build(ResultWindowDesign::controls());
+    resize(Twips::toPixelsX(this, ResultWindowDesign::ClientWidth),
+           Twips::toPixelsY(this, ResultWindowDesign::ClientHeight));
+    setUpTabs();
+    setUpLists();
+    connectHandlers();
+    connectOutput();
+    Form_Load();
+}
+
+frmResult::~frmResult() = default;
+
+ResultWindowFactory frmResult::factory(ResultWindowSeams seams) {
+    return [seams](ReportBuilder& builder, ReportOptions& options) {
+        return std::unique_ptr<ResultWindowPort>(new frmResult(builder, options, seams));
+    };
+}
+
+void frmResult::setUpTabs() {
+    PropertyBag design;
+    design.write(QStringLiteral("tabwide"), 70);
+    design.write(QStringLiteral("tabhigh"), 20);
+    design.write(QStringLiteral("tabcount"), 3);
+    design.write(QStringLiteral("tabselected"), 1);
+    QFont tabFont = font();
+    design.write(QStringLiteral("tabfont"), QVariant::fromValue(tabFont));
+    tabFont.setBold(true);
+    design.write(QStringLiteral("tabfontactive"), QVariant::fromValue(tabFont));
+    const char* captions[] = {"Report", "Chart", "Summary"};
+    const char* frames[] = {"fraReport", "fraChart", "fraSummary"};
+    for (int tab = 0; tab < 3; ++tab) {
+        design.write(QStringLiteral("tabcaption%1").arg(tab + 1),
+                     QString::fromLatin1(captions[tab]));
+        design.write(QStringLiteral("tabframe%1").arg(tab + 1), QString::fromLatin1(frames[tab]));
+    }
+    m_controls.get<ctlTabs>(QStringLiteral("ctlTabs1"))->load(design);
+}
+
+void frmResult::setUpLists() {
+    // the chart's own failures (printing, saving) come up in the window's message boxes
+    m_controls.get<XChart>(QStringLiteral("XChart1"))->setMessagePresenter(&m_seams.messages);
+    auto* chartType = m_controls.get<QComboBox>(QStringLiteral("cmbChartType"));
+    chartType->addItems({QStringLiteral("Chart Type 1"), QStringLiteral("Chart Type 2")});
+    chartType->setCurrentIndex(-1);
+    struct Box {
+        const char* name;
+        int integers;
+        int decimals;
+    };
+    for (const Box& box :
+         {Box{"nebPlanCharge", 6, 2}, Box{"nebBandWidthLimit", 7, 0}, Box{"nebRsPerMB", 3, 2}}) {
+        auto* number = m_controls.get<neb>(QString::fromLatin1(box.name));
+        number->properties().setIntegerSize(box.integers);
+        number->properties().setDecimalSize(box.decimals);
+    }
+    for (auto* picture : {m_controls.find(QStringLiteral("picDownloadAllowed")),
+                          m_controls.find(QStringLiteral("picAvailableColor"))}) {
+        picture->setStyleSheet(QStringLiteral("background-color:#00c000;"));
+    }
+    for (auto* picture : {m_controls.find(QStringLiteral("picActualDownload")),
+                          m_controls.find(QStringLiteral("picUsedColor"))}) {
+        picture->setStyleSheet(QStringLiteral("background-color:#ff8080;"));
+    }
+    for (auto* picture : {m_controls.find(QStringLiteral("picExcessDownload")),
+                          m_controls.find(QStringLiteral("picExcessColor"))}) {
+        picture->setStyleSheet(QStringLiteral("background-color:#ff0000;"));
+    }
+    auto* percentage = m_controls.get<QLineEdit>(QStringLiteral("txtPercentage"));
+    percentage->setText(QStringLiteral("000"));
+    percentage->setStyleSheet(QStringLiteral("background:transparent;"));
+    m_controls.get<QLabel>(QStringLiteral("lblProjection"))->setWordWrap(true);
+    // the report's tables keep their natural width and scroll, rather than wrap every cell
+    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    m_rows = new ReportRowsModel(rows);
+    rows->setModel(m_rows);
+    // sizing the columns looks at the first rows only: a month's rows are alike
+    rows->horizontalHeader()->setResizeContentsPrecision(200);
+    rows->horizontalHeader()->setStretchLastSection(true);
+    rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
+    for (int i = 0; i < 3; ++i) {
+        auto* label = m_controls.get<QLabel>(QStringLiteral("lblSetColor"), i);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Box);
+    }
+}
+
+void frmResult::Form_Load() {
+    m_resizerWindow = std::make_unique<WidgetResizerWindow>(this, FrameAllowance);
+    m_resizer.InitResizer(*m_resizerWindow, m_resizerWindow->width(), m_resizerWindow->height());
+    // the colour controls of one kind share their first member's tip
+    const QString labelTip = control(QStringLiteral("lblSetColor"), 0)->toolTip();
+    control(QStringLiteral("lblSetColor"), 1)->setToolTip(labelTip);
+    control(QStringLiteral("lblSetColor"), 2)->setToolTip(labelTip);
+    const QString boxTip = control(QStringLiteral("picChartColor"), 0)->toolTip();
+    control(QStringLiteral("picChartColor"), 1)->setToolTip(boxTip);
+    control(QStringLiteral("picChartColor"), 2)->setToolTip(boxTip);
+    readEntryBoxes();
+    m_summary.restoreCustomPlan(m_seams.settings);
+    writeEntryBoxes();
+    LoadCombo();
+}
+
+void frmResult::Form_Unload() {
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    m_state.mblnGraphCreated = false;
+    readEntryBoxes();
+    m_summary.saveSettings(m_seams.settings);
+}
+
+void frmResult::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmResult::showModal() {
+    exec();
+    Form_Unload();
+}
+
+void frmResult::readEntryBoxes() {
+    CustomPlanValues& custom = m_summary.customPlan();
+    custom.nebPlanCharge = m_controls.get<neb>(QStringLiteral("nebPlanCharge"))->Value();
+    custom.nebBandWidthLimit = m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->Value();
+    custom.nebRsPerMB = m_controls.get<neb>(QStringLiteral("nebRsPerMB"))->Value();
+}
+
+void frmResult::writeEntryBoxes() {
+    m_writingBoxes = true;
+    const CustomPlanValues& custom = m_summary.customPlan();
+    m_controls.get<neb>(QStringLiteral("nebPlanCharge"))->setValue(custom.nebPlanCharge);
+    m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->setValue(custom.nebBandWidthLimit);
+    m_controls.get<neb>(QStringLiteral("nebRsPerMB"))->setValue(custom.nebRsPerMB);
+    m_writingBoxes = false;
+}
+
+void frmResult::LoadCombo() {
+    const bool chosen = m_summary.LoadCombo(m_seams.settings);
+    auto* plans = m_controls.get<QComboBox>(QStringLiteral("cmbPlans"));
+    {
+        const QSignalBlocker quiet(plans);
+        plans->clear();
+        for (const PlanListItem& item : m_summary.cmbPlans().items()) {
+            plans->addItem(QString::fromStdString(item.text), item.itemData);
+        }
+        plans->setCurrentIndex(m_summary.cmbPlans().listIndex());
+    }
+    if (chosen) {
+        CreateSummary(); // selecting a position raises the list's click
+    }
+}
+
+void frmResult::setTotals(const MonthTotals& totals) {
+    m_inputs.mlngTotalBandwidthKB = totals.mlngTotalBandwidthKB;
+    m_inputs.mlngTotalChargedKB = totals.mlngTotalChargedKB;
+    m_inputs.mdtLastRecordedDate = totals.mdtLastRecordedDate;
+    m_inputs.mlngLastDayUsageKB = totals.mlngLastDayUsageKB;
+    m_inputs.mstrMonthYear = m_builder.mstrMonthYear();
+    // the builder has just written the document: show it
+    showReportPage();
+}
+
+void frmResult::setAverageText(const std::string& text) {
+    m_controls.get<QLabel>(QStringLiteral("lblAverage"))->setText(QString::fromStdString(text));
+}
+
+void frmResult::showReportPage() {
+    auto* page = m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"));
+    page->setHtml(ReportPageHtml::headerForDisplay(m_document));
+    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    const int scroll = rows->verticalScrollBar()->value();
+    m_rows->load(m_document);
+    rows->clearSpans();
+    for (const ReportRowsModel::Span& span : m_rows->spans()) {
+        if (span.rows > 1) {
+            rows->setSpan(span.row, ReportRowsModel::DailyTotalColumn, span.rows, 1);
+        }
+    }
+    if (!m_columnsSized && m_rows->rowCount() > 0) {
+        rows->resizeColumnsToContents();
+        m_columnsSized = true;
+    }
+    rows->verticalScrollBar()->setValue(scroll);
+}
+
+void frmResult::updateOfficeChart(const std::string& chartText) {
+    m_chartPage.setStackedData(chartText);
+    // the built-in chart no longer shows the current report
+    m_state.mblnChartUpToDate = false;
+}
+
+void frmResult::UpdateGraphControl() {
+    m_chartPage.UpdateGraphControl();
+}
+
+void frmResult::CreateSummary() {
+    readEntryBoxes();
+    const SummaryRun run = m_summary.computeSummary(m_inputs);
+    if (run.outcome == SummaryRun::Outcome::NoPlanChosen) {
+        return;
+    }
+    // a custom limit of 0 became 1 in its box
+    writeEntryBoxes();
+    m_summaryView.show(m_summary.figures());
+    m_summaryView.showOutlook(SummaryOutlook::build(m_summary, m_inputs));
+    if (run.outcome == SummaryRun::Outcome::Failed) {
+        m_seams.messages.show(QString::fromStdString(run.failure), FileDataStore::ApplicationTitle,
+                              MessageIcon::None);
+    }
+}
+
+void frmResult::rebuild() {
+    try {
+        m_builder.WriteOutput(m_state.options(), *this);
+    } catch (const ReportError& error) {
+        m_seams.messages.show(QString::fromStdString(error.what()), FileDataStore::ApplicationTitle,
+                              MessageIcon::Critical);
+    }
+}
+
+void frmResult::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_resizing || !m_resizerWindow) {
+        return;
+    }
+    m_resizing = true;
+    m_resizer.FormResized(*m_resizerWindow);
+    fitTabsToFrames();
+    m_chartPage.ResizeChart();
+    m_resizing = false;
+}
+
+void frmResult::fitTabsToFrames() {
+    // the strip holds the pages: it grows and shrinks with them, so no page is cut off
+    QWidget* tabs = control(QStringLiteral("ctlTabs1"));
+    QRect pages;
+    for (const char* name : {"fraReport", "fraChart", "fraSummary"}) {
+        pages |= control(QString::fromLatin1(name))->geometry();
+    }
+    tabs->resize(pages.right() + 1 + pages.left(), pages.bottom() + 1 + 4);
+}
+
+std::unique_ptr<QTextDocument> frmResult::wholeReport() const {
+    // paper gets every row in the report's own table, however long it takes to lay out
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(font());
+    document->setHtml(ReportPageHtml::forDisplay(m_document));
+    return document;
+}
+
+void frmResult::printReport() {
+    std::unique_ptr<QPrinter> printer = m_seams.printer ? m_seams.printer() : nullptr;
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), this);
+        dialog.setWindowTitle(QStringLiteral("Print report"));
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+    }
+    wholeReport()->print(printer.get());
+}
+
+void frmResult::saveReportPdf() {
+    clsCommonDialog dialog(m_seams.files);
+    const QString path =
+        ReportOutput::ShowSaveDialog(dialog, QString(), QString(), QStringLiteral("pdf"));
+    if (path.isEmpty() || (QFileInfo::exists(path) &&
+                           !m_seams.messages.askYesNo(ReportOutput::OverwriteQuestion,
+                                                      FileDataStore::ApplicationTitle, false))) {
+        return;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("Netravo usage ") +
+                        QString::fromStdString(m_builder.mstrMonthYear()));
+        wholeReport()->print(&writer);
+    }
+    if (!file.commit()) {
+        m_seams.messages.show(file.errorString(), FileDataStore::ApplicationTitle,
+                              MessageIcon::Critical);
+        return;
+    }
+    m_seams.messages.show(ReportOutput::SavedMessage, FileDataStore::ApplicationTitle,
+                          MessageIcon::Information);
+}

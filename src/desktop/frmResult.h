@@ -1,0 +1,143 @@
+#pragma once
+
+#include "analysis/SummaryPage.h"
+#include "controls/ControlResizer.h"
+#include "controls/WidgetResizerWindow.h"
+#include "desktop/DesignBuilder.h"
+#include "desktop/ResultChartPage.h"
+#include "desktop/ResultWindowPort.h"
+#include "desktop/ResultWindowState.h"
+#include "desktop/SummaryPageView.h"
+#include "platform/dom/Document.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class Clock;
+class ColorChooser;
+class DesktopShell;
+class FileChooser;
+class MessagePresenter;
+class QPrinter;
+class ReportRowsModel;
+class QTextDocument;
+class SettingsStore;
+
+// What the result window needs from its surroundings: the settings file it shares with the
+// main window, message boxes, today's date, the colour and save dialogs and the desktop's
+// "open". Tests pass scripted ones.
+struct ResultWindowSeams {
+    SettingsStore& settings;
+    MessagePresenter& messages;
+    const Clock& clock;
+    ColorChooser& colors;
+    FileChooser& files;
+    DesktopShell& shell;
+    // Where "Print report..." prints; the default printer when not given.
+    std::function<std::unique_ptr<QPrinter>()> printer = {};
+};
+
+// The result window ("Result"): the report, the daily chart and the summary and bill of one
+// month. The main window's report builder writes into it; its options change the main
+// window's options and have the report rebuilt. Built from ResultWindowDesign; the handler
+// rules live in ResultWindowState, the pages in ResultChartPage and SummaryPageView.
+class frmResult final : public QDialog, public ResultWindowPort {
+    Q_OBJECT
+
+public:
+    static constexpr const char* PlansPageAddress = "https://www.corvatel.example/plans";
+
+    // Loads the window: builds it, starts the resizer, restores the custom plan's values and
+    // the chosen plan.
+    frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindowSeams seams,
+              QWidget* parent = nullptr);
+    ~frmResult() override;
+
+    // A factory for the main window: each run gets a fresh window over these seams.
+    static ResultWindowFactory factory(ResultWindowSeams seams);
+
+    // ReportResultView
+    Document& reportDocument() override { return m_document; }
+    void setTotals(const MonthTotals& totals) override;
+    void setAverageText(const std::string& text) override;
+    bool graphCreated() const override { return m_state.mblnGraphCreated; }
+    void updateOfficeChart(const std::string& chartText) override;
+    void clearChartUpToDate() override { m_state.mblnChartUpToDate = false; }
+    void UpdateGraphControl() override;
+    void CreateSummary() override;
+
+    // ResultWindowPort
+    void LoadCombo() override;
+    void setSuppressEvents(bool suppress) override { m_state.mblnSuppressEvents = suppress; }
+    void copyOptionControls(const ReportOptions& options) override;
+    void SetCheckBoxState() override {}
+    void showModal() override;
+
+    ResultWindowState& state() { return m_state; }
+    const SummaryPage& summaryPage() const { return m_summary; }
+    const MonthTotals& summaryInputs() const { return m_inputs; }
+    // A control by object name and control-array index.
+    QWidget* control(const QString& name, int index = -1) const {
+        return m_controls.find(name, index);
+    }
+
+    // Writes the settings and marks the stacked chart gone; runs once, when the window closes.
+    void Form_Unload();
+
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void setUpTabs();
+    void setUpLists();
+    void connectHandlers();
+    void connectOutput();
+    void showReportPage();
+    void rebuild();
+    void fitTabsToFrames();
+    void applyNightRules(const ResultWindowState::NightRules& rules);
+    void setCheck(const QString& name, int index, bool on);
+    void paintColourControls();
+
+    void ctlTabs1_TabClick(int newTab);
+    void cmbChartType_Click();
+    void chkExclude_Click(int index);
+    void chkNightUnlimited_Click();
+    void chkShowAverageInChart_Click();
+    void chkDisplayDailyTotalinChart_Click();
+    void lblSetColor_MouseDown(int index, Qt::MouseButton button);
+    void picChartColor_Click(int index);
+    void picBuiltInChartColor_Click();
+    void WebBrowser1_BeforeNavigate2(const QUrl& address);
+    void cmbPlans_Click(int index);
+    void cmdCopyChart_Click();
+    std::unique_ptr<QTextDocument> wholeReport() const;
+    void printReport();
+    void saveReportPdf();
+
+    std::uint32_t chooseColour(std::uint32_t current);
+    void readEntryBoxes();
+    void writeEntryBoxes();
+
+    ReportBuilder& m_builder;
+    ResultWindowSeams m_seams;
+    ResultWindowState m_state;
+    Document m_document{Document::Scripts::Strip};
+    SummaryPage m_summary;
+    MonthTotals m_inputs;
+    DesignBuilder m_controls;
+    ResultChartPage m_chartPage;
+    SummaryPageView m_summaryView;
+    ControlResizer m_resizer;
+    std::unique_ptr<WidgetResizerWindow> m_resizerWindow;
+    bool m_resizing = false;
+    bool m_unloaded = false;
+    bool m_writingBoxes = false;
+    bool m_columnsSized = false;
+    ReportRowsModel* m_rows = nullptr; // owned by its table view
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "desktop/ResultWindowPort.h"
+#include "desktop/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/DesktopShell.h"
+#include "platform/MessagePresenter.h"
+#include "platform/SettingsStore.h"
+#include "platform/browser/Browser.h"
+#include "platform/dom/Document.h"
+#include "report/ReportOptions.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What the main window did with the result windows it was given.
+struct HandOverLog {
+    int windows = 0;
+    std::vector<std::string> calls; // in order, across windows
+    std::string reportHtml;         // the document when the window was shown
+    ReportOptions copiedOptions;
+};
+
+// A result window that records the hand-over instead of showing anything.
+class RecordingResultWindow final : public ResultWindowPort {
+public:
+    explicit RecordingResultWindow(HandOverLog& log)
+        : m_log(log) {}
+
+    Document& reportDocument() override { return m_document; }
+    void setTotals(const MonthTotals&) override { m_log.calls.push_back("setTotals"); }
+    void setAverageText(const std::string&) override {}
+    void clearChartUpToDate() override {}
+    void UpdateGraphControl() override { m_log.calls.push_back("UpdateGraphControl"); }
+    void CreateSummary() override { m_log.calls.push_back("CreateSummary"); }
+    void LoadCombo() override { m_log.calls.push_back("LoadCombo"); }
+    void setSuppressEvents(bool suppress) override {
+        m_log.calls.push_back(suppress ? "suppress" : "unsuppress");
+    }
+    void copyOptionControls(const ReportOptions& options) override {
+        m_log.calls.push_back("copyOptionControls");
+        m_log.copiedOptions = options;
+    }
+    void SetCheckBoxState() override { m_log.calls.push_back("SetCheckBoxState"); }
+    void showModal() override {
+        m_log.calls.push_back("showModal");
+        m_log.reportHtml = m_document.outerHTML();
+    }
+
+private:
+    HandOverLog& m_log;
+    Document m_document{Document::Scripts::Strip};
+};
+
+// The main window on fixed services: settings in memory, recorded messages, 31 March 2007,
+// a recording shell, the real browser, a recording result window, a fresh month folder.
+class DesktopWindow : public ::testing::Test {
+protected:
+    std::unique_ptr<frmMain> open();
+
+    QWidget* control(QWidget& window, const QString& name, int index = -1) const;
+    template <typename T> T* get(QWidget& window, const QString& name, int index = -1) const {
+        T* widget = qobject_cast<T*>(control(window, name, index));
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    // Twips of a control's geometry in its container, and of the window's outer size.
+    QRect twips(const QWidget* widget) const;
+    QSize outerTwips(const QWidget& window) const;
+
+    MemorySettingsStore settings;
+    RecordingMessages messages;
+    FixedClock clock{QDate(2007, 3, 31)};
+    RecordingDesktopShell shell;
+    std::unique_ptr<Browser> browser;
+    QTemporaryDir monthFolder;
+    HandOverLog handOver;
+};

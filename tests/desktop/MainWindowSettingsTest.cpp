@@ -1,0 +1,189 @@
+#include "desktop/MainWindowSettings.h"
+
+#include "platform/SettingsStore.h"
+#include "retrieval/ClsAsmXor.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+
+constexpr char Section[] = "ScreenSettings";
+
+// Keeps the keys in the order they were written.
+class OrderedStore final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key,
+                 const QString& fallback) const override {
+        return m_values.read(section, key, fallback);
+    }
+    void write(const QString& section, const QString& key, const QString& value) override {
+        keys.append(key);
+        m_values.write(section, key, value);
+    }
+    QStringList keys;
+
+private:
+    MemorySettingsStore m_values;
+};
+
+MainWindowSettings everythingChanged() {
+    MainWindowSettings s;
+    s.userName = "Jos\u00e9";
+    s.password = "secret";
+    s.savePassword = true;
+    s.adminUrl = "https://b.example/";
+    s.options.mblnExcludeFree = true;
+    s.options.mblnExcludeNonFree = true;
+    s.options.mblnExcludeMixed = true;
+    s.options.mblnNightUnlimitedPlan = true;
+    s.options.mblnShowAverage = true;
+    s.options.mblnShowTotalValue = true;
+    s.options.mlngColorFree = 1;
+    s.options.mlngColorBackFree = 2;
+    s.options.mlngColorMixed = 3;
+    s.options.mlngColorBackMixed = 4;
+    s.options.mlngColorNonFree = 5;
+    s.options.mlngColorBackNonFree = 6;
+    s.options.mlngChartColorFree = 7;
+    s.options.mlngChartColorNonFree = 8;
+    s.options.mlngInbuiltChartColor = 0xFFFFFFu;
+    s.options.ChartType = 1;
+    s.cachingEnabled = true;
+    s.selectedTab = 2;
+    s.urls = "https://a.example/#https://b.example/#";
+    s.placement = {2, 7000, 9500, 300, 450};
+    return s;
+}
+
+auto fields(const ReportOptions& o) {
+    return std::tuple(o.mblnExcludeFree, o.mblnExcludeNonFree, o.mblnExcludeMixed,
+                      o.mblnNightUnlimitedPlan, o.mblnShowAverage, o.mblnShowTotalValue,
+                      o.mlngColorFree, o.mlngColorBackFree, o.mlngColorMixed, o.mlngColorBackMixed,
+                      o.mlngColorNonFree, o.mlngColorBackNonFree, o.mlngChartColorFree,
+                      o.mlngChartColorNonFree, o.mlngInbuiltChartColor, o.ChartType);
+}
+
+constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser;
+
+} // namespace
+
+// Every key, in the order the window writes them.
+// clang-format off
+const QStringList Keys = {
+    "txtUserName", "txtPasswordnew", "txtPassword", "chkSavePassword", "AdminURL",
+    "mblnExcludeFree", "mblnExcludeNonFree", "mblnExcludeMixed", "mblnCachingEnabled ",
+    "mlngColorFree", "mlngColorBackFree", "mlngColorMixed", "mlngColorBackMixed",
+    "mlngColorNonFree", "mlngColorBackNonFree", "mlngChartColorFree", "mlngChartColorNonFree",
+    "mlngInbuiltChartColor", "ChartType", "ctlTabs1.SelectedTab", "mblnShowTotalValue",
+    "mblnShowAverage", "mblnNightUnlimitedPlan", "URLs",
+    "WindowState", "Height", "Width", "Left", "Top"};
+// clang-format on
+
+TEST(MainWindowSettings, WritesEveryKeyInItsOrder) {
+    OrderedStore store;
+    everythingChanged().save(store, false);
+    EXPECT_EQ(store.keys, Keys);
+    OrderedStore minimised; // keeps the last size and place
+    everythingChanged().save(minimised, true);
+    EXPECT_EQ(minimised.keys, Keys.mid(0, Keys.size() - 5));
+    EXPECT_EQ(store.read(Section, "txtPassword", "?"), "");
+    EXPECT_EQ(store.read(Section, "mblnCachingEnabled ", "?"), "True");
+    EXPECT_EQ(store.read(Section, "chkSavePassword", "?"), "1");
+    EXPECT_EQ(store.read(Section, "mlngInbuiltChartColor", "?"), "16777215");
+}
+
+TEST(MainWindowSettings, RoundTripKeepsAllButNonFreeExclusion) {
+    MemorySettingsStore store;
+    const MainWindowSettings saved = everythingChanged();
+    saved.save(store, false);
+    const MainWindowSettings loaded = MainWindowSettings::load(store, MainWindowSettings());
+    MainWindowSettings expected = saved;
+    expected.options.mblnExcludeNonFree = false; // never excluded at start
+    EXPECT_EQ(loaded.userName, expected.userName);
+    EXPECT_EQ(loaded.password, expected.password);
+    EXPECT_EQ(loaded.savePassword, expected.savePassword);
+    EXPECT_EQ(loaded.adminUrl, expected.adminUrl);
+    EXPECT_EQ(fields(loaded.options), fields(expected.options));
+    EXPECT_EQ(loaded.cachingEnabled, expected.cachingEnabled);
+    EXPECT_EQ(loaded.selectedTab, expected.selectedTab);
+    EXPECT_EQ(loaded.urls, expected.urls);
+    EXPECT_EQ(loaded.placement, expected.placement);
+}
+
+TEST(MainWindowSettings, AbsentAndGarbageValuesTakeTheDefaults) {
+    MainWindowSettings current;
+    current.userName = "typed";
+    current.adminUrl = "https://first.example/";
+    current.urls = "https://first.example/#";
+    current.placement = {0, 7410, 9120, 10, 20};
+    const MainWindowSettings absent = MainWindowSettings::load(MemorySettingsStore(), current);
+
+    MemorySettingsStore garbage;
+    for (const QString& key : Keys) {
+        if (key != "txtUserName" && key != "AdminURL" && key != "URLs" && !key.startsWith("txtP")) {
+            garbage.write(Section, key, "tall");
+        }
+    }
+    garbage.write(Section, "ChartType", "256");
+    garbage.write(Section, "mlngColorFree", "-1");
+    garbage.write(Section, "ctlTabs1.SelectedTab", "4");
+    garbage.write(Section, "WindowState", "1"); // minimised opens as normal
+    const MainWindowSettings bad = MainWindowSettings::load(garbage, current);
+
+    for (const MainWindowSettings* s : {&absent, &bad}) {
+        EXPECT_EQ(s->userName, "typed");
+        EXPECT_EQ(s->password, "");
+        EXPECT_FALSE(s->savePassword);
+        EXPECT_EQ(s->adminUrl, "https://first.example/");
+        EXPECT_EQ(fields(s->options), fields(current.options));
+        EXPECT_FALSE(s->cachingEnabled);
+        EXPECT_EQ(s->selectedTab, 1);
+        EXPECT_EQ(s->urls, "https://first.example/#");
+        EXPECT_EQ(s->placement, current.placement);
+    }
+}
+
+// A remembered password goes through the settings file scrambled; the scrambled text holds
+// whatever characters XOR with the key gives, so each must come back exactly.
+struct PasswordCase {
+    const char* name;
+    QString password;
+    QChar scrambledFirst;
+};
+
+class RememberedPassword : public ::testing::TestWithParam<PasswordCase> {};
+
+TEST_P(RememberedPassword, SurvivesTheSettingsFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("veltrix/veltrix.ini");
+    MainWindowSettings s;
+    s.password = GetParam().password;
+    s.savePassword = true;
+    {
+        auto store = FileSettingsStore::atPath(path);
+        s.save(*store, false);
+        ASSERT_TRUE(store->flush());
+    }
+    auto reread = FileSettingsStore::atPath(path);
+    const QString stored = reread->read(Section, "txtPasswordnew", "");
+    ASSERT_FALSE(stored.isEmpty());
+    EXPECT_EQ(stored.front(), GetParam().scrambledFirst);
+    EXPECT_EQ(MainWindowSettings::load(*reread, {}).password, GetParam().password);
+    EXPECT_EQ(QFile::permissions(path), PrivateFile);
+}
+
+// 'm' is the key's first character: "m" scrambles to NUL, "P" to '=', "V" to ';'.
+INSTANTIATE_TEST_SUITE_P(Cases, RememberedPassword,
+                         ::testing::Values(PasswordCase{"ToNul", "m", QChar(0)},
+                                           PasswordCase{"AllNul", "mvtrakdelqo", QChar(0)},
+                                           PasswordCase{"ToEquals", "P=x", QChar('=')},
+                                           PasswordCase{"ToSemicolon", "V;x", QChar(';')},
+                                           PasswordCase{"ToLineBreak", "g\r\n", QChar('\n')},
+                                           PasswordCase{"NonAscii", "\u00e9t\u00e9\u20ac",
+                                                        QChar(0xE9 ^ 'm')},
+                                           PasswordCase{"Quotes", "\"#%\\ x ", QChar('"' ^ 'm')}),
+                         [](const auto& info) { return std::string(info.param.name); });

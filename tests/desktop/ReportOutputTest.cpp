@@ -1,0 +1,166 @@
+#include "desktop/ReportOutput.h"
+
+#include "ResultWindowHarness.h"
+#include "controls/clsCommonDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReportOutputTest : public ::testing::Test, protected ResultWindowHarness {
+protected:
+    void SetUp() override {
+        options.mblnNightUnlimitedPlan = true;
+        options.mblnExcludeFree = true;
+        open();
+    }
+    void clickSave() { get<QPushButton>("cmdSave")->click(); }
+    void clickExport() { get<QPushButton>("cmdExport")->click(); }
+    QByteArray file(const QString& name) const {
+        QFile f(folder.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(ReportOutputTest, SaveAsksThroughTheSaveDialogAndAddsTheExtension) {
+    files.answerPath(folder.filePath("usage"));
+    clickSave();
+    ASSERT_EQ(files.requests().size(), 1u);
+    const FileChooser::Request& asked = files.requests()[0];
+    EXPECT_EQ(asked.title, "Enter Filename to save");
+    EXPECT_EQ(asked.filter, "Output file (*.htm)|*.htm");
+    EXPECT_EQ(asked.flags, 4u);
+    EXPECT_TRUE(asked.initialFolder.isEmpty());
+    EXPECT_TRUE(asked.fileName.isEmpty());
+    const QByteArray saved = file("usage.htm");
+    EXPECT_TRUE(saved.startsWith("<html")) << saved.left(60).toStdString();
+    EXPECT_TRUE(saved.contains("class=\"nonfree\""));
+    EXPECT_FALSE(saved.contains("class=\"free\""));   // the excluded rows are not in the report
+    EXPECT_TRUE(saved.contains("TD{font-size:14;}")); // the rules as written, not as shown
+    EXPECT_EQ(messages.lastText(), "File saved successfully");
+    EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
+}
+
+TEST_F(ReportOutputTest, AnExistingFileIsReplacedOnlyAfterYes) {
+    QFile existing(folder.filePath("usage.csv"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("old");
+    existing.close();
+    files.answerPath(folder.filePath("usage.csv"));
+    messages.setNextAnswer(false);
+    clickExport();
+    EXPECT_EQ(file("usage.csv"), "old");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "File Already exist. So you want to overwrite ?");
+    EXPECT_TRUE(messages.shown()[0].question);
+    EXPECT_EQ(messages.shown()[0].title, "Veltrix");
+
+    files.answerPath(folder.filePath("usage.csv"));
+    messages.setNextAnswer(true);
+    clickExport();
+    const QByteArray csv = file("usage.csv");
+    // header, then the twenty kept rows of the ten days (free rows excluded), CR LF each
+    EXPECT_TRUE(csv.startsWith("Service, From, To, Send(Kb), Receive(Kb), Bandwidth(Kb), "
+                               "Duration, Charged Usage(KB)\r\n30, Netravo, 2007-03-10 10:00:00, "
+                               "2007-03-10 11:00:00, 12288, 86016, 98304, 01:00:00, 98304\r\n"
+                               "29, Netravo, 2007-03-10 07:30:00, 2007-03-10 08:30:00, 1024, 7168, "
+                               "8192, 01:00:00, 4096\r\n"))
+        << csv.left(400).toStdString();
+    EXPECT_EQ(csv.count("\r\n"), 21);
+    EXPECT_TRUE(csv.endsWith("2, Netravo, 2007-03-01 07:30:00, 2007-03-01 08:30:00, 1024, 7168, "
+                             "8192, 01:00:00, 4096\r\n"));
+    EXPECT_EQ(messages.shown().size(), 2u); // the question only: an export says nothing more
+}
+
+TEST_F(ReportOutputTest, CancelAndFailuresWriteNothingAndClaimNoSuccess) {
+    files.answerCancel();
+    clickSave();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    // a folder that cannot be created: the writer reports it, no success follows
+    QFile blocker(folder.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    files.answerPath(folder.filePath("blocker/usage.htm"));
+    clickSave();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_NE(messages.lastText(), "File saved successfully");
+    EXPECT_EQ(messages.shown()[0].title, "Veltrix");
+}
+
+TEST_F(ReportOutputTest, ARowTooShortToExportStopsBeforeWriting) {
+    Document& report = window->reportDocument();
+    report.Clear();
+    report.Write("<table><tr><td>t</td></tr></table><table><tr><td>title</td></tr>"
+                 "<tr><td></td><td>Service</td><td>From</td><td>To</td><td>Send(Kb)</td>"
+                 "<td>Receive(Kb)</td><td>Bandwidth(Kb)</td><td>Duration</td>"
+                 "<td>Charged Usage(KB)</td><td>Daily</td></tr>"
+                 "<tr><td>1</td><td>ADSL</td><td>2007-03-05 10:00:00</td></tr></table>");
+    report.Close();
+    files.answerPath(folder.filePath("rows"));
+    clickExport();
+    EXPECT_TRUE(file("rows.csv").isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.filePath("rows.csv")));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.lastText().contains("cells"));
+}
+
+TEST_F(ReportOutputTest, TheWholeReportPrintsAndSavesAsPdf) {
+    const QString printed = folder.filePath("printed.pdf");
+    printer = [printed] {
+        auto paper = std::make_unique<QPrinter>();
+        paper->setOutputFormat(QPrinter::PdfFormat);
+        paper->setOutputFileName(printed);
+        return paper;
+    };
+    open();
+    QMenu* menu = get<QPushButton>("cmdPrint")->menu();
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Print report...");
+    menu->actions()[0]->trigger();
+    QFile paper(printed);
+    ASSERT_TRUE(paper.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(paper.readAll().startsWith("%PDF"));
+
+    files.answerPath(folder.filePath("march"));
+    menu->actions()[1]->trigger();
+    QFile pdf(folder.filePath("march.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_EQ(messages.lastText(), "File saved successfully");
+    files.answerCancel();
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST(ShowSaveDialogTest, TheExtensionRuleAndTheBuffersPadding) {
+    struct Case {
+        QString chosen;
+        QString expected;
+    };
+    const Case cases[] = {{"usage", "usage.htm"},
+                          {"usage.htm", "usage.htm"},
+                          {"usage.HTM", "usage.HTM.htm"},
+                          {"a.htm.bak", "a.htm.bak"},
+                          {QString("name") + QChar(0) + "   ", "name.htm"}};
+    for (const Case& c : cases) {
+        ScriptedFileChooser chooser;
+        chooser.answerPath(c.chosen);
+        clsCommonDialog dialog(chooser);
+        EXPECT_EQ(ReportOutput::ShowSaveDialog(dialog, "", "", "htm"), c.expected);
+    }
+    ScriptedFileChooser cancelling;
+    clsCommonDialog dialog(cancelling);
+    EXPECT_TRUE(ReportOutput::ShowSaveDialog(dialog, "", "start", "csv").isEmpty());
+    EXPECT_EQ(cancelling.requests().at(0).fileName, "start");
+}

@@ -1,0 +1,162 @@
+#include "ResultWindowHarness.h"
+#include "controls/ctlTabs.h"
+#include "controls/neb.h"
+
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The summary page of the worked example month (1280 MB bandwidth, 1000 MB charged, last
+// recorded day 10 March, today 20 March) on one plan: what the labels read.
+struct SummaryCase {
+    const char* name;
+    int slot;
+    std::vector<std::pair<const char*, const char*>> labels;
+    bool exceeded;
+    double usedShare; // of the quota bar's width
+    double excessShare;
+};
+
+class ResultSummaryTest : public ::testing::TestWithParam<SummaryCase>,
+                          protected ResultWindowHarness {
+protected:
+    void SetUp() override {
+        open();
+        get<ctlTabs>("ctlTabs1")->setSelectedTab(3);
+    }
+};
+
+const SummaryCase kCases[] = {
+    {"ExceededBBG250",
+     0,
+     {{"lblPlanCharge", "Rs  250"},
+      {"lblBandWidthLimit", " 1024 MB"},
+      {"lblRsPerMB", "Rs  0.2"},
+      {"lblUsedBandWidth", "1280.000 MB"},
+      {"lblUsedAverage", "128.00 MB"},
+      {"lblUsedLastDay", " 10 Mar 2007"},
+      {"lblAvailableDays", "21"},
+      {"lblExcessBandwidth", "256.000 MB"},
+      {"lblExcessRatePerMB", "0.20"},
+      {"lblExcessAmount", "Rs. 51.20"},
+      {"txtPercentage", "125%"},
+      {"lblBillPlanCharge", "Rs. 250"},
+      {"lblBillExcessCharge", "Rs. 51.20"},
+      {"lblBillTotal", "Rs. 301.20"},
+      {"lblBillTax", "Rs. 31.02"},
+      {"lblBillTotalAndTax", "Rs. 332.22"}},
+     true,
+     1.0,
+     0.25},
+    {"NightPlanWithinItsQuota",
+     4,
+     {{"lblUsedBandWidth", "1000.000 MB"},
+      {"lblUsedAverage", "100.00 MB"},
+      {"lblAvailableBandWidth", "3096.000 MB"},
+      {"lblAvailableAverage", "147.43 MB"},
+      {"lblExcessBandwidth", "0"},
+      {"lblExcessAmount", "Rs. 0"},
+      {"txtPercentage", "24%"},
+      {"lblBillTotal", "Rs. 599.00"},
+      {"lblBillTax", "Rs. 61.70"},
+      {"lblBillTotalAndTax", "Rs. 660.70"}},
+     false,
+     1000.0 / 4096,
+     0},
+    {"Unlimited",
+     2,
+     {{"lblBandWidthLimit", "Unlimited"},
+      {"lblRsPerMB", "NA"},
+      {"lblAvailableBandWidth", "Unlimited"},
+      {"lblAvailableAverage", "Unlimited"},
+      {"txtPercentage", "0%"},
+      {"lblBillTotalAndTax", "Rs. 550.40"}},
+     false,
+     0,
+     0},
+};
+
+} // namespace
+
+TEST_P(ResultSummaryTest, TheLabelsReadTheSummarysFigures) {
+    const SummaryCase& c = GetParam();
+    choosePlan(c.slot);
+    for (const auto& [name, expected] : c.labels) {
+        const QString shown = get<QLineEdit>(name) ? get<QLineEdit>(name)->text() : text(name);
+        EXPECT_EQ(shown, expected) << name;
+    }
+    EXPECT_EQ(get("fraExcess")->isVisible(), c.exceeded);
+    EXPECT_EQ(get("fraAvailable")->isVisible(), !c.exceeded);
+    EXPECT_EQ(get("fraExcess")->pos(),
+              c.exceeded ? get("fraAvailable")->pos() : get("fraExcess")->pos());
+    const int quota = get("picDownloadAllowed")->width();
+    EXPECT_NEAR(get("picActualDownload")->width(), quota * c.usedShare, 1);
+    EXPECT_EQ(get("picExcessDownload")->isVisible(), c.exceeded);
+    if (c.exceeded) {
+        EXPECT_NEAR(get("picExcessDownload")->width(), quota * c.excessShare, 1);
+    }
+    EXPECT_FALSE(get("lbl", 0)->isVisible()); // the last recorded day is not today
+    EXPECT_FALSE(get("lblUsageToday")->isVisible());
+    EXPECT_FALSE(get("nebPlanCharge")->isVisible());
+    // the projection and the comparison under the bill
+    EXPECT_TRUE(text("lblProjection").startsWith("At this pace (10 of 31 days)"));
+    EXPECT_TRUE(get<QTextBrowser>("txtPlanComparison")->toPlainText().contains("(chosen)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Plans, ResultSummaryTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultSummaryTest, TheCustomPlanShowsItsEntryBoxesAndTakesTheirValues) {
+    choosePlan(PlanCatalogue::CustomSlot);
+    EXPECT_TRUE(get("nebPlanCharge")->isVisible());
+    EXPECT_TRUE(get("nebBandWidthLimit")->isVisible());
+    EXPECT_TRUE(get("lblMB")->isVisible());
+    EXPECT_FALSE(get("lblPlanCharge")->isVisible());
+    // a limit of 0 is shown and billed as 1 MB
+    EXPECT_EQ(get<neb>("nebBandWidthLimit")->Value(), 1);
+    EXPECT_EQ(text("lblBandWidthLimit"), "1 MB");
+    get<neb>("nebPlanCharge")->setValue(100);
+    get<neb>("nebRsPerMB")->setValue(0.25);
+    get<neb>("nebBandWidthLimit")->setValue(2048);
+    EXPECT_EQ(text("lblRsPerMB"), "Rs 0.25");
+    EXPECT_EQ(text("lblAvailableBandWidth"), "768.000 MB");
+    EXPECT_EQ(text("lblAvailableAverage"), "36.57 MB");
+    EXPECT_EQ(get<QLineEdit>("txtPercentage")->text(), "63%");
+    EXPECT_EQ(text("lblBillTotalAndTax"), "Rs. 110.30");
+    choosePlan(0);
+    EXPECT_FALSE(get("nebPlanCharge")->isVisible());
+    EXPECT_TRUE(get("lblPlanCharge")->isVisible());
+}
+
+TEST_F(ResultSummaryTest, TodaysFiguresShowWhenTheLastRecordedDayIsToday) {
+    clock = FixedClock(QDate(2007, 3, 10));
+    choosePlan(0);
+    for (int i = 0; i <= 6; ++i) {
+        EXPECT_FALSE(get("lbl", i)->isHidden()) << i; // 3, 4 and 6 sit in the hidden balance frame
+    }
+    EXPECT_EQ(text("lblUsageToday"), "128.00 MB");
+    EXPECT_EQ(text("lblUsedAverageExclToday"), "128.00 MB");
+}
+
+TEST_F(ResultSummaryTest, NoPlanChosenLeavesTheDesignValuesAndFiguresReadTheirText) {
+    EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), -1);
+    EXPECT_EQ(text("lblUsedBandWidth"), "0");
+    EXPECT_EQ(get<QComboBox>("cmbPlans")->count(), 30);
+    EXPECT_EQ(get<QComboBox>("cmbPlans")->itemText(29), "Custom/User entered");
+    choosePlan(0);
+    // a figure label's accessible name is its current text
+    EXPECT_EQ(get("lblBillTotal")->accessibleName(), QString());
+    EXPECT_EQ(get<QLabel>("lblBillTotal")->text(), "Rs. 301.20");
+}
+
+TEST_F(ResultSummaryTest, ASavedPlanIsRestoredWhenTheWindowLoads) {
+    settings.write("ScreenSettings", "Plan6", "0"); // the first item: "1000  - BBG Combo ULD 1000"
+    open();
+    EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), 0);
+    EXPECT_EQ(text("lblBandWidthLimit"), "Unlimited");
+    settings.write("ScreenSettings", "Plan6", "77"); // never written by us: ignored
+    open();
+    EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), -1);
+}

@@ -1,0 +1,252 @@
+// The main window as a user and assistive technology meet it: captions, accessible names,
+// the tab strips, the resizer, the address list and the settings it restores and stores.
+#include "DesktopFixture.h"
+#include "controls/ctlTabs.h"
+#include "desktop/MainWindowDesign.h"
+#include "retrieval/ClsAsmXor.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+constexpr char Section[] = "ScreenSettings";
+
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QString labelOf(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    const auto labels = face->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
+} // namespace
+
+TEST_F(DesktopWindow, ControlsCarryTheirCaptionsAsAccessibleNames) {
+    const auto window = open();
+    EXPECT_EQ(window->windowTitle(), "Veltrix 3.1.2");
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Veltrix 3.1.2");
+    EXPECT_EQ(accessibleName(get<QComboBox>(*window, "cmbAdminURL")->lineEdit()),
+              "Administrative login url");
+    const std::pair<const char*, const char*> named[] = {
+        {"txtUserName", "Netravo UserName"},
+        {"txtPassword", "Netravo Password"},
+        {"cmbAdminURL", "Administrative login url"},
+        {"cmbCacheFiles", "Select the cache file to generate report"},
+        {"WebBrowser1", "Here the processing of pages from netravo site is shown."},
+        {"chkSavePassword", "Remember password"},
+        {"chkEnableCache", "Retrieve only newer pages"},
+        {"cmdCalculate", "Check Bandwidth Usage"},
+        {"cmdClose", "Close"},
+        {"cmdAddURL", "Add"},
+        {"cmdDeleteURL", "Delete"},
+        {"Label12", "What is this ?"},
+        {"lblWebsite", MainWindowDesign::MakerPage},
+    };
+    for (const auto& [name, caption] : named) {
+        QWidget* widget = control(*window, name);
+        // Qt names a combo box on this desktop by its text; the label names it through the
+        // labelled-by relation, which screen readers speak.
+        EXPECT_EQ(qobject_cast<QComboBox*>(widget) ? labelOf(widget) : accessibleName(widget),
+                  caption)
+            << name;
+        EXPECT_EQ(widget->accessibleName(), caption) << name;
+    }
+    const QStringList months = {"2007-03", "2007-02", "2007-01", "2006-12", "2006-11", "2006-10"};
+    for (int k = 0; k < 6; ++k) {
+        auto* option = get<QRadioButton>(*window, "optDate", k);
+        EXPECT_EQ(option->text(), months[k]);
+        EXPECT_EQ(accessibleName(option), months[k]);
+        EXPECT_EQ(option->isChecked(), k == 0);
+    }
+    // Nothing a user can act on is left without a name.
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+            qobject_cast<QComboBox*>(widget) || qobject_cast<ctlTabs*>(widget)) {
+            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) {
+                EXPECT_FALSE(accessibleName(widget).isEmpty())
+                    << widget->objectName().toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(get<QLabel>(*window, "lblStep4")->text(),
+              "4. When the first page of your log is displayed open this program , choose \"Non "
+              "Password version\" and  click \"Check Bandwidth Usage\" button below.");
+    EXPECT_TRUE(get<QLabel>(*window, "lblPasswordWarning")
+                    ->text()
+                    .endsWith(QString("\n\nDownload this software only from ") +
+                              MainWindowDesign::MakerPage));
+}
+
+TEST_F(DesktopWindow, TabStripIsAPageTabListWhoseTabsCanBeChosen) {
+    const auto window = open();
+    window->show();
+    auto* strip = get<ctlTabs>(*window, "ctlTabs1");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(strip);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_GE(list->childCount(), 3);
+    const QStringList captions = {"Password Version", "Non Password Version", "Use Cache Data"};
+    for (int tab = 0; tab < 3; ++tab) {
+        QAccessibleInterface* page = list->child(tab);
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->role(), QAccessible::PageTab);
+        EXPECT_EQ(page->text(QAccessible::Name), captions[tab]);
+        EXPECT_EQ(list->indexOfChild(page), tab);
+        EXPECT_EQ(page->parent(), list);
+    }
+    QAccessibleInterface* cachePage = list->child(2);
+    cachePage->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(strip->SelectedTab(), 3);
+    EXPECT_TRUE(cachePage->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_FALSE(control(*window, "chkEnableCache")->isVisible());
+    EXPECT_FALSE(control(*window, "Label12")->isVisible());
+    EXPECT_TRUE(control(*window, "fraUseCacheData")->isVisible());
+    list->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(control(*window, "chkEnableCache")->isVisible());
+
+    auto* remember = get<QAbstractButton>(*window, "chkSavePassword");
+    remember->setChecked(true);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(remember)->state().checked);
+    EXPECT_TRUE(
+        QAccessible::queryAccessibleInterface(control(*window, "optDate", 0))->state().checked);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(*window, "txtPassword"))->role(),
+              QAccessible::EditableText);
+}
+
+TEST_F(DesktopWindow, ResizerMovesTheControlsByTheirRules) {
+    const auto window = open();
+    window->show();
+    const QSize design = outerTwips(*window);
+    EXPECT_EQ(design, QSize(9120, 7410));
+    const QRect tabsAtDesign = twips(control(*window, "ctlTabs1"));
+    const QRect labelAtDesign = twips(control(*window, "Label12"));
+
+    for (const QSize pixels : {QSize(640, 480), QSize(1260, 900)}) {
+        window->resize(pixels);
+        const QSize outer = outerTwips(*window);
+        const int dW = outer.width() - design.width();
+        const int dH = outer.height() - design.height();
+        SCOPED_TRACE(outer.width());
+        // buttons keep their distance from the right and bottom edges
+        EXPECT_EQ(twips(control(*window, "cmdCalculate")).topLeft(),
+                  QPoint(outer.width() - 3810, outer.height() - 1065));
+        EXPECT_EQ(twips(control(*window, "cmdClose")).topLeft(),
+                  QPoint(outer.width() - 1440, outer.height() - 1065));
+        EXPECT_EQ(twips(control(*window, "lblWebsite")).y(), outer.height() - 990);
+        EXPECT_EQ(twips(control(*window, "ctlTabs1")).size(), tabsAtDesign.size() + QSize(dW, dH));
+        EXPECT_EQ(twips(control(*window, "Label12")), labelAtDesign.translated(0, dH));
+        // the pages grow with the strip; the centred pages follow picCenter
+        EXPECT_EQ(twips(control(*window, "fraProcessing")).width(), 8580 + dW);
+        const QRect center = twips(control(*window, "picCenter"));
+        EXPECT_NEAR(twips(control(*window, "fraUseCacheData")).x(), center.right() + 1 - 4275, 15);
+        EXPECT_EQ(twips(control(*window, "fraUseCacheData")).y(), center.bottom() + 1 + 225);
+        const QRect login = twips(control(*window, "fraLoginInfo"));
+        EXPECT_NEAR(login.x(), center.right() + 1 - 4260, 15);
+        EXPECT_NEAR(login.y(), 330 * outer.height() / design.height(), 15);
+    }
+    window->resize(200, 150); // below the design size: held at it
+    EXPECT_EQ(outerTwips(*window), design);
+}
+
+TEST_F(DesktopWindow, AddAndDeleteAddressesWithTheirMessages) {
+    const auto window = open();
+    auto* box = get<QComboBox>(*window, "cmbAdminURL");
+    EXPECT_EQ(box->count(), 4);
+    EXPECT_EQ(box->currentText(), "https://portal.example/");
+
+    box->setEditText(" https://portal.example/");
+    QTest::mouseClick(control(*window, "cmdAddURL"), Qt::LeftButton);
+    EXPECT_EQ(messages.lastText(), " https://portal.example/ is already in the list");
+    EXPECT_EQ(box->count(), 4);
+
+    box->setEditText("HTTPS://portal.example/ "); // case counts: a new address
+    QTest::mouseClick(control(*window, "cmdAddURL"), Qt::LeftButton);
+    EXPECT_EQ(box->count(), 5);
+    EXPECT_EQ(box->itemText(4), "HTTPS://portal.example/");
+    EXPECT_EQ(messages.shown().size(), 1u);
+
+    messages.setNextAnswer(true);
+    box->setEditText("https://gone.example/");
+    QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton);
+    EXPECT_EQ(messages.lastText(), "https://gone.example/ not found in the list");
+    EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
+
+    box->setEditText("https://new.example/ ");
+    QTest::mouseClick(control(*window, "cmdAddURL"), Qt::LeftButton);
+    EXPECT_EQ(box->count(), 6);
+    EXPECT_EQ(box->itemText(5), "https://new.example/");
+
+    QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton); // answered No
+    EXPECT_EQ(messages.lastText(), "Delete https://new.example/  from the list ?");
+    EXPECT_TRUE(messages.shown().back().question);
+    EXPECT_EQ(box->count(), 6);
+    messages.setNextAnswer(true);
+    QTest::mouseClick(control(*window, "cmdDeleteURL"), Qt::LeftButton);
+    EXPECT_EQ(box->count(), 5);
+    EXPECT_EQ(box->currentIndex(), 0);
+
+    window->close();
+    EXPECT_EQ(settings.read(Section, "URLs", ""),
+              AdminUrlList::defaultText() + "HTTPS://portal.example/#");
+}
+
+TEST_F(DesktopWindow, RestoresItsSettingsAndStoresThemWhenClosed) {
+    QString scrambled = "pw";
+    ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
+    settings.write(Section, "txtUserName", "alice");
+    settings.write(Section, "txtPasswordnew", scrambled);
+    settings.write(Section, "chkSavePassword", "1");
+    settings.write(Section, "AdminURL", "https://x.example/");
+    settings.write(Section, "mblnCachingEnabled ", "True");
+    settings.write(Section, "mblnExcludeNonFree", "True");
+    settings.write(Section, "ctlTabs1.SelectedTab", "3");
+    settings.write(Section, "URLs", "https://x.example/#  #https://y.example/#");
+    settings.write(Section, "WindowState", "1");
+    settings.write(Section, "Width", "10620"); // 700 pixels and the frame
+    {
+        const auto window = open();
+        EXPECT_EQ(get<QLineEdit>(*window, "txtUserName")->text(), "alice");
+        EXPECT_EQ(get<QLineEdit>(*window, "txtPassword")->text(), "pw");
+        EXPECT_TRUE(get<QAbstractButton>(*window, "chkEnableCache")->isChecked());
+        EXPECT_EQ(get<ctlTabs>(*window, "ctlTabs1")->SelectedTab(), 3);
+        EXPECT_EQ(get<QComboBox>(*window, "cmbAdminURL")->count(), 2);
+        EXPECT_EQ(get<QComboBox>(*window, "cmbAdminURL")->currentText(), "https://x.example/");
+        EXPECT_FALSE(window->options().mblnExcludeNonFree);
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_EQ(window->width(), 700);
+
+        get<QAbstractButton>(*window, "chkSavePassword")->setChecked(false);
+        window->options().mblnExcludeNonFree = true; // as the result window may leave it
+        QTest::mouseClick(control(*window, "cmdClose"), Qt::LeftButton);
+    }
+    EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+    EXPECT_EQ(settings.read(Section, "txtPassword", "?"), "");
+    EXPECT_EQ(settings.read(Section, "chkSavePassword", "?"), "0");
+    EXPECT_EQ(settings.read(Section, "mblnExcludeNonFree", "?"), "True");
+    EXPECT_EQ(settings.read(Section, "URLs", "?"), "https://x.example/#https://y.example/#");
+    EXPECT_EQ(settings.read(Section, "WindowState", "?"), "0");
+    EXPECT_EQ(settings.read(Section, "Width", "?"), "10620");
+    EXPECT_EQ(settings.read(Section, "ctlTabs1.SelectedTab", "?"), "3");
+}
+
+TEST_F(DesktopWindow, HelpLabelAndWebsiteLink) {
+    const auto window = open();
+    Q_EMIT get<QLabel>(*window, "Label12")->linkActivated("#");
+    EXPECT_EQ(messages.lastText(), MainWindowDesign::CacheHelp);
+    EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
+    Q_EMIT get<QLabel>(*window, "lblWebsite")->linkActivated("#");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{MainWindowDesign::MakerPage});
+}

@@ -1,0 +1,307 @@
+#include "ResultWindowHarness.h"
+#include "chart/StackedChartView.h"
+#include "chart/XChart.h"
+#include "controls/ctlTabs.h"
+#include "controls/neb.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+class frmResultTest : public ::testing::Test, protected ResultWindowHarness {
+protected:
+    void SetUp() override {
+        options.mblnNightUnlimitedPlan = true;
+        open();
+    }
+    void selectTab(int tab) { get<ctlTabs>("ctlTabs1")->setSelectedTab(tab); }
+    XChartModel& chart() { return get<XChart>("XChart1")->model(); }
+    StackedChartView* stacked() { return get<StackedChartView>("OLE1"); }
+    void chooseChartType(int index) { get<QComboBox>("cmbChartType")->setCurrentIndex(index); }
+};
+
+struct ControlCase {
+    const char* name;
+    int index;
+    const char* caption;
+    bool visible;
+};
+
+} // namespace
+
+TEST_F(frmResultTest, EveryControlHasItsCaptionTipAndVisibility) {
+    const ControlCase cases[] = {
+        {"cmdSave", -1, "&Save Report..", true},
+        {"cmdExport", -1, "Export...", true},
+        {"cmdCopyChart", -1, "&Copy chart..", false}, // on the chart page
+        {"cmdClose", -1, "&Close", true},
+        {"chkNightUnlimited", -1, "Night unlimited plan ", true},
+        {"chkExclude", 0, "Exclude Free time usage (2am to 8am).", true},
+        {"chkExclude", 1, "Exclude Mixed usage (periods overlaping free and non free times)",
+         false},
+        {"chkExclude", 2, "Exclude Non-free time usage ", true},
+        {"chkShowAverageInChart", -1, "&Show Average", false},
+        {"chkDisplayDailyTotalinChart", -1, "&Show Total", false},
+    };
+    for (const ControlCase& c : cases) {
+        auto* button = get<QAbstractButton>(c.name, c.index);
+        ASSERT_NE(button, nullptr) << c.name;
+        EXPECT_EQ(button->text(), c.caption) << c.name;
+        EXPECT_EQ(button->accessibleName(), QString(c.caption).remove('&')) << c.name;
+        EXPECT_EQ(button->isVisible(), c.visible) << c.name;
+    }
+    EXPECT_EQ(window->windowTitle(), "Result");
+    EXPECT_EQ(text("lblMSGraphNotfound"),
+              "Microsoft Office is required for displaying Chart type 2.");
+    EXPECT_TRUE(get("lblMSGraphNotfound")->isHidden());
+    EXPECT_TRUE(get("picChartColor", 1)->isHidden());
+    EXPECT_FALSE(get("lblAverage")->isVisible());
+    EXPECT_EQ(text("lblAverage"), "128.00"); // written by the report builder all the same
+    const QString colourTip =
+        "Left click to set font colour - Right Click to set Background colour";
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(get("lblSetColor", i)->toolTip(), colourTip);
+        EXPECT_EQ(get("picChartColor", i)->toolTip(), "Click to set Colour");
+    }
+    EXPECT_EQ(get("picDownloadAllowed")->toolTip(), "Remaining");
+    EXPECT_EQ(get("picExcessDownload")->toolTip(), "Excess");
+    EXPECT_EQ(get("txtPercentage")->toolTip(), "Percentage of quota used");
+    EXPECT_EQ(get("fraFooter")->property("Tag").toString(), "TTFF*/"); // the rule is read off
+    EXPECT_EQ(get<QLabel>("Label6")->buddy(), get("cmbPlans"));
+}
+
+TEST_F(frmResultTest, TheReportPageShowsTheReportWithItsRowColours) {
+    const QString html = get<QTextBrowser>("WebBrowser1")->toHtml();
+    EXPECT_TRUE(
+        get<QTextBrowser>("WebBrowser1")->toPlainText().contains("Detail listing for 2007-03"));
+    EXPECT_FALSE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("2007-03-10 10:00:00"));
+    EXPECT_EQ(rowsOfClass("free"), 10);
+    EXPECT_EQ(rowsOfClass("mixed"), 10);
+    EXPECT_EQ(rowsOfClass("nonfree"), 10);
+    // the rows in the table below, in their classes' colours, the daily total over its day
+    auto* rows = get<QTableView>("grdReportRows");
+    const QAbstractItemModel* model = rows->model();
+    ASSERT_EQ(model->rowCount(), 30);
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Service");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "2007-03-10 10:00:00");
+    EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 234, 234));
+    EXPECT_EQ(model->index(2, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(225, 255, 225));
+    EXPECT_EQ(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    EXPECT_TRUE(model->index(0, 9).data().toString().startsWith("2007-03-10"));
+    EXPECT_EQ(rows->rowSpan(0, 9), 3);
+    EXPECT_EQ(rows->rowSpan(3, 9), 3);
+}
+
+TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
+    ASSERT_EQ(chart().itemCount(), 11); // ten days and the average
+    const double tenthDay = chart().item(0)->Value;
+    check("chkExclude", 0)->click();
+    EXPECT_TRUE(options.mblnExcludeFree);
+    EXPECT_EQ(rowsOfClass("free"), 0);
+    EXPECT_EQ(rowsOfClass("nonfree"), 10);
+    EXPECT_LT(chart().item(0)->Value, tenthDay);
+    EXPECT_TRUE(window->state().mblnChartUpToDate);
+    check("chkExclude", 1)->setChecked(true); // hidden, but its handler works
+    EXPECT_TRUE(options.mblnExcludeMixed);
+    // mixed rows keep their charged part; the report's heading names the exclusion
+    EXPECT_TRUE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("[Mixed usage]"));
+    EXPECT_EQ(get<QTableView>("grdReportRows")->model()->rowCount(), 20);
+    // the summary counts every row, whatever the report leaves out
+    EXPECT_EQ(window->summaryInputs().mlngTotalBandwidthKB, 1310720);
+}
+
+TEST_F(frmResultTest, TheNightPlanSwitchesTheExclusionBoxesAndClearsTheNonFreeExclusion) {
+    check("chkExclude", 2)->click();
+    ASSERT_TRUE(options.mblnExcludeNonFree);
+    check("chkNightUnlimited")->click();
+    EXPECT_FALSE(options.mblnNightUnlimitedPlan);
+    EXPECT_FALSE(options.mblnExcludeNonFree); // although its box stays ticked
+    EXPECT_TRUE(check("chkExclude", 2)->isChecked());
+    EXPECT_FALSE(check("chkExclude", 0)->isEnabled());
+    EXPECT_FALSE(check("chkExclude", 2)->isEnabled());
+    EXPECT_FALSE(get("lblSetColor", 0)->isVisible());
+    EXPECT_FALSE(get("lblSetColor", 1)->isVisible());
+    EXPECT_TRUE(get("picChartColor", 0)->isHidden());
+    EXPECT_EQ(rowsOfClass("nonfree"), 30); // every row is charged without the plan
+    check("chkNightUnlimited")->click();
+    EXPECT_TRUE(options.mblnExcludeNonFree);
+    EXPECT_TRUE(check("chkExclude", 0)->isEnabled());
+    EXPECT_TRUE(get("lblSetColor", 1)->isVisible());
+}
+
+TEST_F(frmResultTest, SuppressedEventsLeaveOptionsAndReportAlone) {
+    window->setSuppressEvents(true);
+    check("chkExclude", 0)->setChecked(true);
+    check("chkShowAverageInChart")->setChecked(true);
+    EXPECT_FALSE(options.mblnExcludeFree);
+    EXPECT_FALSE(options.mblnShowAverage);
+    EXPECT_EQ(rowsOfClass("free"), 10);
+    check("chkNightUnlimited")->setChecked(false); // the night box always applies its rules
+    EXPECT_FALSE(options.mblnNightUnlimitedPlan);
+    EXPECT_FALSE(check("chkExclude", 0)->isEnabled());
+    EXPECT_EQ(rowsOfClass("free"), 10);
+}
+
+TEST_F(frmResultTest, TheSummaryTabHidesTheFooterOptionsAndTabsApplyTheChartType) {
+    options.ChartType = 1;
+    selectTab(3);
+    for (const char* name : {"fraNightUnlimited", "lblWebsite", "chkNightUnlimited", "Label5"}) {
+        EXPECT_FALSE(get(name)->isVisible()) << name;
+    }
+    EXPECT_TRUE(get("cmdClose")->isVisible());
+    EXPECT_EQ(get<QComboBox>("cmbChartType")->currentIndex(), 1);
+    selectTab(1);
+    for (const char* name : {"fraNightUnlimited", "lblWebsite", "chkNightUnlimited", "Label5"}) {
+        EXPECT_TRUE(get(name)->isVisible()) << name;
+    }
+}
+
+TEST_F(frmResultTest, ChartTypesSwitchWithoutRebuildingAnUpToDateChart) {
+    selectTab(2);
+    EXPECT_EQ(get<QComboBox>("cmbChartType")->currentIndex(), 0);
+    EXPECT_TRUE(get("XChart1")->isVisible());
+    EXPECT_TRUE(get("fraBuiltinChartOptions")->isVisible());
+    EXPECT_FALSE(get("fraChartColors")->isVisible());
+    chooseChartType(1);
+    EXPECT_EQ(options.ChartType, 1);
+    EXPECT_TRUE(window->state().mblnGraphCreated);
+    EXPECT_TRUE(stacked()->isVisible());
+    EXPECT_FALSE(get("XChart1")->isVisible());
+    EXPECT_TRUE(get("fraChartColors")->isVisible());
+    EXPECT_FALSE(get("fraBuiltinChartOptions")->isVisible());
+    EXPECT_EQ(stacked()->style().title, "Netravo Usage Chart for 2007-03");
+    ASSERT_EQ(stacked()->data().series.size(), 2u);
+    EXPECT_EQ(stacked()->data().series[0].color, options.mlngChartColorNonFree);
+    EXPECT_EQ(stacked()->data().series[1].color, options.mlngChartColorFree);
+    // the built-in chart is still up to date: choosing it again must not refill it
+    chart().Clear();
+    chooseChartType(0);
+    EXPECT_EQ(options.ChartType, 0);
+    EXPECT_EQ(chart().itemCount(), 0);
+    EXPECT_TRUE(get("XChart1")->isVisible());
+    EXPECT_FALSE(stacked()->isVisible());
+}
+
+TEST_F(frmResultTest, AverageAndTotalChangeTheStackedChart) {
+    selectTab(2);
+    chooseChartType(1);
+    EXPECT_FALSE(stacked()->style().showDataTable);
+    EXPECT_EQ(stacked()->data().categories.size(), 10);
+    check("chkShowAverageInChart")->click();
+    EXPECT_TRUE(options.mblnShowAverage);
+    EXPECT_EQ(stacked()->data().categories.back(), "Avg");
+    check("chkDisplayDailyTotalinChart")->click();
+    EXPECT_TRUE(options.mblnShowTotalValue);
+    EXPECT_TRUE(stacked()->style().showDataTable);
+    // an exclusion reaches the stacked chart through the report builder
+    check("chkExclude", 0)->click();
+    ASSERT_EQ(stacked()->data().series.size(), 1u);
+    EXPECT_EQ(stacked()->data().series[0].name, "NonFree");
+    EXPECT_FALSE(window->state().mblnChartUpToDate); // the built-in chart must refill later
+}
+
+TEST_F(frmResultTest, ColourLabelsAndBoxesGoThroughTheColourDialog) {
+    colors.answerColor(0x000000FF);
+    QTest::mouseClick(get("lblSetColor", 2), Qt::LeftButton);
+    EXPECT_EQ(options.mlngColorNonFree, 0x000000FFu);
+    EXPECT_EQ(colors.requests().back().flags, 1u);
+    colors.answerColor(0x00FFFF00);
+    QTest::mouseClick(get("lblSetColor", 2), Qt::RightButton);
+    EXPECT_EQ(options.mlngColorBackNonFree, 0x00FFFF00u);
+    EXPECT_EQ(colors.requests().back().color, 15395583u); // started from the old back colour
+    const auto& rules = window->reportDocument().styleRules();
+    EXPECT_TRUE(std::any_of(rules.begin(), rules.end(), [](const StyleRule& rule) {
+        return rule.selector == ".nonfree" && rule.declaration == "background-color:#00FFFF;";
+    }));
+    colors.answerCancel();
+    QTest::mouseClick(get("lblSetColor", 0), Qt::LeftButton);
+    EXPECT_EQ(options.mlngColorFree, 0u);
+    QTest::mouseClick(get("lblSetColor", 0), Qt::MiddleButton);
+    EXPECT_EQ(colors.requests().size(), 3u); // the middle button asks nothing
+
+    selectTab(2);
+    colors.answerColor(0x0019C80A); // RGB(10, 200, 25)
+    QTest::mouseClick(get("picBuiltInChartColor"), Qt::LeftButton);
+    EXPECT_EQ(options.mlngInbuiltChartColor, 0x0019C80Au);
+    EXPECT_EQ(chart().properties().BarColor, 0x0019C80Au);
+    EXPECT_EQ(chart().properties().SelectedBarColor, 0x0037AA28u); // RGB(40, 170, 55)
+    chooseChartType(1);
+    colors.answerColor(0x00123456);
+    QTest::mouseClick(get("picChartColor", 2), Qt::LeftButton);
+    EXPECT_EQ(options.mlngChartColorNonFree, 0x00123456u);
+    EXPECT_EQ(stacked()->data().series[0].color, 0x00123456u);
+    colors.answerCancel();
+    QTest::mouseClick(get("picChartColor", 0), Qt::LeftButton);
+    EXPECT_EQ(options.mlngChartColorFree, 11599792u);
+}
+
+TEST_F(frmResultTest, TheHelpLinkAnswersInAMessageAndOtherLinksOpenInTheBrowser) {
+    auto* page = get<QTextBrowser>("WebBrowser1");
+    Q_EMIT page->anchorClicked(QUrl(QStringLiteral("file:///C:/WhytotalShown.html")));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].title, "Help");
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(
+        messages.lastText().startsWith("It has been reported that sometimes (may be rarely)"));
+    EXPECT_TRUE(messages.lastText().contains("regenerate the report.\r\n\r\nIf caching(retrieve"));
+    EXPECT_TRUE(shell.opened.empty());
+    Q_EMIT page->anchorClicked(QUrl(QStringLiteral("https://portal.example/")));
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"https://portal.example/"});
+    QTest::mouseClick(get("lblWebsite"), Qt::LeftButton);
+    EXPECT_EQ(shell.opened.back(), frmResult::PlansPageAddress);
+}
+
+TEST_F(frmResultTest, ItemClickShowsTheBarsLegendAsTheChartsTip) {
+    auto* chartWidget = get<XChart>("XChart1");
+    Q_EMIT chartWidget->ItemClick(chart().item(0));
+    EXPECT_EQ(chartWidget->toolTip(), chart().item(0)->LegendDescription);
+    EXPECT_TRUE(chartWidget->toolTip().startsWith("Total:128 MB"));
+}
+
+TEST_F(frmResultTest, TheResizerKeepsTheRulesAndTheTabStripHoldsItsPages) {
+    auto* close = get("cmdClose");
+    auto* page = get("fraReport");
+    const QPoint closeAt = close->pos();
+    const int pageWidth = page->width();
+    window->resize(window->width() + 40, window->height() + 20); // 600 by 300 twips
+    EXPECT_EQ(close->x(), closeAt.x() + 40);
+    EXPECT_EQ(page->width(), pageWidth + 40);
+    EXPECT_GE(get("ctlTabs1")->width(), page->geometry().right());
+    EXPECT_EQ(get("cmdSave")->y(), get("fraReport")->height() - 23);
+    window->resize(200, 200); // below the load size: back to it
+    EXPECT_EQ(close->pos(), closeAt);
+}
+
+TEST_F(frmResultTest, ClosingStoresThePlanAndTheCustomValues) {
+    choosePlan(PlanCatalogue::CustomSlot);
+    get<neb>("nebPlanCharge")->setValue(100);
+    get<neb>("nebBandWidthLimit")->setValue(2048);
+    get<neb>("nebRsPerMB")->setValue(0.25);
+    QTest::mouseClick(get("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->state().mblnGraphCreated);
+    EXPECT_EQ(settings.read("ScreenSettings", "Plan6", ""),
+              QString::number(window->summaryPage().cmbPlans().indexOfSlot(29)));
+    EXPECT_EQ(settings.read("ScreenSettings", "nebBandWidthLimit", ""), "2048");
+    EXPECT_EQ(settings.read("ScreenSettings", "nebPlanCharge", ""), "100");
+    EXPECT_EQ(settings.read("ScreenSettings", "nebRsPerMB", ""), "0.25");
+    // the next window starts from them
+    open();
+    EXPECT_EQ(get<neb>("nebBandWidthLimit")->Value(), 2048);
+    EXPECT_FALSE(get("nebPlanCharge")->isHidden());
+    EXPECT_EQ(text("lblRsPerMB"), "Rs 0.25");
+}
+
+TEST_F(frmResultTest, CopyChartCopiesTheChartOnViewAndSaysSo) {
+    get<QPushButton>("cmdCopyChart")->click();
+    EXPECT_EQ(messages.lastText(), "Chart is copied to clipboard. You can now paste it into any "
+                                   "graphical application(like paintbrush)");
+    EXPECT_EQ(messages.shown().back().icon, MessageIcon::None);
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+}
