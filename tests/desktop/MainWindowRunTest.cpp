@@ -193,5 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StoredMonthCase{"BadRow",
                                       "<tr><td>only</td><td>three</td><td>cells</td></tr>", false,
                                       "has 3 cells instead of 9"},
-                      StoredMonthCase{"NoDetailTable", "</table></table><table>", true, ""}),
+                      // text without a single log row is a damaged file, not an empty month
+                      StoredMonthCase{"NoRowAtAll", "</table></table><table>", false,
+                                      "is damaged (it holds no log row)"}),
     [](const auto& info) { return std::string(info.param.name); });
