@@ -61,7 +61,7 @@ ChartItemRef makeItem(const QStringList& lines, const QStringList& header, qsize
 void applyLook(XChartModel& chart, const ChartFeedInput& input, double max,
                const std::function<void(const QString&)>& setToolTip) {
     const std::uint32_t c = input.mlngInbuiltChartColor;
-    chart.setChartTitle(QStringLiteral("Netravo Usage Chart for ") + input.mstrMonthYear);
+    chart.setChartTitle(QString::fromLatin1(ChartFeed::TitlePrefix) + input.mstrMonthYear);
     chart.setAxisLabelY(QStringLiteral("Megabytes"));
     chart.setAxisLabelX(QStringLiteral("Days"));
     chart.setBackColor(ColorValue::rgb(240, 240, 240));

@@ -18,6 +18,9 @@ struct ChartFeedInput {
 // chart images made from the command line.
 namespace ChartFeed {
 
+// Both chart types are titled this, followed by the month ("2007-03").
+inline constexpr const char* TitlePrefix = "Netravo Usage Chart for ";
+
 // Component 1 (red), 2 (green) or 3 (blue) of an RGB colour; -1 for a system colour or
 // another index.
 int GetRGB(std::uint32_t colour, int index);

@@ -24,11 +24,11 @@ double textHeightAt(ChartSurface& surface, double points) {
     return height;
 }
 
-QString tickText(double value) {
+} // namespace
+
+QString StackedChartGeometry::tickText(double value) {
     return QString::number(value, 'g', 12);
 }
-
-} // namespace
 
 double StackedChartGeometry::niceStep(double largest) {
     if (!(largest > 0)) {

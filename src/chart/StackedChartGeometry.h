@@ -56,6 +56,8 @@ public:
     int labelStride() const { return m_labelStride; }
 
     static double niceStep(double largest);
+    // A value axis label: measured here and drawn by the renderer, so both use this text.
+    static QString tickText(double value);
 
 private:
     void measureTable(ChartSurface& surface);

@@ -2,11 +2,12 @@
 
 #include "chart/ChartSurface.h"
 #include "chart/PainterSurface.h"
+#include "platform/AtomicFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 StackedChartRenderer::StackedChartRenderer(const StackedChartData& data,
@@ -54,7 +55,7 @@ void StackedChartRenderer::drawValueAxis() {
         if (tick > 0) {
             m_surface.Line(plot.left(), y, plot.right(), y, GridColor);
         }
-        const QString text = QString::number(tick, 'g', 12);
+        const QString text = StackedChartGeometry::tickText(tick);
         m_surface.setCurrentX(plot.left() - StackedChartGeometry::Gap - m_surface.TextWidth(text));
         m_surface.setCurrentY(y - m_surface.TextHeight(text) / 2);
         m_surface.Print(text);
@@ -149,11 +150,9 @@ QString StackedChartRenderer::save(const StackedChartData& data, const StackedCh
                               ".png or .svg")
             .arg(path);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot write the chart image \"%1\": %2")
-            .arg(path, file.errorString());
-    }
+    // drawn in memory, then written whole or not at all
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator generator;
         generator.setOutputDevice(&file);
@@ -172,9 +171,9 @@ QString StackedChartRenderer::save(const StackedChartData& data, const StackedCh
         return QStringLiteral("Cannot write the chart image \"%1\": the PNG writer failed")
             .arg(path);
     }
-    if (!file.commit()) {
-        return QStringLiteral("Cannot write the chart image \"%1\": %2")
-            .arg(path, file.errorString());
+    const QString reason = AtomicFile::write(path, file.data());
+    if (!reason.isEmpty()) {
+        return QStringLiteral("Cannot write the chart image \"%1\": %2").arg(path, reason);
     }
     return {};
 }

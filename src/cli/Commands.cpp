@@ -31,11 +31,9 @@ int runCommandLine(int argc, char** argv) {
     } catch (const CliError& error) {
         std::cerr << "veltrix: " << error.what() << '\n';
         return error.exitCode();
-    } catch (const Failure& failure) {
-        std::cerr << "veltrix: " << failure.what() << '\n';
-        return 1;
     } catch (const std::exception& error) {
-        // not a failure the core foresaw (out of memory, a bug): still one line, never a crash
+        // a Failure's one readable line; anything the core did not foresee (out of memory, a
+        // bug) is one line too, never a crash
         std::cerr << "veltrix: " << error.what() << '\n';
         return 1;
     }

@@ -3,6 +3,7 @@
 #include "cli/CliError.h"
 #include "cli/ProgressLine.h"
 #include "platform/HeadlessApplication.h"
+#include "platform/PlainText.h"
 #include "platform/browser/Browser.h"
 #include "retrieval/PortalBrowser.h"
 
@@ -13,7 +14,7 @@ MonthCheck::MonthCheck(ReportRequest request, RunRequest run)
     , m_run(std::move(run)) {}
 
 MonthCheck::~MonthCheck() {
-    std::fill(m_run.password.begin(), m_run.password.end(), '\0');
+    wipeSecret(m_run.password);
 }
 
 const CheckOutcome& MonthCheck::execute() {
@@ -24,8 +25,7 @@ const CheckOutcome& MonthCheck::execute() {
         ProgressLine progress(ProgressLine::wanted(m_quiet));
         m_outcome = PortalCheck::run(*browser, m_run, timeout, progress);
     }
-    std::fill(m_run.password.begin(), m_run.password.end(), '\0');
-    m_run.password.clear();
+    wipeSecret(m_run.password);
     for (const RunMessage& notice : m_outcome.notices) {
         std::cerr << "veltrix: warning: " << notice.oneLine() << '\n';
     }

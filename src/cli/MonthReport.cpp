@@ -119,7 +119,7 @@ void MonthReport::writeStackedChart(QSize size) const {
     StackedChartColors::apply(data, {options.mblnExcludeNonFree, options.mblnExcludeFree,
                                      options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
                                      options.mlngChartColorFree});
-    const StackedChartStyle style{"Netravo Usage Chart for " +
+    const StackedChartStyle style{ChartFeed::TitlePrefix +
                                   QString::fromStdString(builder().mstrMonthYear())};
     const QString error =
         StackedChartRenderer::save(data, style, QString::fromStdString(m_request.chartFile), size);

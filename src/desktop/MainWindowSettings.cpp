@@ -61,12 +61,7 @@ QString MainWindowSettings::unscramble(const QString& stored) {
 }
 
 QString MainWindowSettings::storedPassword() const {
-    if (!savePassword) {
-        return {};
-    }
-    QString text = password;
-    ClsAsmXor().EnDeCrypt(text, ClsAsmXor::PasswordKey); // an empty password stays empty
-    return text;
+    return savePassword ? unscramble(password) : QString(); // an empty password stays empty
 }
 
 MainWindowSettings MainWindowSettings::load(const SettingsStore& store,

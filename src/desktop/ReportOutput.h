@@ -30,9 +30,10 @@ public:
     bool cmdSave(const Document& report);
     bool cmdExport(const Document& report);
 
-private:
     // The path to write, or empty: cancelled, or an existing file the user keeps.
     QString chooseTarget(const QString& extension);
+
+private:
     void showFailure(const QString& description);
 
     MessagePresenter& m_messages;

@@ -48,10 +48,8 @@ void ResultChartPage::CreateMSGraph() {
     }
     m_state.mblnGraphCreated = true;
     StackedChartStyle& style = view->style();
-    style.title =
-        QString::fromLatin1(TitlePrefix) + QString::fromStdString(m_builder.mstrMonthYear());
-    style.showDataTable = true;
-    style.axisPoints = 5;
+    style.title = QString::fromLatin1(ChartFeed::TitlePrefix) +
+                  QString::fromStdString(m_builder.mstrMonthYear());
     m_stacked = StackedChartData::parse(QString::fromStdString(stackedDataText()));
     FormatMSGraph();
     ResizeChart();

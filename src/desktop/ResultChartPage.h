@@ -15,8 +15,6 @@ class ResultWindowState;
 // office chart's place OLE1) the way the window's options say.
 class ResultChartPage {
 public:
-    static constexpr const char* TitlePrefix = "Netravo Usage Chart for ";
-
     ResultChartPage(const DesignBuilder& controls, ResultWindowState& state,
                     const ReportBuilder& builder, MessagePresenter& messages)
         : m_controls(controls)

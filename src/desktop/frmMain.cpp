@@ -370,7 +370,6 @@ RunRequest frmMain::runRequest() const {
 }
 
 void frmMain::cmdCalculate_Click() {
-    m_settings.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
     RunRequest request = runRequest();
     m_run->cmdCalculate_Click(request);
     std::fill(request.password.begin(), request.password.end(), '\0');

@@ -2,9 +2,9 @@
 
 #include "chart/XChart.h"
 #include "controls/Twips.h"
-#include "controls/clsCommonDialog.h"
 #include "controls/ctlTabs.h"
 #include "controls/neb.h"
+#include "desktop/MainWindowDesign.h"
 #include "desktop/ReportOutput.h"
 #include "desktop/ReportPageHtml.h"
 #include "desktop/ReportRowsModel.h"
@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,9 +52,7 @@ frmResult::frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindo
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Result"));
     setAccessibleName(QStringLiteral("Result"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(MainWindowDesign::font());
     setSizeGripEnabled(true);
     m_controls.build(ResultWindowDesign::controls());
     resize(Twips::toPixelsX(this, ResultWindowDesign::ClientWidth),
@@ -324,12 +321,9 @@ void frmResult::printReport() {
 }
 
 void frmResult::saveReportPdf() {
-    clsCommonDialog dialog(m_seams.files);
     const QString path =
-        ReportOutput::ShowSaveDialog(dialog, QString(), QString(), QStringLiteral("pdf"));
-    if (path.isEmpty() || (QFileInfo::exists(path) &&
-                           !m_seams.messages.askYesNo(ReportOutput::OverwriteQuestion,
-                                                      FileDataStore::ApplicationTitle, false))) {
+        ReportOutput(m_seams.messages, m_seams.files).chooseTarget(QStringLiteral("pdf"));
+    if (path.isEmpty()) {
         return;
     }
     QSaveFile file(path);

@@ -11,22 +11,8 @@ namespace {
 
 constexpr auto ownerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString makeFolder(const QString& folder, AtomicFile::Access access) {
-    if (QFileInfo(folder).isDir()) {
-        return {};
-    }
-    if (!QDir().mkpath(folder)) {
-        return QStringLiteral("cannot create the folder %1").arg(folder);
-    }
-    if (access == AtomicFile::Access::OwnerOnly &&
-        !QFile::setPermissions(folder, ownerOnlyFile | QFileDevice::ExeOwner)) {
-        return QStringLiteral("cannot make the folder %1 private").arg(folder);
-    }
-    return {};
-}
-
 // A short write (disk full, size limit) carries its reason only in errno.
-QString reasonOf(const QSaveFile& file) {
+QString reasonOf(const QFileDevice& file) {
     return errno != 0 ? qt_error_string(errno) : file.errorString();
 }
 
@@ -37,7 +23,7 @@ QString writeInPlace(const QString& path, const QByteArray& bytes) {
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        return errno != 0 ? qt_error_string(errno) : file.errorString();
+        return reasonOf(file);
     }
     return {};
 }
@@ -49,11 +35,10 @@ QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access a
     if (path.isEmpty()) {
         return QStringLiteral("the file has no name");
     }
-    const auto failure = [](const QString& reason) { return reason; };
     if (folder == Folder::Create) {
         const QString folderProblem = makeFolder(QFileInfo(path).absolutePath(), access);
         if (!folderProblem.isEmpty()) {
-            return failure(folderProblem);
+            return folderProblem;
         }
     }
     // A device or a pipe (/dev/stdout, a FIFO) is written in place: there is nothing to
@@ -65,21 +50,35 @@ QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access a
     QSaveFile file(path);
     // Unbuffered: every write reaches the file system here, where its failure can be seen.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return failure(file.errorString());
+        return file.errorString();
     }
     if (access == Access::OwnerOnly && file.handle() >= 0 && ::fchmod(file.handle(), 0600) != 0) {
         file.cancelWriting();
-        return failure(qt_error_string(errno));
+        return qt_error_string(errno);
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const QString reason = reasonOf(file);
         file.cancelWriting();
-        return failure(reason);
+        return reason;
     }
     errno = 0;
     if (!file.commit()) {
-        return failure(reasonOf(file));
+        return reasonOf(file);
+    }
+    return {};
+}
+
+QString AtomicFile::makeFolder(const QString& folder, Access access) {
+    if (QFileInfo(folder).isDir()) {
+        return {};
+    }
+    if (!QDir().mkpath(folder)) {
+        return QStringLiteral("cannot create the folder %1").arg(folder);
+    }
+    if (access == Access::OwnerOnly &&
+        !QFile::setPermissions(folder, ownerOnlyFile | QFileDevice::ExeOwner)) {
+        return QStringLiteral("cannot make the folder %1 private").arg(folder);
     }
     return {};
 }

@@ -19,6 +19,10 @@ enum class Folder {
     Create,    // the program's own files: a missing folder is made
 };
 
+// Makes a folder and the folders above it; a private one is for its owner only. Returns why
+// it could not, or an empty text (also when the folder is there already).
+QString makeFolder(const QString& folder, Access access);
+
 // Replaces `path` with `bytes`. Returns why it failed (the caller names the file in its own
 // words), or an empty text on success.
 QString write(const QString& path, const QByteArray& bytes, Access access = Access::Shared,

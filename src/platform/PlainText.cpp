@@ -9,6 +9,14 @@ std::string trimBlanks(std::string_view text, std::string_view blanks) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+void wipeSecret(std::string& secret) {
+    volatile char* bytes = secret.data();
+    for (std::size_t i = 0; i < secret.size(); ++i) {
+        bytes[i] = '\0';
+    }
+    secret.clear();
+}
+
 std::string PadRight(std::string_view text, std::size_t n) {
     std::string padded(text);
     if (padded.size() < n) {

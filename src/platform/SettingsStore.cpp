@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,9 +86,9 @@ bool FileSettingsStore::flush() {
         return true;
     }
     constexpr auto Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QFileInfo(folder).isDir() && QDir().mkpath(folder)) {
-        QFile::setPermissions(folder, Private | QFileDevice::ExeOwner);
+    if (!AtomicFile::makeFolder(QFileInfo(m_path).absolutePath(), AtomicFile::Access::OwnerOnly)
+             .isEmpty()) {
+        return false;
     }
     // The replacement file takes the permissions of the file it replaces: make sure there is
     // one, private from the start, before anything is written.

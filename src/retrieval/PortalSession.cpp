@@ -1,5 +1,6 @@
 #include "retrieval/PortalSession.h"
 
+#include "platform/PlainText.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
@@ -13,27 +14,6 @@ namespace {
 
 std::string trimmed(const std::string& text) {
     return QString::fromStdString(text).trimmed().toStdString();
-}
-
-// Overwrites a secret before letting go of it, so it does not linger in freed memory.
-void forget(std::string& secret) {
-    std::fill(secret.begin(), secret.end(), '\0');
-    secret.clear();
-}
-
-// The title as the page writes it, blanks included: the login page is the one titled exactly
-// "portal", and a page titled "portal " is some other page of the portal.
-std::string exactTitle(const Document& document) {
-    const auto titles = document.getElementsByTagName("title");
-    std::string text;
-    if (!titles.empty()) {
-        for (const auto& child : titles.front()->children()) {
-            if (child->kind() == Node::Kind::Text) {
-                text += child->data();
-            }
-        }
-    }
-    return text;
 }
 
 Element* firstForm(const Document& document) {
@@ -62,7 +42,7 @@ PortalSession::PortalSession(Browser& browser, PortalLayout layout, QObject* par
 }
 
 PortalSession::~PortalSession() {
-    forget(m_password);
+    wipeSecret(m_password);
 }
 
 void PortalSession::cmdCalculate_Click(const RunRequest& request) {
@@ -112,7 +92,7 @@ void PortalSession::startPortalRun(const RunRequest& request) {
     m_recordsLinkClicked = false;
     m_querySubmitted = false;
     m_userName = request.userName;
-    forget(m_password);
+    wipeSecret(m_password);
     m_password = request.password;
     m_monthsBack = request.monthsBack;
     m_running = true;
@@ -136,7 +116,8 @@ void PortalSession::WebBrowser1_DocumentComplete(const std::string& url) {
     }
     restartWatchdog();
     Document& document = *m_browser.document();
-    const bool loginPage = exactTitle(document) == m_layout.loginTitle;
+    // the login page is the one titled exactly "portal"; "portal " is another page
+    const bool loginPage = document.rawTitle() == m_layout.loginTitle;
     if (!m_loginSubmitted && loginPage) {
         submitLogin(document);
     } else if (loginPage) {
@@ -165,7 +146,7 @@ void PortalSession::submitLogin(Document& document) {
     }
     FormFields::setValue(*user, m_userName);
     FormFields::setValue(*password, m_password);
-    forget(m_password);
+    wipeSecret(m_password);
     m_loginSubmitted = true;
     m_allowNavigation = true;
     reportProgress();
@@ -253,7 +234,7 @@ void PortalSession::stop() {
 void PortalSession::end() {
     m_running = false;
     m_watchdog.stop();
-    forget(m_password);
+    wipeSecret(m_password);
 }
 
 void PortalSession::endWith(const RunMessage& message) {

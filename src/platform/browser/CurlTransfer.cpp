@@ -1,5 +1,6 @@
 #include "platform/browser/CurlTransfer.h"
 
+#include "platform/PlainText.h"
 #include "platform/browser/BrowserFailures.h"
 
 #include <QUrl>
@@ -140,11 +141,7 @@ void CurlTransfer::forgetFormBody() {
         return;
     }
     curl_easy_setopt(m_easy, CURLOPT_POSTFIELDS, nullptr);
-    volatile char* bytes = m_formBody.data();
-    for (std::size_t i = 0; i < m_formBody.size(); ++i) {
-        bytes[i] = '\0';
-    }
-    m_formBody.clear();
+    wipeSecret(m_formBody);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "platform/browser/NavigationWorker.h"
 
+#include "platform/PlainText.h"
+
 NavigationWorker::NavigationWorker(const BrowserOptions& options, Delivery deliver)
     : m_loader(options)
     , m_deliver(std::move(deliver))
@@ -55,10 +57,7 @@ void NavigationWorker::run() {
             m_loader.load(job.request, [this, navigation] { return isStale(navigation); });
         // a login's form body holds the password: overwrite it as soon as it has been sent
         if (job.request.formBody) {
-            volatile char* bytes = job.request.formBody->data();
-            for (std::size_t i = 0; i < job.request.formBody->size(); ++i) {
-                bytes[i] = '\0';
-            }
+            wipeSecret(*job.request.formBody);
             job.request.formBody.reset();
         }
         if (!outcome.abandoned && !isStale(navigation)) {

@@ -67,18 +67,21 @@ Element* Document::body() const {
     return nullptr;
 }
 
-std::string Document::title() const {
+std::string Document::rawTitle() const {
     const auto titles = descendantsByTag(*m_root, "title");
-    if (titles.empty()) {
-        return {};
-    }
     std::string text;
-    for (const auto& child : titles.front()->children()) {
-        if (child->kind() == Node::Kind::Text) {
-            text += child->data();
+    if (!titles.empty()) {
+        for (const auto& child : titles.front()->children()) {
+            if (child->kind() == Node::Kind::Text) {
+                text += child->data();
+            }
         }
     }
-    return collapseWhitespace(text);
+    return text;
+}
+
+std::string Document::title() const {
+    return collapseWhitespace(rawTitle());
 }
 
 std::vector<Element*> Document::all() const {

@@ -53,6 +53,8 @@ public:
     Element* body() const;
     // Text of the first title element, whitespace collapsed and trimmed.
     std::string title() const;
+    // The same text as the page writes it, blanks included.
+    std::string rawTitle() const;
 
     // Every element in document order, the html element first.
     std::vector<Element*> all() const;
