@@ -1,0 +1,52 @@
+#!/bin/bash
+# The manual page and the bash completion cover what the installed program offers: every
+# subcommand and every option that `--help` lists, and the completion offers no option the
+# manual does not describe. The scheduled check's options are in the manual too.
+# usage: docs-cover-options.sh PREFIX
+set -euo pipefail
+prefix=$1
+veltrix=$prefix/bin/veltrix
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+options_in() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
+manual=$(gzip -dc "$prefix/share/man/man1/veltrix.1.gz" | sed 's/\\-/-/g')
+manual_options=$(options_in <<<"$manual")
+
+# What the completion offers for the words typed so far (the last one being completed).
+source "$prefix/share/bash-completion/completions/veltrix"
+offered() {
+    COMP_WORDS=("$veltrix" "$@")
+    COMP_CWORD=$#
+    _veltrix
+    printf '%s\n' "${COMPREPLY[@]}" | sort -u
+}
+
+subcommands=$("$veltrix" --help | sed -n '/^Subcommands:/,$p' | awk 'NR > 1 && NF { print $1 }')
+for command in $subcommands; do
+    grep -q "^\.SS \"veltrix $command" <<<"$manual" || fail "the manual has no section on $command"
+    offered "" | grep -qx "$command" || fail "the completion does not offer $command"
+done
+
+for command in "" check report demo plans "cache list"; do
+    # shellcheck disable=SC2086 # "cache list" is two words
+    help=$("$veltrix" $command --help | options_in)
+    # shellcheck disable=SC2086
+    completion=$(offered $command -- | options_in)
+    for option in $help; do
+        grep -qx -- "$option" <<<"$manual_options" || fail "the manual lacks $command $option"
+        grep -qx -- "$option" <<<"$completion" || fail "the completion lacks $command $option"
+    done
+    for option in $completion; do
+        grep -qx -- "$option" <<<"$manual_options" ||
+            fail "the completion offers $command $option, which the manual does not describe"
+    done
+done
+
+service=$(grep '^ExecStart=' "$prefix/lib/systemd/user/veltrix-check.service" | options_in)
+for option in $service; do
+    grep -qx -- "$option" <<<"$manual_options" || fail "the manual lacks $option of the service"
+done
+
+[ "$status" = 0 ] && echo "every subcommand and option is in the manual and the completion"
+exit "$status"
