@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a fresh prefix, checks that exactly the expected files are there
-# and runs the installed program: its version, and the demo, which must find the simulator
-# in the prefix's libexec/veltrix/ from the installed binary alone.
+# and runs the installed program: its version, the demo, which must find the simulator in
+# the prefix's libexec/veltrix/ from the installed binary alone, and where it keeps months.
 # usage: install-runs.sh BUILD_DIR PREFIX   (VELTRIX_VERSION and VELTRIX_APP_ID set by CTest)
 set -eu
 build=$1
@@ -43,4 +43,9 @@ grep -q '^Demo portal http://127\.0\.0\.1:[0-9]*/\{0,1\}: [1-9][0-9]* record pag
 for file in report.html report.csv summary.json chart.png; do
     [ -s "$work/demo/$file" ] || fail "the demo wrote no $file"
 done
+# An installed bin/ is no place for month files, even in a writable prefix.
+XDG_DATA_HOME=$work/data "$prefix/bin/veltrix" report --cache-entry 2007-03-nobody \
+    2>"$work/report.txt" && fail "a month that was never stored was reported"
+grep -q " in $work/data/veltrix\$" "$work/report.txt" ||
+    fail "the installed program looks for stored months elsewhere: $(cat "$work/report.txt")"
 echo "installed into $prefix; $(head -1 "$work/demo.txt")"
