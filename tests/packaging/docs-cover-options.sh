@@ -28,25 +28,22 @@ for command in $subcommands; do
     offered "" | grep -qx "$command" || fail "the completion does not offer $command"
 done
 
+# Lines of the first list missing from the second (both sorted, one option a line).
+missing() { comm -23 <(printf '%s\n' "$1") <(printf '%s\n' "$2") | grep . | tr '\n' ' '; }
+
 for command in "" check report demo plans "cache list"; do
     # shellcheck disable=SC2086 # "cache list" is two words
     help=$("$veltrix" $command --help | options_in)
     # shellcheck disable=SC2086
     completion=$(offered $command -- | options_in)
-    for option in $help; do
-        grep -qx -- "$option" <<<"$manual_options" || fail "the manual lacks $command $option"
-        grep -qx -- "$option" <<<"$completion" || fail "the completion lacks $command $option"
-    done
-    for option in $completion; do
-        grep -qx -- "$option" <<<"$manual_options" ||
-            fail "the completion offers $command $option, which the manual does not describe"
-    done
+    gap=$(missing "$help" "$manual_options") && fail "the manual lacks $command: $gap"
+    gap=$(missing "$help" "$completion") && fail "the completion lacks $command: $gap"
+    gap=$(missing "$completion" "$manual_options") &&
+        fail "the completion offers $command $gap, which the manual does not describe"
 done
 
 service=$(grep '^ExecStart=' "$prefix/lib/systemd/user/veltrix-check.service" | options_in)
-for option in $service; do
-    grep -qx -- "$option" <<<"$manual_options" || fail "the manual lacks $option of the service"
-done
+gap=$(missing "$service" "$manual_options") && fail "the manual lacks the service's $gap"
 
 [ "$status" = 0 ] && echo "every subcommand and option is in the manual and the completion"
 exit "$status"
