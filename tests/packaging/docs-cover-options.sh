@@ -14,6 +14,7 @@ manual=$(gzip -dc "$prefix/share/man/man1/veltrix.1.gz" | sed 's/\\-/-/g')
 manual_options=$(options_in <<<"$manual")
 
 # What the completion offers for the words typed so far (the last one being completed).
+# shellcheck source=/dev/null # the installed completion
 source "$prefix/share/bash-completion/completions/veltrix"
 offered() {
     COMP_WORDS=("$veltrix" "$@")
