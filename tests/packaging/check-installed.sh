@@ -28,8 +28,8 @@ appstream)
     need appstreamcli appstream
     metainfo=$prefix/share/metainfo/$id.metainfo.xml
     appstreamcli validate --no-net --strict "$metainfo"
-    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-        fail "the metadata does not launch $id.desktop"
+    # the whole tree: the desktop entry it launches must be installed beside it
+    appstreamcli validate-tree --no-net --strict "$prefix"
     newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -1)
     [ "$newest" = "$VELTRIX_VERSION" ] || fail "the newest release is $newest"
     ;;
