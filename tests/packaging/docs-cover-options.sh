@@ -1,8 +1,9 @@
 #!/bin/bash
 # The manual page and the bash completion cover what the installed program offers: every
 # subcommand and every option that `--help` lists, and the completion offers no option the
-# manual does not describe. The scheduled check's options are in the manual too.
-# usage: docs-cover-options.sh PREFIX
+# manual does not describe. The scheduled check's options are in the manual too, and the
+# completion's values (plans, stored months) come from the installed program.
+# usage: docs-cover-options.sh PREFIX   (VELTRIX_TEST_DATA set by CTest)
 set -euo pipefail
 prefix=$1
 veltrix=$prefix/bin/veltrix
@@ -45,6 +46,22 @@ done
 
 service=$(grep '^ExecStart=' "$prefix/lib/systemd/user/veltrix-check.service" | options_in)
 gap=$(missing "$service" "$manual_options") && fail "the manual lacks the service's $gap"
+
+# Values the completion asks the installed program for, and those it knows itself: each case
+# is the words typed before, the word being completed and one reply expected among the offers.
+data=$VELTRIX_TEST_DATA
+while IFS='|' read -r before current expected; do
+    # shellcheck disable=SC2086 # the words typed before are separate words
+    offered $before "$current" | grep -qxF -- "$expected" ||
+        fail "completing \"$before $current\" does not offer $expected"
+done <<CASES
+check --plan|BBG 25|BBG\\ 250
+check --plan|sl|slot:29
+report --data-dir $data/cache --cache-entry|2007|2007-03-alice
+report --exclude|free,n|free,nonfree
+check --month||5
+check --attach||9222
+CASES
 
 [ "$status" = 0 ] && echo "every subcommand and option is in the manual and the completion"
 exit "$status"
