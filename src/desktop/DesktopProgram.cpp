@@ -9,12 +9,14 @@
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/SettingsStore.h"
+#include "platform/Version.h"
 #include "retrieval/CacheFolder.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
@@ -81,6 +83,10 @@ int DesktopProgram::run(int argc, char** argv) {
     }
     const std::optional<QString> folder = dataDir(argc, argv).value_or(std::nullopt);
     QApplication application(argc, argv);
+    // The installed desktop entry and icon share this id: the desktop matches the running
+    // window to its menu entry by it (a Wayland app id).
+    QGuiApplication::setDesktopFileName(Version::DesktopId);
+    QApplication::setWindowIcon(QIcon::fromTheme(Version::DesktopId));
     QApplication::setFont(MainWindowDesign::font());
     // The settings file is named after the program: $XDG_CONFIG_HOME/veltrix/veltrix.ini.
     FileSettingsStore settings(QCoreApplication::applicationName());

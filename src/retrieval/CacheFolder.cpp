@@ -21,6 +21,13 @@ bool isSystemFolder(const QString& folder) {
     return false;
 }
 
+// `cmake --install --prefix ~/.local` leaves a writable bin/ folder that is still an
+// installation, shared with every other program there: the simulator's own folder beside it
+// (bin/../libexec/veltrix) tells it from a portable copy.
+bool isInstalledLayout(const QString& folder) {
+    return QFileInfo(QDir(folder).filePath(QStringLiteral("../libexec/veltrix"))).isDir();
+}
+
 QString runningProgramFolder() {
     if (QCoreApplication::instance()) {
         return QCoreApplication::applicationDirPath();
@@ -47,7 +54,7 @@ QString CacheFolder::resolve(const QString& explicitFolder) const {
 
 bool CacheFolder::isPortable() const {
     const QString& folder = m_environment.programFolder;
-    if (folder.isEmpty() || isSystemFolder(folder)) {
+    if (folder.isEmpty() || isSystemFolder(folder) || isInstalledLayout(folder)) {
         return false;
     }
     const QFileInfo info(folder);

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Decides where the month files live: beside the program when its folder is writable (a
-// portable install), else in the user's data folder; an explicit folder (--data-dir) wins.
+// portable copy, not a system folder nor an installed bin/ with libexec/veltrix beside it),
+// else in the user's data folder; an explicit folder (--data-dir) wins.
 class CacheFolder {
 public:
     // What the decision depends on, injectable so tests need not touch the real program folder.

@@ -1,10 +1,14 @@
 #include "retrieval/CacheFolder.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CacheFolder, BesideAWritableProgramElseTheUserDataFolder) {
     QTemporaryDir program;
+    // an installed layout in a writable prefix, as `cmake --install --prefix ~/.local` makes
+    const QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("libexec/veltrix"));
     const QString home = "/home/alice";
     const QString userData = "/home/alice/.local/share/veltrix";
     const std::vector<std::tuple<CacheFolder::Environment, QString, QString>> cases = {
@@ -14,6 +18,7 @@ TEST(CacheFolder, BesideAWritableProgramElseTheUserDataFolder) {
         {{"", "relative/ignored", home}, "", userData},
         // Root may write there, but a packaged program's folder is no place for months.
         {{"/usr/bin", "", home}, "", userData},
+        {{prefix.path() + "/bin", "", home}, "", userData},
     };
     for (const auto& [environment, explicitFolder, expected] : cases) {
         EXPECT_EQ(CacheFolder(environment).resolve(explicitFolder), expected)
