@@ -3,6 +3,7 @@
 #include "platform/PlainText.h"
 #include "platform/browser/Browser.h"
 #include "platform/browser/BrowserWindows.h"
+#include "platform/browser/DevToolsWindows.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
 #include "retrieval/CacheMode.h"
@@ -41,6 +42,7 @@ PortalSession::PortalSession(Browser& browser, PortalLayout layout, QObject* par
     connect(&browser, &Browser::BeforeNavigate, this, &PortalSession::WebBrowser1_BeforeNavigate);
     connect(&browser, &Browser::NavigationFailed, this,
             &PortalSession::WebBrowser1_NavigationFailed);
+    m_shellWindowsFactory = [](int port) { return std::make_unique<DevToolsWindows>(port); };
 }
 
 PortalSession::~PortalSession() {

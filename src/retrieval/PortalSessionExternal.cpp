@@ -20,8 +20,12 @@ void PortalSession::startExternalRun(const RunRequest& request) {
         m_shellWindows = m_shellWindowsFactory ? m_shellWindowsFactory(request.debugPort) : nullptr;
         m_shellWindowsPort = request.debugPort;
     }
-    if (!m_shellWindows) {
-        Q_EMIT Abandoned(SessionMessages::noExternalWindow(request.debugPort));
+    if (!m_shellWindows || !AttachHelp::validPort(request.debugPort)) {
+        m_shellWindows.reset();
+        Q_EMIT Abandoned(SessionMessages::noExternalWindow(
+            request.debugPort, AttachHelp::validPort(request.debugPort)
+                                   ? std::string()
+                                   : std::to_string(request.debugPort) + " is not a port"));
         return;
     }
     m_running = true;
