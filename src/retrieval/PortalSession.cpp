@@ -243,12 +243,16 @@ void PortalSession::stop() {
 }
 
 // Once a run has ended, nothing of the user's window reaches the walk again: pages the user
-// opens there afterwards must not add rows to a month already handed over.
+// opens there afterwards must not add rows to a month already handed over. The connection to
+// the user's browser closes with the run (later, as this may run inside one of its events).
 void PortalSession::end() {
     m_running = false;
     m_watchdog.stop();
     wipeSecret(m_password);
     detachExternalWindow();
+    if (m_shellWindows) {
+        m_shellWindows.release()->deleteLater();
+    }
 }
 
 void PortalSession::endWith(const RunMessage& message) {

@@ -174,7 +174,7 @@ private:
     bool m_allowNavigation = true;
     bool m_externalWalk = false;
     ShellWindowsFactory m_shellWindowsFactory;
-    std::unique_ptr<BrowserWindows> m_shellWindows; // mobjShellWindows, made on first use
+    std::unique_ptr<BrowserWindows> m_shellWindows; // mobjShellWindows, while a run lasts
     int m_shellWindowsPort = 0;
     std::unique_ptr<ExternalWindowSearch> m_search;
     QPointer<BrowserWindow> m_mIELog;

@@ -15,11 +15,9 @@ void PortalSession::setShellWindowsFactory(ShellWindowsFactory factory) {
 }
 
 void PortalSession::startExternalRun(const RunRequest& request) {
-    if (!m_shellWindows || m_shellWindowsPort != request.debugPort) {
-        m_search.reset();
-        m_shellWindows = m_shellWindowsFactory ? m_shellWindowsFactory(request.debugPort) : nullptr;
-        m_shellWindowsPort = request.debugPort;
-    }
+    // mobjShellWindows: made for this run, let go when it ends
+    m_shellWindows = m_shellWindowsFactory ? m_shellWindowsFactory(request.debugPort) : nullptr;
+    m_shellWindowsPort = request.debugPort;
     if (!m_shellWindows || !AttachHelp::validPort(request.debugPort)) {
         m_shellWindows.reset();
         Q_EMIT Abandoned(SessionMessages::noExternalWindow(

@@ -73,6 +73,11 @@ struct AttachRun {
                 made->add(std::move(window));
             }
             pending.clear();
+            // the user's browsers are listed again at every press
+            for (UsersBrowser* user : users) {
+                made->add(std::make_unique<FakeBrowserWindow>(user->browser.document()->rawTitle(),
+                                                              user->browser));
+            }
             return made;
         });
         QObject::connect(&session, &PortalSession::Finished, &session,
@@ -81,11 +86,9 @@ struct AttachRun {
                          [this](const RunMessage& message) { abandoned.push_back(message); });
     }
 
-    FakeBrowserWindow& addUsersWindow(UsersBrowser& user) {
-        pending.push_back(
-            std::make_unique<FakeBrowserWindow>(user.browser.document()->rawTitle(), user.browser));
-        return *pending.back();
-    }
+    void addUsersBrowser(UsersBrowser& user) { users.push_back(&user); }
+    // The window of the last press.
+    FakeBrowserWindow& window() const { return *static_cast<FakeBrowserWindow*>(windows->item(0)); }
 
     void press(const QString& cacheFolder = {}, int port = 9222) {
         session.cmdCalculate_Click(RunRequest::nonPasswordVersion("x", port, cacheFolder));
@@ -95,6 +98,7 @@ struct AttachRun {
     FakeBrowser ownBrowser;
     PortalSession session;
     std::vector<std::unique_ptr<FakeBrowserWindow>> pending;
+    std::vector<UsersBrowser*> users;
     FakeBrowserWindows* windows = nullptr;
     std::vector<int> ports;
     std::vector<MonthRecord> finished;
@@ -176,8 +180,9 @@ TEST(ExternalWalk, WalksTheUsersWindowFromItsFirstPageLikeThePasswordVersion) {
     UsersBrowser user;
     user.openFirstRecordPage(1);
     AttachRun run;
-    FakeBrowserWindow& window = run.addUsersWindow(user);
+    run.addUsersBrowser(user);
     run.press({}, 9333);
+    FakeBrowserWindow& window = run.window();
     EXPECT_EQ(run.ports, std::vector<int>{9333});
     EXPECT_TRUE(run.session.mblnExternalWalk());
     EXPECT_EQ(run.session.progress().stage, RunProgress::Stage::Attaching);
@@ -217,8 +222,9 @@ TEST(ExternalWalk, FlagLastsUntilHandOverReloginOrTheNextPressAndLateEventsAreIg
     UsersBrowser user;
     user.openFirstRecordPage(1);
     AttachRun run;
-    FakeBrowserWindow& window = run.addUsersWindow(user);
+    run.addUsersBrowser(user);
     run.press();
+    FakeBrowserWindow& window = run.window();
     user.browser.deliverAll();
     ASSERT_EQ(run.finished.size(), 1u);
     EXPECT_TRUE(run.session.mblnExternalWalk());
@@ -245,8 +251,9 @@ TEST(ExternalWalk, EndedSessionOrClosedWindowEndsTheRunAndStoresNothing) {
         UsersBrowser user(config);
         user.openFirstRecordPage(1);
         AttachRun run;
-        FakeBrowserWindow& window = run.addUsersWindow(user);
+        run.addUsersBrowser(user);
         run.press(folder.path());
+        FakeBrowserWindow& window = run.window();
         user.browser.deliver();
         user.browser.deliver();
         if (closeWindow) {
@@ -268,22 +275,21 @@ TEST(ExternalWalk, SecondAttachWithStoredMonthReadsOnlyTheNewPages) {
     UsersBrowser user;
     user.openFirstRecordPage(0);
     AttachRun run;
-    FakeBrowserWindow& window = run.addUsersWindow(user);
+    run.addUsersBrowser(user);
     run.press(folder.path());
     user.browser.deliverAll();
     ASSERT_EQ(run.finished.size(), 1u);
     const int firstPages = run.session.walk().pagesWalked();
 
     user.site.addRows(3);
-    // the window is still the same one: the collection is kept between presses on one port
     run.press(folder.path());
     user.browser.deliverAll();
     ASSERT_EQ(run.finished.size(), 2u);
     EXPECT_EQ(run.session.walk().pagesWalked(), 1);
     EXPECT_EQ(run.session.walk().rowsTaken(), 3);
-    EXPECT_EQ(run.ports.size(), 1u);
-    EXPECT_EQ(run.finished[1].mstrRows.size() > run.finished[0].mstrRows.size(), true);
-    EXPECT_EQ(window.clicks().back(), "Homepage");
+    EXPECT_EQ(run.ports.size(), 2u); // the browser is asked for its windows at every press
+    EXPECT_GT(run.finished[1].mstrRows.size(), run.finished[0].mstrRows.size());
+    EXPECT_EQ(run.window().clicks(), std::vector<std::string>{"Homepage"});
     EXPECT_GT(firstPages, 1);
 }
 
