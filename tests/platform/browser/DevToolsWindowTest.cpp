@@ -34,6 +34,7 @@ public:
         server.listen(QHostAddress::LocalHost);
         QObject::connect(&server, &QWebSocketServer::newConnection, &server, [this] {
             socket = server.nextPendingConnection();
+            socket->setParent(&server); // the server hands its sockets over; keep them with it
             QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
                              [this](const QString& text) { answer(text); });
         });
