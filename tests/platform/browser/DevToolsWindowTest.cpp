@@ -132,20 +132,3 @@ TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigat
     browser.socket->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lost.size() == 1; }, 5000));
 }
-
-TEST(DevToolsWindow, NoBrowserOnThePortFailsTheLoad) {
-    quint16 port = 0;
-    {
-        QWebSocketServer gone("browser", QWebSocketServer::NonSecureMode);
-        gone.listen(QHostAddress::LocalHost);
-        port = gone.serverPort();
-    }
-    DevToolsWindow window("portal", QUrl("ws://127.0.0.1:" + QString::number(port) + "/x"));
-    std::string failure;
-    QObject::connect(&window, &BrowserWindow::LoadFailed,
-                     [&failure](const std::string& why) { failure = why; });
-    window.load();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !failure.empty(); }, 5000));
-    EXPECT_NE(failure.find("cannot connect"), std::string::npos) << failure;
-    EXPECT_EQ(window.document(), nullptr);
-}
