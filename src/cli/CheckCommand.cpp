@@ -1,7 +1,9 @@
-// `veltrix check`: logs into the portal, walks the month's record pages and reports the month.
+// `veltrix check`: logs into the portal (or attaches to the user's own browser window that
+// shows the month), walks the month's record pages and reports the month.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/MonthCheck.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -17,6 +20,7 @@ struct CheckCommandOptions {
     std::string user;
     bool passwordStdin = false;
     int month = 0;
+    std::optional<int> attachPort; // --attach: the browser's debugging port
     bool cache = false;
     std::string dataDir;
     double timeoutSeconds = MonthCheck::DefaultTimeoutSeconds;
@@ -46,13 +50,24 @@ std::string readPassword(bool fromStdin) {
     return fromEnvironment;
 }
 
+RunRequest runRequest(const CheckCommandOptions& options, const QString& folder) {
+    if (options.attachPort) {
+        // the month and the login are the ones the user chose in that browser
+        return RunRequest::nonPasswordVersion(
+            "http://127.0.0.1:" + std::to_string(*options.attachPort) + "/", *options.attachPort,
+            folder);
+    }
+    if (options.portal.empty() || options.user.empty()) {
+        throw CliError("check: give --portal and --user, or --attach to use your own browser", 2);
+    }
+    return RunRequest::passwordVersion(options.portal, options.user,
+                                       readPassword(options.passwordStdin), options.month, folder);
+}
+
 void runCheck(const CheckCommandOptions& options) {
     const QString folder =
         options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
-    MonthCheck check(options.request,
-                     RunRequest::passwordVersion(options.portal, options.user,
-                                                 readPassword(options.passwordStdin), options.month,
-                                                 folder));
+    MonthCheck check(options.request, runRequest(options, folder));
     check.setTimeoutSeconds(options.timeoutSeconds);
     check.setQuiet(options.quiet);
     check.execute();
@@ -77,19 +92,37 @@ CLI::Validator finiteNumber() {
 
 void Commands::addCheckCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
-        "check", "Log into the usage portal, walk the month's record pages and report the month");
+        "check", "Log into the usage portal (or use your own browser with --attach), walk the "
+                 "month's record pages and report the month");
     auto options = std::make_shared<CheckCommandOptions>();
-    command->add_option("--portal", options->portal, "Address of the portal's login page")
-        ->required();
-    command->add_option("--user", options->user, "Portal user name")->required();
-    command->add_flag("--password-stdin", options->passwordStdin,
-                      "Read the password from the first line of standard input (otherwise it "
-                      "comes from VELTRIX_PASSWORD)");
+    CLI::Option* portal =
+        command->add_option("--portal", options->portal, "Address of the portal's login page");
+    CLI::Option* user = command->add_option("--user", options->user, "Portal user name");
+    CLI::Option* passwordStdin =
+        command->add_flag("--password-stdin", options->passwordStdin,
+                          "Read the password from the first line of standard input (otherwise "
+                          "it comes from VELTRIX_PASSWORD)");
+    CLI::Option* month =
+        command
+            ->add_option("--month", options->month,
+                         "Which month: 0 = the current month, 1 = the one before, ... 5")
+            ->capture_default_str()
+            ->check(CLI::Range(0, 5));
     command
-        ->add_option("--month", options->month,
-                     "Which month: 0 = the current month, 1 = the one before, ... 5")
-        ->capture_default_str()
-        ->check(CLI::Range(0, 5));
+        ->add_option_function<int>(
+            "--attach", [options](const int& port) { options->attachPort = port; },
+            "Walk the month shown in your own browser instead of logging in: a Chromium-family "
+            "browser started with --remote-debugging-port=PORT (default " +
+                std::to_string(AttachHelp::DefaultPort) +
+                "), logged into the portal, showing the first page of the month")
+        ->expected(0, 1)
+        ->default_str(std::to_string(AttachHelp::DefaultPort))
+        ->type_name("[PORT]")
+        ->check(CLI::Range(1, 65535))
+        ->excludes(portal)
+        ->excludes(user)
+        ->excludes(passwordStdin)
+        ->excludes(month);
     command->add_flag("--cache", options->cache,
                       "Retrieve only newer pages: keep the month in a file and fetch only the "
                       "pages with rows it does not hold yet");

@@ -37,7 +37,7 @@ const CheckOutcome& MonthCheck::execute() {
 
 void MonthCheck::report(std::ostream& out) {
     m_report = std::make_unique<MonthReport>(m_request);
-    m_report->build(*m_outcome.month, m_run.userName);
+    m_report->build(*m_outcome.month, m_run.userName.empty() ? m_outcome.userName : m_run.userName);
     m_report->extraJson()["pages_fetched"] = m_outcome.pagesFetched;
     m_report->extraJson()["portal_total_gb"] = m_outcome.month->mcurSiteTotal.toDouble();
     m_report->writeFiles();

@@ -33,6 +33,7 @@ CheckOutcome PortalCheck::run(Browser& browser, const RunRequest& request,
     progress.clear();
     outcome.pagesFetched = session.walk().pagesWalked();
     outcome.rowsTaken = session.walk().rowsTaken();
+    outcome.userName = session.walk().mstrUserName();
     outcome.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return outcome;
 }

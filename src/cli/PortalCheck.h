@@ -17,11 +17,13 @@ struct CheckOutcome {
     RunMessage failure;               // why not, otherwise
     std::vector<RunMessage> notices;  // shown on the way
     int pagesFetched = 0;             // record pages handed to the walk
+    std::string userName;             // the portal user (read from the page when attached)
     int rowsTaken = 0;
     double seconds = 0;
 };
 
-// Runs a "Password Version" check to its end on the given browser: the session advances on
+// Runs a portal check to its end (the "Password Version" on the given browser, the "Non
+// Password Version" in the user's own browser): the session advances on
 // the browser's events inside an event loop, which needs a QCoreApplication.
 namespace PortalCheck {
 

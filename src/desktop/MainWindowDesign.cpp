@@ -56,6 +56,13 @@ constexpr MainWindowControl Controls[] = {
     {K::Note, "lblStep3", -1, "fraNonPassword", "3. Choose service record in the right and choose the year and month to check usage. Click Ok", 240, 1260, 8070, 330, "", ""},
     {K::Note, "lblStep4", -1, "fraNonPassword", "4. When the first page of your log is displayed open this program , choose \"Non Password version\" and  click \"Check Bandwidth Usage\" button below.", 240, 1620, 8070, 480, "", ""},
 
+    // Where the user's own browser lists its windows, and how to start it that way.
+    {K::Label, "lblDebugPort", -1, "fraNonPassword", "Browser debugging port", 240, 2415, 2280, 255, "", "txtDebugPort"},
+    {K::TextBox, "txtDebugPort", -1, "fraNonPassword", "", 2520, 2385, 1080, 315, "", ""},
+    {K::Button, "cmdBrowserHelp", -1, "fraNonPassword", "How to start your browser", 3840, 2370, 2760, 345, "", ""},
+    {K::Note, "lblDebugPortNote", -1, "fraNonPassword", "(Start your browser on this computer with --remote-debugging-port=PORT)", 2520, 2775, 5790, 255, "", ""},
+    {K::Label, "lblAttachProgress", -1, "fraNonPassword", "", 240, 3195, 8070, 255, "", ""},
+
     {K::Label, "lblSelectCache", -1, "fraUseCacheData", "Select the cache file to generate report", 240, 120, 4500, 255, "", "cmbCacheFiles"},
     {K::ListCombo, "cmbCacheFiles", -1, "fraUseCacheData", "", 240, 420, 4500, 315, "", ""},
     {K::Note, "lblCacheExplanation", -1, "fraUseCacheData", "If you have enabled 'Retrieve only newer pages', your service records for each month is stored as a local file. You can use this locally stored data(Cache) to generate report, without logging on to Netravo site. This option can be used if you are sure that your Netravo log has not changed since you last checked your usage. This option will avoid logging into Netravo site for checking previous month records.", 240, 900, 8070, 1500, "", ""},

@@ -88,6 +88,7 @@ MainWindowSettings MainWindowSettings::load(const SettingsStore& store,
     s.options.mblnShowAverage = store.readBool(Section, "mblnShowAverage", false);
     s.options.mblnNightUnlimitedPlan = store.readBool(Section, "mblnNightUnlimitedPlan", false);
     s.urls = store.read(Section, "URLs", current.urls);
+    s.debugPort = static_cast<int>(readRange(store, "DebugPort", current.debugPort, 1, 65535));
     readPlacement(store, s.placement);
     return s;
 }
@@ -111,6 +112,7 @@ void MainWindowSettings::save(SettingsStore& store, bool minimised) const {
     store.writeBool(Section, "mblnShowAverage", options.mblnShowAverage);
     store.writeBool(Section, "mblnNightUnlimitedPlan", options.mblnNightUnlimitedPlan);
     store.write(Section, "URLs", urls);
+    store.writeNumber(Section, "DebugPort", debugPort);
     if (!minimised) {
         store.writeNumber(Section, "WindowState", placement.state);
         store.writeNumber(Section, "Height", placement.height);

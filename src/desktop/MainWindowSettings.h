@@ -30,8 +30,9 @@ struct MainWindowSettings {
     QString adminUrl;
     ReportOptions options;
     bool cachingEnabled = false;
-    int selectedTab = 1; // ctlTabs1: 1 password, 2 non-password, 3 cache data
-    QString urls;        // the address list, each followed by "#"
+    int selectedTab = 1;  // ctlTabs1: 1 password, 2 non-password, 3 cache data
+    QString urls;         // the address list, each followed by "#"
+    int debugPort = 9222; // "DebugPort": where the user's own browser lists its windows
     Placement placement;
 
     // Reads every key; an absent or unreadable key keeps the value `current` holds (the

@@ -12,6 +12,7 @@
 #include "platform/MessagePresenter.h"
 #include "platform/SettingsStore.h"
 #include "platform/Version.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/CacheFileList.h"
 
 #include <QAccessibleWidget>
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,6 +130,9 @@ void frmMain::connectControls() {
     connect(m_controls->get<QLabel>("lblWebsite"), &QLabel::linkActivated, this,
             &frmMain::lblWebsite_Click);
     connect(&tabs(), &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
+    connect(button("cmdBrowserHelp"), &QPushButton::clicked, this, &frmMain::cmdBrowserHelp_Click);
+    auto* port = m_controls->get<QLineEdit>("txtDebugPort");
+    port->setValidator(new QIntValidator(1, 65535, port));
 }
 
 void frmMain::connectRun() {
@@ -139,10 +144,18 @@ void frmMain::connectRun() {
     connect(&run, &MainWindowRun::pageShown, this, [this](const QString& html) {
         m_controls->get<QTextBrowser>("WebBrowser1")->setHtml(html);
     });
-    connect(&run, &MainWindowRun::progressChanged, this,
-            [this](const QString& line) { m_controls->get<QLabel>("lblProgress")->setText(line); });
+    connect(&run, &MainWindowRun::progressChanged, this, [this](const QString& line) {
+        m_controls->get<QLabel>("lblProgress")->setText(line);
+        // a walk in the user's own browser shows how far it is on its own tab
+        if (tabs().SelectedTab() == static_cast<int>(RunMode::NonPasswordVersion)) {
+            m_controls->get<QLabel>("lblAttachProgress")->setText(line);
+        }
+    });
     connect(&run, &MainWindowRun::focusRequested, this, &frmMain::focusControl);
-    connect(&run, &MainWindowRun::runEnded, this, [this] { setRunning(false); });
+    connect(&run, &MainWindowRun::runEnded, this, [this] {
+        setRunning(false);
+        m_controls->get<QLabel>("lblAttachProgress")->clear(); // the message said why
+    });
     connect(&run, &MainWindowRun::handOverFinished, this, [this](bool refreshCacheFileList) {
         setRunning(false);
         if (refreshCacheFileList) {
@@ -205,6 +218,7 @@ void frmMain::applySettings(const MainWindowSettings& settings) {
     m_controls->get<QLineEdit>("txtPassword")->setText(settings.password);
     m_controls->get<QCheckBox>("chkSavePassword")->setChecked(settings.savePassword);
     m_controls->get<QCheckBox>("chkEnableCache")->setChecked(settings.cachingEnabled);
+    m_controls->get<QLineEdit>("txtDebugPort")->setText(QString::number(settings.debugPort));
     applyPlacement(settings.placement);
     tabs().setSelectedTab(settings.selectedTab);
 }
@@ -236,6 +250,7 @@ MainWindowSettings frmMain::settingsNow() const {
     settings.adminUrl = m_controls->get<QComboBox>("cmbAdminURL")->currentText();
     settings.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
     settings.selectedTab = tabs().SelectedTab();
+    settings.debugPort = debugPort();
     settings.urls = m_urls.text();
     settings.placement = placementNow();
     return settings;
@@ -295,6 +310,17 @@ void frmMain::ctlTabs1_TabClick(int, int NewTab) {
 
 void frmMain::Label12_Click() {
     m_services.messages.show(CacheHelp, RunMessage::ApplicationTitle, MessageIcon::Information);
+}
+
+void frmMain::cmdBrowserHelp_Click() {
+    m_services.messages.show(AttachHelp::helpText(debugPort()), RunMessage::ApplicationTitle,
+                             MessageIcon::Information);
+}
+
+int frmMain::debugPort() const {
+    bool number = false;
+    const int port = m_controls->get<QLineEdit>("txtDebugPort")->text().toInt(&number);
+    return number && AttachHelp::validPort(port) ? port : m_settings.debugPort;
 }
 
 void frmMain::lblWebsite_Click() {
@@ -362,6 +388,7 @@ RunRequest frmMain::runRequest() const {
     request.monthsBack = selectedMonth();
     request.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
     request.cacheFolder = m_services.cacheFolder;
+    request.debugPort = debugPort();
     const auto* months = m_controls->get<QComboBox>("cmbCacheFiles");
     if (months->currentIndex() >= 0) {
         request.selectedCacheEntry = months->currentText();

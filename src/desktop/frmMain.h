@@ -53,6 +53,8 @@ public:
     void cmdDeleteURL_Click();
     void cmdStop_Click();
     void Label12_Click();
+    // The help of the "Non Password Version": how to start a browser this program can read.
+    void cmdBrowserHelp_Click();
     void lblWebsite_Click();
     void ctlTabs1_TabClick(int OldTab, int NewTab);
     void LoadCacheFileList();
@@ -76,6 +78,8 @@ private:
     void fillAddressBox(const QString& text);
     RunRequest runRequest() const;
     int selectedMonth() const;
+    // The port in txtDebugPort, or the stored one while the box holds no port.
+    int debugPort() const;
     void focusControl(const QString& name);
     void setRunning(bool running);
     ctlTabs& tabs() const;

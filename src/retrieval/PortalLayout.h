@@ -44,8 +44,9 @@ struct PortalLayout {
     // Texts of the link to the next record page, compared exactly (case included).
     std::array<std::string_view, 2> nextPageTexts = {"Next Page", "pages/record/nextpage"};
 
-    // A record page open in another browser window (attaching to one is not built yet):
-    // what its frame shows, and the link back to the first page of the month.
+    // A record page open in the user's own browser window: a word of its title, what its
+    // frame shows, and the link back to the first page of the month.
+    std::string_view externalTitlePart = "portal";
     std::array<std::string_view, 2> recordFrameMarks = {"Total Send Volume(GB)",
                                                         "pages/record/records"};
     std::array<std::string_view, 2> firstPageTexts = {"Homepage", "pages/record/frontpage"};

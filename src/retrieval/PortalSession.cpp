@@ -2,9 +2,12 @@
 
 #include "platform/PlainText.h"
 #include "platform/browser/Browser.h"
+#include "platform/browser/BrowserWindows.h"
+#include "platform/browser/DevToolsWindows.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
 #include "retrieval/CacheMode.h"
+#include "retrieval/ExternalWindowSearch.h"
 #include "retrieval/SessionMessages.h"
 
 #include <QString>
@@ -39,6 +42,7 @@ PortalSession::PortalSession(Browser& browser, PortalLayout layout, QObject* par
     connect(&browser, &Browser::BeforeNavigate, this, &PortalSession::WebBrowser1_BeforeNavigate);
     connect(&browser, &Browser::NavigationFailed, this,
             &PortalSession::WebBrowser1_NavigationFailed);
+    m_shellWindowsFactory = [](int port) { return std::make_unique<DevToolsWindows>(port); };
 }
 
 PortalSession::~PortalSession() {
@@ -50,6 +54,9 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
         m_browser.stop();
         end();
     }
+    // a press ends any walk of the user's window, whatever the mode
+    m_externalWalk = false;
+    detachExternalWindow();
     if (trimmed(request.portalAddress).empty()) {
         Q_EMIT Abandoned(SessionMessages::noAddress());
         return;
@@ -62,16 +69,12 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
         startCacheRun(request);
         return;
     }
-    m_externalWalk = false;
     if (passwordVersion) {
         startPortalRun(request);
         return;
     }
-    // Attaching to a browser window that already shows the first record page needs the
-    // desktop's collection of open browser windows, which this system does not have: no
-    // window can qualify. A later RecordPageWalk over that window's pages (with the user name
-    // read from the page) plugs in here, with mblnExternalWalk set while it runs.
-    Q_EMIT Abandoned(SessionMessages::noExternalWindow());
+    // the user name comes from the record page itself: the window was logged in by the user
+    startExternalRun(request);
 }
 
 void PortalSession::startCacheRun(const RunRequest& request) {
@@ -193,10 +196,18 @@ void PortalSession::walkRecordPage(Document& document) {
     reportProgress();
     switch (step.kind) {
     case WalkStep::Kind::NextPage:
+        // the user's own window is not guarded: its clicks never touch mblnAllowNavigation
+        if (m_externalWalk && m_mIELog) {
+            m_mIELog->click(*step.nextPageLink);
+            return;
+        }
         m_allowNavigation = true;
         m_browser.click(*step.nextPageLink);
         return;
     case WalkStep::Kind::Abandoned:
+        if (step.message.reason == RunMessage::Reason::Relogin) {
+            m_externalWalk = false;
+        }
         endWith(step.message);
         return;
     case WalkStep::Kind::Finished:
@@ -231,10 +242,17 @@ void PortalSession::stop() {
     }
 }
 
+// Once a run has ended, nothing of the user's window reaches the walk again: pages the user
+// opens there afterwards must not add rows to a month already handed over. The connection to
+// the user's browser closes with the run (later, as this may run inside one of its events).
 void PortalSession::end() {
     m_running = false;
     m_watchdog.stop();
     wipeSecret(m_password);
+    detachExternalWindow();
+    if (m_shellWindows) {
+        m_shellWindows.release()->deleteLater();
+    }
 }
 
 void PortalSession::endWith(const RunMessage& message) {
@@ -250,7 +268,10 @@ void PortalSession::restartWatchdog() {
 
 RunProgress PortalSession::progress() const {
     RunProgress::Stage stage = RunProgress::Stage::OpeningPortal;
-    if (m_querySubmitted) {
+    if (m_externalWalk || m_search) {
+        stage =
+            m_walk.pagesWalked() > 0 ? RunProgress::Stage::Walking : RunProgress::Stage::Attaching;
+    } else if (m_querySubmitted) {
         stage = m_walk.pagesWalked() > 0 ? RunProgress::Stage::Walking
                                          : RunProgress::Stage::QueryingMonth;
     } else if (m_recordsLinkClicked) {
@@ -277,6 +298,8 @@ std::string RunProgress::text(double seconds) const {
         return std::string("opening the service records, ") + elapsed;
     case Stage::QueryingMonth:
         return std::string("asking for the month, ") + elapsed;
+    case Stage::Attaching:
+        return std::string("looking for the browser window, ") + elapsed;
     case Stage::Walking:
         break;
     }
@@ -285,6 +308,12 @@ std::string RunProgress::text(double seconds) const {
 }
 
 std::string PortalSession::awaitedPage() const {
+    if (m_externalWalk) {
+        return "Record page " + std::to_string(m_walk.pagesWalked() + 1) + " in the browser window";
+    }
+    if (m_search) {
+        return "The list of the browser's windows";
+    }
     if (m_querySubmitted) {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1);
     }

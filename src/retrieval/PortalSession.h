@@ -1,17 +1,23 @@
 #pragma once
 
+#include "platform/browser/BrowserWindows.h"
 #include "report/ReportBuilder.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/PortalLayout.h"
 #include "retrieval/RecordPageWalk.h"
 #include "retrieval/RunMessage.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 class Browser;
+class ExternalWindowSearch;
 struct BrowserFailure;
 
 // The tabs of the main window's tab strip, each a way of checking the month.
@@ -27,6 +33,7 @@ struct RunRequest {
     bool cachingEnabled = false;
     QString cacheFolder;
     std::optional<QString> selectedCacheEntry; // cmbCacheFiles
+    int debugPort = AttachHelp::DefaultPort;   // "DebugPort": where the user's browser listens
 
     // A "Password Version" run; "Retrieve only newer pages" when a folder is given.
     static RunRequest passwordVersion(std::string portalAddress, std::string userName,
@@ -41,11 +48,30 @@ struct RunRequest {
         request.cacheFolder = std::move(cacheFolder);
         return request;
     }
+
+    // A "Non Password Version" run on the browser listening on `debugPort`.
+    static RunRequest nonPasswordVersion(std::string portalAddress, int debugPort,
+                                         QString cacheFolder = {}) {
+        RunRequest request;
+        request.mode = RunMode::NonPasswordVersion;
+        request.portalAddress = std::move(portalAddress);
+        request.debugPort = debugPort;
+        request.cachingEnabled = !cacheFolder.isEmpty();
+        request.cacheFolder = std::move(cacheFolder);
+        return request;
+    }
 };
 
 // Where a run of the "Password Version" stands, for progress displays.
 struct RunProgress {
-    enum class Stage { OpeningPortal, LoggingIn, OpeningRecords, QueryingMonth, Walking };
+    enum class Stage {
+        OpeningPortal,
+        LoggingIn,
+        OpeningRecords,
+        QueryingMonth,
+        Walking,
+        Attaching, // looking for the user's browser window
+    };
     Stage stage = Stage::OpeningPortal;
     int pages = 0; // record pages walked
     int rows = 0;  // log rows taken
@@ -56,13 +82,17 @@ struct RunProgress {
 
 // One run of "Check Bandwidth Usage" without any window: the "Password Version" drives the
 // browser through login, "Service Records" and the month query, one step per loaded page,
-// then walks the record pages; the "Use Cache Data" run takes a stored month. The browser may
-// only navigate where the session sends it. The owner hears of the outcome through signals:
-// Finished with the month for the report, or Abandoned with the message to show.
+// then walks the record pages; the "Non Password Version" finds the user's own browser window
+// that shows the first record page and walks its pages there; the "Use Cache Data" run takes
+// a stored month. The embedded browser may only navigate where the session sends it. The owner
+// hears of the outcome through signals: Finished with the month for the report, or Abandoned with
+// the message to show.
 class PortalSession : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::seconds DefaultTimeout{60};
+    // Makes the collection of the user's browser windows for a debugging port.
+    using ShellWindowsFactory = std::function<std::unique_ptr<BrowserWindows>(int port)>;
 
     explicit PortalSession(Browser& browser, PortalLayout layout = {}, QObject* parent = nullptr);
     ~PortalSession() override;
@@ -70,6 +100,9 @@ public:
     // How long a run may wait for its next page before it ends; zero waits for ever.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
+    // Where "Non Password Version" runs find the user's windows (by default the browser's
+    // debugging protocol on loopback).
+    void setShellWindowsFactory(ShellWindowsFactory factory);
 
     // Starts a run as the button does. A missing address, or a "Use Cache Data" run, reports
     // its outcome before this returns; a portal run reports it from a later browser event.
@@ -84,6 +117,9 @@ public:
     void WebBrowser1_NavigationFailed(const BrowserFailure& failure);
     // No page came within the time-out (the timer's handler).
     void progressTimedOut();
+    // The attached window's events (while mblnExternalWalk is set its pages are walked).
+    void mIELog_DocumentComplete(const std::string& url);
+    void mIELog_Lost(const std::string& why);
 
     bool mblnLoginSubmitted() const { return m_loginSubmitted; }
     bool mblnRecordsLinkClicked() const { return m_recordsLinkClicked; }
@@ -92,6 +128,8 @@ public:
     bool mblnExternalWalk() const { return m_externalWalk; }
     // The hand-over ends an external walk: the result window takes the month from here on.
     void clearExternalWalk() { m_externalWalk = false; }
+    // The user's window being walked; null when none is attached.
+    BrowserWindow* mIELog() const { return m_mIELog; }
     const RecordPageWalk& walk() const { return m_walk; }
     RunProgress progress() const;
 
@@ -111,6 +149,10 @@ private:
     void clickRecordsLink(Document& document);
     void submitMonthQuery(Document& document);
     void walkRecordPage(Document& document);
+    void startExternalRun(const RunRequest& request);
+    void externalWindowFound(BrowserWindow* window);
+    void externalWindowMissing();
+    void detachExternalWindow();
     void end();
     void endWith(const RunMessage& message);
     void restartWatchdog();
@@ -131,4 +173,9 @@ private:
     bool m_querySubmitted = false;
     bool m_allowNavigation = true;
     bool m_externalWalk = false;
+    ShellWindowsFactory m_shellWindowsFactory;
+    std::unique_ptr<BrowserWindows> m_shellWindows; // mobjShellWindows, while a run lasts
+    int m_shellWindowsPort = 0;
+    std::unique_ptr<ExternalWindowSearch> m_search;
+    QPointer<BrowserWindow> m_mIELog;
 };

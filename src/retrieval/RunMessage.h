@@ -32,7 +32,8 @@ struct RunMessage {
 
     // The text and its detail on one line.
     std::string oneLine() const {
-        std::string line = text.toStdString();
+        // a message box may show a second line; a terminal's message stays on one
+        std::string line = QString(text).replace('\n', ' ').toStdString();
         if (!detail.empty()) {
             line += " (" + detail + ")";
         }

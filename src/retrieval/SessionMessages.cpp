@@ -1,6 +1,7 @@
 #include "retrieval/SessionMessages.h"
 
 #include "platform/browser/Browser.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/MonthCache.h"
 
 namespace {
@@ -34,8 +35,19 @@ RunMessage SessionMessages::fromCacheMode(const QString& text, const QString& ti
     return out;
 }
 
-RunMessage SessionMessages::noExternalWindow() {
-    return message(RunMessage::Reason::NotAvailable, NoExternalWindowText, MessageIcon::None);
+RunMessage SessionMessages::noExternalWindow(int port, const std::string& problem) {
+    // the first line stays as users and stored help know it
+    return message(RunMessage::Reason::NotAvailable,
+                   QString(NoExternalWindowText) + "\n" + AttachHelp::searchedLine(port),
+                   MessageIcon::None, problem);
+}
+
+RunMessage SessionMessages::externalWindowLost(const std::string& why) {
+    return message(RunMessage::Reason::NetworkFailure,
+                   "The browser window with the service records was closed before all its "
+                   "pages were read; nothing was stored. Open the first record page again "
+                   "and press \"Check Bandwidth Usage\".",
+                   MessageIcon::Critical, why);
 }
 
 RunMessage SessionMessages::loginRejected() {

@@ -23,7 +23,11 @@ inline constexpr char LoginRejectedText[] = "The portal did not accept the user 
 RunMessage noAddress();
 // A message the "Use Cache Data" run showed; the focus goes back to the list of months.
 RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon icon);
-RunMessage noExternalWindow();
+// No open browser window on `port` shows the first record page; `problem` says why none
+// could be read at all (nothing listening), when that was the case.
+RunMessage noExternalWindow(int port, const std::string& problem = {});
+// The user's browser window went away (closed, crashed) before the walk ended.
+RunMessage externalWindowLost(const std::string& why);
 RunMessage loginRejected();
 // `hadFrame`: the page had its record frame, but no record tables in it.
 RunMessage relogin(const std::string& address, bool hadFrame);

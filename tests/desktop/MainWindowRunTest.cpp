@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -50,6 +51,13 @@ protected:
 
     SimulatedPortal portal{simTestConfig()};
 };
+
+// A loopback port on which nothing listens.
+int closedPort() {
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
 
 const std::vector<std::string> HandOverSteps = {
     "LoadCombo", "suppress", "copyOptionControls", "SetCheckBoxState", "unsuppress", "showModal"};
@@ -122,9 +130,14 @@ TEST_F(PortalRun, MissingInputIsRefusedWithTheFocusOnTheBox) {
     EXPECT_EQ(messages.lastText(), "Select one cache file to create report");
     EXPECT_EQ(window->focusWidget(), control(*window, "cmbCacheFiles"));
 
-    get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(2); // no other browser to attach to
+    // no browser lists its windows on that port
+    get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(2);
+    const int closed = closedPort();
+    get<QLineEdit>(*window, "txtDebugPort")->setText(QString::number(closed));
     check(*window);
-    EXPECT_EQ(messages.lastText(), SessionMessages::NoExternalWindowText);
+    const QStringList lines = messages.lastText().split('\n');
+    EXPECT_EQ(lines.front(), SessionMessages::NoExternalWindowText);
+    EXPECT_TRUE(lines.back().contains("--remote-debugging-port=" + QString::number(closed)));
 
     get<QComboBox>(*window, "cmbAdminURL")->setEditText("   ");
     check(*window); // blanks count as no address, in every mode

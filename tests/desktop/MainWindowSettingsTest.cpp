@@ -54,6 +54,7 @@ MainWindowSettings everythingChanged() {
     s.cachingEnabled = true;
     s.selectedTab = 2;
     s.urls = "https://a.example/#https://b.example/#";
+    s.debugPort = 9333;
     s.placement = {2, 7000, 9500, 300, 450};
     return s;
 }
@@ -79,7 +80,7 @@ const QStringList Keys = {
     "mlngColorFree", "mlngColorBackFree", "mlngColorMixed", "mlngColorBackMixed",
     "mlngColorNonFree", "mlngColorBackNonFree", "mlngChartColorFree", "mlngChartColorNonFree",
     "mlngInbuiltChartColor", "ChartType", "ctlTabs1.SelectedTab", "mblnShowTotalValue",
-    "mblnShowAverage", "mblnNightUnlimitedPlan", "URLs",
+    "mblnShowAverage", "mblnNightUnlimitedPlan", "URLs", "DebugPort",
     "WindowState", "Height", "Width", "Left", "Top"};
 // clang-format on
 
@@ -111,6 +112,7 @@ TEST(MainWindowSettings, RoundTripKeepsAllButNonFreeExclusion) {
     EXPECT_EQ(loaded.cachingEnabled, expected.cachingEnabled);
     EXPECT_EQ(loaded.selectedTab, expected.selectedTab);
     EXPECT_EQ(loaded.urls, expected.urls);
+    EXPECT_EQ(loaded.debugPort, 9333);
     EXPECT_EQ(loaded.placement, expected.placement);
 }
 
@@ -132,6 +134,7 @@ TEST(MainWindowSettings, AbsentAndGarbageValuesTakeTheDefaults) {
     garbage.write(Section, "mlngColorFree", "-1");
     garbage.write(Section, "ctlTabs1.SelectedTab", "4");
     garbage.write(Section, "WindowState", "1"); // minimised opens as normal
+    garbage.write(Section, "DebugPort", "70000");
     const MainWindowSettings bad = MainWindowSettings::load(garbage, current);
 
     for (const MainWindowSettings* s : {&absent, &bad}) {
@@ -143,6 +146,7 @@ TEST(MainWindowSettings, AbsentAndGarbageValuesTakeTheDefaults) {
         EXPECT_FALSE(s->cachingEnabled);
         EXPECT_EQ(s->selectedTab, 1);
         EXPECT_EQ(s->urls, "https://first.example/#");
+        EXPECT_EQ(s->debugPort, 9222);
         EXPECT_EQ(s->placement, current.placement);
     }
 }

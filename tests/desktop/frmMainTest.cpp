@@ -53,6 +53,8 @@ TEST_F(DesktopWindow, ControlsCarryTheirCaptionsAsAccessibleNames) {
         {"cmdDeleteURL", "Delete"},
         {"Label12", "What is this ?"},
         {"lblWebsite", MainWindowDesign::MakerPage},
+        {"txtDebugPort", "Browser debugging port"},
+        {"cmdBrowserHelp", "How to start your browser"},
     };
     for (const auto& [name, caption] : named) {
         QWidget* widget = control(*window, name);
@@ -249,4 +251,28 @@ TEST_F(DesktopWindow, HelpLabelAndWebsiteLink) {
     EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
     Q_EMIT get<QLabel>(*window, "lblWebsite")->linkActivated("#");
     EXPECT_EQ(shell.opened, std::vector<std::string>{MainWindowDesign::MakerPage});
+}
+
+TEST_F(DesktopWindow, BrowserHelpGivesTheCommandForThePortAndThePortIsKept) {
+    settings.write(Section, "DebugPort", "9333");
+    {
+        const auto window = open();
+        auto* port = get<QLineEdit>(*window, "txtDebugPort");
+        EXPECT_EQ(port->text(), "9333");
+        QTest::mouseClick(control(*window, "cmdBrowserHelp"), Qt::LeftButton);
+        EXPECT_TRUE(
+            messages.lastText().contains("chromium --remote-debugging-port=9333 --user-data-dir="));
+        EXPECT_TRUE(messages.lastText().contains("every program on this computer"));
+        EXPECT_TRUE(messages.lastText().contains("close that browser completely"));
+        EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
+
+        port->clear();
+        QTest::keyClicks(port, "x70000"); // no port: the stored one stays in use
+        QTest::mouseClick(control(*window, "cmdBrowserHelp"), Qt::LeftButton);
+        EXPECT_TRUE(messages.lastText().contains("--remote-debugging-port=9333 "));
+        port->clear();
+        QTest::keyClicks(port, "9444");
+        QTest::mouseClick(control(*window, "cmdClose"), Qt::LeftButton);
+    }
+    EXPECT_EQ(settings.read(Section, "DebugPort", "?"), "9444");
 }

@@ -162,16 +162,6 @@ TEST(PortalSession, StoredMonthRunNeedsNoPortal) {
     EXPECT_TRUE(run.browser.fetched().empty());
 }
 
-TEST(PortalSession, AttachingToAnotherBrowserWindowIsNotOffered) {
-    SessionRun run;
-    RunRequest request = SessionRun::request();
-    request.mode = RunMode::NonPasswordVersion;
-    run.start(request);
-    ASSERT_EQ(run.abandoned.size(), 1u);
-    EXPECT_EQ(run.abandoned[0].text, SessionMessages::NoExternalWindowText);
-    EXPECT_FALSE(run.session.mblnExternalWalk());
-}
-
 TEST(PortalSession, TimeOutNamesThePageItWaitedFor) {
     PortalLayout renamed;
     renamed.recordsLinkText = "Usage Records";

@@ -1,0 +1,134 @@
+// A window of the user's browser over the debugging protocol, against a scripted stand-in for
+// the browser's end of the WebSocket: replies matched on id, events of other sessions ignored,
+// the frames' loads gathered into one DocumentComplete, a closed socket reported.
+#include "platform/browser/DevToolsWindow.h"
+
+#include "platform/dom/Document.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QWebSocket>
+#include <QWebSocketServer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QJsonObject page(const QString& frameUrl) {
+    const QJsonObject frame{
+        {"url", frameUrl},
+        {"html", "<html><body><a href=\"/r?page=2\">Next Page</a></body></html>"},
+        {"frames", QJsonArray{}}};
+    return {{"url", "http://p/view"},
+            {"html", "<html><head><title>Netravo portal</title></head><body>"
+                     "<iframe src=\"/r\"></iframe></body></html>"},
+            {"frames", QJsonArray{frame}}};
+}
+
+// The browser's end: answers reads with the page it shows now and clicks with true, and lets
+// the test send events.
+class ScriptedBrowser {
+public:
+    ScriptedBrowser() {
+        server.listen(QHostAddress::LocalHost);
+        QObject::connect(&server, &QWebSocketServer::newConnection, &server, [this] {
+            socket = server.nextPendingConnection();
+            socket->setParent(&server); // the server hands its sockets over; keep them with it
+            QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
+                             [this](const QString& text) { answer(text); });
+        });
+    }
+
+    QUrl address() const {
+        return QUrl("ws://127.0.0.1:" + QString::number(server.serverPort()) + "/devtools/page/A");
+    }
+
+    void send(const QJsonObject& message) {
+        socket->sendTextMessage(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    }
+    void event(const QString& method, const QJsonObject& params) {
+        send({{"method", method}, {"params", params}});
+    }
+
+    QWebSocketServer server{"browser", QWebSocketServer::NonSecureMode};
+    QWebSocket* socket = nullptr;
+    QString frameUrl = "http://p/r?page=1";
+    QStringList methods;
+    QString lastExpression;
+
+private:
+    void answer(const QString& text) {
+        const QJsonObject command = QJsonDocument::fromJson(text.toUtf8()).object();
+        const int id = command["id"].toInt();
+        methods << command["method"].toString();
+        const QString expression = command["params"].toObject()["expression"].toString();
+        QJsonObject result;
+        if (expression.contains("function read")) {
+            result = {{"result", QJsonObject{{"type", "object"}, {"value", page(frameUrl)}}}};
+        } else if (!expression.isEmpty()) {
+            lastExpression = expression;
+            result = {{"result", QJsonObject{{"type", "boolean"}, {"value", true}}}};
+        }
+        // a reply for someone else's command and another target's event come first (were the
+        // event taken, the window would wait for that frame for ever)
+        send({{"id", id + 1000}, {"result", QJsonObject{}}});
+        send({{"sessionId", "other"},
+              {"method", "Page.frameStartedLoading"},
+              {"params", QJsonObject{{"frameId", "OTHER"}}}});
+        send({{"id", id}, {"result", result}});
+    }
+};
+
+} // namespace
+
+TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigation) {
+    ScriptedBrowser browser;
+    DevToolsWindow window("listed title", browser.address());
+    int loaded = 0;
+    std::vector<std::string> completed;
+    std::vector<std::string> lost;
+    QObject::connect(&window, &BrowserWindow::Loaded, [&loaded] { ++loaded; });
+    QObject::connect(&window, &BrowserWindow::DocumentComplete,
+                     [&completed](const std::string& url) { completed.push_back(url); });
+    QObject::connect(&window, &BrowserWindow::Lost,
+                     [&lost](const std::string& why) { lost.push_back(why); });
+
+    window.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded == 1; }, 5000));
+    EXPECT_EQ(browser.methods.front(), "Page.enable");
+    EXPECT_EQ(window.title(), "Netravo portal");
+    Document* frame = window.document()->frames().at(0)->contentDocument();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->url(), "http://p/r?page=1");
+
+    window.click(*frame->links().at(0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !browser.lastExpression.isEmpty(); }, 5000));
+    EXPECT_TRUE(browser.lastExpression.endsWith("apply(null, [[0],0,\"/r?page=2\"])"))
+        << browser.lastExpression.toStdString();
+
+    // only the frame navigates
+    browser.frameUrl = "http://p/r?page=2";
+    browser.event("Page.frameStartedLoading", {{"frameId", "F1"}});
+    browser.event("Page.frameNavigated",
+                  {{"frame", QJsonObject{{"id", "F1"}, {"url", "http://p/r?page=2"}}}});
+    browser.event("Page.frameStoppedLoading", {{"frameId", "F1"}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return completed.size() == 1; }, 5000));
+    EXPECT_EQ(completed[0], "http://p/r?page=2");
+    EXPECT_EQ(window.document()->frames().at(0)->contentDocument()->url(), "http://p/r?page=2");
+
+    // the whole page navigates: its frame loads inside the top's load, one event for both
+    browser.event("Page.frameStartedLoading", {{"frameId", "TOP"}});
+    browser.event("Page.frameNavigated",
+                  {{"frame", QJsonObject{{"id", "TOP"}, {"url", "http://p/view"}}}});
+    browser.event("Page.frameStartedLoading", {{"frameId", "F2"}});
+    browser.event("Page.frameStoppedLoading", {{"frameId", "F2"}});
+    browser.event("Page.frameStoppedLoading", {{"frameId", "TOP"}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return completed.size() == 2; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(completed, (std::vector<std::string>{"http://p/r?page=2", "http://p/view"}));
+    EXPECT_TRUE(lost.empty());
+
+    browser.socket->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.size() == 1; }, 5000));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/browser/BrowserWindows.h"
+#include "platform/dom/Document.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Browser;
+
+// A window of the user's browser for the session tests: either a fixed page, or a live page
+// of one of our own browsers (a FakeBrowser on the simulated portal) that the test has
+// brought to the record page as a user would. It records what was read and clicked.
+class FakeBrowserWindow final : public BrowserWindow {
+public:
+    FakeBrowserWindow(std::string title, std::unique_ptr<Document> page);
+    FakeBrowserWindow(std::string title, Browser& browser);
+
+    std::string title() const override { return m_title; }
+    void load() override;
+    Document* document() const override;
+    void click(Element& link) override;
+
+    // Every later load fails with this reason.
+    void failLoads(std::string why) { m_loadFailure = std::move(why); }
+    // The window (or its browser) goes away.
+    void close(const std::string& why) { Q_EMIT Lost(why); }
+
+    int loads() const { return m_loads; }
+    // The inner text of every link clicked, in order.
+    const std::vector<std::string>& clicks() const { return m_clicks; }
+
+private:
+    std::string m_title;
+    std::unique_ptr<Document> m_page;
+    Browser* m_browser = nullptr;
+    std::string m_loadFailure;
+    int m_loads = 0;
+    std::vector<std::string> m_clicks;
+};
+
+// The window list, answered at once.
+class FakeBrowserWindows final : public BrowserWindows {
+public:
+    FakeBrowserWindow& add(std::unique_ptr<FakeBrowserWindow> window);
+    // A window showing a fixed page (HTML, with its frames' HTML for frame 0, 1, ...).
+    FakeBrowserWindow& addPage(std::string title, const std::string& html,
+                               const std::vector<std::string>& frameHtml = {});
+
+    void refresh() override;
+    int count() const override { return static_cast<int>(m_windows.size()); }
+    BrowserWindow* item(int index) const override;
+    std::string searched() const override { return "the fake browser"; }
+    std::string problem() const override { return m_problem; }
+    void setProblem(std::string problem) { m_problem = std::move(problem); }
+
+    int refreshes() const { return m_refreshes; }
+
+private:
+    std::vector<std::unique_ptr<FakeBrowserWindow>> m_windows;
+    std::string m_problem;
+    int m_refreshes = 0;
+};
