@@ -92,8 +92,8 @@ CLI::Validator finiteNumber() {
 
 void Commands::addCheckCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
-        "check", "Log into the usage portal (or use your own browser with --attach), walk the "
-                 "month's record pages and report the month");
+        "check", "Log into the usage portal (or read your own browser), walk the month's record "
+                 "pages and report the month");
     auto options = std::make_shared<CheckCommandOptions>();
     CLI::Option* portal =
         command->add_option("--portal", options->portal, "Address of the portal's login page");
@@ -112,7 +112,7 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->add_option_function<int>(
             "--attach", [options](const int& port) { options->attachPort = port; },
             "Walk the month shown in your own browser instead of logging in: a Chromium-family "
-            "browser started with --remote-debugging-port=PORT (default " +
+            "browser started with remote debugging on loopback port PORT (default " +
                 std::to_string(AttachHelp::DefaultPort) +
                 "), logged into the portal, showing the first page of the month")
         ->expected(0, 1)
