@@ -2,6 +2,7 @@
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/MonthCheck.h"
+#include "platform/Clock.h"
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
@@ -47,6 +48,8 @@ std::string readPassword(bool fromStdin) {
 }
 
 void runCheck(const CheckCommandOptions& options) {
+    // a plan or alert option that makes no sense ends the command before the portal is asked
+    options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
     const QString folder =
         options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
     MonthCheck check(options.request,
