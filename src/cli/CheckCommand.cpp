@@ -1,8 +1,11 @@
 // `veltrix check`: logs into the portal, walks the month's record pages and reports the month.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/KeyringPassword.h"
 #include "cli/MonthCheck.h"
 #include "platform/Clock.h"
+#include "platform/PlainText.h"
+#include "platform/session/KeychainSecretStore.h"
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
@@ -22,6 +25,8 @@ struct CheckCommandOptions {
     std::string dataDir;
     double timeoutSeconds = MonthCheck::DefaultTimeoutSeconds;
     bool quiet = false;
+    bool rememberPassword = false;
+    bool passwordFromKeyring = false;
     ReportRequest request;
 };
 
@@ -47,18 +52,30 @@ std::string readPassword(bool fromStdin) {
     return fromEnvironment;
 }
 
+// The check hands its own copy of the password on; this one is kept only to remember it.
+struct WipedOnExit {
+    std::string& secret;
+    ~WipedOnExit() { wipeSecret(secret); }
+};
+
 void runCheck(const CheckCommandOptions& options) {
     // a plan or alert option that makes no sense ends the command before the portal is asked
     options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
     const QString folder =
         options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
-    MonthCheck check(options.request,
-                     RunRequest::passwordVersion(options.portal, options.user,
-                                                 readPassword(options.passwordStdin), options.month,
-                                                 folder));
+    KeychainSecretStore keyring;
+    std::string password = options.passwordFromKeyring
+                               ? KeyringPassword::recall(keyring, options.portal, options.user)
+                               : readPassword(options.passwordStdin);
+    const WipedOnExit wiped{password};
+    MonthCheck check(options.request, RunRequest::passwordVersion(options.portal, options.user,
+                                                                  password, options.month, folder));
     check.setTimeoutSeconds(options.timeoutSeconds);
     check.setQuiet(options.quiet);
     check.execute();
+    if (options.rememberPassword) {
+        KeyringPassword::remember(keyring, options.portal, options.user, password, std::cerr);
+    }
     check.report(std::cout);
 }
 
@@ -106,6 +123,14 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->check(finiteNumber())
         ->check(CLI::Range(1.0, 3600.0));
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
+    command->add_flag("--remember-password", options->rememberPassword,
+                      "After a successful check keep the password in the desktop's keyring, "
+                      "filed by portal address and user name");
+    command
+        ->add_flag("--password-from-keyring", options->passwordFromKeyring,
+                   "Take the password from the desktop's keyring (kept there by "
+                   "--remember-password or the desktop program's \"Remember password\")")
+        ->excludes("--password-stdin");
     options->request.addOptions(*command);
     command->callback([options] { runCheck(*options); });
 }

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/SettingsStore.h"
+#include "platform/session/KeychainSecretStore.h"
 #include "retrieval/CacheFolder.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
@@ -90,9 +91,10 @@ int DesktopProgram::run(int argc, char** argv) {
     QtColorChooser colors;
     QtFileChooser files;
     const std::unique_ptr<Browser> browser = PortalBrowser::make(PortalSession::DefaultTimeout);
+    KeychainSecretStore keyring;
     frmMain window({settings, messages, clock, shell, *browser,
                     frmResult::factory({settings, messages, clock, colors, files, shell}),
-                    CacheFolder().resolve(folder.value_or(QString()))});
+                    CacheFolder().resolve(folder.value_or(QString())), &keyring});
     messages.setParent(&window);
     window.show();
     QuitWhenPainted quitWhenPainted;

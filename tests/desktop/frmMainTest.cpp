@@ -250,3 +250,38 @@ TEST_F(DesktopWindow, HelpLabelAndWebsiteLink) {
     Q_EMIT get<QLabel>(*window, "lblWebsite")->linkActivated("#");
     EXPECT_EQ(shell.opened, std::vector<std::string>{MainWindowDesign::MakerPage});
 }
+
+TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone) {
+    settings.write(Section, "txtUserName", "alice");
+    settings.write(Section, "AdminURL", "https://x.example/");
+    settings.write(Section, "chkSavePassword", "1");
+    keyring.secrets["alice@https://x.example/"] = "from the keyring";
+    {
+        const auto window = open();
+        EXPECT_EQ(get<QLineEdit>(*window, "txtPassword")->text(), "from the keyring");
+        get<QLineEdit>(*window, "txtPassword")->setText("changed");
+        window->close();
+    }
+    EXPECT_EQ(keyring.secrets["alice@https://x.example/"], "changed");
+    EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+    EXPECT_TRUE(messages.shown().empty());
+
+    keyring.reachable = false; // the password cannot be read: typed again, kept scrambled
+    {
+        const auto window = open();
+        EXPECT_EQ(get<QLineEdit>(*window, "txtPassword")->text(), "");
+        EXPECT_TRUE(messages.shown().empty()); // nothing was stored scrambled yet
+        get<QLineEdit>(*window, "txtPassword")->setText("typed");
+        window->close();
+    }
+    ASSERT_EQ(messages.shown().size(), 1U);
+    EXPECT_EQ(messages.lastText(), RememberedPassword::OnlyScrambledNotice);
+    QString stored = settings.read(Section, "txtPasswordnew", "");
+    ClsAsmXor().EnDeCrypt(stored, ClsAsmXor::PasswordKey);
+    EXPECT_EQ(stored, "typed");
+    {
+        const auto window = open(); // told at start, once
+        window->close();
+    }
+    EXPECT_EQ(messages.shown().size(), 2U);
+}
