@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -200,7 +201,8 @@ void frmMain::Form_Load() {
     fillAddressBox(m_settings.urls);
     m_controls->get<QComboBox>("cmbAdminURL")->setEditText(m_settings.adminUrl);
     m_loaded = true;
-    tellIfOnlyScrambled();
+    // said over the window once it is on screen, not before it appears
+    QTimer::singleShot(0, this, &frmMain::tellIfOnlyScrambled);
 }
 
 // Said once a run, when a remembered password is first found (or left) only scrambled.

@@ -280,7 +280,10 @@ TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone
     ClsAsmXor().EnDeCrypt(stored, ClsAsmXor::PasswordKey);
     EXPECT_EQ(stored, "typed");
     {
-        const auto window = open(); // told at start, once
+        const auto window = open(); // told at start, once the window is up, and only then
+        EXPECT_EQ(messages.shown().size(), 1U);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(messages.shown().size(), 2U);
         window->close();
     }
     EXPECT_EQ(messages.shown().size(), 2U);
