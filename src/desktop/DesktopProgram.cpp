@@ -91,7 +91,8 @@ int DesktopProgram::run(int argc, char** argv) {
     QtColorChooser colors;
     QtFileChooser files;
     const std::unique_ptr<Browser> browser = PortalBrowser::make(PortalSession::DefaultTimeout);
-    KeychainSecretStore keyring;
+    // a locked keyring asks for its password: give the user time to type it
+    KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
     frmMain window({settings, messages, clock, shell, *browser,
                     frmResult::factory({settings, messages, clock, colors, files, shell}),
                     CacheFolder().resolve(folder.value_or(QString())), &keyring});

@@ -10,6 +10,7 @@ public:
     // Secrets are filed under this service name, the key being the account.
     static constexpr char Service[] = "veltrix";
     static constexpr int DefaultTimeoutMs = 30000;
+    static constexpr int PromptTimeoutMs = 180000; // for a window, where a person answers
 
     explicit KeychainSecretStore(int timeoutMs = DefaultTimeoutMs)
         : m_timeoutMs(timeoutMs) {}
