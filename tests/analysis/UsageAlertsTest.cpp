@@ -139,26 +139,3 @@ INSTANTIATE_TEST_SUITE_P(
             "CustomUnlimited", PlanCatalogue::CustomSlot, 90000000, 0, MonthEnd, Both, {}, -1},
         AlertCase{"NoPlanNoAlert", NoPlan, 90000000, 0, MonthEnd, Both, {}}),
     [](const ::testing::TestParamInfo<AlertCase>& info) { return std::string(info.param.name); });
-
-TEST(UsageAlerts, ReasonsCarryTheFigures) {
-    const AlertCase c{"", BBG250, 900000, 0, "2007-03-10 20:00:00", Both, {}};
-    const auto alerts = UsageAlerts::raise(summaryOf(c), c.thresholds);
-    ASSERT_EQ(alerts.size(), 2U);
-    // 900000 KB = 878.906 MB = 85.8% of 1024 MB; over 31 days at 10 days' pace: 2724.609 MB,
-    // 1700.609 MB over, billed 250 + 0.2 * 1700.609 = 590.122, with 10.3% tax 650.90
-    EXPECT_EQ(alerts[0].reason, "BBG 250: charged usage 878.906 MB is 85.8% of the plan's limit "
-                                "of 1024 MB (alert at 80%)");
-    EXPECT_EQ(alerts[1].reason, "BBG 250: at the current pace the month ends at 2724.609 MB, "
-                                "1700.609 MB over the plan's limit of 1024 MB (bill Rs. 650.90 "
-                                "with tax)");
-}
-
-TEST(UsageAlerts, AReachedShareWinsOverTheProjection) {
-    const UsageAlert reached{Kind::Reached, ""};
-    const UsageAlert projected{Kind::Projected, ""};
-    EXPECT_EQ(UsageAlerts::exitStatus({}), 0);
-    EXPECT_EQ(UsageAlerts::exitStatus({projected}), 11);
-    EXPECT_EQ(UsageAlerts::exitStatus({reached}), 10);
-    EXPECT_EQ(UsageAlerts::exitStatus({reached, projected}), 10);
-    EXPECT_EQ(UsageAlerts::exitStatus({projected, reached}), 10);
-}

@@ -252,26 +252,38 @@ TEST_F(DesktopWindow, HelpLabelAndWebsiteLink) {
 }
 
 TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone) {
+    const QString account = "alice@https://x.example/";
+    QString scrambled = "pw";
+    ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
     settings.write(Section, "txtUserName", "alice");
     settings.write(Section, "AdminURL", "https://x.example/");
     settings.write(Section, "chkSavePassword", "1");
-    keyring.secrets["alice@https://x.example/"] = "from the keyring";
+    settings.write(Section, "txtPasswordnew", scrambled); // an earlier version's
+    const auto password = [this](QWidget& window) { return get<QLineEdit>(window, "txtPassword"); };
     {
         const auto window = open();
-        EXPECT_EQ(get<QLineEdit>(*window, "txtPassword")->text(), "from the keyring");
-        get<QLineEdit>(*window, "txtPassword")->setText("changed");
+        EXPECT_EQ(password(*window)->text(), "pw");
+        EXPECT_EQ(keyring.secrets[account], "pw"); // moved at once, not at close
+        EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+        password(*window)->setText("changed");
         window->close();
     }
-    EXPECT_EQ(keyring.secrets["alice@https://x.example/"], "changed");
+    EXPECT_EQ(keyring.secrets[account], "changed");
     EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
-    EXPECT_TRUE(messages.shown().empty());
-
-    keyring.reachable = false; // the password cannot be read: typed again, kept scrambled
     {
         const auto window = open();
-        EXPECT_EQ(get<QLineEdit>(*window, "txtPassword")->text(), "");
-        EXPECT_TRUE(messages.shown().empty()); // nothing was stored scrambled yet
-        get<QLineEdit>(*window, "txtPassword")->setText("typed");
+        EXPECT_EQ(password(*window)->text(), "changed");
+        get<QAbstractButton>(*window, "chkSavePassword")->setChecked(false);
+        window->close();
+    }
+    EXPECT_EQ(keyring.secrets.count(account), 0U); // not remembered: forgotten
+    EXPECT_TRUE(messages.shown().empty());
+
+    keyring.reachable = false; // kept scrambled, as before, and the window says so once a run
+    settings.write(Section, "chkSavePassword", "1");
+    {
+        const auto window = open();
+        password(*window)->setText("typed");
         window->close();
     }
     ASSERT_EQ(messages.shown().size(), 1U);
@@ -280,7 +292,7 @@ TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone
     ClsAsmXor().EnDeCrypt(stored, ClsAsmXor::PasswordKey);
     EXPECT_EQ(stored, "typed");
     {
-        const auto window = open(); // told at start, once the window is up, and only then
+        const auto window = open(); // said once the window is up, not again at close
         EXPECT_EQ(messages.shown().size(), 1U);
         QCoreApplication::processEvents();
         EXPECT_EQ(messages.shown().size(), 2U);

@@ -6,10 +6,11 @@
 #include "desktop/RememberedPassword.h"
 #include "platform/SettingsStore.h"
 #include "platform/session/KeychainSecretStore.h"
-#include "platform/session/KeyringSession.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/ClsAsmXor.h"
+
+QString keyringSkipReason(); // KeyringTestMain.cpp
 
 namespace {
 
@@ -18,8 +19,8 @@ using Status = SecretStore::Status;
 class Keyring : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!KeyringSession::skipReason().isEmpty()) {
-            GTEST_SKIP() << KeyringSession::skipReason().toStdString();
+        if (!keyringSkipReason().isEmpty()) {
+            GTEST_SKIP() << keyringSkipReason().toStdString();
         }
     }
     KeychainSecretStore keyring;
