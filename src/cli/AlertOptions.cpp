@@ -23,7 +23,7 @@ CLI::Validator percentOfLimit() {
                        ? std::string()
                        : "\"" + text + "\" is not a percentage above 0 and up to 1000";
         },
-        "PERCENT");
+        "");
 }
 
 } // namespace
@@ -34,6 +34,7 @@ void AlertOptions::addTo(CLI::App& command) {
             "--alert-at", [this](const double& percent) { thresholds.reachedPercent = percent; },
             "Exit with status 10 when the charged usage has reached this percentage of "
             "the plan's limit")
+        ->type_name("PERCENT")
         ->check(percentOfLimit());
     command.add_flag("--alert-projected", thresholds.projected,
                      "Exit with status 11 when the month-end projection at the current pace "
