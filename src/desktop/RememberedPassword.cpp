@@ -29,6 +29,7 @@ void RememberedPassword::restore(MainWindowSettings& settings, SettingsStore& st
         m_onlyScrambled = moved.status != SecretStore::Status::Done;
         if (!m_onlyScrambled) {
             settings.passwordInKeyring = true;
+            m_heldAccount = account;
             store.write(MainWindowSettings::Section, MainWindowSettings::PasswordKey, QString());
             store.flush();
         }
@@ -38,6 +39,7 @@ void RememberedPassword::restore(MainWindowSettings& settings, SettingsStore& st
     if (found.status == SecretStore::Status::Done) {
         settings.password = found.secret;
         settings.passwordInKeyring = true;
+        m_heldAccount = account;
         found.secret.fill(QChar(0));
     }
 }
@@ -51,11 +53,18 @@ void RememberedPassword::keep(MainWindowSettings& settings) {
     }
     const QString account = accountOf(settings);
     if (!settings.savePassword || settings.password.isEmpty()) {
-        // forgetting is best effort: with no keyring there is nothing in it to forget
-        m_keyring->remove(account);
+        // only what this window put there or found there: a keyring never used by the window
+        // is not touched (a locked one would ask for its password at every close)
+        if (!m_heldAccount.isEmpty()) {
+            m_keyring->remove(m_heldAccount);
+            m_heldAccount.clear();
+        }
         return;
     }
     const SecretStore::Result kept = m_keyring->write(account, settings.password);
     settings.passwordInKeyring = kept.status == SecretStore::Status::Done;
     m_onlyScrambled = !settings.passwordInKeyring;
+    if (settings.passwordInKeyring) {
+        m_heldAccount = account;
+    }
 }

@@ -26,8 +26,8 @@ public:
     // the settings value is written empty at once; otherwise the keyring's password is taken.
     void restore(MainWindowSettings& settings, SettingsStore& store);
     // At close, before the settings are written: keeps the password in the keyring, or takes
-    // it out when "Remember password" is off. Marks the settings so that the scrambled value
-    // is written only when no keyring took the password.
+    // the entry it found or kept out again when "Remember password" is off. Marks the settings so
+    // that the scrambled value is written only when no keyring took the password.
     void keep(MainWindowSettings& settings);
 
     // True when the password was last left only scrambled because no keyring answered.
@@ -36,4 +36,5 @@ public:
 private:
     SecretStore* m_keyring;
     bool m_onlyScrambled = false;
+    QString m_heldAccount; // the entry this window found or put in the keyring
 };
