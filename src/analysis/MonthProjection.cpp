@@ -18,6 +18,7 @@ QDate monthStart(const MonthTotals& inputs) {
 
 MonthProjection MonthProjection::forPlan(const PlanTerms& plan, const MonthTotals& inputs) {
     MonthProjection projection;
+    projection.plan = plan;
     const double usedKB = PlanBill::chargedKB(plan, inputs);
     const QDate start = monthStart(inputs);
     if (!start.isValid()) {

@@ -10,7 +10,8 @@
 struct MonthProjection {
     int daysElapsed = 0;
     int daysInMonth = 0;
-    PlanBill bill; // chargedMB is the projected usage
+    PlanTerms plan; // the terms billed
+    PlanBill bill;  // chargedMB is the projected usage
 
     // The month is mstrMonthYear ("2007-03"), or the last recorded day's month when that text
     // is missing. A last recorded day past the month's end (a session that ended after

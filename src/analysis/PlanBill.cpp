@@ -9,8 +9,7 @@ PlanBill PlanBill::forUsage(const PlanTerms& plan, double chargedKB) {
     PlanBill bill;
     bill.chargedMB = chargedKB / 1024;
     if (!plan.unlimited()) {
-        const double limit = plan.limitMB == 0 ? 1 : plan.limitMB;
-        const double balance = limit - bill.chargedMB;
+        const double balance = plan.billedLimitMB() - bill.chargedMB;
         if (balance < 0) {
             bill.excessMB = -balance;
             bill.excessAmount = excessCharge(plan.rate, bill.excessMB);

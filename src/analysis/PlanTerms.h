@@ -9,4 +9,6 @@ struct PlanTerms {
     bool nightUnlimited = false;
 
     bool unlimited() const { return limitMB == -1; }
+    // The limit the bill works from: a limit of 0 is billed as 1 MB, as the summary page does.
+    double billedLimitMB() const { return limitMB == 0 ? 1 : limitMB; }
 };

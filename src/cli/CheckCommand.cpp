@@ -2,7 +2,11 @@
 // shows the month), walks the month's record pages and reports the month.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/KeyringPassword.h"
 #include "cli/MonthCheck.h"
+#include "platform/Clock.h"
+#include "platform/PlainText.h"
+#include "platform/session/KeychainSecretStore.h"
 #include "retrieval/AttachHelp.h"
 #include "retrieval/CacheFolder.h"
 
@@ -25,6 +29,8 @@ struct CheckCommandOptions {
     std::string dataDir;
     double timeoutSeconds = MonthCheck::DefaultTimeoutSeconds;
     bool quiet = false;
+    bool rememberPassword = false;
+    bool passwordFromKeyring = false;
     ReportRequest request;
 };
 
@@ -50,27 +56,51 @@ std::string readPassword(bool fromStdin) {
     return fromEnvironment;
 }
 
-RunRequest runRequest(const CheckCommandOptions& options, const QString& folder) {
+// The check hands its own copy of the password on; this one is kept only to remember it.
+struct WipedOnExit {
+    std::string& secret;
+    ~WipedOnExit() { wipeSecret(secret); }
+};
+
+void walkTheMonth(MonthCheck& check, const CheckCommandOptions& options) {
+    check.setTimeoutSeconds(options.timeoutSeconds);
+    check.setQuiet(options.quiet);
+    check.execute();
+}
+
+// The user's own browser: the month and the login are the ones chosen in that browser.
+void runAttachedCheck(const CheckCommandOptions& options, const QString& folder) {
+    const int port = *options.attachPort;
+    MonthCheck check(options.request,
+                     RunRequest::nonPasswordVersion(
+                         "http://127.0.0.1:" + std::to_string(port) + "/", port, folder));
+    walkTheMonth(check, options);
+    check.report(std::cout);
+}
+
+void runCheck(const CheckCommandOptions& options) {
+    // a plan or alert option that makes no sense ends the command before the portal is asked
+    options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
+    const QString folder =
+        options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
     if (options.attachPort) {
-        // the month and the login are the ones the user chose in that browser
-        return RunRequest::nonPasswordVersion(
-            "http://127.0.0.1:" + std::to_string(*options.attachPort) + "/", *options.attachPort,
-            folder);
+        runAttachedCheck(options, folder);
+        return;
     }
     if (options.portal.empty() || options.user.empty()) {
         throw CliError("check: give --portal and --user, or --attach to use your own browser", 2);
     }
-    return RunRequest::passwordVersion(options.portal, options.user,
-                                       readPassword(options.passwordStdin), options.month, folder);
-}
-
-void runCheck(const CheckCommandOptions& options) {
-    const QString folder =
-        options.cache ? CacheFolder().resolve(QString::fromStdString(options.dataDir)) : QString();
-    MonthCheck check(options.request, runRequest(options, folder));
-    check.setTimeoutSeconds(options.timeoutSeconds);
-    check.setQuiet(options.quiet);
-    check.execute();
+    KeychainSecretStore keyring;
+    std::string password = options.passwordFromKeyring
+                               ? KeyringPassword::recall(keyring, options.portal, options.user)
+                               : readPassword(options.passwordStdin);
+    const WipedOnExit wiped{password};
+    MonthCheck check(options.request, RunRequest::passwordVersion(options.portal, options.user,
+                                                                  password, options.month, folder));
+    walkTheMonth(check, options);
+    if (options.rememberPassword) {
+        KeyringPassword::remember(keyring, options.portal, options.user, password, std::cerr);
+    }
     check.report(std::cout);
 }
 
@@ -136,6 +166,17 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->check(finiteNumber())
         ->check(CLI::Range(1.0, 3600.0));
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
+    command
+        ->add_flag("--remember-password", options->rememberPassword,
+                   "After a successful check keep the password in the desktop's keyring, filed "
+                   "by portal address and user name")
+        ->excludes("--attach");
+    command
+        ->add_flag("--password-from-keyring", options->passwordFromKeyring,
+                   "Take the password from the desktop's keyring (kept there by "
+                   "--remember-password or the desktop program's \"Remember password\")")
+        ->excludes("--password-stdin")
+        ->excludes("--attach");
     options->request.addOptions(*command);
     command->callback([options] { runCheck(*options); });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Failure.h"
 
+#include <exception>
 #include <string>
 
 // A failure of the command line itself (an option that makes no sense, a file it cannot
@@ -11,6 +12,19 @@ public:
     explicit CliError(const std::string& message, int exitCode = 1)
         : Failure(message)
         , m_exitCode(exitCode) {}
+    int exitCode() const { return m_exitCode; }
+
+private:
+    int m_exitCode;
+};
+
+// Not a failure: the command did all it was asked and ends with a status that tells a script
+// more (a scheduled check that raised an alert). Nothing more is printed.
+class CompletedWithStatus : public std::exception {
+public:
+    explicit CompletedWithStatus(int exitCode)
+        : m_exitCode(exitCode) {}
+    const char* what() const noexcept override { return "completed with a status"; }
     int exitCode() const { return m_exitCode; }
 
 private:

@@ -24,8 +24,11 @@ int runCommandLine(int argc, char** argv) {
     Commands::addPlansCommand(app);
     Commands::addCacheCommand(app);
 
+    int status = 0;
     try {
         app.parse(argc, argv);
+    } catch (const CompletedWithStatus& completed) {
+        status = completed.exitCode();
     } catch (const CLI::ParseError& error) {
         return app.exit(error);
     } catch (const CliError& error) {
@@ -46,5 +49,5 @@ int runCommandLine(int argc, char** argv) {
                   << '\n';
         return 1;
     }
-    return 0;
+    return status;
 }

@@ -1,5 +1,6 @@
 #include "cli/MonthCheck.h"
 
+#include "cli/AlertDelivery.h"
 #include "cli/CliError.h"
 #include "cli/ProgressLine.h"
 #include "platform/HeadlessApplication.h"
@@ -44,4 +45,5 @@ void MonthCheck::report(std::ostream& out) {
     if (!m_request.jsonToStandardOutput()) {
         m_report->printText(out);
     }
+    AlertDelivery::finish(m_report->alerts(), m_request.alerts, std::cerr);
 }

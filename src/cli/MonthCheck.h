@@ -25,7 +25,8 @@ public:
     // message on one line. The password is forgotten either way.
     const CheckOutcome& execute();
     // Builds the report of the month fetched, writes the files asked for and prints the month
-    // on `out` (unless the JSON goes to standard output).
+    // on `out` (unless the JSON goes to standard output). A raised alert then ends the command
+    // with its status (CompletedWithStatus).
     void report(std::ostream& out);
 
     const MonthReport& monthReport() const { return *m_report; }

@@ -49,13 +49,18 @@ MonthReport::MonthReport(ReportRequest request)
 
 void MonthReport::build(const MonthRecord& month, const std::string& user) {
     m_user = user;
-    m_analysis.emplace(m_request.plans.resolve(SystemClock()));
+    const PlanChoice choice = m_request.plans.resolve(SystemClock());
+    m_request.alerts.requirePlan(choice);
+    m_analysis.emplace(choice);
     try {
         m_analysis->analyse(month, m_request.reportOptions(), m_view);
     } catch (const ReportError& error) {
         throw BadRowError(error.what());
     } catch (const SummaryFailure& failure) {
         throw CliError(std::string("summary: ") + failure.what());
+    }
+    if (m_request.alerts.wanted() && m_analysis->summary()) {
+        m_alerts = UsageAlerts::raise(summary(), m_request.alerts.thresholds);
     }
 }
 
@@ -65,6 +70,13 @@ nlohmann::ordered_json MonthReport::json() const {
         object.update(SummaryJson::fragments(summary()));
     }
     object.update(m_extra);
+    if (m_request.alerts.wanted()) {
+        nlohmann::ordered_json reasons = nlohmann::ordered_json::array();
+        for (const UsageAlert& alert : m_alerts) {
+            reasons.push_back(alert.reason);
+        }
+        object["alerts"] = reasons;
+    }
     return object;
 }
 

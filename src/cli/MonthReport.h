@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 // One month turned into the outputs the command line was asked for: the report is built as
 // the result window would build it, then saved as HTML, exported as CSV, written as JSON
@@ -31,6 +32,8 @@ public:
 
     const ReportBuilder& builder() const { return m_analysis->builder(); }
     const MonthSummary& summary() const { return *m_analysis->summary(); }
+    // The alerts the month raised on the options' thresholds (none when none were asked for).
+    const std::vector<UsageAlert>& alerts() const { return m_alerts; }
     HeadlessResultView& view() { return m_view; }
     const ReportRequest& request() const { return m_request; }
 
@@ -43,4 +46,5 @@ private:
     HeadlessResultView m_view;
     std::string m_user;
     nlohmann::ordered_json m_extra = nlohmann::ordered_json::object();
+    std::vector<UsageAlert> m_alerts;
 };

@@ -1,4 +1,5 @@
 // `veltrix report`: a stored month turned into the report, its files and its summary.
+#include "cli/AlertDelivery.h"
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/MonthReport.h"
@@ -21,7 +22,7 @@ struct ReportCommandOptions {
 
 void runReport(const ReportCommandOptions& options) {
     // The plan options are checked first: their errors must never be blamed on the month file.
-    options.request.plans.resolve(SystemClock());
+    options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
     const QString folder = CacheFolder().resolve(QString::fromStdString(options.dataDir));
     RecordingMessages messages;
     const auto month =
@@ -47,6 +48,7 @@ void runReport(const ReportCommandOptions& options) {
     if (!options.request.jsonToStandardOutput()) {
         report.printText(std::cout);
     }
+    AlertDelivery::finish(report.alerts(), options.request.alerts, std::cerr);
 }
 
 } // namespace

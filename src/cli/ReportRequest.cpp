@@ -27,6 +27,7 @@ void ReportRequest::addOptions(CLI::App& command) {
         ->check(CLI::Range(1, 2))
         ->capture_default_str();
     plans.addTo(command);
+    alerts.addTo(command);
 }
 
 ReportOptions ReportRequest::reportOptions() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/AlertOptions.h"
 #include "cli/PlanOptions.h"
 #include "report/ReportOptions.h"
 
@@ -20,13 +21,13 @@ struct ReportRequest {
     std::string jsonFile;  // "-" for standard output
     std::string chartFile; // .png or .svg
     std::string chartSize = "900x500";
-    int chartType = 1; // 1 the built-in chart, 2 the stacked columns
-    PlanOptions plans; // --plan, --custom-plan, --today, --compare-plans
+    int chartType = 1;   // 1 the built-in chart, 2 the stacked columns
+    PlanOptions plans;   // --plan, --custom-plan, --today, --compare-plans
+    AlertOptions alerts; // --alert-at, --alert-projected, --notify
 
     // Registers --night-unlimited, --exclude, --html, --csv, --json, --chart, --chart-size,
-    // --chart-type and
-    // the plan options on a
-    // subcommand; this object must live as long as the command.
+    // --chart-type, the plan options and the alert options on a subcommand; this object must
+    // live as long as the command.
     void addOptions(CLI::App& command);
 
     // The report options these flags stand for (colours and display flags at their defaults).

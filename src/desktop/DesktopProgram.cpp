@@ -10,6 +10,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/SettingsStore.h"
 #include "platform/Version.h"
+#include "platform/session/KeychainSecretStore.h"
 #include "retrieval/CacheFolder.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
@@ -96,9 +97,11 @@ int DesktopProgram::run(int argc, char** argv) {
     QtColorChooser colors;
     QtFileChooser files;
     const std::unique_ptr<Browser> browser = PortalBrowser::make(PortalSession::DefaultTimeout);
+    // a locked keyring asks for its password: give the user time to type it
+    KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
     frmMain window({settings, messages, clock, shell, *browser,
                     frmResult::factory({settings, messages, clock, colors, files, shell}),
-                    CacheFolder().resolve(folder.value_or(QString()))});
+                    CacheFolder().resolve(folder.value_or(QString())), &keyring});
     messages.setParent(&window);
     window.show();
     QuitWhenPainted quitWhenPainted;

@@ -61,14 +61,15 @@ QString MainWindowSettings::unscramble(const QString& stored) {
 }
 
 QString MainWindowSettings::storedPassword() const {
-    return savePassword ? unscramble(password) : QString(); // an empty password stays empty
+    // an empty password stays empty
+    return savePassword && !passwordInKeyring ? unscramble(password) : QString();
 }
 
 MainWindowSettings MainWindowSettings::load(const SettingsStore& store,
                                             const MainWindowSettings& current) {
     MainWindowSettings s = current;
     s.userName = store.read(Section, "txtUserName", current.userName);
-    const QString stored = store.read(Section, "txtPasswordnew", QString());
+    const QString stored = store.read(Section, PasswordKey, QString());
     if (!stored.isEmpty()) {
         s.password = unscramble(stored);
     }
@@ -95,7 +96,7 @@ MainWindowSettings MainWindowSettings::load(const SettingsStore& store,
 
 void MainWindowSettings::save(SettingsStore& store, bool minimised) const {
     store.write(Section, "txtUserName", userName);
-    store.write(Section, "txtPasswordnew", storedPassword());
+    store.write(Section, PasswordKey, storedPassword());
     store.write(Section, "txtPassword", QString());
     store.writeNumber(Section, "chkSavePassword", savePassword ? 1 : 0);
     store.write(Section, "AdminURL", adminUrl);

@@ -13,6 +13,8 @@ struct MainWindowSettings {
     static constexpr char Section[] = "ScreenSettings";
     // The stored key of the caching switch ends with a blank; files written earlier carry it.
     static constexpr char CachingKey[] = "mblnCachingEnabled ";
+    // The remembered password, scrambled; empty while the keyring holds it.
+    static constexpr char PasswordKey[] = "txtPasswordnew";
 
     // Window size and position in twips; state 0 normal, 1 minimised, 2 maximised.
     struct Placement {
@@ -25,8 +27,9 @@ struct MainWindowSettings {
     };
 
     QString userName;
-    QString password; // plain text in memory; scrambled in the store
+    QString password; // plain text in memory; in the keyring or scrambled in the store
     bool savePassword = false;
+    bool passwordInKeyring = false; // then the store's value is written empty
     QString adminUrl;
     ReportOptions options;
     bool cachingEnabled = false;
@@ -42,7 +45,8 @@ struct MainWindowSettings {
     // Writes every key; size, position and state only when the window is not minimised.
     void save(SettingsStore& store, bool minimised) const;
 
-    // The remembered password as stored: scrambled, or empty when not remembered.
+    // The remembered password as stored: scrambled, or empty when not remembered or when the
+    // keyring holds it.
     QString storedPassword() const;
     static QString unscramble(const QString& stored);
 };

@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -72,7 +73,8 @@ void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]
 
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent)
-    , m_services(std::move(services)) {
+    , m_services(std::move(services))
+    , m_password(m_services.keyring) {
     static const bool accessible = (QAccessible::installFactory(windowInterface), true);
     (void)accessible;
     setObjectName("frmMain");
@@ -197,6 +199,7 @@ void frmMain::Form_Load() {
         current.placement.top = Twips::fromPixelsY(this, free.y() + (free.height() - height()) / 2);
     }
     m_settings = MainWindowSettings::load(m_services.settings, current);
+    m_password.restore(m_settings, m_services.settings);
     applySettings(m_settings);
 
     auto* warning = m_controls->get<QLabel>("lblPasswordWarning");
@@ -211,6 +214,17 @@ void frmMain::Form_Load() {
     fillAddressBox(m_settings.urls);
     m_controls->get<QComboBox>("cmbAdminURL")->setEditText(m_settings.adminUrl);
     m_loaded = true;
+    // said over the window once it is on screen, not before it appears
+    QTimer::singleShot(0, this, &frmMain::tellIfOnlyScrambled);
+}
+
+// Said once a run, when a remembered password is first found (or left) only scrambled.
+void frmMain::tellIfOnlyScrambled() {
+    if (m_password.onlyScrambled() && !m_toldOnlyScrambled) {
+        m_toldOnlyScrambled = true;
+        m_services.messages.show(RememberedPassword::OnlyScrambledNotice,
+                                 RunMessage::ApplicationTitle, MessageIcon::Information);
+    }
 }
 
 void frmMain::applySettings(const MainWindowSettings& settings) {
@@ -262,6 +276,8 @@ void frmMain::Form_QueryUnload() {
     }
     m_run->stop();
     m_settings = settingsNow();
+    m_password.keep(m_settings);
+    tellIfOnlyScrambled();
     m_settings.save(m_services.settings, isMinimized());
     if (!m_services.settings.flush()) {
         m_services.messages.show("The settings could not be stored.", RunMessage::ApplicationTitle,

@@ -3,6 +3,7 @@
 #include "controls/ControlResizer.h"
 #include "desktop/AdminUrlList.h"
 #include "desktop/MainWindowSettings.h"
+#include "desktop/RememberedPassword.h"
 #include "desktop/ResultWindowPort.h"
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class DesignedControls;
 class DesktopShell;
 class MainWindowRun;
 class MessagePresenter;
+class SecretStore;
 class SettingsStore;
 class WidgetResizerWindow;
 class ctlTabs;
@@ -28,7 +30,8 @@ struct MainWindowServices {
     DesktopShell& shell;
     Browser& browser; // WebBrowser1, driven by the portal session
     ResultWindowFactory resultWindows;
-    QString cacheFolder; // where the month files are
+    QString cacheFolder;            // where the month files are
+    SecretStore* keyring = nullptr; // the desktop's keyring; none: the password stays scrambled
 };
 
 // The program's start window: credentials, portal address, month and way of checking, the
@@ -81,6 +84,7 @@ private:
     // The port in txtDebugPort, or the stored one while the box holds no port.
     int debugPort() const;
     void focusControl(const QString& name);
+    void tellIfOnlyScrambled();
     void setRunning(bool running);
     ctlTabs& tabs() const;
     ctlTabs& innerTabs() const;
@@ -90,6 +94,8 @@ private:
     std::unique_ptr<WidgetResizerWindow> m_resizerWindow;
     ControlResizer m_resizer;
     MainWindowSettings m_settings;
+    RememberedPassword m_password;
+    bool m_toldOnlyScrambled = false;
     AdminUrlList m_urls;
     std::unique_ptr<MainWindowRun> m_run;
     bool m_loaded = false;

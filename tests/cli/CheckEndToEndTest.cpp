@@ -1,5 +1,6 @@
 // `veltrix check`, `veltrix report` and `veltrix demo` run as the user runs them: the real
 // binary against the simulated portal on a loopback port.
+#include "cli/VeltrixProcess.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/FileDataStore.h"
@@ -14,38 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-
-    nlohmann::json json() const { return nlohmann::json::parse(out); }
-};
-
-QString binary() {
-    return qEnvironmentVariable("VELTRIX_BINARY_DIR") + "/src/veltrix";
-}
-
-Result veltrix(const QStringList& arguments, const QByteArray& input = {},
-               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(binary(), arguments);
-    if (!process.waitForStarted()) {
-        ADD_FAILURE() << "cannot start " << binary().toStdString();
-        return {};
-    }
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        ADD_FAILURE() << "veltrix did not finish: " << arguments.join(' ').toStdString();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
 
 // The portal and a folder for month files, with the check run against them.
 class Check : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -254,3 +255,29 @@ TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
 }
 
 } // namespace
+
+// 1280 MB of a 1024 MB limit is exactly 125%; ten days' pace projects 3968 MB by 31 March.
+// Which rule fires where is the analysis tests' work; here: the command's status and JSON.
+TEST_F(ReportCommandTest, AlertsOnAStoredMonthEndWithTheirStatusAndReasons) {
+    store("2007-03-alice", workedExampleMonth());
+    const std::vector<std::string> month = {
+        "--cache-entry", "2007-03-alice", "--json", "-", "--plan", "BBG 250", "--alert-projected"};
+    for (const auto& [percent, status, alerts] : {std::tuple{"125", 10, 2U}, {"125.1", 11, 1U}}) {
+        std::vector<std::string> args = month;
+        args.insert(args.end(), {"--alert-at", percent});
+        const CliRun run = report(args);
+        EXPECT_EQ(run.exitCode, status) << run.err;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["alerts"].size(), alerts) << percent;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), alerts) << run.err;
+    }
+    const CliRun noPlan = report({"--cache-entry", "2007-03-alice", "--alert-at", "80"});
+    EXPECT_EQ(noPlan.exitCode, 2);
+    EXPECT_NE(noPlan.err.find("need a plan"), std::string::npos) << noPlan.err;
+    for (const char* percent : {"0", "-5", "nan", "inf", "1000.5", "80%"}) {
+        EXPECT_NE(
+            report({"--cache-entry", "2007-03-alice", "--plan", "BBG 250", "--alert-at", percent})
+                .exitCode,
+            0)
+            << percent;
+    }
+}

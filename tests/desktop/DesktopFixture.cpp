@@ -13,7 +13,7 @@ std::unique_ptr<frmMain> DesktopWindow::open() {
         return std::make_unique<RecordingResultWindow>(handOver);
     };
     return std::make_unique<frmMain>(MainWindowServices{settings, messages, clock, shell, *browser,
-                                                        factory, monthFolder.path()});
+                                                        factory, monthFolder.path(), &keyring});
 }
 
 QWidget* DesktopWindow::control(QWidget& window, const QString& name, int index) const {

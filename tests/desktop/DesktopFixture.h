@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/MessagePresenter.h"
+#include "platform/SecretStore.h"
 #include "platform/SettingsStore.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
@@ -56,8 +57,8 @@ private:
     Document m_document{Document::Scripts::Strip};
 };
 
-// The main window on fixed services: settings in memory, recorded messages, 31 March 2007,
-// a recording shell, the real browser, a recording result window, a fresh month folder.
+// The main window on fixed services: settings and keyring in memory, recorded messages, 31 March
+// 2007, a recording shell, the real browser, a recording result window, a fresh month folder.
 class DesktopWindow : public ::testing::Test {
 protected:
     std::unique_ptr<frmMain> open();
@@ -73,6 +74,7 @@ protected:
     QSize outerTwips(const QWidget& window) const;
 
     MemorySettingsStore settings;
+    MemorySecretStore keyring;
     RecordingMessages messages;
     FixedClock clock{QDate(2007, 3, 31)};
     RecordingDesktopShell shell;

@@ -276,3 +276,53 @@ TEST_F(DesktopWindow, BrowserHelpGivesTheCommandForThePortAndThePortIsKept) {
     }
     EXPECT_EQ(settings.read(Section, "DebugPort", "?"), "9444");
 }
+
+TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone) {
+    const QString account = "alice@https://x.example/";
+    QString scrambled = "pw";
+    ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
+    settings.write(Section, "txtUserName", "alice");
+    settings.write(Section, "AdminURL", "https://x.example/");
+    settings.write(Section, "chkSavePassword", "1");
+    settings.write(Section, "txtPasswordnew", scrambled); // an earlier version's
+    const auto password = [this](QWidget& window) { return get<QLineEdit>(window, "txtPassword"); };
+    {
+        const auto window = open();
+        EXPECT_EQ(password(*window)->text(), "pw");
+        EXPECT_EQ(keyring.secrets[account], "pw"); // moved at once, not at close
+        EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+        password(*window)->setText("changed");
+        window->close();
+    }
+    EXPECT_EQ(keyring.secrets[account], "changed");
+    EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+    {
+        const auto window = open();
+        EXPECT_EQ(password(*window)->text(), "changed");
+        get<QAbstractButton>(*window, "chkSavePassword")->setChecked(false);
+        window->close();
+    }
+    EXPECT_EQ(keyring.secrets.count(account), 0U); // not remembered: forgotten
+    EXPECT_TRUE(messages.shown().empty());
+
+    keyring.reachable = false; // kept scrambled, as before, and the window says so once a run
+    settings.write(Section, "chkSavePassword", "1");
+    {
+        const auto window = open();
+        password(*window)->setText("typed");
+        window->close();
+    }
+    ASSERT_EQ(messages.shown().size(), 1U);
+    EXPECT_EQ(messages.lastText(), RememberedPassword::OnlyScrambledNotice);
+    QString stored = settings.read(Section, "txtPasswordnew", "");
+    ClsAsmXor().EnDeCrypt(stored, ClsAsmXor::PasswordKey);
+    EXPECT_EQ(stored, "typed");
+    {
+        const auto window = open(); // said once the window is up, not again at close
+        EXPECT_EQ(messages.shown().size(), 1U);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(messages.shown().size(), 2U);
+        window->close();
+    }
+    EXPECT_EQ(messages.shown().size(), 2U);
+}

@@ -1,0 +1,75 @@
+#include "analysis/UsageAlerts.h"
+
+#include "analysis/MonthSummary.h"
+#include "analysis/PlanBill.h"
+#include "platform/NumberFormat.h"
+
+namespace {
+
+std::string megabytes(double value) {
+    return NumberFormat::decimals(value, 3) + " MB";
+}
+
+std::string limitText(const PlanTerms& plan) {
+    return NumberFormat::general(plan.billedLimitMB()) + " MB";
+}
+
+std::optional<UsageAlert> reached(const MonthSummary& summary, double percent) {
+    const PlanTerms& plan = summary.projection->plan;
+    const double usedKB = PlanBill::chargedKB(plan, summary.totals);
+    // compared in kilobytes, so a usage exactly at the share counts as reached
+    if (usedKB * 100 < percent * plan.billedLimitMB() * 1024) {
+        return std::nullopt;
+    }
+    const double usedMB = usedKB / 1024;
+    const double share = usedMB / plan.billedLimitMB() * 100;
+    return UsageAlert{UsageAlert::Kind::Reached,
+                      summary.planName + ": charged usage " + megabytes(usedMB) + " is " +
+                          NumberFormat::decimals(share, 1) + "% of the plan's limit of " +
+                          limitText(plan) + " (alert at " + NumberFormat::general(percent) + "%)"};
+}
+
+std::optional<UsageAlert> projected(const MonthSummary& summary) {
+    const MonthProjection& projection = *summary.projection;
+    if (projection.bill.excessMB <= 0) {
+        return std::nullopt;
+    }
+    return UsageAlert{UsageAlert::Kind::Projected,
+                      summary.planName + ": at the current pace the month ends at " +
+                          megabytes(projection.bill.chargedMB) + ", " +
+                          megabytes(projection.bill.excessMB) + " over the plan's limit of " +
+                          limitText(projection.plan) + " (bill Rs. " +
+                          NumberFormat::decimals(projection.bill.totalAndTax, 2) + " with tax)"};
+}
+
+} // namespace
+
+std::vector<UsageAlert> UsageAlerts::raise(const MonthSummary& summary,
+                                           const AlertThresholds& thresholds) {
+    std::vector<UsageAlert> alerts;
+    if (!summary.projection || summary.projection->plan.unlimited()) {
+        return alerts;
+    }
+    if (thresholds.reachedPercent) {
+        if (auto alert = reached(summary, *thresholds.reachedPercent)) {
+            alerts.push_back(std::move(*alert));
+        }
+    }
+    if (thresholds.projected) {
+        if (auto alert = projected(summary)) {
+            alerts.push_back(std::move(*alert));
+        }
+    }
+    return alerts;
+}
+
+int UsageAlerts::exitStatus(const std::vector<UsageAlert>& alerts) {
+    int status = 0;
+    for (const UsageAlert& alert : alerts) {
+        if (alert.kind == UsageAlert::Kind::Reached) {
+            return ReachedStatus;
+        }
+        status = ProjectedStatus;
+    }
+    return status;
+}
