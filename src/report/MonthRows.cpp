@@ -23,6 +23,6 @@ bool MonthRows::parseInto(Document& rows, std::string_view text) {
 
 void MonthRows::appendCopies(Element& target, const Document& from) {
     for (const auto& node : section(from).children()) {
-        target.appendChild(node->clone());
+        target.appendClone(*node);
     }
 }

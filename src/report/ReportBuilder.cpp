@@ -187,7 +187,7 @@ void ReportBuilder::writeReport(Document& report,
         return;
     }
     for (const Element* row : keptRows) {
-        body->appendChild(row->clone());
+        body->appendClone(*row);
     }
 }
 

@@ -250,9 +250,8 @@ void RecordPageWalk::keepRowNode(const Element& row, std::string_view text) {
         return;
     }
     if (HtmlParser::reparsesAlike(row)) {
-        auto copy = row.clone();
-        dropStripes(static_cast<Element&>(*copy), m_settings.layout);
-        MonthRows::section(*m_rowNodes).appendChild(std::move(copy));
+        auto& copy = static_cast<Element&>(MonthRows::section(*m_rowNodes).appendClone(row));
+        dropStripes(copy, m_settings.layout);
         return;
     }
     m_rowParsedFromText = true;

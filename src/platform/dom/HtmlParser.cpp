@@ -2,6 +2,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/dom/Element.h"
+#include "platform/dom/NodeArena.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,10 +14,7 @@
 
 namespace {
 
-std::string tagNameOf(const GumboElement& element) {
-    if (element.tag != GUMBO_TAG_UNKNOWN) {
-        return gumbo_normalized_tagname(element.tag);
-    }
+std::string unknownTagName(const GumboElement& element) {
     GumboStringPiece original = element.original_tag;
     gumbo_tag_from_original_text(&original);
     if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
@@ -119,26 +117,44 @@ struct Pending {
     unsigned childLimit = UINT_MAX; // only the first children are converted
 };
 
-std::unique_ptr<Node> convertShallow(const GumboNode& node, bool stripScripts) {
+std::string_view tagNameOf(const GumboElement& element, std::string& unknown) {
+    if (element.tag != GUMBO_TAG_UNKNOWN) {
+        return gumbo_normalized_tagname(element.tag);
+    }
+    unknown = unknownTagName(element);
+    return unknown;
+}
+
+void copyAttributes(const GumboElement& source, Element& element, bool stripScripts) {
+    element.reserveAttributes(source.attributes.length);
+    for (unsigned i = 0; i < source.attributes.length; ++i) {
+        const auto* attribute = static_cast<const GumboAttribute*>(source.attributes.data[i]);
+        if (keepAttribute(source.tag, *attribute, stripScripts)) {
+            element.appendParsedAttribute(attribute->name, attribute->value);
+        }
+    }
+}
+
+// Appends a converted copy of `node` (without its children) to `target`; the element made,
+// if it is one.
+Element* appendShallow(const GumboNode& node, Element& target, bool stripScripts) {
     switch (node.type) {
     case GUMBO_NODE_ELEMENT:
     case GUMBO_NODE_TEMPLATE: {
         const GumboElement& source = node.v.element;
-        auto element = std::make_unique<Element>(tagNameOf(source), namespaceOf(source));
-        for (unsigned i = 0; i < source.attributes.length; ++i) {
-            const auto* attribute = static_cast<const GumboAttribute*>(source.attributes.data[i]);
-            if (keepAttribute(source.tag, *attribute, stripScripts)) {
-                element->appendParsedAttribute(attribute->name, attribute->value);
-            }
-        }
-        return element;
+        std::string unknown;
+        Element& element = target.appendElement(tagNameOf(source, unknown), namespaceOf(source));
+        copyAttributes(source, element, stripScripts);
+        return &element;
     }
     case GUMBO_NODE_TEXT:
     case GUMBO_NODE_WHITESPACE:
     case GUMBO_NODE_CDATA:
-        return std::make_unique<CharacterNode>(Node::Kind::Text, node.v.text.text);
+        target.appendText(node.v.text.text);
+        break;
     case GUMBO_NODE_COMMENT:
-        return std::make_unique<CharacterNode>(Node::Kind::Comment, node.v.text.text);
+        target.appendComment(node.v.text.text);
+        break;
     case GUMBO_NODE_DOCUMENT:
         break;
     }
@@ -148,6 +164,7 @@ std::unique_ptr<Node> convertShallow(const GumboNode& node, bool stripScripts) {
 // Copies the children of every pending source element under its target, without
 // recursion: a deeply nested page must not exhaust the stack.
 void convertChildren(std::vector<Pending> pending, bool stripScripts) {
+    std::vector<Pending> added;
     while (!pending.empty()) {
         const Pending next = pending.back();
         pending.pop_back();
@@ -155,7 +172,7 @@ void convertChildren(std::vector<Pending> pending, bool stripScripts) {
         const GumboTag parentTag = next.source->type == GUMBO_NODE_DOCUMENT
                                        ? GUMBO_TAG_UNKNOWN
                                        : next.source->v.element.tag;
-        std::vector<Pending> added;
+        added.clear();
         for (unsigned i = 0; i < children.length && i < next.childLimit; ++i) {
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             const bool element =
@@ -163,13 +180,8 @@ void convertChildren(std::vector<Pending> pending, bool stripScripts) {
             if (element && stripScripts && isActiveContent(child->v.element, parentTag)) {
                 continue;
             }
-            auto converted = convertShallow(*child, stripScripts);
-            if (!converted) {
-                continue;
-            }
-            Node& placed = next.target->appendChild(std::move(converted));
-            if (element) {
-                added.push_back({child, static_cast<Element*>(&placed)});
+            if (Element* placed = appendShallow(*child, *next.target, stripScripts)) {
+                added.push_back({child, placed});
             }
         }
         pending.insert(pending.end(), added.rbegin(), added.rend());
@@ -195,13 +207,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<Element> HtmlParser::parseDocument(std::string_view html, Options options) {
+Element& HtmlParser::parseDocument(NodeArena& arena, std::string_view html, Options options) {
     const GumboParse parse(html, GUMBO_TAG_LAST);
-    auto root = convertShallow(parse.root(), options.stripScripts);
-    auto* element = static_cast<Element*>(root.release());
-    std::unique_ptr<Element> result(element);
-    convertChildren({{&parse.root(), result.get()}}, options.stripScripts);
-    return result;
+    const GumboElement& source = parse.root().v.element;
+    std::string unknown;
+    Element& root = arena.makeElement(tagNameOf(source, unknown), namespaceOf(source));
+    copyAttributes(source, root, options.stripScripts);
+    convertChildren({{&parse.root(), &root}}, options.stripScripts);
+    return root;
 }
 
 void HtmlParser::parseFragmentInto(Element& context, std::string_view html, Options options) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 class Element;
+class NodeArena;
 
 // Turns UTF-8 HTML into our own tree through gumbo, as an HTML5 browser builds it.
 namespace HtmlParser {
@@ -14,8 +15,9 @@ struct Options {
     bool stripScripts = false;
 };
 
-// The html element of the parsed document.
-std::unique_ptr<Element> parseDocument(std::string_view html, Options options);
+// The html element of the parsed document, made in `arena`. gumbo's tree is freed before
+// this returns.
+Element& parseDocument(NodeArena& arena, std::string_view html, Options options);
 
 // Parses a fragment as the content of a body (for inner HTML) and appends the resulting
 // nodes to it.

@@ -1,0 +1,64 @@
+#include "platform/dom/NodeArena.h"
+
+#include "platform/dom/Document.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+// A character node: a text or a comment.
+class CharacterNode final : public Node {
+public:
+    CharacterNode(Kind kind, NodeArena& arena, std::string_view text)
+        : Node(kind, arena) {
+        setData(text);
+    }
+};
+
+constexpr std::size_t FirstBlockBytes = 16 * 1024;
+
+} // namespace
+
+NodeArena::NodeArena()
+    : m_memory(FirstBlockBytes) {}
+
+NodeArena::~NodeArena() {
+    for (Element* frame : m_frames) {
+        frame->setContentDocument(nullptr);
+    }
+}
+
+template <typename T, typename... Args> T& NodeArena::make(Args&&... args) {
+    void* place = m_memory.allocate(sizeof(T), alignof(T));
+    return *new (place) T(std::forward<Args>(args)...);
+}
+
+Element& NodeArena::makeElement(std::string_view tagName, Element::Namespace ns) {
+    return make<Element>(*this, intern(tagName), ns);
+}
+
+Node& NodeArena::makeCharacter(Node::Kind kind, std::string_view text) {
+    return make<CharacterNode>(kind, *this, text);
+}
+
+std::string_view NodeArena::copy(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    auto* bytes = static_cast<char*>(m_memory.allocate(text.size(), 1));
+    std::memcpy(bytes, text.data(), text.size());
+    return {bytes, text.size()};
+}
+
+const std::string& NodeArena::intern(std::string_view name) {
+    if (const auto found = m_names.find(name); found != m_names.end()) {
+        return *found;
+    }
+    return *m_names.emplace(name).first;
+}
+
+Attribute* NodeArena::attributeSlots(std::size_t count) {
+    return static_cast<Attribute*>(
+        m_memory.allocate(count * sizeof(Attribute), alignof(Attribute)));
+}
