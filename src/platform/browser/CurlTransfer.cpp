@@ -41,6 +41,9 @@ CurlTransfer::CurlTransfer(const BrowserOptions& options)
     curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS,
                      static_cast<long>(options.transferTimeout.count()));
     curl_easy_setopt(m_easy, CURLOPT_USERAGENT, m_options.userAgent.c_str());
+    // Pages are asked for compressed, as browsers ask: record pages shrink several times on a
+    // slow line. "" offers every encoding this libcurl decodes; the body handed on is plain.
+    curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
     curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
