@@ -48,8 +48,10 @@ void ReportBuilder::GrabbingFinished(const MonthRecord& month) {
     m_scratch.Write(ReportTemplate::withRows(m_template, ""));
     m_scratch.Close();
     Element* body = detailBody(m_scratch);
-    if (body && month.rowNodes) {
-        MonthRows::appendCopies(*body, *month.rowNodes);
+    if (body && !month.rowNodes.empty()) {
+        for (const auto& rows : month.rowNodes) {
+            MonthRows::appendCopies(*body, *rows);
+        }
     } else if (!body ||
                !HtmlParser::parseRowsInto(*body, month.mstrRows, {ReportTemplate::documentStart()},
                                           {.stripScripts = true})) {

@@ -275,10 +275,15 @@ std::optional<std::string> RecordPageWalk::readCachedRows(std::string_view text)
 // month cannot be stored, if it cannot.
 std::optional<std::string> RecordPageWalk::mergeRowNodes(std::size_t newRowsSize) {
     const std::string_view kept = std::string_view(m_month.mstrRows).substr(newRowsSize);
-    if (m_rowNodes && m_cachedRowNodes && kept == m_cachedRows) {
-        MonthRows::appendCopies(MonthRows::section(*m_rowNodes), *m_cachedRowNodes);
-    } else if (m_rowNodes && !MonthRows::parseInto(*m_rowNodes, kept)) {
-        m_rowNodes.reset();
+    if (!m_rowNodes) {
+        m_cachedRowNodes.reset();
+    } else if (!m_cachedRowNodes || kept != m_cachedRows) {
+        // the merge dropped stored rows the walk fetched again: the rest is parsed anew
+        m_cachedRowNodes = MonthRows::create();
+        if (!MonthRows::parseInto(*m_cachedRowNodes, kept)) {
+            m_rowNodes.reset();
+            m_cachedRowNodes.reset();
+        }
     }
     if (!m_cacheReadable) {
         return std::nullopt;
@@ -288,7 +293,10 @@ std::optional<std::string> RecordPageWalk::mergeRowNodes(std::size_t newRowsSize
     if (!m_rowNodes || m_rowParsedFromText) {
         return MonthCache::damage(m_month.mstrRows);
     }
-    return MonthCache::damage(m_month.mstrRows, MonthRows::section(*m_rowNodes).rows());
+    auto rows = MonthRows::section(*m_rowNodes).rows();
+    const auto stored = MonthRows::section(*m_cachedRowNodes).rows();
+    rows.insert(rows.end(), stored.begin(), stored.end());
+    return MonthCache::damage(m_month.mstrRows, rows);
 }
 
 Element* RecordPageWalk::nextPageLink(const Document& frame) const {
@@ -318,7 +326,12 @@ WalkStep RecordPageWalk::finish() {
             }
         }
     }
-    m_month.rowNodes = std::move(m_rowNodes);
+    if (m_rowNodes) {
+        m_month.rowNodes.push_back(std::move(m_rowNodes));
+        if (m_cachedRowNodes) {
+            m_month.rowNodes.push_back(std::move(m_cachedRowNodes));
+        }
+    }
     m_cachedRowNodes.reset();
     return {WalkStep::Kind::Finished, nullptr, {}};
 }

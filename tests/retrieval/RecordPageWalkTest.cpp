@@ -62,7 +62,7 @@ std::string monthText(SimPages& pages, SimMonth month, int pageSize = 20) {
 
 // The report's scratch document from the walk's row nodes is the one its text parses into.
 void expectRowNodesMatchText(const MonthRecord& month) {
-    ASSERT_TRUE(month.rowNodes);
+    ASSERT_FALSE(month.rowNodes.empty());
     ReportBuilder builder;
     builder.GrabbingFinished(month);
     const auto parsed = Document::parse(
