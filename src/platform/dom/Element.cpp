@@ -8,6 +8,7 @@
 #include "platform/dom/NodeArena.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <utility>
 
@@ -30,8 +31,19 @@ void collectDescendants(const Node& node, std::vector<Element*>& out, std::strin
 
 Element::Element(NodeArena& arena, const std::string& tagName, Namespace ns)
     : Node(Kind::Element, arena)
-    , m_tagName(&tagName)
-    , m_namespace(ns) {}
+    , m_namespace(ns)
+    , m_tagName(&tagName) {}
+
+void Element::appendNode(Node& child) {
+    child.m_parent = this;
+    child.m_next = nullptr;
+    if (m_lastChild) {
+        m_lastChild->m_next = &child;
+    } else {
+        m_firstChild = &child;
+    }
+    m_lastChild = &child;
+}
 
 const Attribute* Element::findAttribute(std::string_view name) const {
     for (const Attribute& attribute : attributes()) {
@@ -66,18 +78,20 @@ void Element::removeAttribute(std::string_view name) {
 }
 
 void Element::reserveAttributes(std::size_t count) {
-    if (count <= m_attributeCapacity) {
+    const std::size_t capacity = m_attributes ? std::size_t{1} << m_attributeCapacityLog2 : 0;
+    if (count <= capacity) {
         return;
     }
-    Attribute* slots = arena().attributeSlots(count);
+    const std::size_t slotCount = std::bit_ceil(count);
+    Attribute* slots = arena().attributeSlots(slotCount);
     std::copy(m_attributes, m_attributes + m_attributeCount, slots);
     m_attributes = slots;
-    m_attributeCapacity = static_cast<std::uint32_t>(count);
+    m_attributeCapacityLog2 = static_cast<std::uint8_t>(std::countr_zero(slotCount));
 }
 
 void Element::appendParsedAttribute(std::string_view name, std::string_view value) {
-    if (m_attributeCount == m_attributeCapacity) {
-        reserveAttributes(std::max<std::size_t>(4, 2 * std::size_t{m_attributeCapacity}));
+    if (m_attributes == nullptr || m_attributeCount == std::size_t{1} << m_attributeCapacityLog2) {
+        reserveAttributes(std::size_t{m_attributeCount} + 1);
     }
     m_attributes[m_attributeCount++] = {arena().intern(name), arena().copy(value)};
 }
@@ -199,16 +213,16 @@ void Element::setRowSpan(int span) {
     setAttribute("rowspan", std::to_string(span));
 }
 
+Document* Element::contentDocument() const {
+    return arena().frameDocument(*this);
+}
+
 void Element::setContentDocument(std::unique_ptr<Document> document) {
-    if (document && !m_contentDocument) {
-        arena().holdsFrameDocument(*this);
-    }
-    delete m_contentDocument;
-    m_contentDocument = document.release();
+    arena().setFrameDocument(*this, std::move(document));
 }
 
 std::unique_ptr<Document> Element::takeContentDocument() {
-    return std::unique_ptr<Document>(std::exchange(m_contentDocument, nullptr));
+    return arena().takeFrameDocument(*this);
 }
 
 std::vector<Element*> descendantElements(const Element& root) {

@@ -65,7 +65,7 @@ public:
     void setAlign(std::string_view value) { setAttribute("align", value); }
 
     // Frame and iframe elements: the document loaded into the frame, if any.
-    Document* contentDocument() const { return m_contentDocument; }
+    Document* contentDocument() const;
     void setContentDocument(std::unique_ptr<Document> document);
     std::unique_ptr<Document> takeContentDocument();
 
@@ -83,14 +83,18 @@ public:
     void appendParsedAttribute(std::string_view name, std::string_view value);
 
 private:
+    friend class Node;
     const Attribute* findAttribute(std::string_view name) const;
+    void appendNode(Node& child);
 
-    const std::string* m_tagName;
+    // Filling the space behind the node's kind. The attribute array holds a power of two.
     Namespace m_namespace;
+    std::uint8_t m_attributeCapacityLog2 = 0;
     std::uint32_t m_attributeCount = 0;
-    std::uint32_t m_attributeCapacity = 0;
+    Node* m_firstChild = nullptr;
+    Node* m_lastChild = nullptr;
+    const std::string* m_tagName;
     Attribute* m_attributes = nullptr;
-    Document* m_contentDocument = nullptr; // owned; freed with the element's document
 };
 
 // Elements below `root` (root excluded) in document order.

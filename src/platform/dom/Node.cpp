@@ -5,25 +5,29 @@
 
 #include <cassert>
 
-void Node::appendNode(Node& child) {
-    assert(isElement() && "only elements hold children");
-    child.m_parent = static_cast<Element*>(this);
-    child.m_next = nullptr;
-    if (m_lastChild) {
-        m_lastChild->m_next = &child;
-    } else {
-        m_firstChild = &child;
-    }
-    m_lastChild = &child;
+CharacterNode::CharacterNode(Kind kind, NodeArena& arena, std::string_view text)
+    : Node(kind, arena)
+    , m_text(arena.copy(text)) {}
+
+Node::Children Node::children() const {
+    return Children(isElement() ? static_cast<const Element*>(this)->m_firstChild : nullptr);
 }
 
 void Node::removeChildren() {
-    m_firstChild = nullptr;
-    m_lastChild = nullptr;
+    if (isElement()) {
+        auto* element = static_cast<Element*>(this);
+        element->m_firstChild = nullptr;
+        element->m_lastChild = nullptr;
+    }
+}
+
+std::string_view Node::data() const {
+    return isElement() ? std::string_view() : static_cast<const CharacterNode*>(this)->m_text;
 }
 
 void Node::setData(std::string_view data) {
-    m_data = m_arena->copy(data);
+    assert(!isElement() && "only texts and comments hold data");
+    static_cast<CharacterNode*>(this)->m_text = m_arena->copy(data);
 }
 
 std::vector<Element*> Node::childElements() const {

@@ -50,13 +50,13 @@ public:
     Element* parent() const { return m_parent; }
     NodeArena& arena() const { return *m_arena; }
 
-    Children children() const { return Children(m_firstChild); }
+    Children children() const;
     Node* nextSibling() const { return m_next; }
     // The children leave the tree; their memory goes with the document.
     void removeChildren();
 
     // The text of a text or comment node (empty for elements).
-    std::string_view data() const { return m_data; }
+    std::string_view data() const;
     void setData(std::string_view data);
 
     // Elements among the children, in order.
@@ -64,19 +64,26 @@ public:
 
 protected:
     Node(Kind kind, NodeArena& arena)
-        : m_kind(kind)
-        , m_arena(&arena) {}
+        : m_arena(&arena)
+        , m_kind(kind) {}
     // Nodes are never destroyed one by one: the arena frees them with the document.
     ~Node() = default;
 
-    void appendNode(Node& child);
-
 private:
-    Kind m_kind;
+    friend class Element;
+    // The kind last: an element's small fields fill the space behind it.
     NodeArena* m_arena;
     Element* m_parent = nullptr;
-    Node* m_firstChild = nullptr;
-    Node* m_lastChild = nullptr;
     Node* m_next = nullptr;
-    std::string_view m_data;
+    Kind m_kind;
+};
+
+// A text or comment node: its text is a view into the document's arena.
+class CharacterNode final : public Node {
+public:
+    CharacterNode(Kind kind, NodeArena& arena, std::string_view text);
+
+private:
+    friend class Node;
+    std::string_view m_text;
 };

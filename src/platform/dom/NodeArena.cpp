@@ -7,15 +7,6 @@
 
 namespace {
 
-// A character node: a text or a comment.
-class CharacterNode final : public Node {
-public:
-    CharacterNode(Kind kind, NodeArena& arena, std::string_view text)
-        : Node(kind, arena) {
-        setData(text);
-    }
-};
-
 constexpr std::size_t FirstBlockBytes = 16 * 1024;
 
 } // namespace
@@ -23,10 +14,24 @@ constexpr std::size_t FirstBlockBytes = 16 * 1024;
 NodeArena::NodeArena()
     : m_memory(FirstBlockBytes) {}
 
-NodeArena::~NodeArena() {
-    for (Element* frame : m_frames) {
-        frame->setContentDocument(nullptr);
+NodeArena::~NodeArena() = default;
+
+Document* NodeArena::frameDocument(const Element& frame) const {
+    const auto found = m_frameDocuments.find(&frame);
+    return found == m_frameDocuments.end() ? nullptr : found->second.get();
+}
+
+void NodeArena::setFrameDocument(const Element& frame, std::unique_ptr<Document> document) {
+    if (document) {
+        m_frameDocuments[&frame] = std::move(document);
+    } else {
+        m_frameDocuments.erase(&frame);
     }
+}
+
+std::unique_ptr<Document> NodeArena::takeFrameDocument(const Element& frame) {
+    auto node = m_frameDocuments.extract(&frame);
+    return node.empty() ? nullptr : std::move(node.mapped());
 }
 
 template <typename T, typename... Args> T& NodeArena::make(Args&&... args) {

@@ -4,16 +4,19 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <memory_resource>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
-#include <vector>
 
 // The memory of one document's tree: every node, name, text and attribute list is taken from
 // one growing buffer and given back all at once with the document, so a tree of a hundred
 // thousand rows costs no allocation per node and no freeing one by one. Tag and attribute
 // names are stored once per document.
+class Document;
+
 class NodeArena {
 public:
     NodeArena();
@@ -29,8 +32,10 @@ public:
     const std::string& intern(std::string_view name);
     Attribute* attributeSlots(std::size_t count);
 
-    // Frame elements whose documents go with this one.
-    void holdsFrameDocument(Element& frame) { m_frames.push_back(&frame); }
+    // The documents of frame elements: they go with this one.
+    Document* frameDocument(const Element& frame) const;
+    void setFrameDocument(const Element& frame, std::unique_ptr<Document> document);
+    std::unique_ptr<Document> takeFrameDocument(const Element& frame);
 
 private:
     struct NameHash {
@@ -43,5 +48,5 @@ private:
 
     std::pmr::monotonic_buffer_resource m_memory;
     std::unordered_set<std::string, NameHash, std::equal_to<>> m_names;
-    std::vector<Element*> m_frames;
+    std::unordered_map<const Element*, std::unique_ptr<Document>> m_frameDocuments;
 };
