@@ -12,8 +12,9 @@ std::unique_ptr<Document> MonthRows::create() {
                            Document::Scripts::Strip);
 }
 
+// The body's table's body, found without a search: the walk asks for it once a row.
 Element& MonthRows::section(const Document& rows) {
-    return *rows.getElementsByTagName("tbody").front();
+    return *rows.body()->childElements().front()->childElements().front();
 }
 
 bool MonthRows::parseInto(Document& rows, std::string_view text) {
