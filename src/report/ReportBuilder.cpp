@@ -1,10 +1,32 @@
 #include "report/ReportBuilder.h"
 
 #include "platform/NumberFormat.h"
+#include "platform/dom/HtmlParser.h"
 #include "report/DailyTotals.h"
+#include "report/MonthRows.h"
 #include "report/ReportFormatting.h"
 #include "report/ReportRow.h"
 #include "report/ReportTemplate.h"
+
+#include <QLoggingCategory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(reportLog, "veltrix.report", QtWarningMsg)
+
+// The body of the detail table, where the log rows go after the two header rows.
+Element* detailBody(const Document& document) {
+    const auto tables = document.getElementsByTagName("table");
+    if (tables.size() < 2) {
+        return nullptr;
+    }
+    const auto rows = tables[1]->rows();
+    return rows.size() < ReportTemplate::DetailHeaderRows
+               ? nullptr
+               : rows[ReportTemplate::DetailHeaderRows - 1]->parent();
+}
+
+} // namespace
 
 struct ReportBuilder::FirstPass {
     FixedPoint keptKB;
@@ -21,9 +43,24 @@ void ReportBuilder::GrabbingFinished(const MonthRecord& month) {
     m_lastDayUsageKB = FixedPoint();
     m_chart = ChartTexts();
     m_outcome = ReportOutcome();
+    // The rows go in as nodes: copied from the walk's, or parsed from the text in pieces.
     m_scratch.Clear();
-    m_scratch.Write(ReportTemplate::withRows(m_template, month.mstrRows));
+    m_scratch.Write(ReportTemplate::withRows(m_template, ""));
     m_scratch.Close();
+    Element* body = detailBody(m_scratch);
+    if (body && !month.rowNodes.empty()) {
+        for (const auto& rows : month.rowNodes) {
+            MonthRows::appendCopies(*body, *rows);
+        }
+    } else if (!body ||
+               !HtmlParser::parseRowsInto(*body, month.mstrRows, {ReportTemplate::documentStart()},
+                                          {.stripScripts = true})) {
+        qCInfo(reportLog) << "The month's rows are not whole rows piece by piece; they are "
+                             "parsed in one piece";
+        m_scratch.Clear();
+        m_scratch.Write(ReportTemplate::withRows(m_template, month.mstrRows));
+        m_scratch.Close();
+    }
 }
 
 ReportBuilder::FirstPass ReportBuilder::classifyAndFilter(const std::vector<Element*>& rows,
@@ -147,13 +184,12 @@ void ReportBuilder::writeReport(Document& report,
     // The kept rows go where the row marker stood: at the end of the detail table's body,
     // after its header row. They are copied as nodes rather than written as text and parsed
     // again: the tree is the same, and a month of many rows is built in a fraction of the time.
-    const auto tables = report.getElementsByTagName("table");
-    if (tables.size() < 2 || tables[1]->rows().size() < ReportTemplate::DetailHeaderRows) {
+    Element* body = detailBody(report);
+    if (!body) {
         return;
     }
-    Element* body = tables[1]->rows()[1]->parent();
     for (const Element* row : keptRows) {
-        body->appendChild(row->clone());
+        body->appendClone(*row);
     }
 }
 

@@ -18,8 +18,11 @@ constexpr std::string_view detailHeadingStyle =
 constexpr std::string_view contentSecurityPolicy =
     "default-src 'none'; style-src 'unsafe-inline'; img-src data:";
 
+constexpr std::string_view doctype =
+    R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">)";
+
 std::string head() {
-    return std::string(R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">)") +
+    return std::string(doctype) +
            "\n<html><head>"
            R"(<meta http-equiv="content-type" content="text/html; charset=ISO-8859-1">)"
            R"(<meta http-equiv="Content-Security-Policy" content=")" +
@@ -63,6 +66,10 @@ std::string detailTable() {
 }
 
 } // namespace
+
+std::string_view ReportTemplate::documentStart() {
+    return doctype;
+}
 
 std::string ReportTemplate::text() {
     return head() + summaryTable() + detailTable();

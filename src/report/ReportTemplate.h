@@ -22,6 +22,10 @@ struct Fill {
     std::string_view rows;
 };
 
+// The markup before the report's html element (its doctype): rows parsed for the report
+// elsewhere are parsed behind it, so they nest as they do in the report.
+std::string_view documentStart();
+
 // The template text with every marker in place.
 std::string text();
 

@@ -53,8 +53,11 @@ std::string MonthCache::appendCachedRows(std::string_view newRows, std::string_v
     return merged;
 }
 
-std::optional<std::string> MonthCache::damage(std::string_view rows, bool readEveryRow) {
-    std::size_t rowCount = 0;
+namespace {
+
+// Text that cannot be a month at all: not a whole log row, or no row. Counts the rows.
+std::optional<std::string> textDamage(std::string_view rows, std::size_t& rowCount) {
+    rowCount = 0;
     std::size_t offset = 0;
     std::optional<std::size_t> strayText;
     for (const RowText::Piece& piece : RowText::split(rows)) {
@@ -71,15 +74,12 @@ std::optional<std::string> MonthCache::damage(std::string_view rows, bool readEv
     if (strayText) {
         return "it holds text that is not a whole log row at byte " + std::to_string(*strayText);
     }
-    if (!readEveryRow) {
-        return std::nullopt;
-    }
-    // Read as the report reads them: a row with a missing cell or a bad figure must not be
-    // stored again only to stop every later report.
-    const auto table =
-        Document::parse("<table>" + std::string(rows) + "</table>", Document::Scripts::Strip);
-    const auto tables = table->getElementsByTagName("table");
-    const auto tableRows = tables.front()->rows();
+    return std::nullopt;
+}
+
+// Read as the report reads them: a row with a missing cell or a bad figure must not be
+// stored again only to stop every later report.
+std::optional<std::string> rowDamage(const std::vector<Element*>& tableRows, std::size_t rowCount) {
     if (tableRows.size() != rowCount) {
         return "its rows do not form one table";
     }
@@ -93,6 +93,27 @@ std::optional<std::string> MonthCache::damage(std::string_view rows, bool readEv
         return what.starts_with(prefix) ? what.substr(prefix.size()) : what;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> MonthCache::damage(std::string_view rows, bool readEveryRow) {
+    std::size_t rowCount = 0;
+    if (auto why = textDamage(rows, rowCount); why || rowCount == 0 || !readEveryRow) {
+        return why;
+    }
+    const auto table =
+        Document::parse("<table>" + std::string(rows) + "</table>", Document::Scripts::Strip);
+    return rowDamage(table->getElementsByTagName("table").front()->rows(), rowCount);
+}
+
+std::optional<std::string> MonthCache::damage(std::string_view rows,
+                                              const std::vector<Element*>& parsedRows) {
+    std::size_t rowCount = 0;
+    if (auto why = textDamage(rows, rowCount); why || rowCount == 0) {
+        return why;
+    }
+    return rowDamage(parsedRows, rowCount);
 }
 
 QString MonthCache::damagedFileText(const QString& file, const std::string& why) {

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+class Element;
 
 // What a page walk needs from the month files: where this month's file is, and how the rows
 // of this walk and the stored rows become the month's rows again.
@@ -24,6 +27,9 @@ std::string appendCachedRows(std::string_view newRows, std::string_view cachedRo
 // when asked, a row the report would refuse), or nothing when it can. Blank text is an empty
 // month. A report reads every row itself and names a bad one; a merge must check them first.
 std::optional<std::string> damage(std::string_view rows, bool readEveryRow = true);
+// The same, reading every row from `parsedRows`: the text's rows, already parsed as the
+// report parses them.
+std::optional<std::string> damage(std::string_view rows, const std::vector<Element*>& parsedRows);
 
 // The one line that names a damaged month file and how to recover from it.
 QString damagedFileText(const QString& file, const std::string& why);

@@ -1,7 +1,9 @@
 #include "retrieval/RecordPageWalk.h"
 
 #include "platform/dom/Document.h"
+#include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
+#include "report/MonthRows.h"
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/MonthCache.h"
@@ -27,6 +29,23 @@ template <typename List> typename List::value_type itemAt(const List& list, int 
     return index >= 0 && at < list.size() ? list[at] : nullptr;
 }
 
+bool isStripe(const PortalLayout& layout, std::string_view value) {
+    const auto& stripes = layout.stripeClasses;
+    return std::find(stripes.begin(), stripes.end(), value) != stripes.end();
+}
+
+// Drops the stripe classes from a copied row as rowText leaves them out of its text.
+void dropStripes(Element& row, const PortalLayout& layout) {
+    std::vector<Element*> elements = descendantElements(row);
+    elements.push_back(&row);
+    for (Element* element : elements) {
+        const auto value = element->getAttribute("class");
+        if (value && isStripe(layout, *value)) {
+            element->removeAttribute("class");
+        }
+    }
+}
+
 // The document in the record frame of a page, if the page has one.
 Document* recordFrame(const Document& page, const PortalLayout& layout) {
     Element* frame = itemAt(page.frames(), layout.recordFrame);
@@ -39,17 +58,20 @@ RecordPageWalk::RecordPageWalk()
     : RecordPageWalk(Settings()) {}
 
 RecordPageWalk::RecordPageWalk(Settings settings)
-    : m_settings(std::move(settings)) {}
+    : m_settings(std::move(settings))
+    , m_rowNodes(MonthRows::create()) {}
+
+RecordPageWalk::~RecordPageWalk() = default;
+RecordPageWalk::RecordPageWalk(RecordPageWalk&&) noexcept = default;
+RecordPageWalk& RecordPageWalk::operator=(RecordPageWalk&&) noexcept = default;
 
 std::string RecordPageWalk::rowText(const Element& row, const PortalLayout& layout) {
-    const HtmlSerializer::AttributeFilter dropStripes = [&layout](const Element&,
-                                                                  const Attribute& attribute) {
-        const auto& stripes = layout.stripeClasses;
-        return attribute.name != "class" ||
-               std::find(stripes.begin(), stripes.end(), attribute.value) == stripes.end();
+    const HtmlSerializer::AttributeFilter withoutStripes = [&layout](const Element&,
+                                                                     const Attribute& attribute) {
+        return attribute.name != "class" || !isStripe(layout, attribute.value);
     };
     HtmlSerializer::Options options;
-    options.filter = &dropStripes;
+    options.filter = &withoutStripes;
     std::string text;
     HtmlSerializer::appendOuter(text, row, options);
     return text;
@@ -166,7 +188,8 @@ void RecordPageWalk::openCache() {
         return;
     }
     // A damaged month is neither merged nor written over: every page is fetched instead.
-    if (const auto why = MonthCache::damage(read.text)) {
+    if (const auto why = readCachedRows(read.text)) {
+        m_cachedRowNodes.reset();
         m_cacheReadable = false;
         m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, *why));
         return;
@@ -216,8 +239,64 @@ void RecordPageWalk::takeRows(const Element& table) {
             return;
         }
         m_month.mstrRows += text;
+        keepRowNode(*rows[r], text);
         ++m_rowsTaken;
     }
+}
+
+// A copy of the page's row when it stands for its text exactly, else its text parsed.
+void RecordPageWalk::keepRowNode(const Element& row, std::string_view text) {
+    if (!m_rowNodes) {
+        return;
+    }
+    if (HtmlParser::reparsesAlike(row)) {
+        auto& copy = static_cast<Element&>(MonthRows::section(*m_rowNodes).appendClone(row));
+        dropStripes(copy, m_settings.layout);
+        return;
+    }
+    m_rowParsedFromText = true;
+    if (!MonthRows::parseInto(*m_rowNodes, text)) {
+        m_rowNodes.reset();
+    }
+}
+
+// The stored rows are parsed once, in pieces, and read as the report reads them; what is
+// not whole rows piece by piece is checked by a parse in one piece instead.
+std::optional<std::string> RecordPageWalk::readCachedRows(std::string_view text) {
+    m_cachedRowNodes = MonthRows::create();
+    if (!MonthRows::parseInto(*m_cachedRowNodes, text)) {
+        m_cachedRowNodes.reset();
+        return MonthCache::damage(text);
+    }
+    return MonthCache::damage(text, MonthRows::section(*m_cachedRowNodes).rows());
+}
+
+// Appends the stored rows the merge kept to this walk's row nodes, and says why the merged
+// month cannot be stored, if it cannot.
+std::optional<std::string> RecordPageWalk::mergeRowNodes(std::size_t newRowsSize) {
+    const std::string_view kept = std::string_view(m_month.mstrRows).substr(newRowsSize);
+    if (!m_rowNodes) {
+        m_cachedRowNodes.reset();
+    } else if (!m_cachedRowNodes || kept != m_cachedRows) {
+        // the merge dropped stored rows the walk fetched again: the rest is parsed anew
+        m_cachedRowNodes = MonthRows::create();
+        if (!MonthRows::parseInto(*m_cachedRowNodes, kept)) {
+            m_rowNodes.reset();
+            m_cachedRowNodes.reset();
+        }
+    }
+    if (!m_cacheReadable) {
+        return std::nullopt;
+    }
+    // Rows that came from their text were read on the page only; the stored ones were read
+    // when the file was opened.
+    if (!m_rowNodes || m_rowParsedFromText) {
+        return MonthCache::damage(m_month.mstrRows);
+    }
+    auto rows = MonthRows::section(*m_rowNodes).rows();
+    const auto stored = MonthRows::section(*m_cachedRowNodes).rows();
+    rows.insert(rows.end(), stored.begin(), stored.end());
+    return MonthCache::damage(m_month.mstrRows, rows);
 }
 
 Element* RecordPageWalk::nextPageLink(const Document& frame) const {
@@ -232,9 +311,10 @@ Element* RecordPageWalk::nextPageLink(const Document& frame) const {
 
 WalkStep RecordPageWalk::finish() {
     if (m_settings.cachingEnabled) {
+        const std::size_t newRowsSize = m_month.mstrRows.size();
         m_month.mstrRows = MonthCache::appendCachedRows(m_month.mstrRows, m_cachedRows);
         // the merged month is checked whole before it replaces the file
-        const auto why = m_cacheReadable ? MonthCache::damage(m_month.mstrRows) : std::nullopt;
+        const auto why = mergeRowNodes(newRowsSize);
         if (why) {
             m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, "merged: " + *why));
         } else if (m_cacheReadable) {
@@ -246,5 +326,12 @@ WalkStep RecordPageWalk::finish() {
             }
         }
     }
+    if (m_rowNodes) {
+        m_month.rowNodes.push_back(std::move(m_rowNodes));
+        if (m_cachedRowNodes) {
+            m_month.rowNodes.push_back(std::move(m_cachedRowNodes));
+        }
+    }
+    m_cachedRowNodes.reset();
     return {WalkStep::Kind::Finished, nullptr, {}};
 }

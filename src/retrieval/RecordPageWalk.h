@@ -5,6 +5,8 @@
 #include "retrieval/RunMessage.h"
 
 #include <QString>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -38,6 +40,9 @@ public:
     // A fresh walk: the run state is empty.
     RecordPageWalk();
     explicit RecordPageWalk(Settings settings);
+    ~RecordPageWalk();
+    RecordPageWalk(RecordPageWalk&&) noexcept;
+    RecordPageWalk& operator=(RecordPageWalk&&) noexcept;
 
     // One loaded record page: `page` is the top document whose frame holds the records. An
     // abandoned walk has written nothing to the month file.
@@ -73,6 +78,9 @@ private:
     void openCache();
     bool readSiteTotal(const std::vector<Element*>& tables, std::string& problem);
     void takeRows(const Element& table);
+    void keepRowNode(const Element& row, std::string_view text);
+    std::optional<std::string> readCachedRows(std::string_view text);
+    std::optional<std::string> mergeRowNodes(std::size_t newRowsSize);
     Element* nextPageLink(const Document& frame) const;
     WalkStep finish();
 
@@ -82,6 +90,11 @@ private:
     QString m_cacheFile;
     std::string m_cachedRows;
     std::unordered_set<std::string> m_cachedRowSet; // the stored rows, each whole
+    // The rows as nodes beside their text (see MonthRows): this walk's, null once one of
+    // them could not be kept, and the stored ones, null when they were not parsed in pieces.
+    std::unique_ptr<Document> m_rowNodes;
+    std::unique_ptr<Document> m_cachedRowNodes;
+    bool m_rowParsedFromText = false; // a row's node came from its text, not from the page
     bool m_cacheOpened = false;
     bool m_cacheReadable = true;
     std::vector<RunMessage> m_notices;

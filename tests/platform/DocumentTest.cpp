@@ -133,6 +133,32 @@ TEST(Document, CellsCanBeAddedAndDescribed) {
               "<td rowspan=\"3\" align=\"middle\" class=\"dailytotal\"></td></tr>");
 }
 
+TEST(Document, CopiesOutliveTheirSourceAndFramesGoWithTheirPage) {
+    auto target = Document::parse("<table><tbody></tbody></table>");
+    Element& body = *target->getElementsByTagName("tbody")[0];
+    {
+        auto source = Document::parse("<table><tr class=a><td>x<b>y</b><!--c--></td>"
+                                      "<td unknown-tag=1><mytag>z</mytag></td></tr></table>");
+        Element& copy =
+            static_cast<Element&>(body.appendClone(*source->getElementsByTagName("tr")[0]));
+        copy.removeAttribute("class");
+        copy.setAttribute("class", "free");
+        source->Clear(); // the source's tree and memory go; the copy stays
+        source->Close();
+    }
+    EXPECT_EQ(body.innerHTML(), "<tr class=\"free\"><td>x<b>y</b><!--c--></td>"
+                                "<td unknown-tag=\"1\"><mytag>z</mytag></td></tr>");
+
+    // a frame's document is freed with the page, and a taken one is the taker's
+    auto page = Document::parse("<iframe></iframe><iframe></iframe>");
+    page->frames()[0]->setContentDocument(Document::parse("<p>one</p>"));
+    page->frames()[1]->setContentDocument(Document::parse("<p>two</p>"));
+    const auto taken = page->frames()[1]->takeContentDocument();
+    page->frames()[1]->setContentDocument(Document::parse("<p>three</p>"));
+    page.reset();
+    EXPECT_EQ(taken->body()->innerText(), "two");
+}
+
 TEST(Document, FramesFormsAndLinks) {
     const auto document = Document::parse(
         "<a href=/home>Homepage</a><iframe src=f1></iframe><frame src=f2>"

@@ -36,7 +36,7 @@ std::vector<std::string> activeContentIn(const Document& document) {
                 attribute.name == "formaction" || attribute.name == "srcset" ||
                 attribute.name == "ping" || value.find("javascript:") != std::string::npos ||
                 dataAddress) {
-                found.push_back(tag + " " + attribute.name);
+                found.push_back(tag + " " + std::string(attribute.name));
             }
         }
     }

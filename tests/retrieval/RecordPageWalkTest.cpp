@@ -3,6 +3,8 @@
 #include "platform/FixedPoint.h"
 #include "platform/dom/Document.h"
 #include "portal-sim/SimPageWriter.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportTemplate.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/RowText.h"
 #include "retrieval/SessionMessages.h"
@@ -58,6 +60,17 @@ std::string monthText(SimPages& pages, SimMonth month, int pageSize = 20) {
     return text;
 }
 
+// The report's scratch document from the walk's row nodes is the one its text parses into.
+void expectRowNodesMatchText(const MonthRecord& month) {
+    ASSERT_FALSE(month.rowNodes.empty());
+    ReportBuilder builder;
+    builder.GrabbingFinished(month);
+    const auto parsed = Document::parse(
+        ReportTemplate::withRows(ReportTemplate::text(), month.mstrRows), Document::Scripts::Strip);
+    EXPECT_EQ(builder.wbTemp().outerHTML(), parsed->outerHTML());
+    EXPECT_EQ(builder.wbTemp().all().size(), parsed->all().size());
+}
+
 std::string fileText(const QString& file) {
     return FileDataStore::readFile(file, true).text;
 }
@@ -74,6 +87,7 @@ TEST(RecordPageWalk, TakesEveryPageOfTheMonthWithoutTheStripes) {
     EXPECT_EQ(walk.pagesWalked(), 5);
     EXPECT_EQ(walk.rowsTaken(), 95);
     EXPECT_EQ(walk.mstrRows(), monthText(pages, SimPages::February));
+    expectRowNodesMatchText(walk.month());
     EXPECT_EQ(walk.month().mstrMonthYear, "2007-02");
     EXPECT_EQ(walk.mstrUserName(), "Jos\u00e9");
     const std::int64_t kilobytes = pages.log().month(SimPages::February).bandwidthKB();
@@ -100,6 +114,7 @@ TEST(RecordPageWalk, SecondWalkStopsAtTheFirstStoredRowThoughItsStripeChanged) {
     EXPECT_EQ(second.rowsTaken(), 3);
     EXPECT_EQ(second.mstrRows(), monthText(pages, SimPages::March));
     EXPECT_EQ(fileText(file), second.mstrRows());
+    expectRowNodesMatchText(second.month());
 }
 
 TEST(RecordPageWalk, FirstRowAlreadyStoredFollowsNoPageAndLeavesTheFileAsItWas) {

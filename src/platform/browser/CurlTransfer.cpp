@@ -41,6 +41,11 @@ CurlTransfer::CurlTransfer(const BrowserOptions& options)
     curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS,
                      static_cast<long>(options.transferTimeout.count()));
     curl_easy_setopt(m_easy, CURLOPT_USERAGENT, m_options.userAgent.c_str());
+    // Pages are asked for compressed, as browsers ask: record pages shrink several times on a
+    // slow line, and libcurl hands on the decoded text. Not brotli: a server compressing each
+    // dynamic page at brotli's default level spends more time on it than a fast line saves
+    // (the simulated portal's 200 pages took 1.3 s instead of 0.06 s; gzip 0.09 s).
+    curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
     curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);

@@ -3,6 +3,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
+#include "platform/dom/NodeArena.h"
 
 namespace {
 
@@ -31,20 +32,23 @@ void StyleSheet::AddRule(std::string selector, std::string declaration) {
 
 Document::Document(Scripts scripts)
     : m_scripts(scripts) {
-    replaceTree(HtmlParser::parseDocument("", {}));
+    parseTree("");
 }
 
 Document::~Document() = default;
 
 std::unique_ptr<Document> Document::parse(std::string_view html, Scripts scripts) {
     auto document = std::make_unique<Document>(scripts);
-    document->replaceTree(
-        HtmlParser::parseDocument(html, {.stripScripts = scripts == Scripts::Strip}));
+    document->parseTree(html);
     return document;
 }
 
-void Document::replaceTree(std::unique_ptr<Element> root) {
-    m_root = std::move(root);
+// The old tree goes with its arena: nothing of it is referred to once a new tree is written.
+void Document::parseTree(std::string_view html) {
+    auto arena = std::make_unique<NodeArena>();
+    m_root =
+        &HtmlParser::parseDocument(*arena, html, {.stripScripts = m_scripts == Scripts::Strip});
+    m_arena = std::move(arena);
     m_sheets.clear();
     m_rules.clear();
 }
@@ -71,7 +75,7 @@ std::string Document::rawTitle() const {
     const auto titles = descendantsByTag(*m_root, "title");
     std::string text;
     if (!titles.empty()) {
-        for (const auto& child : titles.front()->children()) {
+        for (Node* child : titles.front()->children()) {
             if (child->kind() == Node::Kind::Text) {
                 text += child->data();
             }
@@ -85,7 +89,7 @@ std::string Document::title() const {
 }
 
 std::vector<Element*> Document::all() const {
-    std::vector<Element*> elements{m_root.get()};
+    std::vector<Element*> elements{m_root};
     const auto below = descendantElements(*m_root);
     elements.insert(elements.end(), below.begin(), below.end());
     return elements;
@@ -98,7 +102,7 @@ std::vector<Element*> Document::getElementsByTagName(std::string_view name) cons
     }
     std::vector<Element*> elements;
     if (m_root->hasTag(tag)) {
-        elements.push_back(m_root.get());
+        elements.push_back(m_root);
     }
     const auto below = descendantsByTag(*m_root, tag);
     elements.insert(elements.end(), below.begin(), below.end());
@@ -138,8 +142,7 @@ void Document::Write(std::string_view html) {
 }
 
 void Document::Close() {
-    replaceTree(
-        HtmlParser::parseDocument(m_pendingWrite, {.stripScripts = m_scripts == Scripts::Strip}));
+    parseTree(m_pendingWrite);
     m_pendingWrite.clear();
     m_pendingWrite.shrink_to_fit();
 }

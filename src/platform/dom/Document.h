@@ -13,6 +13,7 @@ struct StyleRule {
 };
 
 class Document;
+class NodeArena;
 
 // A style sheet created on a document; its rules belong to the document.
 class StyleSheet {
@@ -48,7 +49,7 @@ public:
     const std::string& charset() const { return m_charset; }
     void setCharset(std::string charset) { m_charset = std::move(charset); }
 
-    Element* documentElement() const { return m_root.get(); }
+    Element* documentElement() const { return m_root; }
     Element* head() const;
     Element* body() const;
     // Text of the first title element, whitespace collapsed and trimmed.
@@ -82,12 +83,14 @@ public:
 
 private:
     friend class StyleSheet;
-    void replaceTree(std::unique_ptr<Element> root);
+    void parseTree(std::string_view html);
 
     Scripts m_scripts;
     std::string m_url;
     std::string m_charset = "utf-8";
-    std::unique_ptr<Element> m_root;
+    // The tree and all its memory; a new tree gets a new arena.
+    std::unique_ptr<NodeArena> m_arena;
+    Element* m_root = nullptr;
     std::vector<std::unique_ptr<StyleSheet>> m_sheets;
     std::vector<StyleRule> m_rules;
     std::string m_pendingWrite;

@@ -5,18 +5,21 @@
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
 #include "platform/dom/InnerText.h"
+#include "platform/dom/NodeArena.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <utility>
 
 namespace {
 
 void collectDescendants(const Node& node, std::vector<Element*>& out, std::string_view tag) {
-    for (const auto& child : node.children()) {
+    for (Node* child : node.children()) {
         if (!child->isElement()) {
             continue;
         }
-        auto* element = static_cast<Element*>(child.get());
+        auto* element = static_cast<Element*>(child);
         if (tag.empty() || element->hasTag(tag)) {
             out.push_back(element);
         }
@@ -26,36 +29,126 @@ void collectDescendants(const Node& node, std::vector<Element*>& out, std::strin
 
 } // namespace
 
-Element::Element(std::string tagName, Namespace ns)
-    : Node(Kind::Element)
-    , m_tagName(std::move(tagName))
-    , m_namespace(ns) {}
+Element::Element(NodeArena& arena, const std::string& tagName, Namespace ns)
+    : Node(Kind::Element, arena)
+    , m_namespace(ns)
+    , m_tagName(&tagName) {}
 
-Element::~Element() = default;
-
-std::optional<std::string> Element::getAttribute(std::string_view name) const {
-    for (const auto& attribute : m_attributes) {
-        if (AsciiCase::equal(attribute.name, name)) {
-            return attribute.value;
-        }
+void Element::appendNode(Node& child) {
+    child.m_parent = this;
+    child.m_next = nullptr;
+    if (m_lastChild) {
+        m_lastChild->m_next = &child;
+    } else {
+        m_firstChild = &child;
     }
-    return std::nullopt;
+    m_lastChild = &child;
 }
 
-void Element::setAttribute(std::string_view name, std::string value) {
-    for (auto& attribute : m_attributes) {
+const Attribute* Element::findAttribute(std::string_view name) const {
+    for (const Attribute& attribute : attributes()) {
         if (AsciiCase::equal(attribute.name, name)) {
-            attribute.value = std::move(value);
-            return;
+            return &attribute;
         }
     }
-    m_attributes.push_back({AsciiCase::lower(name), std::move(value)});
+    return nullptr;
+}
+
+std::optional<std::string> Element::getAttribute(std::string_view name) const {
+    const Attribute* attribute = findAttribute(name);
+    return attribute ? std::optional<std::string>(attribute->value) : std::nullopt;
+}
+
+void Element::setAttribute(std::string_view name, std::string_view value) {
+    if (const Attribute* found = findAttribute(name)) {
+        auto& attribute = const_cast<Attribute&>(*found);
+        if (attribute.value != value) {
+            attribute.value = arena().copy(value);
+        }
+        return;
+    }
+    appendParsedAttribute(AsciiCase::lower(name), value);
 }
 
 void Element::removeAttribute(std::string_view name) {
-    std::erase_if(m_attributes, [name](const Attribute& attribute) {
-        return AsciiCase::equal(attribute.name, name);
-    });
+    const auto end = std::remove_if(
+        m_attributes, m_attributes + m_attributeCount,
+        [name](const Attribute& attribute) { return AsciiCase::equal(attribute.name, name); });
+    m_attributeCount = static_cast<std::uint32_t>(end - m_attributes);
+}
+
+void Element::reserveAttributes(std::size_t count) {
+    const std::size_t capacity = m_attributes ? std::size_t{1} << m_attributeCapacityLog2 : 0;
+    if (count <= capacity) {
+        return;
+    }
+    const std::size_t slotCount = std::bit_ceil(count);
+    Attribute* slots = arena().attributeSlots(slotCount);
+    std::copy(m_attributes, m_attributes + m_attributeCount, slots);
+    m_attributes = slots;
+    m_attributeCapacityLog2 = static_cast<std::uint8_t>(std::countr_zero(slotCount));
+}
+
+void Element::appendParsedAttribute(std::string_view name, std::string_view value) {
+    if (m_attributes == nullptr || m_attributeCount == std::size_t{1} << m_attributeCapacityLog2) {
+        reserveAttributes(std::size_t{m_attributeCount} + 1);
+    }
+    m_attributes[m_attributeCount++] = {arena().intern(name), arena().copy(value)};
+}
+
+Element& Element::appendElement(std::string_view tagName, Namespace ns) {
+    Element& element = arena().makeElement(tagName, ns);
+    appendNode(element);
+    return element;
+}
+
+Node& Element::appendText(std::string_view text) {
+    Node& node = arena().makeCharacter(Kind::Text, text);
+    appendNode(node);
+    return node;
+}
+
+Node& Element::appendComment(std::string_view text) {
+    Node& node = arena().makeCharacter(Kind::Comment, text);
+    appendNode(node);
+    return node;
+}
+
+// Copies without recursion: a deeply nested tree must not exhaust the stack.
+Node& Element::appendClone(const Node& source) {
+    struct Pending {
+        const Node* source;
+        Element* target;
+    };
+    std::vector<Pending> pending{{&source, this}};
+    Node* first = nullptr;
+    while (!pending.empty()) {
+        const Pending next = pending.back();
+        pending.pop_back();
+        Node* copy = nullptr;
+        if (next.source->isElement()) {
+            const auto& element = static_cast<const Element&>(*next.source);
+            Element& made =
+                next.target->appendElement(element.tagName(), element.elementNamespace());
+            made.reserveAttributes(element.m_attributeCount);
+            for (const Attribute& attribute : element.attributes()) {
+                made.appendParsedAttribute(attribute.name, attribute.value);
+            }
+            // children are pushed last first, so they are copied in order
+            const std::size_t at = pending.size();
+            for (Node* child : element.children()) {
+                pending.push_back({child, &made});
+            }
+            std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(at), pending.end());
+            copy = &made;
+        } else if (next.source->kind() == Kind::Text) {
+            copy = &next.target->appendText(next.source->data());
+        } else {
+            copy = &next.target->appendComment(next.source->data());
+        }
+        first = first ? first : copy;
+    }
+    return *first;
 }
 
 std::string Element::innerText() const {
@@ -106,7 +199,7 @@ std::vector<Element*> Element::cells() const {
 }
 
 Element& Element::insertCell() {
-    return static_cast<Element&>(appendChild(std::make_unique<Element>("td")));
+    return appendElement("td");
 }
 
 int Element::rowSpan() const {
@@ -120,12 +213,16 @@ void Element::setRowSpan(int span) {
     setAttribute("rowspan", std::to_string(span));
 }
 
+Document* Element::contentDocument() const {
+    return arena().frameDocument(*this);
+}
+
 void Element::setContentDocument(std::unique_ptr<Document> document) {
-    m_contentDocument = std::move(document);
+    arena().setFrameDocument(*this, std::move(document));
 }
 
 std::unique_ptr<Document> Element::takeContentDocument() {
-    return std::move(m_contentDocument);
+    return arena().takeFrameDocument(*this);
 }
 
 std::vector<Element*> descendantElements(const Element& root) {

@@ -2,7 +2,10 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/dom/Element.h"
+#include "platform/dom/NodeArena.h"
 
+#include <algorithm>
+#include <climits>
 #include <gumbo.h>
 #include <memory>
 #include <string>
@@ -11,10 +14,7 @@
 
 namespace {
 
-std::string tagNameOf(const GumboElement& element) {
-    if (element.tag != GUMBO_TAG_UNKNOWN) {
-        return gumbo_normalized_tagname(element.tag);
-    }
+std::string unknownTagName(const GumboElement& element) {
     GumboStringPiece original = element.original_tag;
     gumbo_tag_from_original_text(&original);
     if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
@@ -87,10 +87,14 @@ bool isActiveAttribute(std::string_view name) {
 }
 
 bool keepAttribute(GumboTag tag, const GumboAttribute& attribute, bool stripScripts) {
-    if (!stripScripts) {
-        return true;
-    }
-    const std::string_view name(attribute.name);
+    return !stripScripts ||
+           HtmlParser::isScriptFreeAttribute(tag == GUMBO_TAG_IMG, attribute.name, attribute.value);
+}
+
+} // namespace
+
+bool HtmlParser::isScriptFreeAttribute(bool onImage, std::string_view name,
+                                       std::string_view value) {
     if (name.size() >= 2 && (name[0] == 'o' || name[0] == 'O') &&
         (name[1] == 'n' || name[1] == 'N')) {
         return false;
@@ -98,38 +102,59 @@ bool keepAttribute(GumboTag tag, const GumboAttribute& attribute, bool stripScri
     if (isActiveAttribute(name)) {
         return false;
     }
-    const std::string compact = compactAddress(attribute.value);
+    const std::string compact = compactAddress(value);
     // an embedded image is only a picture; any other data: address can be a whole page
     const bool dataAddress = compact.rfind("data:", 0) == 0;
-    const bool image = tag == GUMBO_TAG_IMG && name == "src";
+    const bool image = onImage && name == "src";
     return !isScriptAddress(compact) && (!dataAddress || image);
 }
+
+namespace {
 
 struct Pending {
     const GumboNode* source;
     Element* target;
+    unsigned childLimit = UINT_MAX; // only the first children are converted
 };
 
-std::unique_ptr<Node> convertShallow(const GumboNode& node, bool stripScripts) {
+std::string_view tagNameOf(const GumboElement& element, std::string& unknown) {
+    if (element.tag != GUMBO_TAG_UNKNOWN) {
+        return gumbo_normalized_tagname(element.tag);
+    }
+    unknown = unknownTagName(element);
+    return unknown;
+}
+
+void copyAttributes(const GumboElement& source, Element& element, bool stripScripts) {
+    element.reserveAttributes(source.attributes.length);
+    for (unsigned i = 0; i < source.attributes.length; ++i) {
+        const auto* attribute = static_cast<const GumboAttribute*>(source.attributes.data[i]);
+        if (keepAttribute(source.tag, *attribute, stripScripts)) {
+            element.appendParsedAttribute(attribute->name, attribute->value);
+        }
+    }
+}
+
+// Appends a converted copy of `node` (without its children) to `target`; the element made,
+// if it is one.
+Element* appendShallow(const GumboNode& node, Element& target, bool stripScripts) {
     switch (node.type) {
     case GUMBO_NODE_ELEMENT:
     case GUMBO_NODE_TEMPLATE: {
         const GumboElement& source = node.v.element;
-        auto element = std::make_unique<Element>(tagNameOf(source), namespaceOf(source));
-        for (unsigned i = 0; i < source.attributes.length; ++i) {
-            const auto* attribute = static_cast<const GumboAttribute*>(source.attributes.data[i]);
-            if (keepAttribute(source.tag, *attribute, stripScripts)) {
-                element->appendParsedAttribute(attribute->name, attribute->value);
-            }
-        }
-        return element;
+        std::string unknown;
+        Element& element = target.appendElement(tagNameOf(source, unknown), namespaceOf(source));
+        copyAttributes(source, element, stripScripts);
+        return &element;
     }
     case GUMBO_NODE_TEXT:
     case GUMBO_NODE_WHITESPACE:
     case GUMBO_NODE_CDATA:
-        return std::make_unique<CharacterNode>(Node::Kind::Text, node.v.text.text);
+        target.appendText(node.v.text.text);
+        break;
     case GUMBO_NODE_COMMENT:
-        return std::make_unique<CharacterNode>(Node::Kind::Comment, node.v.text.text);
+        target.appendComment(node.v.text.text);
+        break;
     case GUMBO_NODE_DOCUMENT:
         break;
     }
@@ -139,6 +164,7 @@ std::unique_ptr<Node> convertShallow(const GumboNode& node, bool stripScripts) {
 // Copies the children of every pending source element under its target, without
 // recursion: a deeply nested page must not exhaust the stack.
 void convertChildren(std::vector<Pending> pending, bool stripScripts) {
+    std::vector<Pending> added;
     while (!pending.empty()) {
         const Pending next = pending.back();
         pending.pop_back();
@@ -146,21 +172,16 @@ void convertChildren(std::vector<Pending> pending, bool stripScripts) {
         const GumboTag parentTag = next.source->type == GUMBO_NODE_DOCUMENT
                                        ? GUMBO_TAG_UNKNOWN
                                        : next.source->v.element.tag;
-        std::vector<Pending> added;
-        for (unsigned i = 0; i < children.length; ++i) {
+        added.clear();
+        for (unsigned i = 0; i < children.length && i < next.childLimit; ++i) {
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             const bool element =
                 child->type == GUMBO_NODE_ELEMENT || child->type == GUMBO_NODE_TEMPLATE;
             if (element && stripScripts && isActiveContent(child->v.element, parentTag)) {
                 continue;
             }
-            auto converted = convertShallow(*child, stripScripts);
-            if (!converted) {
-                continue;
-            }
-            Node& placed = next.target->appendChild(std::move(converted));
-            if (element) {
-                added.push_back({child, static_cast<Element*>(&placed)});
+            if (Element* placed = appendShallow(*child, *next.target, stripScripts)) {
+                added.push_back({child, placed});
             }
         }
         pending.insert(pending.end(), added.rbegin(), added.rend());
@@ -186,13 +207,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<Element> HtmlParser::parseDocument(std::string_view html, Options options) {
+Element& HtmlParser::parseDocument(NodeArena& arena, std::string_view html, Options options) {
     const GumboParse parse(html, GUMBO_TAG_LAST);
-    auto root = convertShallow(parse.root(), options.stripScripts);
-    auto* element = static_cast<Element*>(root.release());
-    std::unique_ptr<Element> result(element);
-    convertChildren({{&parse.root(), result.get()}}, options.stripScripts);
-    return result;
+    const GumboElement& source = parse.root().v.element;
+    std::string unknown;
+    Element& root = arena.makeElement(tagNameOf(source, unknown), namespaceOf(source));
+    copyAttributes(source, root, options.stripScripts);
+    convertChildren({{&parse.root(), &root}}, options.stripScripts);
+    return root;
 }
 
 void HtmlParser::parseFragmentInto(Element& context, std::string_view html, Options options) {
@@ -212,4 +234,124 @@ void HtmlParser::parseFragmentInto(Element& context, std::string_view html, Opti
     if (body) {
         convertChildren({{body, &context}}, options.stripScripts);
     }
+}
+
+namespace {
+
+// Closes every piece of rows: a row that only parses as a row of the table body when the
+// piece before it left the parser between rows, as the next piece's first row finds it.
+constexpr std::string_view PieceEndRow = R"(<tr id="veltrix-piece-end"></tr>)";
+
+std::vector<const GumboNode*> childNodes(const GumboNode& node) {
+    std::vector<const GumboNode*> nodes;
+    const GumboVector& children = node.v.element.children;
+    for (unsigned i = 0; i < children.length; ++i) {
+        nodes.push_back(static_cast<const GumboNode*>(children.data[i]));
+    }
+    return nodes;
+}
+
+bool isElement(const GumboNode* node, GumboTag tag) {
+    return node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == tag;
+}
+
+bool isPieceEnd(const GumboNode* node) {
+    if (!isElement(node, GUMBO_TAG_TR) || node->v.element.children.length != 0) {
+        return false;
+    }
+    const GumboAttribute* id = gumbo_get_attribute(&node->v.element.attributes, "id");
+    return id && std::string_view(id->value) == "veltrix-piece-end";
+}
+
+// A form left open in one row keeps later forms out of the document: the state does not end
+// with the piece.
+bool holdsForm(const GumboNode& section) {
+    std::vector<const GumboNode*> pending{&section};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE) {
+            if (node->v.element.tag == GUMBO_TAG_FORM) {
+                return true;
+            }
+            const auto children = childNodes(*node);
+            pending.insert(pending.end(), children.begin(), children.end());
+        }
+    }
+    return false;
+}
+
+// The table body of a parsed piece when the piece held whole rows only: nothing was moved out
+// of the table, no table section was opened or closed, and the closing row landed in the
+// body, so no element, comment or quoted value was left open across the piece's end.
+const GumboNode* cleanSection(const GumboNode& html) {
+    const auto parts = childNodes(html);
+    if (parts.size() != 2 || !isElement(parts[0], GUMBO_TAG_HEAD) ||
+        parts[0]->v.element.children.length != 0 || !isElement(parts[1], GUMBO_TAG_BODY)) {
+        return nullptr;
+    }
+    const auto inBody = childNodes(*parts[1]);
+    if (inBody.size() != 1 || !isElement(inBody[0], GUMBO_TAG_TABLE)) {
+        return nullptr;
+    }
+    const auto inTable = childNodes(*inBody[0]);
+    if (inTable.size() != 1 || !isElement(inTable[0], GUMBO_TAG_TBODY)) {
+        return nullptr;
+    }
+    const auto rows = childNodes(*inTable[0]);
+    if (rows.empty() || !isPieceEnd(rows.back()) || holdsForm(*inTable[0])) {
+        return nullptr;
+    }
+    return inTable[0];
+}
+
+bool startsWithRow(std::string_view text) {
+    return text.size() > 3 && text[0] == '<' && AsciiCase::equal(text.substr(1, 2), "tr") &&
+           (text[3] == '>' || text[3] == ' ' || text[3] == '\t' || text[3] == '\n' ||
+            text[3] == '\r' || text[3] == '\f' || text[3] == '/');
+}
+
+// Where a piece of about `rows` rows from `from` ends: after an end tag of a row that only
+// blanks separate from the next row's start tag. The cut does not read the markup exactly:
+// a piece cut in a wrong place (inside a comment, a value or a nested table) does not parse
+// cleanly and is refused.
+std::size_t pieceEnd(std::string_view text, std::size_t from, std::size_t rows) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("</", from); at != std::string_view::npos;
+         at = text.find("</", at + 2)) {
+        if (!AsciiCase::equal(text.substr(at + 2, 3), "tr>") || ++count < rows) {
+            continue;
+        }
+        const std::size_t end = at + 5;
+        const std::size_t next = text.find_first_not_of(" \t\r\n\f", end);
+        if (next == std::string_view::npos) {
+            return text.size();
+        }
+        if (startsWithRow(text.substr(next))) {
+            return end;
+        }
+    }
+    return text.size();
+}
+
+} // namespace
+
+bool HtmlParser::parseRowsInto(Element& section, std::string_view rows, const RowContext& context,
+                               Options options) {
+    std::string page;
+    for (std::size_t from = 0; from < rows.size();) {
+        const std::size_t end =
+            pieceEnd(rows, from, std::max<std::size_t>(context.rowsPerPiece, 1));
+        page.assign(context.documentStart).append("<table><tbody>");
+        page.append(rows.substr(from, end - from)).append(PieceEndRow);
+        const GumboParse parse(page, GUMBO_TAG_LAST);
+        const GumboNode* body = cleanSection(parse.root());
+        if (!body) {
+            return false;
+        }
+        convertChildren({{body, &section, body->v.element.children.length - 1}},
+                        options.stripScripts);
+        from = end;
+    }
+    return true;
 }

@@ -28,14 +28,14 @@ bool isRawText(const Element& element) {
     if (element.elementNamespace() != Element::Namespace::Html) {
         return false;
     }
-    const std::string& tag = element.tagName();
+    const std::string_view tag = element.tagName();
     return tag == "style" || tag == "script" || tag == "xmp" || tag == "iframe" ||
            tag == "noembed" || tag == "noframes" || tag == "plaintext";
 }
 
 // Text that would end its raw-text element early (only a changed tree can hold it) is
 // escaped instead: harmless text beats live markup.
-bool closesRawText(std::string_view text, const std::string& tag) {
+bool closesRawText(std::string_view text, std::string_view tag) {
     for (std::size_t at = text.find("</"); at != std::string_view::npos;
          at = text.find("</", at + 2)) {
         if (AsciiCase::equal(text.substr(at + 2, tag.size()), tag)) {

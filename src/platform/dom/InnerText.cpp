@@ -7,13 +7,13 @@
 
 namespace {
 
-bool isHidden(const std::string& tag) {
+bool isHidden(std::string_view tag) {
     return tag == "script" || tag == "style" || tag == "head" || tag == "title" ||
            tag == "template" || tag == "noscript" || tag == "iframe" || tag == "frame" ||
            tag == "frameset" || tag == "noframes" || tag == "select" || tag == "option";
 }
 
-bool isBlock(const std::string& tag) {
+bool isBlock(std::string_view tag) {
     static constexpr std::array<std::string_view, 30> blocks = {
         "address", "article", "aside", "blockquote", "body", "center",   "dd",     "details",
         "dialog",  "dir",     "div",   "dl",         "dt",   "fieldset", "figure", "footer",
@@ -97,7 +97,7 @@ void collectChildren(const Element& element, TextBuilder& builder) {
 }
 
 void collect(const Element& element, TextBuilder& builder) {
-    const std::string& tag = element.tagName();
+    const std::string_view tag = element.tagName();
     if (isHidden(tag)) {
         return;
     }

@@ -1,45 +1,41 @@
 #include "platform/dom/Node.h"
 
 #include "platform/dom/Element.h"
+#include "platform/dom/NodeArena.h"
 
 #include <cassert>
 
-Node& Node::appendChild(std::unique_ptr<Node> child) {
-    assert(isElement() && "only elements hold children");
-    child->m_parent = static_cast<Element*>(this);
-    m_children.push_back(std::move(child));
-    return *m_children.back();
+CharacterNode::CharacterNode(Kind kind, NodeArena& arena, std::string_view text)
+    : Node(kind, arena)
+    , m_text(arena.copy(text)) {}
+
+Node::Children Node::children() const {
+    return Children(isElement() ? static_cast<const Element*>(this)->m_firstChild : nullptr);
 }
 
 void Node::removeChildren() {
-    m_children.clear();
+    if (isElement()) {
+        auto* element = static_cast<Element*>(this);
+        element->m_firstChild = nullptr;
+        element->m_lastChild = nullptr;
+    }
+}
+
+std::string_view Node::data() const {
+    return isElement() ? std::string_view() : static_cast<const CharacterNode*>(this)->m_text;
+}
+
+void Node::setData(std::string_view data) {
+    assert(!isElement() && "only texts and comments hold data");
+    static_cast<CharacterNode*>(this)->m_text = m_arena->copy(data);
 }
 
 std::vector<Element*> Node::childElements() const {
     std::vector<Element*> elements;
-    for (const auto& child : m_children) {
+    for (Node* child : children()) {
         if (child->isElement()) {
-            elements.push_back(static_cast<Element*>(child.get()));
+            elements.push_back(static_cast<Element*>(child));
         }
     }
     return elements;
-}
-
-std::unique_ptr<Node> Node::clone() const {
-    std::unique_ptr<Node> copy;
-    if (isElement()) {
-        const auto& self = static_cast<const Element&>(*this);
-        auto element = std::make_unique<Element>(self.tagName(), self.elementNamespace());
-        for (const auto& attribute : self.attributes()) {
-            element->appendParsedAttribute(attribute.name, attribute.value);
-        }
-        copy = std::move(element);
-    } else {
-        copy = std::make_unique<CharacterNode>(m_kind, m_data);
-    }
-    copy->m_children.reserve(m_children.size());
-    for (const auto& child : m_children) {
-        copy->appendChild(child->clone());
-    }
-    return copy;
 }

@@ -1,54 +1,89 @@
 #pragma once
 
-#include <memory>
-#include <string>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 class Element;
+class NodeArena;
 
 // A node of our own mutable HTML tree: an element, a piece of text or a comment. The tree is
 // built from gumbo's read-only one and then changed freely (attributes, cells, inner HTML).
+// Nodes live in their document's arena: an element makes its children (appendElement,
+// appendText, appendClone), and they are freed all at once with the document.
 class Node {
 public:
-    enum class Kind { Element, Text, Comment };
+    enum class Kind : std::uint8_t { Element, Text, Comment };
 
-    explicit Node(Kind kind)
-        : m_kind(kind) {}
-    virtual ~Node() = default;
+    // The children in order, as Node pointers.
+    class Children {
+    public:
+        class iterator {
+        public:
+            explicit iterator(Node* node)
+                : m_node(node) {}
+            Node* operator*() const { return m_node; }
+            iterator& operator++() {
+                m_node = m_node->m_next;
+                return *this;
+            }
+            bool operator==(const iterator&) const = default;
+
+        private:
+            Node* m_node;
+        };
+        explicit Children(Node* first)
+            : m_first(first) {}
+        iterator begin() const { return iterator(m_first); }
+        iterator end() const { return iterator(nullptr); }
+        bool empty() const { return m_first == nullptr; }
+
+    private:
+        Node* m_first;
+    };
+
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
     Kind kind() const { return m_kind; }
     bool isElement() const { return m_kind == Kind::Element; }
     Element* parent() const { return m_parent; }
+    NodeArena& arena() const { return *m_arena; }
 
-    const std::vector<std::unique_ptr<Node>>& children() const { return m_children; }
-    Node& appendChild(std::unique_ptr<Node> child);
+    Children children() const;
+    Node* nextSibling() const { return m_next; }
+    // The children leave the tree; their memory goes with the document.
     void removeChildren();
 
     // The text of a text or comment node (empty for elements).
-    const std::string& data() const { return m_data; }
-    void setData(std::string data) { m_data = std::move(data); }
+    std::string_view data() const;
+    void setData(std::string_view data);
 
     // Elements among the children, in order.
     std::vector<Element*> childElements() const;
 
-    // A deep copy of this node and everything below it (a frame's document is not copied).
-    std::unique_ptr<Node> clone() const;
+protected:
+    Node(Kind kind, NodeArena& arena)
+        : m_arena(&arena)
+        , m_kind(kind) {}
+    // Nodes are never destroyed one by one: the arena frees them with the document.
+    ~Node() = default;
 
 private:
-    Kind m_kind;
+    friend class Element;
+    // The kind last: an element's small fields fill the space behind it.
+    NodeArena* m_arena;
     Element* m_parent = nullptr;
-    std::vector<std::unique_ptr<Node>> m_children;
-    std::string m_data;
+    Node* m_next = nullptr;
+    Kind m_kind;
 };
 
-// A text or comment node.
+// A text or comment node: its text is a view into the document's arena.
 class CharacterNode final : public Node {
 public:
-    CharacterNode(Kind kind, std::string data)
-        : Node(kind) {
-        setData(std::move(data));
-    }
+    CharacterNode(Kind kind, NodeArena& arena, std::string_view text);
+
+private:
+    friend class Node;
+    std::string_view m_text;
 };

@@ -74,6 +74,18 @@ protected:
             gate.wait_for(std::chrono::seconds(10));
             out.set_content("slow", "text/html");
         });
+        // "<p>packed page</p>" gzipped, sent only to a browser that asks for it
+        m_server.on("/gzip", [](const httplib::Request& in, httplib::Response& out) {
+            static const char packed[] = "\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\x29\xb0"
+                                         "\x2b\x48\x4c\xce\x4e\x4d\x51\x28\x48\x4c\x4f\xb5"
+                                         "\xd1\x2f\xb0\x03\x00\x65\xca\x20\x99\x12\x00\x00\x00";
+            if (in.get_header_value("Accept-Encoding").find("gzip") == std::string::npos) {
+                out.set_content("<p>plain page</p>", "text/html");
+                return;
+            }
+            out.set_header("Content-Encoding", "gzip");
+            out.set_content(std::string(packed, sizeof packed - 1), "text/html");
+        });
         ASSERT_TRUE(m_server.start());
     }
     void TearDown() override { release(); }
@@ -108,6 +120,11 @@ TEST_F(CurlBrowserTest, completesOnceAfterEveryFrameAndRedirectHasLoaded) {
     EXPECT_EQ(top().url(), url("/new"));
     EXPECT_EQ(m_events.log, (Log{"before " + url("/frames"), "complete " + url("/frames"),
                                  "before " + url("/old"), "complete " + url("/new")}));
+}
+
+TEST_F(CurlBrowserTest, asksForCompressedPagesAndReadsThemDecoded) {
+    ASSERT_TRUE(load("/gzip"));
+    EXPECT_EQ(top().body()->innerText(), "packed page");
 }
 
 TEST_F(CurlBrowserTest, linksLoadIntoTheContextTheirTargetNames) {

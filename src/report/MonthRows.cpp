@@ -1,0 +1,29 @@
+#include "report/MonthRows.h"
+
+#include "platform/dom/Document.h"
+#include "platform/dom/HtmlParser.h"
+#include "report/ReportTemplate.h"
+
+#include <string>
+
+std::unique_ptr<Document> MonthRows::create() {
+    return Document::parse(std::string(ReportTemplate::documentStart()) +
+                               "<table><tbody></tbody></table>",
+                           Document::Scripts::Strip);
+}
+
+// The body's table's body, found without a search: the walk asks for it once a row.
+Element& MonthRows::section(const Document& rows) {
+    return *rows.body()->childElements().front()->childElements().front();
+}
+
+bool MonthRows::parseInto(Document& rows, std::string_view text) {
+    return HtmlParser::parseRowsInto(section(rows), text, {ReportTemplate::documentStart()},
+                                     {.stripScripts = true});
+}
+
+void MonthRows::appendCopies(Element& target, const Document& from) {
+    for (const auto& node : section(from).children()) {
+        target.appendClone(*node);
+    }
+}
