@@ -2,6 +2,7 @@
 // shows the month), walks the month's record pages and reports the month.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/FiniteNumber.h"
 #include "cli/KeyringPassword.h"
 #include "cli/MonthCheck.h"
 #include "platform/Clock.h"
@@ -11,7 +12,6 @@
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
-#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -102,20 +102,6 @@ void runCheck(const CheckCommandOptions& options) {
         KeyringPassword::remember(keyring, options.portal, options.user, password, std::cerr);
     }
     check.report(std::cout);
-}
-
-// "nan" passes every range check (all its comparisons are false) and "inf" overflows the
-// conversion to milliseconds: only finite decimal numbers are numbers here.
-CLI::Validator finiteNumber() {
-    return CLI::Validator(
-        [](const std::string& text) {
-            char* end = nullptr;
-            const double value = std::strtod(text.c_str(), &end);
-            const bool whole = !text.empty() && end == text.c_str() + text.size();
-            return whole && std::isfinite(value) ? std::string()
-                                                 : "\"" + text + "\" is not a finite number";
-        },
-        "NUMBER");
 }
 
 } // namespace
