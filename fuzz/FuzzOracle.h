@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 // What a fuzz target checks beyond the sanitizers: a property that must hold for every input.
 // A broken one prints what broke and aborts, which libFuzzer records as a crash.
@@ -16,7 +17,7 @@ inline void fuzzRequire(bool holds, const char* what, const std::string& detail 
 }
 
 // Letters only, lower case, without the blanks and control characters a browser skips.
-inline std::string compactValue(const std::string& value) {
+inline std::string compactValue(std::string_view value) {
     std::string out;
     for (char c : value) {
         if (static_cast<unsigned char>(c) > ' ') {

@@ -11,12 +11,12 @@
 #include <unordered_map>
 #include <unordered_set>
 
+class Document;
+
 // The memory of one document's tree: every node, name, text and attribute list is taken from
 // one growing buffer and given back all at once with the document, so a tree of a hundred
 // thousand rows costs no allocation per node and no freeing one by one. Tag and attribute
 // names are stored once per document.
-class Document;
-
 class NodeArena {
 public:
     NodeArena();
