@@ -7,7 +7,7 @@ namespace {
 
 struct HostileRow {
     const char* name;
-    const char* cell;
+    std::string_view cell;
 };
 
 std::string compact(std::string_view value) {
@@ -50,7 +50,7 @@ class MarkupSafety : public testing::TestWithParam<HostileRow> {};
 // browser reads with scripting on (where <noscript> content is raw text).
 TEST_P(MarkupSafety, SavedRowHoldsNoActiveContentWhenReadAgain) {
     const std::string page =
-        std::string("<table><tr><td>") + GetParam().cell + "</td></tr></table>";
+        "<table><tr><td>" + std::string(GetParam().cell) + "</td></tr></table>";
     const auto stripped = Document::parse(page, Document::Scripts::Strip);
     const std::string saved = stripped->outerHTML();
     EXPECT_EQ(AsciiCase::lower(saved).find("<img"), std::string::npos) << saved;
@@ -85,7 +85,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "<a href=\"#\" ping=\"https://evil.example/\">x</a>"
                    "<picture><source srcset=\"https://evil.example/i\"></picture>"},
         HostileRow{"SvgScriptAddress",
-                   "<svg><a xlink:href=\"java&#9;script:alert(6)\"><text>x</text></a></svg>"}),
+                   "<svg><a xlink:href=\"java&#9;script:alert(6)\"><text>x</text></a></svg>"},
+        // an attribute whose name is a NUL byte, saved with no name, would turn its value
+        // into markup when read again
+        // after an ignored "</>" gumbo's text of the next start tag begins with it, which
+        // once made the whole tag, attributes and all, the name of an unknown element
+        HostileRow{"UnknownTagAfterEmptyEndTag",
+                   "</><x-a=\"b<c title=\"javascript:alert(8)\">x</x-a=\"b<c>"},
+        HostileRow{"NulAttributeName",
+                   std::string_view("<b \0=\"<i x=\" javascript:alert(7)>x</b>", 38)}),
     [](const testing::TestParamInfo<HostileRow>& info) { return info.param.name; });
 
 TEST(MarkupSafety, ReportHeadKeepsItsOwnMetaAndStyleText) {

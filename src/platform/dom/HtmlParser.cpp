@@ -14,15 +14,37 @@
 
 namespace {
 
+// gumbo keeps an unknown element's name only in the text of its start tag, and after an
+// ignored "</>" that text can begin with the end tag too (gumbo would then read it as an end
+// tag, blanks and attributes and all). The name is what the tokenizer read: the run after the
+// "<" that opens the start tag, up to a blank, "/" or ">". Anything longer, written out
+// again, would be read back as attributes.
+std::string_view nameInStartTag(std::string_view text) {
+    while (text.starts_with("</")) {
+        const auto close = text.find('>');
+        if (close == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(close + 1);
+    }
+    if (text.starts_with("<")) {
+        text.remove_prefix(1);
+    }
+    return text.substr(0, text.find_first_of(" \t\n\f\r/>"));
+}
+
 std::string unknownTagName(const GumboElement& element) {
-    GumboStringPiece original = element.original_tag;
-    gumbo_tag_from_original_text(&original);
+    const std::string_view name =
+        element.original_tag.data == nullptr
+            ? std::string_view()
+            : nameInStartTag({element.original_tag.data, element.original_tag.length});
     if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
-        if (const char* svgName = gumbo_normalize_svg_tagname(&original)) {
+        const GumboStringPiece piece{name.data(), name.size()};
+        if (const char* svgName = gumbo_normalize_svg_tagname(&piece)) {
             return svgName;
         }
     }
-    return AsciiCase::lower(std::string_view(original.data, original.length));
+    return AsciiCase::lower(name);
 }
 
 Element::Namespace namespaceOf(const GumboElement& element) {
@@ -87,6 +109,11 @@ bool isActiveAttribute(std::string_view name) {
 }
 
 bool keepAttribute(GumboTag tag, const GumboAttribute& attribute, bool stripScripts) {
+    // A NUL byte as a name reaches us as no name at all; saved as ` ="..."`, its value would
+    // be read again as markup, so such an attribute never enters the tree.
+    if (attribute.name[0] == '\0') {
+        return false;
+    }
     return !stripScripts ||
            HtmlParser::isScriptFreeAttribute(tag == GUMBO_TAG_IMG, attribute.name, attribute.value);
 }
