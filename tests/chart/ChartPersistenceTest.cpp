@@ -69,6 +69,6 @@ TEST(ChartPersistence, MissingKeysTakeTheOlderDesignsDefaults) {
     EXPECT_TRUE(p.AxisYOn);
     EXPECT_EQ(p.AxisLabelY, "Megabytes");
     EXPECT_EQ(p.ChartSubTitle, "kept"); // read default: the current value
-    EXPECT_EQ(p.ChartType, 0); // no default: empty
+    EXPECT_EQ(p.ChartType, 0);          // no default: empty
     EXPECT_EQ(chart.SelectedColumn(), -1);
 }

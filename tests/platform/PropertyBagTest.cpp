@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PropertyBag, KeysMatchWithoutRegardToCaseKeepTheirFirstSpellingAndAbsentOnesReadAsTheFallback) {
+TEST(PropertyBag, KeysIgnoreCaseKeepTheirFirstSpellingAndAbsentOnesReadAsTheFallback) {
     PropertyBag bag;
     bag.write("tabcaption1", "Report");
     bag.write("TABWIDE", 70);
