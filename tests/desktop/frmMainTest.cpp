@@ -2,17 +2,14 @@
 // the tab strips, the resizer, the address list and the settings it restores and stores.
 #include "DesktopFixture.h"
 #include "controls/ctlTabs.h"
-#include "desktop/MainWindowDesign.h"
 #include "retrieval/ClsAsmXor.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBrowser>
 
 namespace {
 
@@ -210,15 +207,6 @@ TEST_F(DesktopWindow, RestoresItsSettingsAndStoresThemWhenClosed) {
     EXPECT_EQ(settings.read(Section, "WindowState", "?"), "0");
     EXPECT_EQ(settings.read(Section, "Width", "?"), "10620");
     EXPECT_EQ(settings.read(Section, "ctlTabs1.SelectedTab", "?"), "3");
-}
-
-TEST_F(DesktopWindow, HelpLabelAndWebsiteLink) {
-    const auto window = open();
-    Q_EMIT get<QLabel>(*window, "Label12")->linkActivated("#");
-    EXPECT_EQ(messages.lastText(), MainWindowDesign::CacheHelp);
-    EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
-    Q_EMIT get<QLabel>(*window, "lblWebsite")->linkActivated("#");
-    EXPECT_EQ(shell.opened, std::vector<std::string>{MainWindowDesign::MakerPage});
 }
 
 TEST_F(DesktopWindow, BrowserHelpGivesTheCommandForThePortAndThePortIsKept) {
