@@ -143,11 +143,10 @@ TEST(ShowSaveDialogTest, TheExtensionRuleAndTheBuffersPadding) {
         QString chosen;
         QString expected;
     };
-    const Case cases[] = {{"usage", "usage.htm"},
-                          {"usage.htm", "usage.htm"},
-                          {"usage.HTM", "usage.HTM.htm"},
-                          {"a.htm.bak", "a.htm.bak"},
-                          {QString("name") + QChar(0) + "   ", "name.htm"}};
+    const Case cases[] = {
+        {"usage", "usage.htm"},         {"usage.htm", "usage.htm"},
+        {"usage.HTM", "usage.HTM.htm"}, {"a.htm.bak", "a.htm.bak"},
+        {"/tmp/x.htmx", "/tmp/x.htmx"}, {QString("name") + QChar(0) + "   ", "name.htm"}};
     for (const Case& c : cases) {
         ScriptedFileChooser chooser;
         chooser.answerPath(c.chosen);
