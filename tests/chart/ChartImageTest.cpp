@@ -84,19 +84,3 @@ TEST(BuiltInChartFile, SizesAreWidthByHeightInPixels) {
         EXPECT_FALSE(BuiltInChartFile::parseSize(QString::fromLatin1(bad))) << bad;
     }
 }
-
-TEST(ChartImage, SelectedBarTakesTheSelectedColour) {
-    XChartModel chart;
-    ChartImage::resize(chart, QSize(400, 300));
-    bool upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, demoMonth(), upToDate);
-    chart.setSelectedColumn(12);
-    const QImage image = ChartImage::toImage(chart);
-    // Day 13 holds 90.75 MB; 200 px is well inside its bar.
-    auto centre = [&chart](int index) {
-        return static_cast<int>(chart.geometry().shapeRect(index, 80).center().x() / 15);
-    };
-    EXPECT_EQ(image.pixelColor(centre(12), 200),
-              ColorValue::toQColor(chart.properties().SelectedBarColor));
-    EXPECT_EQ(image.pixelColor(centre(13), 200), ColorValue::toQColor(BarColour)); // 50.5 MB
-}

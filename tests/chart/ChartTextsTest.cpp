@@ -5,16 +5,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ChartMenus, EmptyPartsKeepTheBuiltInCaptions) {
-    const auto captions = ChartMenus::BuildMenuCaptions(QStringLiteral("|&Print now"));
-    EXPECT_EQ(captions[ChartMenus::SaveAs], "&Save as...");
-    EXPECT_EQ(captions[ChartMenus::Print], "&Print now");
-    EXPECT_EQ(captions[ChartMenus::Copy], "&Copy");
-    EXPECT_EQ(captions[ChartMenus::LegendHide], "&Hide");
-    EXPECT_EQ(ChartMenus::BuildMenuCaptions(QString())[ChartMenus::SelectionInfo],
-              "Selection &information");
-}
-
 TEST(ChartMenus, CustomEntriesAreTrimmedNonBlankPartsUpToEight) {
     const QStringList entries =
         ChartMenus::BuildCustomMenuItems(QStringLiteral(" a |b|   |c|d|e|f|g|h|i"));

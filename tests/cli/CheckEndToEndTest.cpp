@@ -106,7 +106,9 @@ TEST_F(Check, EveryPortalFaultEndsWithOneClearLineAndLeavesTheMonthFileAlone) {
         {"session expires", {.expireAfterPages = 1}, "Please relogin again to netravo"},
         {"server error", {.http500OnPage = 2}, "500"},
         {"page cut short", {.truncatedPage = 2}, "Record page 2: "},
-        {"connection dropped", {.truncatedPage = 2, .truncateByDroppingConnection = true}, ""},
+        {"connection dropped",
+         {.truncatedPage = 2, .truncateByDroppingConnection = true},
+         "The connection was cut off before"},
         {"malformed row", {.malformedRowPage = 2}, "Record page 2: "},
         {"changed layout", {.changedLayout = true}, "Corvatel site has changed recently"},
     };

@@ -59,23 +59,10 @@ TEST_F(ReportCommandTest, WorkedExampleOfTheBillToTheLastDigit) {
     EXPECT_EQ(json["report"]["mb"], "1280.000");
     EXPECT_EQ(json["report"]["gb"], "1.250");
     EXPECT_EQ(json["last_recorded"], "2007-03-10 11:00:00");
-    const auto& summary = json["summary"];
-    const std::vector<std::pair<const char*, const char*>> expected = {
-        {"lblUsedBandWidth", "1280.000 MB"},
-        {"lblUsedAverage", "128.00 MB"},
-        {"lblAvailableDays", "21"},
-        {"lblExcessBandwidth", "256.000 MB"},
-        {"lblExcessRatePerMB", "0.20"},
-        {"lblExcessAmount", "Rs. 51.20"},
-        {"txtPercentage", "125%"},
-        {"lblBillPlanCharge", "Rs. 250"},
-        {"lblBillExcessCharge", "Rs. 51.20"},
-        {"lblBillTotal", "Rs. 301.20"},
-        {"lblBillTax", "Rs. 31.02"},
-        {"lblBillTotalAndTax", "Rs. 332.22"}};
-    for (const auto& [label, text] : expected) {
-        EXPECT_EQ(summary[label], text) << label;
-    }
+    // every summary figure is checked to the digit in SummaryOutputTest; the stored month
+    // must reach the same bill
+    EXPECT_EQ(json["summary"]["lblAvailableDays"], "21");
+    EXPECT_EQ(json["summary"]["lblBillTotalAndTax"], "Rs. 332.22");
     EXPECT_EQ(json["summary"]["visible"]["fraExcess"], true);
     EXPECT_DOUBLE_EQ(json["summary"]["bar"]["excess"].get<double>(), 0.25);
     EXPECT_EQ(json["plan"]["lblPlanCharge"], "Rs  250");

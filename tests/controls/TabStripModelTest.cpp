@@ -39,21 +39,6 @@ TEST_F(TabStripModelTest, EveryAssignmentRaisesTabClickWithTheClampedSelection) 
     EXPECT_FALSE(model.TabFont().bold());
 }
 
-TEST_F(TabStripModelTest, ArrowKeysStepWithoutWrappingAndPressesPreferTheLowerTab) {
-    for (const int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up}) {
-        model.keyPressed(key);
-    }
-    EXPECT_FALSE(model.keyPressed(Qt::Key_Home));
-    EXPECT_EQ(clicks, (Clicks{{1, 1}, {1, 2}, {2, 3}, {3, 3}, {3, 2}}));
-    model.setSelectedTab(1);
-    model.relayout(300, 200);
-    clicks.clear();
-    EXPECT_EQ(model.mousePressed(71, 10), 1); // x = W + 1: both tabs hit, tab 1 wins
-    EXPECT_EQ(model.mousePressed(250, 100), 0);
-    EXPECT_EQ(model.mousePressed(72, 10), 2);
-    EXPECT_EQ(clicks, (Clicks{{1, 1}, {1, 2}}));
-}
-
 TEST_F(TabStripModelTest, ShrinkingBelowTheSelectionMovesItAndGrowingAddsEmptyTabs) {
     model.setSelectedTab(3);
     clicks.clear();

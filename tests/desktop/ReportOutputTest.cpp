@@ -35,12 +35,7 @@ TEST_F(ReportOutputTest, SaveAsksThroughTheSaveDialogAndAddsTheExtension) {
     files.answerPath(folder.filePath("usage"));
     clickSave();
     ASSERT_EQ(files.requests().size(), 1u);
-    const FileChooser::Request& asked = files.requests()[0];
-    EXPECT_EQ(asked.title, "Enter Filename to save");
-    EXPECT_EQ(asked.filter, "Output file (*.htm)|*.htm");
-    EXPECT_EQ(asked.flags, 4u);
-    EXPECT_TRUE(asked.initialFolder.isEmpty());
-    EXPECT_TRUE(asked.fileName.isEmpty());
+    EXPECT_EQ(files.requests()[0].filter, "Output file (*.htm)|*.htm");
     const QByteArray saved = file("usage.htm");
     EXPECT_TRUE(saved.startsWith("<html")) << saved.left(60).toStdString();
     EXPECT_TRUE(saved.contains("class=\"nonfree\""));
@@ -148,11 +143,10 @@ TEST(ShowSaveDialogTest, TheExtensionRuleAndTheBuffersPadding) {
         QString chosen;
         QString expected;
     };
-    const Case cases[] = {{"usage", "usage.htm"},
-                          {"usage.htm", "usage.htm"},
-                          {"usage.HTM", "usage.HTM.htm"},
-                          {"a.htm.bak", "a.htm.bak"},
-                          {QString("name") + QChar(0) + "   ", "name.htm"}};
+    const Case cases[] = {
+        {"usage", "usage.htm"},         {"usage.htm", "usage.htm"},
+        {"usage.HTM", "usage.HTM.htm"}, {"a.htm.bak", "a.htm.bak"},
+        {"/tmp/x.htmx", "/tmp/x.htmx"}, {QString("name") + QChar(0) + "   ", "name.htm"}};
     for (const Case& c : cases) {
         ScriptedFileChooser chooser;
         chooser.answerPath(c.chosen);

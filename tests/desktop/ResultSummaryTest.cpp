@@ -9,7 +9,9 @@
 namespace {
 
 // The summary page of the worked example month (1280 MB bandwidth, 1000 MB charged, last
-// recorded day 10 March, today 20 March) on one plan: what the labels read.
+// recorded day 10 March, today 20 March) on one plan: what the labels read. The figures
+// themselves are checked to the last digit in the summary's own tests; here a label of each
+// frame shows that the page reads them.
 struct SummaryCase {
     const char* name;
     int slot;
@@ -33,19 +35,10 @@ const SummaryCase kCases[] = {
      0,
      {{"lblPlanCharge", "Rs  250"},
       {"lblBandWidthLimit", " 1024 MB"},
-      {"lblRsPerMB", "Rs  0.2"},
       {"lblUsedBandWidth", "1280.000 MB"},
-      {"lblUsedAverage", "128.00 MB"},
       {"lblUsedLastDay", " 10 Mar 2007"},
-      {"lblAvailableDays", "21"},
-      {"lblExcessBandwidth", "256.000 MB"},
-      {"lblExcessRatePerMB", "0.20"},
       {"lblExcessAmount", "Rs. 51.20"},
       {"txtPercentage", "125%"},
-      {"lblBillPlanCharge", "Rs. 250"},
-      {"lblBillExcessCharge", "Rs. 51.20"},
-      {"lblBillTotal", "Rs. 301.20"},
-      {"lblBillTax", "Rs. 31.02"},
       {"lblBillTotalAndTax", "Rs. 332.22"}},
      true,
      1.0,
@@ -53,14 +46,9 @@ const SummaryCase kCases[] = {
     {"NightPlanWithinItsQuota",
      4,
      {{"lblUsedBandWidth", "1000.000 MB"},
-      {"lblUsedAverage", "100.00 MB"},
       {"lblAvailableBandWidth", "3096.000 MB"},
       {"lblAvailableAverage", "147.43 MB"},
-      {"lblExcessBandwidth", "0"},
       {"lblExcessAmount", "Rs. 0"},
-      {"txtPercentage", "24%"},
-      {"lblBillTotal", "Rs. 599.00"},
-      {"lblBillTax", "Rs. 61.70"},
       {"lblBillTotalAndTax", "Rs. 660.70"}},
      false,
      1000.0 / 4096,

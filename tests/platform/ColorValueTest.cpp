@@ -2,13 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ColorValue, RgbValuesHoldRedInTheLowestByte) {
-    EXPECT_EQ(ColorValue::rgb(225, 255, 225), 14811105u);
-    const QColor blue = ColorValue::toQColor(16711680u);
-    EXPECT_EQ(blue, QColor(0, 0, 255));
-    EXPECT_EQ(ColorValue::fromQColor(QColor(10, 200, 25)), ColorValue::rgb(10, 200, 25));
-}
-
 TEST(ColorValue, SystemColoursComeFromThePalette) {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));

@@ -1,24 +1,20 @@
 #include "platform/NumberFormat.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
-TEST(NumberFormat, HalvesRoundAwayFromZero) {
-    EXPECT_EQ(NumberFormat::decimals(50.625, 2), "50.63");
-    EXPECT_EQ(NumberFormat::decimals(1014.0625, 3), "1014.063");
-    EXPECT_EQ(NumberFormat::decimals(0.145, 2), "0.15"); // not 0.14 from the binary value
-    EXPECT_EQ(NumberFormat::decimals(-2.5, 0), "-3");
-    EXPECT_EQ(NumberFormat::decimals(2.5, 0), "3");
-    EXPECT_EQ(NumberFormat::decimals(31.0236, 2), "31.02");
-    EXPECT_EQ(NumberFormat::decimals(9.995, 2), "10.00");
-    EXPECT_EQ(NumberFormat::decimals(999.9996, 3), "1000.000");
-}
-
-TEST(NumberFormat, PadsAndNeverShowsMinusZero) {
-    EXPECT_EQ(NumberFormat::decimals(0.0, 2), "0.00");
-    EXPECT_EQ(NumberFormat::decimals(128.0, 2), "128.00");
-    EXPECT_EQ(NumberFormat::decimals(-0.001, 2), "0.00");
-    EXPECT_EQ(NumberFormat::decimals(1280.0, 3), "1280.000");
-    EXPECT_EQ(NumberFormat::decimals(1e20, 0), "100000000000000000000");
+// Halves round away from zero, from the decimal text rather than the binary value; no minus zero.
+TEST(NumberFormat, DecimalsRoundHalvesAwayFromZeroAndPad) {
+    const std::tuple<double, int, const char*> cases[] = {
+        {50.625, 2, "50.63"},    {1014.0625, 3, "1014.063"},
+        {0.145, 2, "0.15"},      {-2.5, 0, "-3"},
+        {2.5, 0, "3"},           {31.0236, 2, "31.02"},
+        {9.995, 2, "10.00"},     {999.9996, 3, "1000.000"},
+        {0.0, 2, "0.00"},        {-0.001, 2, "0.00"},
+        {1280.0, 3, "1280.000"}, {1e20, 0, "100000000000000000000"}};
+    for (const auto& [value, places, text] : cases) {
+        EXPECT_EQ(NumberFormat::decimals(value, places), text) << value;
+    }
 }
 
 TEST(NumberFormat, FixedPointValuesAreRoundedExactly) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndKeepTheirFirstSpellingAndPlace) {
+TEST(PropertyBag, KeysIgnoreCaseKeepTheirFirstSpellingAndAbsentOnesReadAsTheFallback) {
     PropertyBag bag;
     bag.write("tabcaption1", "Report");
     bag.write("TABWIDE", 70);
@@ -13,11 +13,6 @@ TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndKeepTheirFirstSpellingAndPlace)
     EXPECT_TRUE(bag.contains("TabWide"));
     EXPECT_EQ(bag.keys(), QStringList({"tabcaption1", "TABWIDE"}));
     EXPECT_EQ(bag.size(), 2);
-}
-
-TEST(PropertyBag, AnAbsentKeyReadsAsTheFallback) {
-    PropertyBag bag;
-    EXPECT_FALSE(bag.contains("TABHIGH"));
     EXPECT_EQ(bag.read("TABHIGH", 20).toInt(), 20);
     EXPECT_FALSE(bag.read("TABHIGH").isValid());
 }

@@ -1,25 +1,12 @@
 #include "retrieval/CacheMode.h"
 
 #include "platform/MessagePresenter.h"
-#include "retrieval/FileDataStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(CacheMode, SelectedEntryGivesItsRowsMonthAndUser) {
-    QTemporaryDir folder;
-    RecordingMessages messages;
-    ASSERT_TRUE(FileDataStore(messages).SaveFileData(folder.filePath("2007-03-alice.cache"),
-                                                     "<tr><td>row</td></tr>", true));
-    const auto month = CacheMode::loadSelected(folder.path(), "2007-03-alice", messages);
-    ASSERT_TRUE(month);
-    EXPECT_EQ(month->rows, "<tr><td>row</td></tr>");
-    EXPECT_EQ(month->month, "2007-03");
-    EXPECT_EQ(month->user, "alice");
-    EXPECT_TRUE(messages.shown().empty());
-}
-
+// A stored month that is there reaches the report in the report command and desktop tests.
 TEST(CacheMode, EveryWayOfNotHavingTheMonthTellsTheUser) {
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("2007-04-alice.cache"));

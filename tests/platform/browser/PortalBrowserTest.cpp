@@ -76,28 +76,7 @@ TEST_P(PortalBrowserTest, logsInKeepsItsSessionAndNamesTheContextThatNavigated) 
     EXPECT_EQ(other.document()->title(), "portal");
 }
 
-TEST_P(PortalBrowserTest, aWrongPasswordShowsTheLoginPageAgain) {
-    ASSERT_TRUE(logIn("wrong"));
-    EXPECT_EQ(top().title(), "portal");
-    EXPECT_EQ(top().url(), address("login"));
-}
-
-TEST_P(PortalBrowserTest, aConnectionDroppedMidPageIsAFailureNotAPage) {
-    SimFaults dropped;
-    dropped.truncatedPage = 2;
-    dropped.truncateByDroppingConnection = true;
-    m_portal.setFaults(dropped);
-    ASSERT_TRUE(logIn("demo"));
-    ASSERT_TRUE(queryLastMonth());
-    const std::string shown = top().url();
-    m_browser.click(linkNamed(records(), "Next Page"));
-    ASSERT_TRUE(m_events.next());
-    const std::string page2 = address("records/Results?month=2024-02&page=2");
-    EXPECT_EQ(m_events.log.back(), "failed " + page2);
-    EXPECT_TRUE(m_events.failures.at(0).message.starts_with("The connection was cut off before " +
-                                                            page2 + " had arrived in full"));
-    EXPECT_EQ(top().url(), shown);
-}
+// A wrong password and a connection dropped mid-page are walked end to end in the check tests.
 
 INSTANTIATE_TEST_SUITE_P(Layouts, PortalBrowserTest,
                          ::testing::Values(SimLayout::Framed, SimLayout::ExternalStyle),
