@@ -1,37 +1,13 @@
 // `veltrix check --attach` as a user runs it: the real binary on the browser the user has
 // logged into, against a Password Version run of the same month.
 #include "chromium/ChromiumBrowser.h"
+#include "cli/VeltrixProcess.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Result veltrix(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess process;
-    process.start(qEnvironmentVariable("VELTRIX_BINARY_DIR") + "/src/veltrix", arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        ADD_FAILURE() << "veltrix did not finish: " << arguments.join(' ').toStdString();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
-} // namespace
 
 TEST(AttachCommand, PrintsWhatThePasswordVersionPrintsForTheMonthInTheBrowser) {
     if (ChromiumBrowser::binary().isEmpty()) {
@@ -59,8 +35,8 @@ TEST(AttachCommand, PrintsWhatThePasswordVersionPrintsForTheMonthInTheBrowser) {
                     common,
                 "secret\n");
     ASSERT_EQ(typed.exitCode, 0) << typed.err;
-    const auto json = nlohmann::json::parse(attached.out);
-    EXPECT_EQ(json, nlohmann::json::parse(typed.out));
+    const auto json = attached.json();
+    EXPECT_EQ(json, typed.json());
     EXPECT_EQ(json["pages_fetched"], 5);
 
     // a login for a run that logs in itself has no place beside --attach
