@@ -1,40 +1,34 @@
 #pragma once
 
 #include "controls/ColorChooser.h"
+#include "controls/ScriptedReplies.h"
 
 #include <deque>
-#include <vector>
 
 // Answers colour pickers from a queue instead of a person (cancel when the queue is empty)
 // and keeps every request, for tests and for runs without a display.
 class ScriptedColorChooser final : public ColorChooser {
 public:
-    void answerColor(std::uint32_t color) { m_replies.push_back({1, color, 0}); }
-    void answerCancel() { m_replies.push_back({0, 0, 0}); }
+    void answerColor(std::uint32_t color) { m_script.push({1, color, 0}); }
+    void answerCancel() { m_script.push({0, 0, 0}); }
     void answerFailure(long apiReturn, long extendedError) {
-        m_replies.push_back({apiReturn, 0, extendedError});
+        m_script.push({apiReturn, 0, extendedError});
     }
     // The next reply also paints the custom colours with `color`, as a user might.
     void alsoSetCustomColors(std::uint32_t color) { m_paintCustom.push_back(color); }
 
     Reply choose(Request& request) override {
-        m_requests.push_back(request);
+        const Reply reply = m_script.answer(request); // the request as it was asked
         if (!m_paintCustom.empty()) {
             request.customColors.fill(m_paintCustom.front());
             m_paintCustom.pop_front();
         }
-        if (m_replies.empty()) {
-            return {};
-        }
-        const Reply reply = m_replies.front();
-        m_replies.pop_front();
         return reply;
     }
 
-    const std::vector<Request>& requests() const { return m_requests; }
+    const std::vector<Request>& requests() const { return m_script.requests(); }
 
 private:
-    std::deque<Reply> m_replies;
+    ScriptedReplies<Request, Reply> m_script;
     std::deque<std::uint32_t> m_paintCustom;
-    std::vector<Request> m_requests;
 };
