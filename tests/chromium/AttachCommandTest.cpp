@@ -1,9 +1,7 @@
 // `veltrix check --attach` as a user runs it: the real binary on the browser the user has
 // logged into, against a Password Version run of the same month.
-#include "chromium/ChromiumBrowser.h"
+#include "chromium/PortalInUsersBrowser.h"
 #include "cli/VeltrixProcess.h"
-#include "portal-sim/SimulatedPortal.h"
-#include "portalsim/SimTestConfig.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,15 +11,10 @@ TEST(AttachCommand, PrintsWhatThePasswordVersionPrintsForTheMonthInTheBrowser) {
     if (ChromiumBrowser::binary().isEmpty()) {
         GTEST_SKIP() << "no chromium binary installed: the browser attach is not tested here";
     }
-    SimConfig config = simTestConfig();
-    config.layout = SimLayout::ExternalStyle;
-    SimulatedPortal portal(config);
-    ASSERT_TRUE(portal.start());
-    ChromiumBrowser chromium;
-    QString why;
-    ASSERT_TRUE(chromium.start(QString::fromStdString(portal.baseUrl()), &why))
-        << why.toStdString();
-    ASSERT_TRUE(chromium.openFirstRecordPage("Jos\u00e9", "secret", 1));
+    PortalInUsersBrowser user;
+    ASSERT_EQ(user.open(1), "");
+    SimulatedPortal& portal = user.portal;
+    ChromiumBrowser& chromium = user.chromium;
     QTemporaryDir data;
     const QStringList common = {"--quiet", "--data-dir",        data.path(), "--json",
                                 "-",       "--night-unlimited", "--today",   "2007-03-15"};

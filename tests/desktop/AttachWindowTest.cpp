@@ -1,10 +1,8 @@
 // The main window's "Non Password Version" on a real Chromium that the user has logged in.
 #include "DesktopFixture.h"
-#include "chromium/ChromiumBrowser.h"
+#include "chromium/PortalInUsersBrowser.h"
 #include "controls/ctlTabs.h"
 #include "desktop/MainWindowRun.h"
-#include "portal-sim/SimulatedPortal.h"
-#include "portalsim/SimTestConfig.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -17,15 +15,10 @@ TEST_F(DesktopWindow, NonPasswordVersionWalksTheUsersBrowserAndReportsAsThePassw
     if (ChromiumBrowser::binary().isEmpty()) {
         GTEST_SKIP() << "no chromium binary installed: the browser attach is not tested here";
     }
-    SimConfig config = simTestConfig();
-    config.layout = SimLayout::ExternalStyle;
-    SimulatedPortal portal(config);
-    ASSERT_TRUE(portal.start());
-    ChromiumBrowser chromium;
-    QString why;
-    ASSERT_TRUE(chromium.start(QString::fromStdString(portal.baseUrl()), &why))
-        << why.toStdString();
-    ASSERT_TRUE(chromium.openFirstRecordPage("Jos\u00e9", "secret", 0));
+    PortalInUsersBrowser user;
+    ASSERT_EQ(user.open(0), "");
+    SimulatedPortal& portal = user.portal;
+    ChromiumBrowser& chromium = user.chromium;
 
     const auto window = open();
     QSignalSpy handedOver(&window->run(), &MainWindowRun::handOverFinished);
