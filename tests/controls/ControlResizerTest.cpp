@@ -9,23 +9,11 @@ namespace {
 
 using Geometry = ResizerWindow::Geometry;
 
-// The main window at its design size, 7200 x 6600 twips, with its real rules (the window
-// itself is laid out by them in the desktop tests).
+// The main window's design size, 7200 x 6600 twips, and its close button's rule (the whole
+// window is laid out by its real rules in the desktop tests).
 FakeResizerWindow mainWindow() {
     FakeResizerWindow w(7200, 6600);
-    w.add("ctlTabs1", "::2:2$~$", {120, 120, 6840, 4200}, "ctlTabs");
-    w.add("fraPassword", "::2:2$~$", {60, 420, 6720, 3840});
-    w.add("fraLoginInfo", "-4260_picCenter:1_picCenter::$~$", {120, 316, 6400, 3300});
-    w.add("fraProcessing", "::2:2$~$", {60, 330, 6600, 3400});
-    w.add("fraNonPassword", "-4275_picCenter:225_picCenter::$~$", {105, 540, 6500, 3600});
-    w.add("fraUseCacheData", "-4275_picCenter:225_picCenter::$~$", {105, 540, 6500, 3600});
-    w.add("picCenter", "1:::$~$", {4365, 300, 15, 15}, "PictureBox");
-    w.add("cmbAdminURL", "", {1800, 2400, 3600, 315}, "ComboBox");
-    w.add("chkEnableCache", ":2::$~$", {120, 4440, 3000, 255}, "CheckBox");
-    w.add("Label12", "0:2:0:$~$", {3200, 4440, 1000, 255}, "Label");
-    w.add("cmdCalculate", "3810:1065::$~$", {3390, 5535, 2200, 375}, "CommandButton");
     w.add("cmdClose", "1440:1065::$~$", {5760, 5535, 1200, 375}, "CommandButton");
-    w.add("lblWebsite", ":990::$~$", {120, 5610, 3000, 255}, "Label");
     return w;
 }
 

@@ -37,6 +37,11 @@ const MarkupCase markupCases[] = {
     {"VoidElementsHaveNoEnd", "a<br>b<img src=x.png><hr/>c", "a<br>b<img src=\"x.png\"><hr>c"},
     {"TextBeyondLatin1AsReferences", "\u20ac \u00fc \u65e5", "&#8364; \u00fc &#26085;"},
     {"Comments", "a<!-- c -->b", "a<!-- c -->b"},
+    {"QuotesInTextAndAttributes",
+     "<table><tr class=td01 onclick=x><TD Align=left>A &amp; B &lt;c&gt; \"q\"</TD>"
+     "<td title='say \"hi\"'>\u20ac&nbsp;\u00e9</td></tr></table>",
+     "<table><tbody><tr class=\"td01\" onclick=\"x\"><td align=\"left\">A &amp; B &lt;c&gt; "
+     "\"q\"</td><td title=\"say &quot;hi&quot;\">&#8364;&nbsp;\u00e9</td></tr></tbody></table>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Html, ParseAndWrite, testing::ValuesIn(markupCases),

@@ -181,15 +181,9 @@ TEST(RecordPageWalk, MonthTextThatIsNoMonthOfThisCenturyMeansThePortalChanged) {
 }
 
 TEST(RecordPageWalk, PageWithoutRecordTablesAsksForANewLogin) {
-    const std::vector<std::unique_ptr<Document>> pages = [] {
-        std::vector<std::unique_ptr<Document>> out;
-        out.push_back(SimPages::framing(SimPageWriter::expiredPage()));
-        auto login = Document::parse(SimPageWriter::loginPage());
-        login->setUrl("http://portal.test/");
-        out.push_back(std::move(login));
-        return out;
-    }();
-    for (const auto& page : pages) {
+    auto login = Document::parse(SimPageWriter::loginPage());
+    login->setUrl("http://portal.test/");
+    for (const auto& page : {SimPages::framing(SimPageWriter::expiredPage()), std::move(login)}) {
         RecordPageWalk walk(settings());
         const WalkStep step = walk.ProcessRecordPage(*page);
         EXPECT_EQ(step.kind, WalkStep::Kind::Abandoned);
