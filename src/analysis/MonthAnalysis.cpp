@@ -39,9 +39,9 @@ private:
 MonthAnalysis::MonthAnalysis(PlanChoice plan)
     : m_plan(std::move(plan)) {}
 
-ReportBuilder::Status MonthAnalysis::analyse(const MonthRecord& month, const ReportOptions& options,
+ReportBuilder::Status MonthAnalysis::analyse(MonthRecord month, const ReportOptions& options,
                                              ReportResultView& view) {
-    m_builder.GrabbingFinished(month);
+    m_builder.GrabbingFinished(std::move(month));
     return rebuild(options, view);
 }
 

@@ -16,9 +16,9 @@ class MonthAnalysis {
 public:
     explicit MonthAnalysis(PlanChoice plan);
 
-    // A new month: the rows go into the scratch document, then the report is built. Throws
-    // ReportError (a bad row) or SummaryFailure, before the view's summary is refreshed.
-    ReportBuilder::Status analyse(const MonthRecord& month, const ReportOptions& options,
+    // A new month: the builder keeps its rows, then the report is built. Throws ReportError (a
+    // bad row) or SummaryFailure, before the view's summary is refreshed.
+    ReportBuilder::Status analyse(MonthRecord month, const ReportOptions& options,
                                   ReportResultView& view);
     // The same rows again after an option changed.
     ReportBuilder::Status rebuild(const ReportOptions& options, ReportResultView& view);

@@ -47,13 +47,13 @@ std::string dumped(const nlohmann::ordered_json& json) {
 MonthReport::MonthReport(ReportRequest request)
     : m_request(std::move(request)) {}
 
-void MonthReport::build(const MonthRecord& month, const std::string& user) {
+void MonthReport::build(MonthRecord month, const std::string& user) {
     m_user = user;
     const PlanChoice choice = m_request.plans.resolve(SystemClock());
     m_request.alerts.requirePlan(choice);
     m_analysis.emplace(choice);
     try {
-        m_analysis->analyse(month, m_request.reportOptions(), m_view);
+        m_analysis->analyse(std::move(month), m_request.reportOptions(), m_view);
     } catch (const ReportError& error) {
         throw BadRowError(error.what());
     } catch (const SummaryFailure& failure) {

@@ -19,7 +19,7 @@ public:
 
     // Builds the report and its summary on the chosen plan; a bad row, or a plan option that
     // names no plan, ends the command with a one-line message.
-    void build(const MonthRecord& month, const std::string& user);
+    void build(MonthRecord month, const std::string& user);
 
     // Keys added to the JSON object after the report's own ones.
     nlohmann::ordered_json& extraJson() { return m_extra; }

@@ -25,7 +25,7 @@ void runReport(const ReportCommandOptions& options) {
     options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
     const QString folder = CacheFolder().resolve(QString::fromStdString(options.dataDir));
     RecordingMessages messages;
-    const auto month =
+    auto month =
         CacheMode::loadSelected(folder, QString::fromStdString(options.cacheEntry), messages);
     if (!month) {
         const QString text = messages.lastText();
@@ -37,7 +37,7 @@ void runReport(const ReportCommandOptions& options) {
     }
     MonthReport report(options.request);
     try {
-        report.build({month->rows, month->month.toStdString(), FixedPoint()},
+        report.build({std::move(month->rows), month->month.toStdString(), FixedPoint()},
                      month->user.toStdString());
     } catch (const BadRowError& error) {
         throw CliError(std::string(error.what()) + " (the stored month " +

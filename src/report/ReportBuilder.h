@@ -16,33 +16,35 @@ class ReportBuilder {
 public:
     enum class Status { Written, NoDetailTable };
 
-    // Fills the template with the rows and writes it into the scratch document. A new run.
-    void GrabbingFinished(const MonthRecord& month);
+    // Keeps the month's rows for the report. A new run.
+    void GrabbingFinished(MonthRecord month);
 
-    // Reads the rows back from the scratch document and writes the final report into the
-    // view's document, then refreshes the view's chart and summary. Called again whenever an
-    // option changes. Throws ReportError, before anything is written, when a row is bad.
+    // Reads the month's rows into a document of their own (copied from the walk's nodes, or
+    // parsed from their text), classifies them, and writes the final report into the view's
+    // document, moving the kept rows into it; then refreshes the view's chart and summary.
+    // Called again whenever an option changes. Throws ReportError, before anything is
+    // written, when a row is bad.
     Status WriteOutput(const ReportOptions& options, ReportResultView& view);
 
     const std::string& mstrChartData() const { return m_chart.mstrChartData; }
     const std::string& mstrChartDataAvg() const { return m_chart.mstrChartDataAvg; }
-    const std::string& mstrMonthYear() const { return m_monthYear; }
-    // The scratch document (the hidden browser's).
-    const Document& wbTemp() const { return m_scratch; }
+    const std::string& mstrMonthYear() const { return m_month.mstrMonthYear; }
     const ReportOutcome& outcome() const { return m_outcome; }
 
 private:
     struct FirstPass;
+    struct MonthRowNodes;
+    MonthRowNodes readRows() const;
     FirstPass classifyAndFilter(const std::vector<Element*>& rows, const ReportOptions& options);
-    void writeReport(Document& report, const std::vector<const Element*>& keptRows) const;
+    void writeReport(Document& report, MonthRowNodes rows,
+                     const std::vector<Element*>& keptRows) const;
     std::string note(FixedPoint allBandwidthKB) const;
     static std::string monthYearText(const std::string& month, const ReportOptions& options);
     static void addStyleRules(Document& document, const ReportOptions& options);
 
-    Document m_scratch{Document::Scripts::Strip};
+    bool m_grabbed = false;
+    MonthRecord m_month;
     std::string m_template;
-    std::string m_monthYear;
-    FixedPoint m_siteTotal;
     FixedPoint m_lastDayUsageKB;
     ChartTexts m_chart;
     ReportOutcome m_outcome;

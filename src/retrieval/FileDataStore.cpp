@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 FileDataStore::FileDataStore(MessagePresenter& messages)
     : m_messages(messages) {}
@@ -81,8 +82,10 @@ FileDataStore::ReadResult FileDataStore::readFile(const QString& fileName, bool 
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(file.errorString());
     }
-    // read no more than the limit even if the file grows after the check above
-    QByteArray bytes = file.read(MaxFileBytes + 1);
+    // Read no more than the limit even if the file grows after the check above, and ask for
+    // no more than the file holds: a buffer of the limit's size would be reserved for every
+    // month read.
+    QByteArray bytes = file.read(std::min(info.size(), MaxFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
         return failure(file.errorString());
     }

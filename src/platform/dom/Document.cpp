@@ -49,6 +49,7 @@ void Document::parseTree(std::string_view html) {
     m_root =
         &HtmlParser::parseDocument(*arena, html, {.stripScripts = m_scripts == Scripts::Strip});
     m_arena = std::move(arena);
+    m_movedFrom.clear();
     m_sheets.clear();
     m_rules.clear();
 }
@@ -145,6 +146,10 @@ void Document::Close() {
     parseTree(m_pendingWrite);
     m_pendingWrite.clear();
     m_pendingWrite.shrink_to_fit();
+}
+
+void Document::keepMovedNodesOf(std::unique_ptr<Document> other) {
+    m_movedFrom.push_back(std::move(other));
 }
 
 StyleSheet& Document::createStyleSheet() {

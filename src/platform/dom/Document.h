@@ -72,6 +72,10 @@ public:
     void Write(std::string_view html);
     void Close();
 
+    // Nodes moved into this tree from `other` (Element::appendMoved) live in its memory: it is
+    // kept, tree and all, until this document's tree is replaced.
+    void keepMovedNodesOf(std::unique_ptr<Document> other);
+
     StyleSheet& createStyleSheet();
     const std::vector<StyleRule>& styleRules() const { return m_rules; }
     // The style rules as the text of a style element ("selector{declaration}" lines).
@@ -90,6 +94,7 @@ private:
     std::string m_charset = "utf-8";
     // The tree and all its memory; a new tree gets a new arena.
     std::unique_ptr<NodeArena> m_arena;
+    std::vector<std::unique_ptr<Document>> m_movedFrom;
     Element* m_root = nullptr;
     std::vector<std::unique_ptr<StyleSheet>> m_sheets;
     std::vector<StyleRule> m_rules;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -94,6 +95,17 @@ void Element::appendParsedAttribute(std::string_view name, std::string_view valu
         reserveAttributes(std::size_t{m_attributeCount} + 1);
     }
     m_attributes[m_attributeCount++] = {arena().intern(name), arena().copy(value)};
+}
+
+void Element::appendMoved(Node& node) {
+    bool ownAncestor = false;
+    for (const Node* up = this; up && !ownAncestor; up = up->m_parent) {
+        ownAncestor = up == &node;
+    }
+    if (node.m_parent || ownAncestor) {
+        throw std::logic_error("only a node standing alone, outside this tree, can be moved in");
+    }
+    appendNode(node);
 }
 
 Element& Element::appendElement(std::string_view tagName, Namespace ns) {

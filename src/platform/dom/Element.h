@@ -76,6 +76,10 @@ public:
     // A deep copy of `source`, from any document, as the last child (a frame's document is
     // not copied).
     Node& appendClone(const Node& source);
+    // Moves `node`, standing alone (see removeChildren), to the end of the children, without a
+    // copy. Its memory stays with the document it was made in, which must live as long as this
+    // tree does (Document::keepMovedNodesOf).
+    void appendMoved(Node& node);
 
     // Called by the parser: room for `count` attributes, then each appended without looking
     // for an earlier one.

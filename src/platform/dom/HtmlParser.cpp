@@ -3,6 +3,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/NodeArena.h"
+#include "platform/dom/PlainRowReader.h"
 
 #include <algorithm>
 #include <climits>
@@ -369,6 +370,12 @@ bool HtmlParser::parseRowsInto(Element& section, std::string_view rows, const Ro
     for (std::size_t from = 0; from < rows.size();) {
         const std::size_t end =
             pieceEnd(rows, from, std::max<std::size_t>(context.rowsPerPiece, 1));
+        // Rows in the form the program writes them are read without gumbo, to the same tree.
+        if (PlainRowReader::readInto(section, rows.substr(from, end - from),
+                                     options.stripScripts)) {
+            from = end;
+            continue;
+        }
         page.assign(context.documentStart).append("<table><tbody>");
         page.append(rows.substr(from, end - from)).append(PieceEndRow);
         const GumboParse parse(page, GUMBO_TAG_LAST);

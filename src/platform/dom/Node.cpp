@@ -16,6 +16,12 @@ Node::Children Node::children() const {
 void Node::removeChildren() {
     if (isElement()) {
         auto* element = static_cast<Element*>(this);
+        for (Node* child = element->m_firstChild; child;) {
+            Node* next = child->m_next;
+            child->m_parent = nullptr;
+            child->m_next = nullptr;
+            child = next;
+        }
         element->m_firstChild = nullptr;
         element->m_lastChild = nullptr;
     }

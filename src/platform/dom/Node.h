@@ -52,7 +52,8 @@ public:
 
     Children children() const;
     Node* nextSibling() const { return m_next; }
-    // The children leave the tree; their memory goes with the document.
+    // The children leave the tree, each standing alone (it may be moved into another tree with
+    // Element::appendMoved); their memory goes with the document.
     void removeChildren();
 
     // The text of a text or comment node (empty for elements).
