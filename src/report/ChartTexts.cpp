@@ -37,7 +37,7 @@ ChartTexts ChartTexts::build(const std::vector<Element*>& rows,
             dayFree += row.bandwidthKB - row.chargedKB;
         }
         if (rows[i]->cells().size() == 10) {
-            days += "\t" + row.fromText.substr(8, 2);
+            days += "\t" + row.fromDay.substr(8, 2);
             if (!options.mblnExcludeNonFree) {
                 nonFreeLine += "\t" + megabytes(dayNonFree);
             }

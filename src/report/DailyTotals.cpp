@@ -14,9 +14,8 @@ void DailyTotals::apply(const std::vector<Element*>& rows, const std::vector<Row
     std::string previousKey;
     for (std::size_t i = rows.size() - 1; i >= 1; --i) {
         // The header row's key closes the last run.
-        const std::string key = i >= ReportTemplate::DetailHeaderRows
-                                    ? figures[i].fromText.substr(0, 10)
-                                    : std::string("Over");
+        const std::string key =
+            i >= ReportTemplate::DetailHeaderRows ? figures[i].fromDay : std::string("Over");
         if (key != previousKey && !previousKey.empty()) {
             day.date = previousKey;
             closeRun(*rows[i + 1], day, nightUnlimitedPlan);

@@ -11,7 +11,9 @@ class Element;
 struct RowFigures {
     FixedPoint bandwidthKB;
     FixedPoint chargedKB;
-    std::string fromText;
+    // The From cell's first ten characters, its day ("2007-03-05"): short enough to be held
+    // inside the string for every row of a large month.
+    std::string fromDay;
 };
 
 // The daily-total cells of the final report. Walking the detail table from the bottom up,

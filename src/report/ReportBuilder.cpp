@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -121,7 +122,8 @@ ReportBuilder::FirstPass ReportBuilder::classifyAndFilter(const std::vector<Elem
         }
         if (keep) {
             pass.keptRows.push_back(&element);
-            pass.keptFigures.push_back({row.bandwidthKB, row.chargedKB, row.fromText});
+            pass.keptFigures.push_back(
+                {row.bandwidthKB, row.chargedKB, row.fromText.substr(0, 10)});
         }
         pass.allBandwidthKB += row.bandwidthKB;
         pass.allChargedKB += row.chargedKB;
@@ -162,7 +164,9 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     const auto reportTables = report.getElementsByTagName("table");
     const auto rows = reportTables.size() > 1 ? reportTables[1]->rows() : std::vector<Element*>();
     std::vector<RowFigures> figures(ReportTemplate::DetailHeaderRows);
-    figures.insert(figures.end(), pass.keptFigures.begin(), pass.keptFigures.end());
+    figures.insert(figures.end(), std::make_move_iterator(pass.keptFigures.begin()),
+                   std::make_move_iterator(pass.keptFigures.end()));
+    pass.keptFigures = {};
     figures.resize(rows.size());
     DailyTotals daily;
     daily.apply(rows, figures, options.mblnNightUnlimitedPlan);

@@ -31,8 +31,9 @@ void collectDescendants(const Node& node, std::vector<Element*>& out, std::strin
 } // namespace
 
 Element::Element(NodeArena& arena, const std::string& tagName, Namespace ns)
-    : Node(Kind::Element, arena)
+    : Node(Kind::Element)
     , m_namespace(ns)
+    , m_arena(&arena)
     , m_tagName(&tagName) {}
 
 void Element::appendNode(Node& child) {

@@ -90,11 +90,13 @@ private:
     friend class Node;
     const Attribute* findAttribute(std::string_view name) const;
     void appendNode(Node& child);
+    NodeArena& arena() const { return *m_arena; }
 
     // Filling the space behind the node's kind. The attribute array holds a power of two.
     Namespace m_namespace;
     std::uint8_t m_attributeCapacityLog2 = 0;
     std::uint32_t m_attributeCount = 0;
+    NodeArena* m_arena;
     Node* m_firstChild = nullptr;
     Node* m_lastChild = nullptr;
     const std::string* m_tagName;

@@ -3,11 +3,20 @@
 #include "platform/dom/Element.h"
 #include "platform/dom/NodeArena.h"
 
-#include <cassert>
+#include <limits>
+#include <stdexcept>
 
 CharacterNode::CharacterNode(Kind kind, NodeArena& arena, std::string_view text)
-    : Node(kind, arena)
-    , m_text(arena.copy(text)) {}
+    : Node(kind) {
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("a text of 4 GB or more cannot be held in a document");
+    }
+    m_size = static_cast<std::uint32_t>(text.size());
+    m_data = arena.copy(text).data();
+}
+
+static_assert(sizeof(CharacterNode) <= 32, "a text node fits in four words");
+static_assert(sizeof(Element) <= 64, "an element fits in a cache line");
 
 Node::Children Node::children() const {
     return Children(isElement() ? static_cast<const Element*>(this)->m_firstChild : nullptr);
@@ -28,12 +37,11 @@ void Node::removeChildren() {
 }
 
 std::string_view Node::data() const {
-    return isElement() ? std::string_view() : static_cast<const CharacterNode*>(this)->m_text;
-}
-
-void Node::setData(std::string_view data) {
-    assert(!isElement() && "only texts and comments hold data");
-    static_cast<CharacterNode*>(this)->m_text = m_arena->copy(data);
+    if (isElement()) {
+        return {};
+    }
+    const auto& character = static_cast<const CharacterNode&>(*this);
+    return {character.m_data, character.m_size};
 }
 
 std::vector<Element*> Node::childElements() const {

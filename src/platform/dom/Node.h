@@ -48,7 +48,6 @@ public:
     Kind kind() const { return m_kind; }
     bool isElement() const { return m_kind == Kind::Element; }
     Element* parent() const { return m_parent; }
-    NodeArena& arena() const { return *m_arena; }
 
     Children children() const;
     Node* nextSibling() const { return m_next; }
@@ -58,33 +57,33 @@ public:
 
     // The text of a text or comment node (empty for elements).
     std::string_view data() const;
-    void setData(std::string_view data);
 
     // Elements among the children, in order.
     std::vector<Element*> childElements() const;
 
 protected:
-    Node(Kind kind, NodeArena& arena)
-        : m_arena(&arena)
-        , m_kind(kind) {}
+    explicit Node(Kind kind)
+        : m_kind(kind) {}
     // Nodes are never destroyed one by one: the arena frees them with the document.
     ~Node() = default;
 
 private:
     friend class Element;
-    // The kind last: an element's small fields fill the space behind it.
-    NodeArena* m_arena;
+    // The kind last: the small fields of elements and texts fill the space behind it. A month
+    // of rows is mostly cells and their texts, so every byte here counts a hundred thousand
+    // times over.
     Element* m_parent = nullptr;
     Node* m_next = nullptr;
     Kind m_kind;
 };
 
-// A text or comment node: its text is a view into the document's arena.
+// A text or comment node: its text is held in the document's arena.
 class CharacterNode final : public Node {
 public:
     CharacterNode(Kind kind, NodeArena& arena, std::string_view text);
 
 private:
     friend class Node;
-    std::string_view m_text;
+    std::uint32_t m_size;
+    const char* m_data;
 };
