@@ -38,9 +38,13 @@ const CheckOutcome& MonthCheck::execute() {
 
 void MonthCheck::report(std::ostream& out) {
     m_report = std::make_unique<MonthReport>(m_request);
-    m_report->build(*m_outcome.month, m_run.userName.empty() ? m_outcome.userName : m_run.userName);
+    const double portalTotalGB = m_outcome.month->mcurSiteTotal.toDouble();
+    // the report takes the month, and the walk's rows with it
+    m_report->build(std::move(*m_outcome.month),
+                    m_run.userName.empty() ? m_outcome.userName : m_run.userName);
+    m_outcome.month.reset();
     m_report->extraJson()["pages_fetched"] = m_outcome.pagesFetched;
-    m_report->extraJson()["portal_total_gb"] = m_outcome.month->mcurSiteTotal.toDouble();
+    m_report->extraJson()["portal_total_gb"] = portalTotalGB;
     m_report->writeFiles();
     if (!m_request.jsonToStandardOutput()) {
         m_report->printText(out);

@@ -14,7 +14,8 @@ struct MonthRecord {
     std::string mstrMonthYear; // "2007-03"
     FixedPoint mcurSiteTotal;  // the portal's own total in GB; 0 when unknown
     // The same rows already parsed, when the walk has them (see MonthRows): the rows of these
-    // documents one after the other, so the report copies them instead of parsing the text
-    // again; none: the report parses mstrRows.
-    std::vector<std::shared_ptr<const Document>> rowNodes = {};
+    // documents one after the other, so the report takes them (moved when it holds the only
+    // reference, else copied) instead of parsing the text again; none: the report parses
+    // mstrRows.
+    std::vector<std::shared_ptr<Document>> rowNodes = {};
 };

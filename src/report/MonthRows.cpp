@@ -5,6 +5,7 @@
 #include "report/ReportTemplate.h"
 
 #include <string>
+#include <vector>
 
 std::unique_ptr<Document> MonthRows::create() {
     return Document::parse(std::string(ReportTemplate::documentStart()) +
@@ -20,6 +21,18 @@ Element& MonthRows::section(const Document& rows) {
 bool MonthRows::parseInto(Document& rows, std::string_view text) {
     return HtmlParser::parseRowsInto(section(rows), text, {ReportTemplate::documentStart()},
                                      {.stripScripts = true});
+}
+
+void MonthRows::appendMoved(Element& target, Document& from) {
+    Element& rows = section(from);
+    std::vector<Node*> nodes;
+    for (Node* node : rows.children()) {
+        nodes.push_back(node);
+    }
+    rows.removeChildren();
+    for (Node* node : nodes) {
+        target.appendMoved(*node);
+    }
 }
 
 void MonthRows::appendCopies(Element& target, const Document& from) {

@@ -25,5 +25,7 @@ bool parseInto(Document& rows, std::string_view text);
 
 // Copies every node of the table body of `from` to the end of `section`.
 void appendCopies(Element& section, const Document& from);
+// Moves them instead; `from` must then live as long as the tree of `section`.
+void appendMoved(Element& section, Document& from);
 
 } // namespace MonthRows

@@ -53,16 +53,25 @@ void ReportBuilder::GrabbingFinished(MonthRecord month) {
     m_outcome = ReportOutcome();
 }
 
-// The rows go in as nodes: copied from the walk's, or parsed from the text in pieces. Rows
-// that are not whole rows piece by piece are parsed where they stand in the template, in one
-// piece, as the report would read them there.
-ReportBuilder::MonthRowNodes ReportBuilder::readRows() const {
+// The rows go in as nodes: the walk's own, or parsed from the text in pieces. The walk's are
+// moved when nobody else holds them; the next build then parses the text, to the same tree.
+// Rows that are not whole rows piece by piece are parsed where they stand in the template,
+// in one piece, as the report would read them there.
+ReportBuilder::MonthRowNodes ReportBuilder::readRows() {
     if (!m_grabbed) {
         return {};
     }
     auto document = MonthRows::create();
     Element& section = MonthRows::section(*document);
-    if (!m_month.rowNodes.empty()) {
+    const bool ownRowNodes = std::all_of(m_month.rowNodes.begin(), m_month.rowNodes.end(),
+                                         [](const auto& rows) { return rows.use_count() == 1; });
+    if (!m_month.rowNodes.empty() && ownRowNodes) {
+        for (auto& rows : m_month.rowNodes) {
+            MonthRows::appendMoved(section, *rows);
+            document->keepMovedNodesOf(std::move(rows));
+        }
+        m_month.rowNodes.clear();
+    } else if (!m_month.rowNodes.empty()) {
         for (const auto& rows : m_month.rowNodes) {
             MonthRows::appendCopies(section, *rows);
         }

@@ -34,7 +34,7 @@ public:
 private:
     struct FirstPass;
     struct MonthRowNodes;
-    MonthRowNodes readRows() const;
+    MonthRowNodes readRows();
     FirstPass classifyAndFilter(const std::vector<Element*>& rows, const ReportOptions& options);
     void writeReport(Document& report, MonthRowNodes rows,
                      const std::vector<Element*>& keptRows) const;

@@ -4,6 +4,8 @@
 #include "platform/dom/FormFields.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -141,6 +143,34 @@ TEST(Document, CopiesOutliveTheirSourceAndFramesGoWithTheirPage) {
     page->frames()[1]->setContentDocument(Document::parse("<p>three</p>"));
     page.reset();
     EXPECT_EQ(taken->body()->innerText(), "two");
+}
+
+TEST(Document, MovedNodesLiveOnWithTheDocumentThatKeepsTheirMemory) {
+    auto target = Document::parse("<table><tbody></tbody></table>");
+    Element& body = *target->getElementsByTagName("tbody")[0];
+    {
+        std::shared_ptr<Document> source =
+            Document::parse("<table><tr><td>1</td></tr><tr><td>2<b>!</b></td></tr></table>");
+        Element& rows = *source->getElementsByTagName("tbody")[0];
+        const auto moved = rows.childElements();
+        EXPECT_THROW(body.appendMoved(*moved[0]), std::logic_error); // still in its tree
+        rows.removeChildren();
+        EXPECT_EQ(moved[1]->parent(), nullptr);
+        for (Element* row : moved) {
+            body.appendMoved(*row);
+        }
+        EXPECT_EQ(rows.innerHTML(), "");
+        target->keepMovedNodesOf(std::move(source));
+    }
+    // the rows' own memory went nowhere, and they change like any node of the tree
+    Element& second = *body.childElements()[1];
+    second.setAttribute("class", "free");
+    second.insertCell();
+    EXPECT_EQ(body.innerHTML(),
+              "<tr><td>1</td></tr><tr class=\"free\"><td>2<b>!</b></td><td></td></tr>");
+    // a node cannot go into itself, moved or copied
+    EXPECT_THROW(second.appendMoved(*target->documentElement()), std::logic_error);
+    EXPECT_THROW(second.cells()[0]->appendClone(second), std::logic_error);
 }
 
 TEST(Document, FramesFormsAndLinks) {

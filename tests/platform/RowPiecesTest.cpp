@@ -2,6 +2,7 @@
 // page's row copied must be the row its text parses into.
 #include "platform/dom/Document.h"
 #include "platform/dom/HtmlParser.h"
+#include "platform/dom/PlainRowReader.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,49 @@ TEST_P(RowPieces, EqualOneParseOrAreRefused) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, RowPieces, testing::ValuesIn(rowsCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The rows the program writes are read without gumbo, to gumbo's tree; anything else is
+// refused whole, untouched, and left to gumbo.
+TEST(PlainRows, AreReadToGumbosTreeAndAnythingElseIsLeftAlone) {
+    const std::string plainRow = R"(<tr align="center"><td>1</td><td>a &amp; b</td></tr>)";
+    const std::pair<std::string, bool> cases[] = {
+        {TestData::read("cache/2007-03-alice.txt"), true},
+        {"\n" + plainRow + " \t\n<tr> <th>h</th>\n<td></td></tr><tr></tr>\n", true},
+        {R"(<tr title="a<b>&quot;c" class="x"><td>&lt;i&gt; "q" &nbsp;&#8364; café</td></tr>)",
+         true},
+        {plainRow + "<TR><TD>2</TD></TR>", false},
+        {"<tr align=center><td>1</td></tr>", false},
+        {"<tr align='center'><td>1</td></tr>", false},
+        {R"(<tr a="1" a="2"><td>1</td></tr>)", false},
+        {"<tr><td onclick=\"go()\">1</td></tr>", false}, // read with scripts stripped
+        {"<tr><td><b>1</b></td></tr>", false},
+        {"<tr><td>1<!-- c --></td></tr>", false},
+        {"<tr><td>&copy;</td></tr>", false},
+        {"<tr><td>&#65;</td></tr>", false},
+        {"<tr><td>&#x141;</td></tr>", false},
+        {"<tr><td>&#55296;</td></tr>", false},
+        {"<tr><td>&#65534;</td></tr>", false},
+        {"<tr><td>&amp</td></tr>", false},
+        {"<tr><td>a\rb</td></tr>", false},
+        {std::string("<tr><td>a\0b</td></tr>", 21), false},
+        {"<tr><td>\xC2\x85 \xFF</td></tr>", false},
+        {"<tr>stray<td>1</td></tr>", false},
+        {"<tr><td>1</th></tr>", false},
+        {plainRow + "<tr><td>1</td>", false},
+    };
+    for (const auto& [rows, plain] : cases) {
+        SCOPED_TRACE(rows.substr(0, 80));
+        const auto document =
+            Document::parse(std::string(Doctype) + "<table><tbody></tbody></table>");
+        EXPECT_EQ(PlainRowReader::readInto(tableBody(*document), rows, true), plain);
+        EXPECT_EQ(shape(tableBody(*document)), plain ? inOneParse(rows) : "<tbody>");
+        // whatever the reader refuses, the pieces still give gumbo's tree
+        const auto pieces = inPieces(rows, 1000);
+        if (pieces) {
+            EXPECT_EQ(*pieces, inOneParse(rows));
+        }
+    }
+}
 
 TEST(RowCopy, StandsForItsTextOnlyWhenItParsesBackAlike) {
     const std::pair<const char*, bool> rows[] = {

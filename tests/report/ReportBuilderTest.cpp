@@ -1,4 +1,5 @@
 #include "ReportFixtures.h"
+#include "report/MonthRows.h"
 #include "report/ReportRow.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,32 @@ TEST_F(ReportBuilderTest, DailyTotalsSpanEachRunOfADate) {
     ASSERT_EQ(builder.outcome().days.size(), 2u);
     EXPECT_EQ(builder.outcome().days[0].date, "2007-03-05");
     EXPECT_EQ(builder.outcome().days[1].rows, 3);
+}
+
+TEST_F(ReportBuilderTest, TheWalksRowNodesGiveTheReportOfTheirText) {
+    options.mblnNightUnlimitedPlan = true;
+    build(sampleRows());
+    const std::string fromText = view.document.outerHTML();
+    const auto rowNodes = [] {
+        std::shared_ptr<Document> rows = MonthRows::create();
+        EXPECT_TRUE(MonthRows::parseInto(*rows, sampleRows()));
+        return rows;
+    };
+    // held by the builder alone: moved into the first report, the text read for the next
+    ReportBuilder owner;
+    owner.GrabbingFinished({sampleRows(), "2007-03", FixedPoint(), {rowNodes()}});
+    for (int build = 0; build < 2; ++build) {
+        ASSERT_EQ(owner.WriteOutput(options, view), ReportBuilder::Status::Written);
+        EXPECT_EQ(view.document.outerHTML(), fromText);
+    }
+    // held elsewhere too: copied, and the other holder's rows stay as they were
+    const auto shared = rowNodes();
+    const std::string before = shared->outerHTML();
+    ReportBuilder sharing;
+    sharing.GrabbingFinished({sampleRows(), "2007-03", FixedPoint(), {shared}});
+    ASSERT_EQ(sharing.WriteOutput(options, view), ReportBuilder::Status::Written);
+    EXPECT_EQ(view.document.outerHTML(), fromText);
+    EXPECT_EQ(shared->outerHTML(), before);
 }
 
 TEST_F(ReportBuilderTest, RowsAreClassifiedAndTheTemplateFilled) {

@@ -148,7 +148,7 @@ void Document::Close() {
     m_pendingWrite.shrink_to_fit();
 }
 
-void Document::keepMovedNodesOf(std::unique_ptr<Document> other) {
+void Document::keepMovedNodesOf(std::shared_ptr<Document> other) {
     m_movedFrom.push_back(std::move(other));
 }
 

@@ -74,7 +74,7 @@ public:
 
     // Nodes moved into this tree from `other` (Element::appendMoved) live in its memory: it is
     // kept, tree and all, until this document's tree is replaced.
-    void keepMovedNodesOf(std::unique_ptr<Document> other);
+    void keepMovedNodesOf(std::shared_ptr<Document> other);
 
     StyleSheet& createStyleSheet();
     const std::vector<StyleRule>& styleRules() const { return m_rules; }
@@ -94,7 +94,7 @@ private:
     std::string m_charset = "utf-8";
     // The tree and all its memory; a new tree gets a new arena.
     std::unique_ptr<NodeArena> m_arena;
-    std::vector<std::unique_ptr<Document>> m_movedFrom;
+    std::vector<std::shared_ptr<Document>> m_movedFrom;
     Element* m_root = nullptr;
     std::vector<std::unique_ptr<StyleSheet>> m_sheets;
     std::vector<StyleRule> m_rules;

@@ -127,41 +127,49 @@ Node& Element::appendComment(std::string_view text) {
     return node;
 }
 
-// Copies without recursion: a deeply nested tree must not exhaust the stack.
+// Copies without recursion (a deeply nested tree must not exhaust the stack) and without a
+// list of pending nodes: the copy follows the source's own child and sibling links.
 Node& Element::appendClone(const Node& source) {
-    struct Pending {
-        const Node* source;
-        Element* target;
-    };
-    std::vector<Pending> pending{{&source, this}};
-    Node* first = nullptr;
-    while (!pending.empty()) {
-        const Pending next = pending.back();
-        pending.pop_back();
-        Node* copy = nullptr;
-        if (next.source->isElement()) {
-            const auto& element = static_cast<const Element&>(*next.source);
-            Element& made =
-                next.target->appendElement(element.tagName(), element.elementNamespace());
+    const auto copyOne = [](const Node& from, Element& into) -> Node& {
+        if (from.isElement()) {
+            const auto& element = static_cast<const Element&>(from);
+            Element& made = into.appendElement(element.tagName(), element.elementNamespace());
             made.reserveAttributes(element.m_attributeCount);
             for (const Attribute& attribute : element.attributes()) {
                 made.appendParsedAttribute(attribute.name, attribute.value);
             }
-            // children are pushed last first, so they are copied in order
-            const std::size_t at = pending.size();
-            for (Node* child : element.children()) {
-                pending.push_back({child, &made});
-            }
-            std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(at), pending.end());
-            copy = &made;
-        } else if (next.source->kind() == Kind::Text) {
-            copy = &next.target->appendText(next.source->data());
-        } else {
-            copy = &next.target->appendComment(next.source->data());
+            return made;
         }
-        first = first ? first : copy;
+        return from.kind() == Kind::Text ? into.appendText(from.data())
+                                         : into.appendComment(from.data());
+    };
+    for (const Node* up = this; up; up = up->m_parent) {
+        if (up == &source) {
+            throw std::logic_error("a node cannot be copied into itself");
+        }
     }
-    return *first;
+    Node& top = copyOne(source, *this);
+    const Node* from = &source;
+    Node* to = &top;
+    while (true) {
+        const Node* firstChild =
+            from->isElement() ? static_cast<const Element*>(from)->m_firstChild : nullptr;
+        if (firstChild) {
+            to = &copyOne(*firstChild, static_cast<Element&>(*to));
+            from = firstChild;
+            continue;
+        }
+        // no children: on to the next sibling, climbing as far as needed, never above the top
+        while (from != &source && !from->m_next) {
+            from = from->m_parent;
+            to = to->m_parent;
+        }
+        if (from == &source) {
+            return top;
+        }
+        from = from->m_next;
+        to = &copyOne(*from, *to->m_parent);
+    }
 }
 
 std::string Element::innerText() const {
