@@ -57,10 +57,18 @@ std::string_view NodeArena::copy(std::string_view text) {
 }
 
 const std::string& NodeArena::intern(std::string_view name) {
-    if (const auto found = m_names.find(name); found != m_names.end()) {
-        return *found;
+    for (const std::string* recent : m_recentNames) {
+        if (recent && *recent == name) {
+            return *recent;
+        }
     }
-    return *m_names.emplace(name).first;
+    auto found = m_names.find(name);
+    if (found == m_names.end()) {
+        found = m_names.emplace(name).first;
+    }
+    m_recentNames[m_nextRecent] = &*found;
+    m_nextRecent = (m_nextRecent + 1) % m_recentNames.size();
+    return *found;
 }
 
 Attribute* NodeArena::attributeSlots(std::size_t count) {

@@ -2,6 +2,7 @@
 
 #include "platform/dom/Element.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -48,5 +49,9 @@ private:
 
     std::pmr::monotonic_buffer_resource m_memory;
     std::unordered_set<std::string, NameHash, std::equal_to<>> m_names;
+    // A tree asks for the same few names over and over (tr, td, align): the last ones found
+    // are compared first, which is cheaper than hashing.
+    std::array<const std::string*, 4> m_recentNames{};
+    std::size_t m_nextRecent = 0;
     std::unordered_map<const Element*, std::unique_ptr<Document>> m_frameDocuments;
 };
