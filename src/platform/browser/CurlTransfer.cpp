@@ -3,6 +3,7 @@
 #include "platform/PlainText.h"
 #include "platform/browser/BrowserFailures.h"
 
+#include <QHostAddress>
 #include <QUrl>
 #include <curl/curl.h>
 
@@ -19,6 +20,12 @@ std::string_view trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+bool isLoopback(const std::string& address) {
+    const QString host = QUrl(QString::fromStdString(address)).host();
+    return host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0 ||
+           QHostAddress(host).isLoopback();
 }
 
 } // namespace
@@ -41,11 +48,6 @@ CurlTransfer::CurlTransfer(const BrowserOptions& options)
     curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS,
                      static_cast<long>(options.transferTimeout.count()));
     curl_easy_setopt(m_easy, CURLOPT_USERAGENT, m_options.userAgent.c_str());
-    // Pages are asked for compressed, as browsers ask: record pages shrink several times on a
-    // slow line, and libcurl hands on the decoded text. Not brotli: a server compressing each
-    // dynamic page at brotli's default level spends more time on it than a fast line saves
-    // (the simulated portal's 200 pages took 1.3 s instead of 0.06 s; gzip 0.09 s).
-    curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlTransfer::onBody);
     curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
@@ -97,6 +99,12 @@ void CurlTransfer::prepare(const HttpRequest& request) {
     m_tooLarge = false;
     m_error[0] = '\0';
     curl_easy_setopt(m_easy, CURLOPT_URL, request.url.c_str());
+    // Pages are asked for compressed, as browsers ask: record pages shrink several times on a
+    // slow line, and libcurl hands on the decoded text. Not brotli: a server compressing each
+    // dynamic page at brotli's default level spends more time on it than a fast line saves
+    // (the simulated portal's 200 pages took 1.3 s instead of 0.06 s; gzip 0.09 s).
+    const bool compressed = m_options.compressLoopbackPages || !isLoopback(request.url);
+    curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, compressed ? "gzip, deflate" : nullptr);
     if (request.formBody) {
         // libcurl sends it as application/x-www-form-urlencoded
         // our own copy, not libcurl's: it is overwritten as soon as the fetch ends
