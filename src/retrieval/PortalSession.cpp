@@ -215,7 +215,7 @@ void PortalSession::walkRecordPage(Document& document) {
         for (const RunMessage& notice : m_walk.notices()) {
             Q_EMIT Notice(notice);
         }
-        Q_EMIT Finished(m_walk.month());
+        Q_EMIT Finished(m_walk.takeMonth());
         return;
     }
 }

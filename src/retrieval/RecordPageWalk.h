@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class Document;
@@ -50,6 +51,9 @@ public:
 
     // Once finished: the month's rows (new rows, then the stored ones), month and total.
     const MonthRecord& month() const { return m_month; }
+    // The finished month, handed on: the report then holds the only reference to the row
+    // nodes and can move them into its tree instead of copying them.
+    MonthRecord takeMonth() { return std::exchange(m_month, MonthRecord()); }
     // Messages that did not stop the walk (a month file that could not be read or stored).
     const std::vector<RunMessage>& notices() const { return m_notices; }
 
