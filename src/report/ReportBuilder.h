@@ -19,8 +19,8 @@ public:
     // Keeps the month's rows for the report. A new run.
     void GrabbingFinished(MonthRecord month);
 
-    // Reads the month's rows into a document of their own (copied from the walk's nodes, or
-    // parsed from their text), classifies them, and writes the final report into the view's
+    // Reads the month's rows into a document of their own (the walk's nodes, moved or copied,
+    // or parsed from their text), classifies them, and writes the final report into the view's
     // document, moving the kept rows into it; then refreshes the view's chart and summary.
     // Called again whenever an option changes. Throws ReportError, before anything is
     // written, when a row is bad.
