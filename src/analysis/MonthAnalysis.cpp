@@ -14,6 +14,7 @@ public:
         , m_view(view) {}
 
     Document& reportDocument() override { return m_view.reportDocument(); }
+    bool wantsReportDocument() const override { return m_view.wantsReportDocument(); }
     void setTotals(const MonthTotals& totals) override {
         m_totals = totals;
         m_view.setTotals(totals);

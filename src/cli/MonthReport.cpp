@@ -52,6 +52,8 @@ void MonthReport::build(MonthRecord month, const std::string& user) {
     const PlanChoice choice = m_request.plans.resolve(SystemClock());
     m_request.alerts.requirePlan(choice);
     m_analysis.emplace(choice);
+    // Only the saved report and its export read the document; the figures do without it.
+    m_view.setReportDocumentWanted(!m_request.htmlFile.empty() || !m_request.csvFile.empty());
     try {
         m_analysis->analyse(std::move(month), m_request.reportOptions(), m_view);
     } catch (const ReportError& error) {

@@ -1,8 +1,6 @@
 #include "report/ChartTexts.h"
 
 #include "platform/NumberFormat.h"
-#include "platform/dom/Element.h"
-#include "report/ReportTemplate.h"
 
 namespace {
 
@@ -18,25 +16,26 @@ std::string averageText(FixedPoint sumKB, int dayCount) {
 
 } // namespace
 
-ChartTexts ChartTexts::build(const std::vector<Element*>& rows,
-                             const std::vector<RowFigures>& figures, int dayCount,
+ChartTexts ChartTexts::build(std::span<const RowFigures> kept, const DailyTotals& daily,
                              const ReportOptions& options) {
+    const int dayCount = daily.dayCount();
     std::string days;
     std::string nonFreeLine = options.mblnExcludeNonFree ? "" : "NonFree";
     std::string freeLine = options.mblnExcludeFree ? "" : "Free";
     FixedPoint dayFree, dayNonFree, sumFree, sumNonFree;
-    for (std::size_t i = rows.size(); i-- > ReportTemplate::DetailHeaderRows;) {
-        const RowFigures& row = figures[i];
-        const std::string type = rows[i]->getAttribute("usagetype").value_or("");
-        if (type == "free") {
+    for (std::size_t i = kept.size(); i-- > 0;) {
+        const RowFigures& row = kept[i];
+        if (row.type == UsageType::Free) {
             dayFree += row.bandwidthKB;
-        } else if (type == "nonfree") {
+        } else if (row.type == UsageType::NonFree) {
             dayNonFree += row.bandwidthKB;
-        } else if (type == "mixed") {
+        } else {
             dayNonFree += row.chargedKB;
             dayFree += row.bandwidthKB - row.chargedKB;
         }
-        if (rows[i]->cells().size() == 10) {
+        // A day ends at the row that shows ten cells with the day's total: a portal row of
+        // nine cells that opens its day (a row that came with ten already counts as well).
+        if (row.cellCount + (daily.opensDay(i) ? 1 : 0) == 10) {
             days += "\t" + row.fromDay.substr(8, 2);
             if (!options.mblnExcludeNonFree) {
                 nonFreeLine += "\t" + megabytes(dayNonFree);

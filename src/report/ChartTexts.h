@@ -4,20 +4,18 @@
 #include "report/DailyTotals.h"
 #include "report/ReportOptions.h"
 
+#include <span>
 #include <string>
-#include <vector>
-
-class Element;
 
 // The tab-separated daily chart data of the report: a line of day numbers, then "NonFree"
 // and "Free" lines of megabytes per day; the second text adds an "Avg" column. Built from the
-// final detail table, bottom up, so the days come out oldest first.
+// kept rows, bottom up, so the days come out oldest first.
 struct ChartTexts {
     std::string mstrChartData;
     std::string mstrChartDataAvg;
     std::string averagePerDay; // the lblAverage text; empty when there is no day
 
-    static ChartTexts build(const std::vector<Element*>& rows,
-                            const std::vector<RowFigures>& figures, int dayCount,
+    // From the kept rows (top of the report first) and their days.
+    static ChartTexts build(std::span<const RowFigures> kept, const DailyTotals& daily,
                             const ReportOptions& options);
 };

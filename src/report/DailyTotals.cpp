@@ -2,30 +2,29 @@
 
 #include "platform/dom/Element.h"
 #include "report/ReportFormatting.h"
-#include "report/ReportTemplate.h"
 
-void DailyTotals::apply(const std::vector<Element*>& rows, const std::vector<RowFigures>& figures,
-                        bool nightUnlimitedPlan) {
-    m_days.clear();
-    if (rows.size() < ReportTemplate::DetailHeaderRows) {
-        return;
-    }
+void DailyTotals::compute(std::span<const RowFigures> kept, bool nightUnlimitedPlan) {
+    m_runs.clear();
+    m_opensDay.assign(kept.size(), false);
     ReportDay day;
     std::string previousKey;
-    for (std::size_t i = rows.size() - 1; i >= 1; --i) {
-        // The header row's key closes the last run.
-        const std::string key =
-            i >= ReportTemplate::DetailHeaderRows ? figures[i].fromDay : std::string("Over");
+    // From the bottom row up; the header above the first row closes the topmost run.
+    for (std::size_t i = kept.size() + 1; i-- > 0;) {
+        const bool header = i == 0;
+        const std::string key = header ? std::string("Over") : kept[i - 1].fromDay;
         if (key != previousKey && !previousKey.empty()) {
             day.date = previousKey;
-            closeRun(*rows[i + 1], day, nightUnlimitedPlan);
+            m_runs.push_back({i, day});
+            m_opensDay[i] = true;
+            m_lastDayUsageKB = nightUnlimitedPlan ? day.chargedKB : day.totalKB;
             day = ReportDay();
         }
-        if (i >= ReportTemplate::DetailHeaderRows) {
-            day.totalKB += figures[i].bandwidthKB;
+        if (!header) {
+            const RowFigures& row = kept[i - 1];
+            day.totalKB += row.bandwidthKB;
             if (nightUnlimitedPlan) {
-                day.chargedKB += figures[i].chargedKB;
-                day.freeKB += figures[i].bandwidthKB - figures[i].chargedKB;
+                day.chargedKB += row.chargedKB;
+                day.freeKB += row.bandwidthKB - row.chargedKB;
             } else {
                 day.chargedKB = day.totalKB;
                 day.freeKB = FixedPoint();
@@ -36,21 +35,26 @@ void DailyTotals::apply(const std::vector<Element*>& rows, const std::vector<Row
     }
 }
 
-void DailyTotals::closeRun(Element& topRow, const ReportDay& day, bool nightUnlimitedPlan) {
-    Element& cell = topRow.insertCell();
-    cell.setRowSpan(day.rows);
-    std::string content = "<B><u>" + day.date + "</u></B><BR>" + GetKBMBGBString(day.totalKB);
-    if (nightUnlimitedPlan) {
-        content += "<BR><b><u>Charged</u></b><br>" + GetKBMBGBString(day.chargedKB) +
-                   "<BR><b><u>Free</u></b><br>" + GetKBMBGBString(day.freeKB);
+void DailyTotals::decorate(const std::vector<Element*>& keptRows, bool nightUnlimitedPlan) const {
+    for (const Run& run : m_runs) {
+        const ReportDay& day = run.day;
+        Element& cell = keptRows[run.topRow]->insertCell();
+        cell.setRowSpan(day.rows);
+        std::string content = "<B><u>" + day.date + "</u></B><BR>" + GetKBMBGBString(day.totalKB);
+        if (nightUnlimitedPlan) {
+            content += "<BR><b><u>Charged</u></b><br>" + GetKBMBGBString(day.chargedKB) +
+                       "<BR><b><u>Free</u></b><br>" + GetKBMBGBString(day.freeKB);
+        }
+        cell.setInnerHTML(content);
+        cell.setAlign("middle");
+        cell.setClassName("dailytotal");
     }
-    cell.setInnerHTML(content);
-    m_lastDayUsageKB = nightUnlimitedPlan ? day.chargedKB : day.totalKB;
-    cell.setAlign("middle");
-    cell.setClassName("dailytotal");
-    m_days.push_back(day);
 }
 
 std::vector<ReportDay> DailyTotals::daysTopFirst() const {
-    return std::vector<ReportDay>(m_days.rbegin(), m_days.rend());
+    std::vector<ReportDay> days;
+    for (auto run = m_runs.rbegin(); run != m_runs.rend(); ++run) {
+        days.push_back(run->day);
+    }
+    return days;
 }

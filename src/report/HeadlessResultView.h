@@ -12,6 +12,10 @@ class HeadlessResultView final : public ReportResultView {
 public:
     Document& reportDocument() override { return m_document; }
     const Document& document() const { return m_document; }
+    bool wantsReportDocument() const override { return m_documentWanted; }
+    // Without the document (nothing saves or exports the report) a large month costs a
+    // fraction of the memory.
+    void setReportDocumentWanted(bool wanted) { m_documentWanted = wanted; }
 
     void setTotals(const MonthTotals& totals) override { m_totals = totals; }
     const MonthTotals& totals() const { return m_totals; }
@@ -25,6 +29,7 @@ public:
 
 private:
     Document m_document{Document::Scripts::Strip};
+    bool m_documentWanted = true;
     MonthTotals m_totals;
     std::string m_averageText = "0 MB"; // the label's design value
 };

@@ -23,6 +23,19 @@ bool MonthRows::parseInto(Document& rows, std::string_view text) {
                                      {.stripScripts = true});
 }
 
+bool MonthRows::forEachPiece(std::string_view text,
+                             const std::function<void(const Document&)>& take) {
+    constexpr std::size_t RowsPerPiece = HtmlParser::RowContext().rowsPerPiece;
+    for (const std::string_view piece : HtmlParser::rowPieces(text, RowsPerPiece)) {
+        const auto rows = create();
+        if (!parseInto(*rows, piece)) {
+            return false;
+        }
+        take(*rows);
+    }
+    return true;
+}
+
 void MonthRows::appendMoved(Element& target, Document& from) {
     Element& rows = section(from);
     std::vector<Node*> nodes;

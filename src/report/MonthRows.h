@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -22,6 +23,10 @@ Element& section(const Document& rows);
 // of whole rows. False when the text is not whole rows piece by piece: the rows are then
 // incomplete, and only a parse of the text in one piece gives the right tree.
 bool parseInto(Document& rows, std::string_view text);
+// The same text a piece at a time: each piece parsed into a document of its own, handed to
+// `take`, and freed before the next. False at a piece that is not whole rows on its own (the
+// pieces before it were taken): parseInto is false for the text then.
+bool forEachPiece(std::string_view text, const std::function<void(const Document&)>& take);
 
 // Copies every node of the table body of `from` to the end of `section`.
 void appendCopies(Element& section, const Document& from);

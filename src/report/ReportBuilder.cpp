@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <algorithm>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -94,70 +95,113 @@ ReportBuilder::MonthRowNodes ReportBuilder::readRows() {
     return {std::move(document), std::move(rows)};
 }
 
-ReportBuilder::FirstPass ReportBuilder::classifyAndFilter(const std::vector<Element*>& rows,
-                                                          const ReportOptions& options) {
-    FirstPass pass;
-    m_outcome.classes.clear();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        Element& element = *rows[i];
-        const ReportRow row = ReportRow::read(element, static_cast<int>(i) + 1);
-        if (row.to > m_outcome.totals.mdtLastRecordedDate) {
-            m_outcome.totals.mdtLastRecordedDate = row.to;
-        }
-        const UsageType type =
-            classifyRow(row.from, row.to, row.sameDay, options.mblnNightUnlimitedPlan);
+void ReportBuilder::classify(Element& element, int position, const ReportOptions& options,
+                             bool intoReport, FirstPass& pass) {
+    const ReportRow row = ReportRow::read(element, position);
+    if (row.to > m_outcome.totals.mdtLastRecordedDate) {
+        m_outcome.totals.mdtLastRecordedDate = row.to;
+    }
+    const UsageType type =
+        classifyRow(row.from, row.to, row.sameDay, options.mblnNightUnlimitedPlan);
+    if (intoReport) {
         const std::string name(usageTypeName(type));
         element.setAttribute("usagetype", name);
         element.setClassName(name);
-        m_outcome.classes.push_back(type);
-
-        bool keep = false;
-        if (type == UsageType::Free) {
-            keep = !options.mblnExcludeFree;
-            pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
-        } else if (type == UsageType::NonFree) {
-            keep = !options.mblnExcludeNonFree;
-            pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
-        } else {
-            const FixedPoint freePart = row.bandwidthKB - row.chargedKB;
-            if (freePart > FixedPoint() && !options.mblnExcludeFree) {
-                pass.keptKB += freePart;
-                keep = true;
-            }
-            if (!options.mblnExcludeNonFree) {
-                pass.keptKB += row.chargedKB;
-                keep = true;
-            }
-        }
-        if (keep) {
-            pass.keptRows.push_back(&element);
-            pass.keptFigures.push_back(
-                {row.bandwidthKB, row.chargedKB, row.fromText.substr(0, 10)});
-        }
-        pass.allBandwidthKB += row.bandwidthKB;
-        pass.allChargedKB += row.chargedKB;
     }
-    return pass;
+    m_outcome.classes.push_back(type);
+
+    bool keep = false;
+    if (type == UsageType::Free) {
+        keep = !options.mblnExcludeFree;
+        pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
+    } else if (type == UsageType::NonFree) {
+        keep = !options.mblnExcludeNonFree;
+        pass.keptKB += keep ? row.bandwidthKB : FixedPoint();
+    } else {
+        const FixedPoint freePart = row.bandwidthKB - row.chargedKB;
+        if (freePart > FixedPoint() && !options.mblnExcludeFree) {
+            pass.keptKB += freePart;
+            keep = true;
+        }
+        if (!options.mblnExcludeNonFree) {
+            pass.keptKB += row.chargedKB;
+            keep = true;
+        }
+    }
+    if (keep) {
+        if (intoReport) {
+            pass.keptRows.push_back(&element);
+        }
+        pass.keptFigures.push_back(
+            {row.bandwidthKB, row.chargedKB, row.fromText.substr(0, 10), type, row.cellCount});
+    }
+    pass.allBandwidthKB += row.bandwidthKB;
+    pass.allChargedKB += row.chargedKB;
+}
+
+// Without a report document the rows are read a piece at a time and only their figures kept,
+// so a large month never stands in memory as a tree. Rows that are not whole rows piece by
+// piece are read as the report reads them: all at once.
+bool ReportBuilder::classifyWithoutReport(const ReportOptions& options, FirstPass& pass) {
+    int position = 0;
+    const auto take = [&](const Document& rows) {
+        for (Element* row : MonthRows::section(rows).childElements()) {
+            classify(*row, ++position, options, false, pass);
+        }
+    };
+    if (!m_month.rowNodes.empty()) {
+        for (const auto& rows : m_month.rowNodes) {
+            take(*rows);
+        }
+        return true;
+    }
+    if (MonthRows::forEachPiece(m_month.mstrRows, take)) {
+        return true;
+    }
+    pass = FirstPass();
+    m_outcome.classes.clear();
+    m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
+    MonthRowNodes all = readRows();
+    if (!all.document) {
+        return false;
+    }
+    for (std::size_t i = 0; i < all.rows.size(); ++i) {
+        classify(*all.rows[i], static_cast<int>(i) + 1, options, false, pass);
+    }
+    return true;
 }
 
 ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
                                                  ReportResultView& view) {
-    MonthRowNodes monthRows = readRows();
-    if (!monthRows.document) {
+    const bool intoReport = view.wantsReportDocument();
+    MonthRowNodes monthRows;
+    if (intoReport) {
+        monthRows = readRows();
+        if (!monthRows.document) {
+            return Status::NoDetailTable;
+        }
+    } else if (!m_grabbed) {
         return Status::NoDetailTable;
     }
     m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
     m_outcome.totals.mstrMonthYear = m_month.mstrMonthYear;
+    m_outcome.classes.clear();
     FirstPass pass;
     try {
-        pass = classifyAndFilter(monthRows.rows, options);
+        if (intoReport) {
+            for (std::size_t i = 0; i < monthRows.rows.size(); ++i) {
+                classify(*monthRows.rows[i], static_cast<int>(i) + 1, options, true, pass);
+            }
+        } else if (!classifyWithoutReport(options, pass)) {
+            return Status::NoDetailTable;
+        }
     } catch (const std::overflow_error&) {
         throw ReportError("Cannot build the report: the rows add up to more kilobytes than "
                           "can be counted");
     }
 
     m_outcome.rowsRead = static_cast<int>(m_outcome.classes.size());
-    m_outcome.rowsKept = static_cast<int>(pass.keptRows.size());
+    m_outcome.rowsKept = static_cast<int>(pass.keptFigures.size());
     m_outcome.keptKB = pass.keptKB;
     m_outcome.totals.mlngTotalBandwidthKB = pass.allBandwidthKB.roundedWhole();
     m_outcome.totals.mlngTotalChargedKB = pass.allChargedKB.roundedWhole();
@@ -167,30 +211,32 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     m_outcome.note = note(pass.allBandwidthKB);
     m_outcome.monthYearText = monthYearText(m_month.mstrMonthYear, options);
 
-    Document& report = view.reportDocument();
-    writeReport(report, std::move(monthRows), pass.keptRows);
-
-    const auto reportTables = report.getElementsByTagName("table");
-    const auto rows = reportTables.size() > 1 ? reportTables[1]->rows() : std::vector<Element*>();
-    std::vector<RowFigures> figures(ReportTemplate::DetailHeaderRows);
-    figures.insert(figures.end(), std::make_move_iterator(pass.keptFigures.begin()),
-                   std::make_move_iterator(pass.keptFigures.end()));
-    pass.keptFigures = {};
-    figures.resize(rows.size());
+    // The days and the chart come from the kept rows as the report shows them: none when the
+    // report has no detail table to hold them.
+    std::span<const RowFigures> kept = pass.keptFigures;
+    const bool night = options.mblnNightUnlimitedPlan;
     DailyTotals daily;
-    daily.apply(rows, figures, options.mblnNightUnlimitedPlan);
+    if (intoReport && !writeReport(view.reportDocument(), std::move(monthRows), pass.keptRows)) {
+        kept = {};
+    }
+    daily.compute(kept, night);
+    if (intoReport) {
+        daily.decorate(pass.keptRows, night);
+    }
     if (daily.hasLastDay()) {
         m_lastDayUsageKB = daily.lastDayUsageKB();
     }
     m_outcome.days = daily.daysTopFirst();
     m_outcome.totals.mlngLastDayUsageKB = m_lastDayUsageKB.roundedWhole();
 
-    m_chart = ChartTexts::build(rows, figures, daily.dayCount(), options);
+    m_chart = ChartTexts::build(kept, daily, options);
     if (!m_chart.averagePerDay.empty()) {
         m_outcome.averagePerDay = m_chart.averagePerDay;
         view.setAverageText(m_chart.averagePerDay);
     }
-    addStyleRules(report, options);
+    if (intoReport) {
+        addStyleRules(view.reportDocument(), options);
+    }
     view.setTotals(m_outcome.totals);
 
     if (options.ChartType == 1) {
@@ -206,7 +252,7 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     return Status::Written;
 }
 
-void ReportBuilder::writeReport(Document& report, MonthRowNodes rows,
+bool ReportBuilder::writeReport(Document& report, MonthRowNodes rows,
                                 const std::vector<Element*>& keptRows) const {
     report.Clear();
     report.Write(
@@ -219,7 +265,7 @@ void ReportBuilder::writeReport(Document& report, MonthRowNodes rows,
     // fraction of the time and held once.
     Element* body = detailBody(report);
     if (!body) {
-        return;
+        return false;
     }
     for (Element* row : keptRows) {
         if (Element* section = row->parent()) {
@@ -228,6 +274,7 @@ void ReportBuilder::writeReport(Document& report, MonthRowNodes rows,
         body->appendMoved(*row);
     }
     report.keepMovedNodesOf(std::move(rows.document));
+    return true;
 }
 
 std::string ReportBuilder::note(FixedPoint allBandwidthKB) const {

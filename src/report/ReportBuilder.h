@@ -22,8 +22,9 @@ public:
     // Reads the month's rows into a document of their own (the walk's nodes, moved or copied,
     // or parsed from their text), classifies them, and writes the final report into the view's
     // document, moving the kept rows into it; then refreshes the view's chart and summary.
-    // Called again whenever an option changes. Throws ReportError, before anything is
-    // written, when a row is bad.
+    // A view that wants no report document gets the same figures from the rows read a piece
+    // at a time. Called again whenever an option changes. Throws ReportError, before anything
+    // is written, when a row is bad.
     Status WriteOutput(const ReportOptions& options, ReportResultView& view);
 
     const std::string& mstrChartData() const { return m_chart.mstrChartData; }
@@ -35,8 +36,13 @@ private:
     struct FirstPass;
     struct MonthRowNodes;
     MonthRowNodes readRows();
-    FirstPass classifyAndFilter(const std::vector<Element*>& rows, const ReportOptions& options);
-    void writeReport(Document& report, MonthRowNodes rows,
+    // Reads, classifies and filters one row into the pass; `intoReport` marks the row with its
+    // class and keeps the node for the report.
+    void classify(Element& row, int position, const ReportOptions& options, bool intoReport,
+                  FirstPass& pass);
+    bool classifyWithoutReport(const ReportOptions& options, FirstPass& pass);
+    // False when the report has no detail table for the rows.
+    bool writeReport(Document& report, MonthRowNodes rows,
                      const std::vector<Element*>& keptRows) const;
     std::string note(FixedPoint allBandwidthKB) const;
     static std::string monthYearText(const std::string& month, const ReportOptions& options);

@@ -15,6 +15,9 @@ public:
 
     // The document the final report is written into (the result window's browser).
     virtual Document& reportDocument() = 0;
+    // False when only the report's figures are wanted (totals, days, chart texts): the
+    // document is then left alone and the month is never held as a tree.
+    virtual bool wantsReportDocument() const { return true; }
 
     virtual void setTotals(const MonthTotals& totals) = 0;
     // The value of the (hidden) average-per-day label.

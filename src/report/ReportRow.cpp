@@ -71,6 +71,7 @@ ReportRow ReportRow::read(const Element& row, int position) {
         reject(row, position, "has " + std::to_string(cells.size()) + " cells instead of 9");
     }
     ReportRow result;
+    result.cellCount = cells.size();
     result.fromText = cells[2]->innerText();
     const std::string toText = cells[3]->innerText();
     result.from = readDateTime(row, position, result.fromText, "From");

@@ -28,6 +28,7 @@ struct ReportRow {
     FixedPoint bandwidthKB;
     FixedPoint chargedKB;
     bool sameDay = false; // From and To begin with the same date text
+    std::size_t cellCount = 0;
 
     // Reads a row; `position` (1 for the first log row) names it in the error. Throws
     // ReportError when a cell is missing, From or To is not a date-time, or cell 6 or 8 is

@@ -1,4 +1,5 @@
 #include "ReportFixtures.h"
+#include "report/HeadlessResultView.h"
 #include "report/MonthRows.h"
 #include "report/ReportRow.h"
 
@@ -81,6 +82,65 @@ TEST_F(ReportBuilderTest, TheWalksRowNodesGiveTheReportOfTheirText) {
     ASSERT_EQ(sharing.WriteOutput(options, view), ReportBuilder::Status::Written);
     EXPECT_EQ(view.document.outerHTML(), fromText);
     EXPECT_EQ(shared->outerHTML(), before);
+}
+
+// Everything a report hands on besides its document, as one text.
+std::string figuresOf(const ReportBuilder& builder, const HeadlessResultView& view) {
+    const ReportOutcome& outcome = builder.outcome();
+    std::string text = std::to_string(outcome.rowsRead) + "/" + std::to_string(outcome.rowsKept) +
+                       " " + outcome.keptKB.toText() + " " + outcome.kbText + " " + outcome.mbText +
+                       " " + outcome.gbText + " " + outcome.monthYearText + " " + outcome.note +
+                       " avg " + outcome.averagePerDay + " " + view.averageText();
+    for (const ReportDay& day : outcome.days) {
+        text += " " + day.date + ":" + std::to_string(day.rows) + ":" + day.totalKB.toText() + ":" +
+                day.chargedKB.toText() + ":" + day.freeKB.toText();
+    }
+    for (UsageType type : outcome.classes) {
+        text += " " + std::string(usageTypeName(type));
+    }
+    const MonthTotals& totals = view.totals();
+    return text + " " + std::to_string(totals.mlngTotalBandwidthKB) + " " +
+           std::to_string(totals.mlngTotalChargedKB) + " " +
+           std::to_string(totals.mlngLastDayUsageKB) + " " + totals.mdtLastRecordedDate.toText() +
+           " | " + builder.mstrChartData() + " | " + builder.mstrChartDataAvg();
+}
+
+TEST(ReportFigures, AreTheSameWithoutTheReportDocument) {
+    const std::string tenCells = logRow("2007-03-06 10:00:00", "2007-03-06 11:00:00", 700, 700);
+    const std::string months[] = {
+        sampleRows(), tenCells.substr(0, tenCells.size() - 5) + "<td>x</td></tr>" + sampleRows(),
+        sampleRows() + "stray text" + sampleRows(), // not whole rows piece by piece
+    };
+    for (const std::string& rows : months) {
+        for (int set = 0; set < 4; ++set) {
+            ReportOptions options;
+            options.mblnNightUnlimitedPlan = set > 0;
+            options.mblnExcludeFree = set == 2;
+            options.mblnExcludeNonFree = set == 3;
+            for (const bool asNodes : {false, true}) {
+                SCOPED_TRACE(rows.substr(0, 60) + " options " + std::to_string(set) +
+                             (asNodes ? " as nodes" : ""));
+                std::vector<std::string> results;
+                for (const bool wanted : {true, false}) {
+                    MonthRecord month{rows, "2007-03", *FixedPoint::parse("0.01")};
+                    std::shared_ptr<Document> nodes = MonthRows::create();
+                    if (asNodes && MonthRows::parseInto(*nodes, rows)) {
+                        month.rowNodes.push_back(nodes);
+                    }
+                    ReportBuilder builder;
+                    HeadlessResultView view;
+                    view.setReportDocumentWanted(wanted);
+                    builder.GrabbingFinished(std::move(month));
+                    ASSERT_EQ(builder.WriteOutput(options, view), ReportBuilder::Status::Written);
+                    results.push_back(figuresOf(builder, view));
+                    if (!wanted) {
+                        EXPECT_EQ(view.document().outerHTML(), Document().outerHTML());
+                    }
+                }
+                EXPECT_EQ(results[0], results[1]);
+            }
+        }
+    }
 }
 
 TEST_F(ReportBuilderTest, RowsAreClassifiedAndTheTemplateFilled) {

@@ -364,20 +364,27 @@ std::size_t pieceEnd(std::string_view text, std::size_t from, std::size_t rows) 
 
 } // namespace
 
+std::vector<std::string_view> HtmlParser::rowPieces(std::string_view rows,
+                                                    std::size_t rowsPerPiece) {
+    std::vector<std::string_view> pieces;
+    for (std::size_t from = 0; from < rows.size();) {
+        const std::size_t end = pieceEnd(rows, from, std::max<std::size_t>(rowsPerPiece, 1));
+        pieces.push_back(rows.substr(from, end - from));
+        from = end;
+    }
+    return pieces;
+}
+
 bool HtmlParser::parseRowsInto(Element& section, std::string_view rows, const RowContext& context,
                                Options options) {
     std::string page;
-    for (std::size_t from = 0; from < rows.size();) {
-        const std::size_t end =
-            pieceEnd(rows, from, std::max<std::size_t>(context.rowsPerPiece, 1));
+    for (const std::string_view piece : rowPieces(rows, context.rowsPerPiece)) {
         // Rows in the form the program writes them are read without gumbo, to the same tree.
-        if (PlainRowReader::readInto(section, rows.substr(from, end - from),
-                                     options.stripScripts)) {
-            from = end;
+        if (PlainRowReader::readInto(section, piece, options.stripScripts)) {
             continue;
         }
         page.assign(context.documentStart).append("<table><tbody>");
-        page.append(rows.substr(from, end - from)).append(PieceEndRow);
+        page.append(piece).append(PieceEndRow);
         const GumboParse parse(page, GUMBO_TAG_LAST);
         const GumboNode* body = cleanSection(parse.root());
         if (!body) {
@@ -385,7 +392,6 @@ bool HtmlParser::parseRowsInto(Element& section, std::string_view rows, const Ro
         }
         convertChildren({{body, &section, body->v.element.children.length - 1}},
                         options.stripScripts);
-        from = end;
     }
     return true;
 }

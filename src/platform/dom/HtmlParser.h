@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class Element;
 class NodeArena;
@@ -39,6 +40,9 @@ struct RowContext {
 // its document gives the right tree.
 bool parseRowsInto(Element& section, std::string_view rows, const RowContext& context,
                    Options options);
+// The pieces parseRowsInto reads one by one: runs of about `rowsPerPiece` rows, cut after a
+// row's end tag that only blanks separate from the next row's start tag.
+std::vector<std::string_view> rowPieces(std::string_view rows, std::size_t rowsPerPiece);
 
 // Whether `row`, a row of a parsed page, becomes the same tree again when its outer HTML is
 // parsed as a row of a table body with `stripScripts`: it holds only text, comments and plain
