@@ -41,6 +41,13 @@ QByteArray SingleByteText::fromUtf8(std::string_view utf8, Unmappable policy) {
     return bytes;
 }
 
+std::string SingleByteText::toUtf8(std::string&& latin1) {
+    if (asciiRun(latin1, 0) == latin1.size()) {
+        return std::move(latin1);
+    }
+    return toUtf8(QByteArrayView(latin1.data(), static_cast<qsizetype>(latin1.size())));
+}
+
 std::string SingleByteText::toUtf8(QByteArrayView latin1) {
     std::string text;
     text.reserve(static_cast<std::size_t>(latin1.size()));

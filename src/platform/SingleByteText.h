@@ -22,5 +22,8 @@ QByteArray fromUtf8(std::string_view utf8, Unmappable policy);
 
 // Latin-1 bytes as UTF-8 text; every byte is a character, so any input reads.
 std::string toUtf8(QByteArrayView latin1);
+// The same for bytes the caller gives up: text all in ASCII, as a month file usually is, is
+// its own UTF-8 and comes back without a copy.
+std::string toUtf8(std::string&& latin1);
 
 } // namespace SingleByteText

@@ -65,6 +65,10 @@ bool ClsAsmXor::EnDeCrypt(QByteArray& bytes, std::string_view Password) const {
     return scrambleBytes(bytes.data(), bytes.size(), Password);
 }
 
+bool ClsAsmXor::EnDeCrypt(std::string& bytes, std::string_view Password) const {
+    return scrambleBytes(bytes.data(), static_cast<qsizetype>(bytes.size()), Password);
+}
+
 bool ClsAsmXor::scrambleBytes(char* data, qsizetype size, std::string_view key) const {
     if (!m_ready || size == 0 || key.empty()) {
         return false;

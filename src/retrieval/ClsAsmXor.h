@@ -30,6 +30,7 @@ public:
     bool EnDeCrypt(QString& str, const QString& Password) const;
     // The same rule on bytes, for file contents and single-byte cache text.
     bool EnDeCrypt(QByteArray& bytes, std::string_view Password) const;
+    bool EnDeCrypt(std::string& bytes, std::string_view Password) const;
 
     // Writes the scrambled bytes of FileFrom to FileTo. The target is replaced atomically, so
     // a failure (or FileTo naming FileFrom itself) never leaves a half-written file.

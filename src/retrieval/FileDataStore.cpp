@@ -82,20 +82,22 @@ FileDataStore::ReadResult FileDataStore::readFile(const QString& fileName, bool 
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(file.errorString());
     }
-    // Read no more than the limit even if the file grows after the check above, and ask for
-    // no more than the file holds: a buffer of the limit's size would be reserved for every
-    // month read.
-    QByteArray bytes = file.read(std::min(info.size(), MaxFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
+    // Read no more than the limit even if the file grows after the check above, into one
+    // buffer of the file's size that is descrambled and, all in ASCII, handed on as it is: a
+    // large month is held once while it is read.
+    std::string bytes(static_cast<std::size_t>(std::min(info.size(), MaxFileBytes) + 1), '\0');
+    const qint64 count = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (count < 0 || file.error() != QFileDevice::NoError) {
         return failure(file.errorString());
     }
-    if (bytes.size() > MaxFileBytes) {
+    if (count > MaxFileBytes) {
         return tooLarge();
     }
+    bytes.resize(static_cast<std::size_t>(count));
     if (descramble) {
         ClsAsmXor().EnDeCrypt(bytes, ClsAsmXor::CacheKey);
     }
     // References written for characters above U+00FF stay references: the page walk compares
     // stored rows with fetched rows as text, and the row text never holds such characters.
-    return {ReadStatus::Read, SingleByteText::toUtf8(bytes), {}};
+    return {ReadStatus::Read, SingleByteText::toUtf8(std::move(bytes)), {}};
 }

@@ -27,4 +27,7 @@ TEST(SingleByteText, CharactersAboveOneByteBecomeReferencesOrQuestionMarks) {
         all.append(static_cast<char>(b));
     }
     EXPECT_EQ(SingleByteText::fromUtf8(SingleByteText::toUtf8(all), Unmappable::QuestionMark), all);
+    // bytes handed over read the same, whether all ASCII (kept as they are) or not
+    EXPECT_EQ(SingleByteText::toUtf8(all.toStdString()), SingleByteText::toUtf8(all));
+    EXPECT_EQ(SingleByteText::toUtf8(std::string("<tr>plain</tr>")), "<tr>plain</tr>");
 }
