@@ -1,6 +1,7 @@
 // A month file's text (after descrambling) taken as a stored month: checked, merged with
 // itself as a walk merges, built into the report and written as HTML and CSV. The saved
-// report must hold nothing that runs, and a month judged sound must build.
+// report must hold nothing that runs, a month judged sound must build, and the figures must
+// be the same when the month is read without the report document.
 #include "FuzzOracle.h"
 #include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
@@ -31,6 +32,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string html = ReportExport::htmlText(view.document());
     requireNothingActive(html);
+
+    // Without the document the month is read a piece at a time: the figures must not change.
+    ReportBuilder figuresOnly;
+    HeadlessResultView noDocument;
+    noDocument.setReportDocumentWanted(false);
+    figuresOnly.GrabbingFinished({std::string(rows), "2007-03", FixedPoint()});
+    figuresOnly.WriteOutput(options, noDocument);
+    const auto figures = [](const ReportBuilder& from, const HeadlessResultView& shown) {
+        const ReportOutcome& outcome = from.outcome();
+        std::string text = std::to_string(outcome.rowsRead) + " " +
+                           std::to_string(outcome.rowsKept) + " " + outcome.kbText + " " +
+                           std::to_string(outcome.days.size()) + " " + shown.averageText() + " " +
+                           std::to_string(shown.totals().mlngLastDayUsageKB) + " " +
+                           shown.totals().mdtLastRecordedDate.toText();
+        return text + " " + from.mstrChartData() + " " + from.mstrChartDataAvg();
+    };
+    fuzzRequire(figures(builder, view) == figures(figuresOnly, noDocument),
+                "the figures differ without the report document", std::string(rows));
     try {
         (void)ReportExport::csvText(view.document());
     } catch (const ExportError&) {
