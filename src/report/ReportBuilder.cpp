@@ -9,7 +9,6 @@
 
 #include <QLoggingCategory>
 #include <algorithm>
-#include <iterator>
 #include <span>
 
 namespace {
