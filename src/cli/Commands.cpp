@@ -7,9 +7,20 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 
 void Commands::addVersionInfo(CLI::App& app) {
     app.set_version_flag("--version", std::string("veltrix ") + Version::Number);
+}
+
+bool drawsPictures(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--chart" || argument.starts_with("--chart=") || argument == "demo") {
+            return true;
+        }
+    }
+    return false;
 }
 
 int runCommandLine(int argc, char** argv) {

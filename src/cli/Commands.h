@@ -8,6 +8,11 @@ class App;
 // returns the process exit status. Failures print one line on stderr.
 int runCommandLine(int argc, char** argv);
 
+// Whether the arguments ask for a picture (a chart image; the demo always draws one), which
+// needs fonts and painting. Read before the arguments are parsed, as the application must
+// exist first; a wrong yes costs only time.
+bool drawsPictures(int argc, char** argv);
+
 // Each subcommand lives in its own file and registers itself here; its callback runs the
 // command and reports failures by throwing CliError.
 namespace Commands {

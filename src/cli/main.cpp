@@ -22,10 +22,12 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(quietQtMessages);
     // The command line draws charts (fonts, painting) but never shows a window: it works the
-    // same on a machine without a display.
+    // same on a machine without a display, and sets up painting only for a picture.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const HeadlessApplication application;
+    const HeadlessApplication application(drawsPictures(argc, argv)
+                                              ? HeadlessApplication::Painting::Needed
+                                              : HeadlessApplication::Painting::NotNeeded);
     return runCommandLine(argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "chart/BuiltInChartFile.h"
+#include "cli/Commands.h"
 #include "platform/HeadlessApplication.h"
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
@@ -179,6 +180,24 @@ TEST_F(ReportCommandTest, BadOptionsAreNotBlamedOnTheStoredMonth) {
         EXPECT_NE(run.exitCode, 0) << args[2];
         EXPECT_NE(run.err.find(args[2]), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find("stored month"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CommandLine, SetsUpPaintingOnlyForAPicture) {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"report", "--cache-entry", "m", "--chart", "c.png"}, true},
+        {{"check", "--chart=c.png", "--json", "-"}, true},
+        {{"demo", "--quiet"}, true},
+        {{"report", "--cache-entry", "m", "--json", "-", "--html", "r.html"}, false},
+        {{"check", "--chart-size", "600x300", "--user", "chart"}, false},
+    };
+    for (const auto& [arguments, draws] : cases) {
+        std::vector<char*> argv{const_cast<char*>("veltrix")};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        EXPECT_EQ(drawsPictures(static_cast<int>(argv.size()), argv.data()), draws)
+            << arguments[0] << " " << arguments[1];
     }
 }
 
