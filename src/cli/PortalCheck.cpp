@@ -8,6 +8,16 @@
 
 CheckOutcome PortalCheck::run(Browser& browser, const RunRequest& request,
                               std::chrono::milliseconds timeout, ProgressLine& progress) {
+    CheckOutcome outcome =
+        run(browser, request, timeout,
+            [&progress](PortalSession&, const RunProgress& now) { progress.show(now); });
+    progress.clear();
+    return outcome;
+}
+
+CheckOutcome
+PortalCheck::run(Browser& browser, const RunRequest& request, std::chrono::milliseconds timeout,
+                 const std::function<void(PortalSession&, const RunProgress&)>& onProgress) {
     CheckOutcome outcome;
     PortalSession session(browser);
     session.setTimeout(timeout);
@@ -23,14 +33,13 @@ CheckOutcome PortalCheck::run(Browser& browser, const RunRequest& request,
     QObject::connect(&session, &PortalSession::Notice, &loop,
                      [&](const RunMessage& message) { outcome.notices.push_back(message); });
     QObject::connect(&session, &PortalSession::ProgressChanged, &loop,
-                     [&](const RunProgress& now) { progress.show(now); });
+                     [&](const RunProgress& now) { onProgress(session, now); });
     QElapsedTimer clock;
     clock.start();
     session.cmdCalculate_Click(request);
     if (session.running()) {
         loop.exec();
     }
-    progress.clear();
     outcome.pagesFetched = session.walk().pagesWalked();
     outcome.rowsTaken = session.walk().rowsTaken();
     outcome.userName = session.walk().mstrUserName();

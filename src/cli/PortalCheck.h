@@ -5,6 +5,7 @@
 #include "retrieval/RunMessage.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,5 +30,9 @@ namespace PortalCheck {
 
 CheckOutcome run(Browser& browser, const RunRequest& request, std::chrono::milliseconds timeout,
                  ProgressLine& progress);
+// The same, handing every progress step with its session to `onProgress` (which may act on
+// the run, as a test does to break it half-way).
+CheckOutcome run(Browser& browser, const RunRequest& request, std::chrono::milliseconds timeout,
+                 const std::function<void(PortalSession&, const RunProgress&)>& onProgress);
 
 } // namespace PortalCheck

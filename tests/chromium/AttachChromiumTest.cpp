@@ -1,6 +1,7 @@
 // The "Non Password Version" against a real browser: the user logs into the simulated portal
 // in Chromium and opens the month; the session finds that window and walks it.
 #include "chromium/ChromiumBrowser.h"
+#include "cli/PortalCheck.h"
 #include "platform/browser/Browser.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
@@ -9,9 +10,7 @@
 #include "retrieval/SessionMessages.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,39 +22,13 @@ SimConfig externalStyle(int delayMs = 0) {
 }
 
 // One run of a session to its end, with what it reported.
-struct Outcome {
-    std::optional<MonthRecord> month;
-    std::optional<RunMessage> failure;
-    int pages = 0;
-    int rows = 0;
-};
-
-Outcome runToEnd(const RunRequest& request,
-                 const std::function<void(PortalSession&)>& during = {}) {
+CheckOutcome runToEnd(
+    const RunRequest& request,
+    const std::function<void(PortalSession&)>& during = [](PortalSession&) {}) {
     const auto browser = PortalBrowser::make(std::chrono::seconds(10));
-    PortalSession session(*browser);
-    session.setTimeout(std::chrono::seconds(20));
-    Outcome outcome;
-    QEventLoop loop;
-    QObject::connect(&session, &PortalSession::Finished, &loop, [&](const MonthRecord& month) {
-        outcome.month = month;
-        loop.quit();
-    });
-    QObject::connect(&session, &PortalSession::Abandoned, &loop, [&](const RunMessage& message) {
-        outcome.failure = message;
-        loop.quit();
-    });
-    if (during) {
-        QObject::connect(&session, &PortalSession::ProgressChanged, &loop,
-                         [&](const RunProgress&) { during(session); });
-    }
-    session.cmdCalculate_Click(request);
-    if (session.running()) {
-        loop.exec();
-    }
-    outcome.pages = session.walk().pagesWalked();
-    outcome.rows = session.walk().rowsTaken();
-    return outcome;
+    return PortalCheck::run(
+        *browser, request, std::chrono::seconds(20),
+        [&during](PortalSession& session, const RunProgress&) { during(session); });
 }
 
 class AttachToChromium : public ::testing::Test {
@@ -75,7 +48,7 @@ protected:
         ASSERT_TRUE(browser.openFirstRecordPage("Jos\u00e9", "secret", monthsBack));
     }
 
-    static Outcome passwordVersion(const SimulatedPortal& portal, int monthsBack) {
+    static CheckOutcome passwordVersion(const SimulatedPortal& portal, int monthsBack) {
         return runToEnd(
             RunRequest::passwordVersion(portal.baseUrl(), "Jos\u00e9", "secret", monthsBack));
     }
@@ -93,24 +66,24 @@ TEST_F(AttachToChromium, AttachedWalkEqualsThePasswordVersionAndCachedSecondWalk
     openMonth(portal, browser, 0);
     QTemporaryDir folder;
 
-    const Outcome attached = runToEnd(attach(browser.port(), folder.path()));
-    ASSERT_TRUE(attached.month) << attached.failure->oneLine();
-    const Outcome typed = passwordVersion(portal, 0);
+    const CheckOutcome attached = runToEnd(attach(browser.port(), folder.path()));
+    ASSERT_TRUE(attached.month) << attached.failure.oneLine();
+    const CheckOutcome typed = passwordVersion(portal, 0);
     ASSERT_TRUE(typed.month);
     EXPECT_EQ(attached.month->mstrRows, typed.month->mstrRows);
     EXPECT_EQ(attached.month->mstrMonthYear, typed.month->mstrMonthYear);
     EXPECT_EQ(attached.month->mcurSiteTotal, typed.month->mcurSiteTotal);
-    EXPECT_EQ(attached.pages, typed.pages);
+    EXPECT_EQ(attached.pagesFetched, typed.pagesFetched);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList{attached.month->mstrMonthYear.c_str() + QString("-Jos\u00e9.cache")});
 
     // newer rows: the walk goes back to page 1 and stops at the first stored row
     portal.addRows(3);
     const int served = portal.recordPagesServed();
-    const Outcome again = runToEnd(attach(browser.port(), folder.path()));
-    ASSERT_TRUE(again.month) << again.failure->oneLine();
-    EXPECT_EQ(again.pages, 1);
-    EXPECT_EQ(again.rows, 3);
+    const CheckOutcome again = runToEnd(attach(browser.port(), folder.path()));
+    ASSERT_TRUE(again.month) << again.failure.oneLine();
+    EXPECT_EQ(again.pagesFetched, 1);
+    EXPECT_EQ(again.rowsTaken, 3);
     EXPECT_EQ(portal.recordPagesServed() - served, 1);
     EXPECT_EQ(again.month->mstrRows, passwordVersion(portal, 0).month->mstrRows);
 }
@@ -125,12 +98,12 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
         if (!browserRunning) {
             browser.kill();
         }
-        const Outcome outcome = runToEnd(attach(browser.port()));
-        ASSERT_TRUE(outcome.failure);
-        EXPECT_EQ(outcome.failure->text.split('\n').front(), SessionMessages::NoExternalWindowText);
-        EXPECT_TRUE(outcome.failure->text.contains("port " + QString::number(browser.port()) +
-                                                   " of this computer"));
-        EXPECT_EQ(outcome.failure->detail.empty(), browserRunning);
+        const CheckOutcome outcome = runToEnd(attach(browser.port()));
+        ASSERT_FALSE(outcome.month);
+        EXPECT_EQ(outcome.failure.text.split('\n').front(), SessionMessages::NoExternalWindowText);
+        EXPECT_TRUE(outcome.failure.text.contains("port " + QString::number(browser.port()) +
+                                                  " of this computer"));
+        EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
     }
 }
 
@@ -139,15 +112,14 @@ TEST_F(AttachToChromium, BrowserClosedMidWalkEndsTheRunAndStoresNothing) {
     ChromiumBrowser browser;
     openMonth(portal, browser, 1);
     QTemporaryDir folder;
-    const Outcome outcome =
+    const CheckOutcome outcome =
         runToEnd(attach(browser.port(), folder.path()), [&browser](PortalSession& session) {
             if (session.walk().pagesWalked() == 2) {
                 browser.kill();
             }
         });
-    ASSERT_TRUE(outcome.failure);
-    EXPECT_FALSE(outcome.month);
-    EXPECT_EQ(outcome.failure->reason, RunMessage::Reason::NetworkFailure);
-    EXPECT_TRUE(outcome.failure->text.contains("closed")) << outcome.failure->oneLine();
+    ASSERT_FALSE(outcome.month);
+    EXPECT_EQ(outcome.failure.reason, RunMessage::Reason::NetworkFailure);
+    EXPECT_TRUE(outcome.failure.text.contains("closed")) << outcome.failure.oneLine();
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
