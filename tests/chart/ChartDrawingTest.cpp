@@ -156,43 +156,33 @@ TEST_F(Drawing, ItemLabelsLieFlatWhenTheyFitAndStandUpWhenTheyDoNot) {
     EXPECT_NEAR(day[0].from.x() - mar[0].from.x(), 10.5, 0.6);
 }
 
-TEST_F(Drawing, AutoRedrawOffPaintsNothing) {
-    ChartTestItems::fill(model, {1});
-    model.setAutoRedraw(false);
-    draw();
-    EXPECT_TRUE(surface.operations().empty());
-}
-
-TEST_F(Drawing, ClearedChartKeepsTitleGridAndFrame) {
+TEST_F(Drawing, ClearedChartKeepsTitleGridAndFrameAndAutoRedrawOffPaintsNothing) {
     ChartTestItems::fill(model, {1, 2});
     model.Clear();
     draw();
     EXPECT_EQ(surface.texts(QStringLiteral("XChart")).size(), 1u);
     EXPECT_EQ(surface.operations(Kind::Box).size(), 1u); // the frame only
     EXPECT_FALSE(surface.operations(Kind::Line).empty());
+
+    ChartTestItems::fill(model, {1});
+    model.setAutoRedraw(false);
+    draw();
+    EXPECT_TRUE(surface.operations().empty());
 }
 
-struct RotationCase {
-    const char* name;
-    QPoint point;
-    double angle;
-    QPoint expected;
-};
-
-class RotatePoint : public ::testing::TestWithParam<RotationCase> {};
-
-TEST_P(RotatePoint, TurnsCounterClockwiseOnAScreen) {
-    QPoint point = GetParam().point;
-    basTextRot::RotatePoint(QPoint(100, 100), point, GetParam().angle);
-    EXPECT_EQ(point, GetParam().expected);
+TEST(RotatedText, RotatePointTurnsCounterClockwiseOnAScreen) {
+    const struct {
+        double angle;
+        QPoint point, expected;
+    } cases[] = {{0, {110, 90}, {110, 90}},
+                 {90, {110, 100}, {100, 90}},
+                 {180, {110, 95}, {90, 105}},
+                 {45, {110, 100}, {107, 93}}};
+    for (auto [angle, point, expected] : cases) {
+        basTextRot::RotatePoint(QPoint(100, 100), point, angle);
+        EXPECT_EQ(point, expected) << angle;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Angles, RotatePoint,
-                         ::testing::Values(RotationCase{"Zero", {110, 90}, 0, {110, 90}},
-                                           RotationCase{"Quarter", {110, 100}, 90, {100, 90}},
-                                           RotationCase{"Half", {110, 95}, 180, {90, 105}},
-                                           RotationCase{"Eighth", {110, 100}, 45, {107, 93}}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RotatedText, CentresTheTextOnThePoint) {
     RecordingSurface surface(1000, 1000); // 8 pt: 6 px per character, 12 px per line

@@ -69,26 +69,17 @@ TEST(ChartFeed, SeriesLinesMayBeAbsent) {
     EXPECT_EQ(chart.item(0)->LegendDescription, "3.5 MB");
 }
 
-struct MaxCase {
-    double max;
-    double expected;
-};
-
-class MaxYRounding : public ::testing::TestWithParam<MaxCase> {};
-
-TEST_P(MaxYRounding, LeavesRoomAboveTheHighestBar) {
-    XChartModel chart;
-    bool upToDate = false;
-    const QString value = QString::number(GetParam().max, 'f', 2);
-    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\r\nNonFree\t") + value),
-                                  upToDate);
-    EXPECT_EQ(chart.properties().MaxY, GetParam().expected) << GetParam().max;
+TEST(ChartFeed, MaxYLeavesRoomAboveTheHighestBar) {
+    const std::pair<double, double> cases[] = {
+        {0, 10}, {95.3, 100}, {99.6, 110}, {100.4, 110}, {109.5, 120}, {0.5, 10}, {1234.56, 1240}};
+    for (const auto& [max, expected] : cases) {
+        XChartModel chart;
+        bool upToDate = false;
+        const QString data = QStringLiteral("\t01\r\nNonFree\t") + QString::number(max, 'f', 2);
+        ChartFeed::UpdateGraphControl(chart, input(data), upToDate);
+        EXPECT_EQ(chart.properties().MaxY, expected) << max;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, MaxYRounding,
-                         ::testing::Values(MaxCase{0, 10}, MaxCase{95.3, 100}, MaxCase{99.6, 110},
-                                           MaxCase{100.4, 110}, MaxCase{109.5, 120},
-                                           MaxCase{0.5, 10}, MaxCase{1234.56, 1240}));
 
 TEST(ChartFeed, MalformedTextStopsWithTheItemsSoFarAndAReason) {
     XChartModel chart;

@@ -12,28 +12,28 @@ TEST(ChartMenus, CustomEntriesAreTrimmedNonBlankPartsUpToEight) {
     EXPECT_TRUE(ChartMenus::BuildCustomMenuItems(QStringLiteral("  ")).isEmpty());
 }
 
-struct FormatCase {
-    double value;
-    const char* pattern;
-    const char* expected;
-};
-
-class ValueFormatting : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(ValueFormatting, FollowsThePattern) {
-    EXPECT_EQ(ValueFormat::format(GetParam().value, QString::fromLatin1(GetParam().pattern)),
-              QString::fromLatin1(GetParam().expected));
+TEST(ValueFormat, FollowsThePattern) {
+    const struct {
+        double value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {{12.5, "0.00", "12.50"},
+                 {12.5, "", "12.5"},
+                 {2.675, "0.00", "2.68"},
+                 {1234567.891, "#,##0.0", "1,234,567.9"},
+                 {0.5, "#.##", ".5"},
+                 {7, "000", "007"},
+                 {-3.14159, "0.0 MB", "-3.1 MB"},
+                 {-0.001, "0.00", "0.00"},
+                 {0.256, "Percent", "25.60%"},
+                 {1500, "Standard", "1,500.00"},
+                 {3, "#", "3"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ValueFormat::format(c.value, QString::fromLatin1(c.pattern)),
+                  QString::fromLatin1(c.expected))
+            << c.pattern;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, ValueFormatting,
-    ::testing::Values(FormatCase{12.5, "0.00", "12.50"}, FormatCase{12.5, "", "12.5"},
-                      FormatCase{2.675, "0.00", "2.68"},
-                      FormatCase{1234567.891, "#,##0.0", "1,234,567.9"},
-                      FormatCase{0.5, "#.##", ".5"}, FormatCase{7, "000", "007"},
-                      FormatCase{-3.14159, "0.0 MB", "-3.1 MB"}, FormatCase{-0.001, "0.00", "0.00"},
-                      FormatCase{0.256, "Percent", "25.60%"},
-                      FormatCase{1500, "Standard", "1,500.00"}, FormatCase{3, "#", "3"}));
 
 TEST(LegendLayout, LongTextsEndInTwoDotsAndFit) {
     auto width = [](const QString& text) { return 6.0 * static_cast<double>(text.size()); };
@@ -59,12 +59,11 @@ TEST(LegendLayout, EntriesStackAndScrollIntoView) {
 TEST(ChartPrintLayout, PrinterFitPlacesThePicture) {
     const QSizeF page(1000, 800);
     const QSizeF picture(600, 300);
-    EXPECT_EQ(ChartPrintLayout::origin(0, page, picture), QPointF(200, 250));
-    EXPECT_EQ(ChartPrintLayout::origin(2, page, picture), QPointF(0, 0));
-    EXPECT_EQ(ChartPrintLayout::origin(3, page, picture), QPointF(400, 0));
-    EXPECT_EQ(ChartPrintLayout::origin(4, page, picture), QPointF(0, 500));
-    EXPECT_EQ(ChartPrintLayout::origin(5, page, picture), QPointF(400, 500));
-    EXPECT_EQ(ChartPrintLayout::origin(9, page, picture), QPointF(0, 0));
+    const std::pair<int, QPointF> cases[] = {{0, {200, 250}}, {2, {0, 0}},     {3, {400, 0}},
+                                             {4, {0, 500}},   {5, {400, 500}}, {9, {0, 0}}};
+    for (const auto& [fit, origin] : cases) {
+        EXPECT_EQ(ChartPrintLayout::origin(fit, page, picture), origin) << fit;
+    }
 }
 
 TEST(ChartPrintLayout, PicturesKeepTheirSizeUnlessStretchedOrTooLarge) {

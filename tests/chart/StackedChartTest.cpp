@@ -36,40 +36,31 @@ TEST(StackedChartData, ReadsDaysSeriesValuesAndTheirTexts) {
 }
 
 TEST(StackedChartColors, TheUsersColoursGoWhereTheOptionsAllowThem) {
-    struct Case {
-        const char* name;
-        QString text;
-        StackedColorOptions options;
-        std::vector<std::uint32_t> colours;
-    };
     const std::uint32_t nf = 0x000000FF, f = 0x0000FF00;
     const std::uint32_t first = StackedChartColors::defaultColor(0);
     const std::uint32_t second = StackedChartColors::defaultColor(1);
-    const Case cases[] = {
-        {"BothOnTheNightPlan", kChartText, {false, false, true, nf, f}, {nf, f}},
-        {"FreeKeepsItsDefaultWithoutThePlan",
-         kChartText,
-         {false, false, false, nf, f},
-         {nf, second}},
-        {"ExcludedNonFreeLeavesTheFirstSeriesAlone",
-         "\t01\r\nFree\t1",
-         {true, false, true, nf, f},
-         {f}},
-        {"ExcludedFreeTakesNoColour", kChartText, {false, true, true, nf, f}, {nf, second}},
-        // the non-free rule names a series the text lacks: colouring stops there
-        {"AMissingSeriesStopsTheColouring",
-         "\t01\r\nFree\t1",
-         {false, false, true, nf, f},
-         {first}},
-    };
-    for (const Case& c : cases) {
-        StackedChartData data = StackedChartData::parse(c.text);
-        StackedChartColors::apply(data, c.options);
+    const QString freeOnly = QStringLiteral("\t01\r\nFree\t1");
+    const struct {
+        QString text;
+        bool excludeNonFree, excludeFree, nightPlan;
         std::vector<std::uint32_t> colours;
-        for (const StackedSeries& s : data.series) {
-            colours.push_back(s.color);
+    } cases[] = {
+        {kChartText, false, false, true, {nf, f}},
+        {kChartText, false, false, false, {nf, second}}, // Free keeps its default off the plan
+        {freeOnly, true, false, true, {f}}, // excluded non-free leaves the first series alone
+        {kChartText, false, true, true, {nf, second}}, // excluded Free takes no colour
+        // the non-free rule names a series the text lacks: colouring stops there
+        {freeOnly, false, false, true, {first}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        StackedChartData data = StackedChartData::parse(c.text);
+        StackedChartColors::apply(data, {c.excludeNonFree, c.excludeFree, c.nightPlan, nf, f});
+        std::vector<std::uint32_t> colours;
+        for (const StackedSeries& series : data.series) {
+            colours.push_back(series.color);
         }
-        EXPECT_EQ(colours, c.colours) << c.name;
+        EXPECT_EQ(colours, c.colours) << "case " << i;
     }
 }
 

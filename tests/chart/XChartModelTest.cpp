@@ -32,32 +32,26 @@ TEST(XChartModel, MeanItemTrailsTheCollectionWithTheMeanOfAllElements) {
     EXPECT_FALSE(model.isMeanItem(4));
 }
 
-struct RangeCase {
-    const char* name;
-    double maxY, minY;
-    int mode;
-    double units;
-};
-
-class ValueRanges : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(ValueRanges, ModeAndUnitsFollowTheSignsOfTheEnds) {
-    XChartModel model;
-    model.setMinY(-1000);
-    model.setMaxY(GetParam().maxY);
-    model.setMinY(GetParam().minY);
-    fill(model, {});
-    EXPECT_EQ(model.layout().RangeMode, GetParam().mode);
-    EXPECT_DOUBLE_EQ(model.layout().RangeUnits, GetParam().units);
+TEST(XChartModel, RangeModeAndUnitsFollowTheSignsOfTheEnds) {
+    const struct {
+        double maxY, minY;
+        int mode;
+        double units;
+    } cases[] = {{100, 0, 2, 100},
+                 {0.4, 0, 2, 1},
+                 {10, -5, 0, 15},
+                 {-5, -20, 1, 15},
+                 {2.5, 0, 2, 2}}; // half to even
+    for (const auto& c : cases) {
+        XChartModel model;
+        model.setMinY(-1000);
+        model.setMaxY(c.maxY);
+        model.setMinY(c.minY);
+        fill(model, {});
+        EXPECT_EQ(model.layout().RangeMode, c.mode) << c.maxY;
+        EXPECT_DOUBLE_EQ(model.layout().RangeUnits, c.units) << c.maxY;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Ends, ValueRanges,
-                         ::testing::Values(RangeCase{"Positive", 100, 0, 2, 100},
-                                           RangeCase{"Tiny", 0.4, 0, 2, 1},
-                                           RangeCase{"Mixed", 10, -5, 0, 15},
-                                           RangeCase{"Negative", -5, -20, 1, 15},
-                                           RangeCase{"HalfToEven", 2.5, 0, 2, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(XChartModel, AutomaticGridStepsAreStoredBackOnTheFirstDrawing) {
     XChartModel model;

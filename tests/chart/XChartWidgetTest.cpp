@@ -176,20 +176,19 @@ TEST_F(XChartWidget, CopyAndSaveHandOverThePicture) {
 
     QTemporaryDir dir;
     QString asked;
-    chart.setSaveFileChooser([&](const QString& caption) {
-        asked = caption;
-        return dir.filePath(QStringLiteral("chart.png"));
-    });
-    child<QAction>("mnuMainSaveAs")->trigger();
+    auto saveAs = [&](const char* name) {
+        chart.setSaveFileChooser([&, name](const QString& caption) {
+            asked = caption;
+            return dir.filePath(QString::fromLatin1(name));
+        });
+        child<QAction>("mnuMainSaveAs")->trigger();
+    };
+    saveAs("chart.png");
     EXPECT_EQ(asked, "Save chart as");
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("chart.png"))).size(), QSize(900, 500));
 
     chart.model().setSaveAsCaption(QStringLiteral("Keep this chart"));
-    chart.setSaveFileChooser([&](const QString& caption) {
-        asked = caption;
-        return dir.filePath(QStringLiteral("chart.gif"));
-    });
-    child<QAction>("mnuMainSaveAs")->trigger();
+    saveAs("chart.gif");
     EXPECT_EQ(asked, "Keep this chart");
     EXPECT_TRUE(messages.lastText().contains(".png or .svg"));
 }
