@@ -17,21 +17,16 @@ FakeResizerWindow mainWindow() {
     return w;
 }
 
-// The result window at 9600 x 7800 twips. The chart option frames are listed before OLE1,
-// whose new place they follow.
+// The result window at 9600 x 7800 twips, the controls whose rules differ. The chart option frames
+// are listed before OLE1, whose new place they follow.
 FakeResizerWindow resultWindow() {
     FakeResizerWindow w(9600, 7800);
     w.add("fraReport", "0:0:285:1560$~$", {120, 400, 9195, 5840});
-    w.add("fraChart", "0:0:285:1575$~$", {120, 400, 9195, 5825});
     w.add("fraSummary", "0:0:285:1575$~$", {120, 400, 9195, 5825});
     w.add("fraBuiltinChartOptions", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
     w.add("fraChartColors", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
-    w.add("XChart1", "0:0:645:2325$~$", {60, 240, 8895, 5235}, "XChart");
     w.add("OLE1", "0:0:645:2325$~$", {60, 240, 8895, 5235}, "OLE");
-    for (const char* button : {"cmdExport", "cmdSave", "cmdCopyChart"}) {
-        w.add(button, ":2205::$~$", {120, 5595, 1200, 375}, "CommandButton");
-    }
-    w.add("cmbChartType", ":2205::$~$", {120, 5595, 1800, 315}, "ComboBox");
+    w.add("cmdExport", ":2205::$~$", {120, 5595, 1200, 375}, "CommandButton");
     w.add("fraReportFooter", "5790:2235::$~$", {3810, 5565, 5400, 500});
     w.add("fraFooter", ":1410:1:$~$TTFF*/", {60, 6390, 9300, 900});
     w.add("cmdClose", "1920:::$~$", {7680, 6900, 1200, 375}, "CommandButton");

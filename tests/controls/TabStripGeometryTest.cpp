@@ -24,38 +24,28 @@ TEST(TabStripGeometry, NeighbouringTabsOverlapByOnePixelAndTheLowerNumberWins) {
     EXPECT_EQ(strip(0, 2).hitTest(70, 10), 1);
 }
 
-struct PlacementCase {
-    const char* name;
-    int style;
-    PixelRect tab2;
-    PixelRect page;
-    int selectedSides;
-};
-
-class TabStripPlacement : public ::testing::TestWithParam<PlacementCase> {};
-
-TEST_P(TabStripPlacement, PlacesTheBandOnItsEdgeAndLeavesThePageBeside) {
-    const auto& c = GetParam();
-    const auto g = strip(c.style);
-    EXPECT_EQ(g.tabRect(2), c.tab2);
-    EXPECT_EQ(g.pageArea(), c.page);
-    EXPECT_EQ(g.selectedEdgeSides(), c.selectedSides);
+TEST(TabStripGeometry, EachStylePlacesTheBandOnItsEdgeAndLeavesThePageBeside) {
+    constexpr int TopOpen = G::Left | G::Right | G::Bottom;
+    constexpr int BottomOpen = G::Left | G::Top | G::Right;
+    const struct {
+        PixelRect tab2;
+        PixelRect page;
+        int selectedSides;
+    } styles[] = {{{70, 0, 141, 21}, {0, 20, 300, 200}, BottomOpen},  // top, from the left
+                  {{159, 0, 230, 21}, {0, 20, 300, 200}, BottomOpen}, // top, to the right
+                  {{70, 179, 141, 200}, {0, 0, 300, 180}, TopOpen},   // bottom, from the left
+                  {{159, 179, 230, 200}, {0, 0, 300, 180}, TopOpen},  // bottom, to the right
+                  {{0, 20, 71, 41}, {70, 0, 300, 200}, 11},           // left, from the top
+                  {{229, 20, 300, 41}, {0, 0, 230, 200}, 14},         // right, from the top
+                  {{0, 159, 71, 180}, {70, 0, 300, 200}, 11},         // left, to the bottom
+                  {{229, 159, 300, 180}, {0, 0, 230, 200}, 14}};      // right, to the bottom
+    for (int style = 0; style < 8; ++style) {
+        const auto g = strip(style);
+        EXPECT_EQ(g.tabRect(2), styles[style].tab2) << style;
+        EXPECT_EQ(g.pageArea(), styles[style].page) << style;
+        EXPECT_EQ(g.selectedEdgeSides(), styles[style].selectedSides) << style;
+    }
 }
-
-constexpr int TopOpen = G::Left | G::Right | G::Bottom;
-constexpr int BottomOpen = G::Left | G::Top | G::Right;
-INSTANTIATE_TEST_SUITE_P(
-    AllStyles, TabStripPlacement,
-    ::testing::Values(
-        PlacementCase{"TopFromLeft", 0, {70, 0, 141, 21}, {0, 20, 300, 200}, BottomOpen},
-        PlacementCase{"TopToRight", 1, {159, 0, 230, 21}, {0, 20, 300, 200}, BottomOpen},
-        PlacementCase{"BottomFromLeft", 2, {70, 179, 141, 200}, {0, 0, 300, 180}, TopOpen},
-        PlacementCase{"BottomToRight", 3, {159, 179, 230, 200}, {0, 0, 300, 180}, TopOpen},
-        PlacementCase{"LeftFromTop", 4, {0, 20, 71, 41}, {70, 0, 300, 200}, 11},
-        PlacementCase{"RightFromTop", 5, {229, 20, 300, 41}, {0, 0, 230, 200}, 14},
-        PlacementCase{"LeftToBottom", 6, {0, 159, 71, 180}, {70, 0, 300, 200}, 11},
-        PlacementCase{"RightToBottom", 7, {229, 159, 300, 180}, {0, 0, 230, 200}, 14}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TabStripGeometry, CaptionsSitByAlignmentInTheFullTabRectangle) {
     const auto g = strip(0, 2); // tab 1 spans 0..71 x 0..21 whether selected or not
