@@ -113,13 +113,12 @@ TEST(StackedChartGeometry, TheDataTableTakesThePlaceOfTheDayLabels) {
     EXPECT_TRUE(table.tableCell(1, -1).contains(table.legendKey(0)));
     EXPECT_DOUBLE_EQ(table.tablePoints(), 9); // wide columns: the table keeps its size
     // a month of narrow columns shrinks the table's font so "100.00" fits its cell
-    QString month = "";
-    QString values = "NonFree";
+    QString month;
     for (int day = 1; day <= 31; ++day) {
         month += QStringLiteral("\t%1").arg(day);
-        values += QStringLiteral("\t100.00");
     }
-    const StackedChartData wide = StackedChartData::parse(month + "\r\n" + values);
+    const auto wide =
+        StackedChartData::parse(month + "\r\nNonFree" + QString("\t100.00").repeated(31));
     RecordingSurface monthWide(13500, 7500); // the command line's 900 by 500 pixels
     const StackedChartGeometry narrow(wide, style, monthWide);
     EXPECT_LT(narrow.tablePoints(), 9);
