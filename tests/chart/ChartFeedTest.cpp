@@ -7,14 +7,6 @@
 
 namespace {
 
-QString text(std::initializer_list<const char*> lines) {
-    QStringList joined;
-    for (const char* line : lines) {
-        joined.append(QString::fromLatin1(line));
-    }
-    return joined.join(QStringLiteral("\r\n"));
-}
-
 ChartFeedInput input(const QString& data) {
     return ChartFeedInput{data, QStringLiteral("2007-03"), ColorValue::rgb(10, 200, 25)};
 }
@@ -25,8 +17,9 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
     XChartModel chart;
     bool upToDate = false;
     QString tip = QStringLiteral("old");
-    const QString data =
-        text({"\t01\t02\tAvg", "NonFree\t3.25\t10.00\t6.63", "Free\t2.25\t0.00\t1.13"});
+    const QString data = QStringLiteral("\t01\t02\tAvg\r\n"
+                                        "NonFree\t3.25\t10.00\t6.63\r\n"
+                                        "Free\t2.25\t0.00\t1.13");
     const QString failure = ChartFeed::UpdateGraphControl(chart, input(data), upToDate,
                                                           [&tip](const QString& t) { tip = t; });
     ASSERT_EQ(failure, "");
@@ -58,14 +51,15 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
 TEST(ChartFeed, SeriesLinesMayBeAbsent) {
     XChartModel chart;
     bool upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(text({"\t01\t02\tAvg"})), upToDate);
+    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\t02\tAvg")), upToDate);
     ASSERT_EQ(chart.itemCount(), 3);
     EXPECT_EQ(chart.item(1)->Value, 0);
     EXPECT_EQ(chart.item(1)->LegendDescription, "");
     EXPECT_EQ(chart.properties().MaxY, 10);
 
     upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(text({"\t01\tAvg", "NonFree\t3.5\t3.5"})), upToDate);
+    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\tAvg\r\nNonFree\t3.5\t3.5")),
+                                  upToDate);
     EXPECT_EQ(chart.item(0)->LegendDescription, "3.5 MB");
 }
 
@@ -85,13 +79,13 @@ TEST(ChartFeed, MalformedTextStopsWithTheItemsSoFarAndAReason) {
     XChartModel chart;
     bool upToDate = false;
     const QString failure = ChartFeed::UpdateGraphControl(
-        chart, input(text({"\t01\t02\t03", "NonFree\t1.00\tn/a\t2.00"})), upToDate);
+        chart, input(QStringLiteral("\t01\t02\t03\r\nNonFree\t1.00\tn/a\t2.00")), upToDate);
     EXPECT_TRUE(failure.contains("n/a")) << failure.toStdString();
     EXPECT_FALSE(upToDate);
     EXPECT_EQ(chart.itemCount(), 1);
     EXPECT_TRUE(chart.properties().AutoRedraw);
 
-    const QString shortLine =
-        ChartFeed::UpdateGraphControl(chart, input(text({"\t01\t02", "NonFree\t1.00"})), upToDate);
+    const QString shortLine = ChartFeed::UpdateGraphControl(
+        chart, input(QStringLiteral("\t01\t02\r\nNonFree\t1.00")), upToDate);
     EXPECT_TRUE(shortLine.contains("line 1")) << shortLine.toStdString();
 }

@@ -17,7 +17,6 @@ TEST(XChartModel, MeanItemTrailsTheCollectionWithTheMeanOfAllElements) {
     ASSERT_EQ(model.itemCount(), 4);
     const ChartItemRef mean = model.item(3);
     EXPECT_DOUBLE_EQ(mean->Value, 5);
-    EXPECT_EQ(model.properties().MeanCaption, "Mean");
     for (const QString& text : {mean->ItemID, mean->SelectedDescription, mean->LegendDescription,
                                 mean->XAxisDescription}) {
         EXPECT_EQ(text, "Mean");
