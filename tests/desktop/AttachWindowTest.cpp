@@ -17,13 +17,11 @@ TEST_F(DesktopWindow, NonPasswordVersionWalksTheUsersBrowserAndReportsAsThePassw
     }
     PortalInUsersBrowser user;
     ASSERT_EQ(user.open(0), "");
-    SimulatedPortal& portal = user.portal;
-    ChromiumBrowser& chromium = user.chromium;
 
     const auto window = open();
     QSignalSpy handedOver(&window->run(), &MainWindowRun::handOverFinished);
     get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(2);
-    get<QLineEdit>(*window, "txtDebugPort")->setText(QString::number(chromium.port()));
+    get<QLineEdit>(*window, "txtDebugPort")->setText(QString::number(user.chromium.port()));
     QTest::mouseClick(control(*window, "cmdCalculate"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.count() == 1; }, 60000))
         << messages.lastText().toStdString();
@@ -36,7 +34,8 @@ TEST_F(DesktopWindow, NonPasswordVersionWalksTheUsersBrowserAndReportsAsThePassw
     get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(1);
     get<QLineEdit>(*window, "txtUserName")->setText("Jos\u00e9");
     get<QLineEdit>(*window, "txtPassword")->setText("secret");
-    get<QComboBox>(*window, "cmbAdminURL")->setEditText(QString::fromStdString(portal.baseUrl()));
+    get<QComboBox>(*window, "cmbAdminURL")
+        ->setEditText(QString::fromStdString(user.portal.baseUrl()));
     QTest::mouseClick(control(*window, "cmdCalculate"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.count() == 2; }, 60000));
     EXPECT_EQ(handOver.reportHtml, attachedReport);

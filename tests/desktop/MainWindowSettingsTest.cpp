@@ -29,34 +29,19 @@ private:
     MemorySettingsStore m_values;
 };
 
+// Every stored value away from its default.
 MainWindowSettings everythingChanged() {
-    MainWindowSettings s;
-    s.userName = "Jos\u00e9";
-    s.password = "secret";
-    s.savePassword = true;
-    s.adminUrl = "https://b.example/";
-    s.options.mblnExcludeFree = true;
-    s.options.mblnExcludeNonFree = true;
-    s.options.mblnExcludeMixed = true;
-    s.options.mblnNightUnlimitedPlan = true;
-    s.options.mblnShowAverage = true;
-    s.options.mblnShowTotalValue = true;
-    s.options.mlngColorFree = 1;
-    s.options.mlngColorBackFree = 2;
-    s.options.mlngColorMixed = 3;
-    s.options.mlngColorBackMixed = 4;
-    s.options.mlngColorNonFree = 5;
-    s.options.mlngColorBackNonFree = 6;
-    s.options.mlngChartColorFree = 7;
-    s.options.mlngChartColorNonFree = 8;
-    s.options.mlngInbuiltChartColor = 0xFFFFFFu;
-    s.options.ChartType = 1;
-    s.cachingEnabled = true;
-    s.selectedTab = 2;
-    s.urls = "https://a.example/#https://b.example/#";
-    s.debugPort = 9333;
-    s.placement = {2, 7000, 9500, 300, 450};
-    return s;
+    return {.userName = "Jos\u00e9",
+            .password = "secret",
+            .savePassword = true,
+            .adminUrl = "https://b.example/",
+            // the six switches, the nine colours (the last one white) and the chart type
+            .options = {true, true, true, true, true, true, 1, 2, 3, 4, 5, 6, 7, 8, 0xFFFFFFu, 1},
+            .cachingEnabled = true,
+            .selectedTab = 2,
+            .urls = "https://a.example/#https://b.example/#",
+            .debugPort = 9333,
+            .placement = {2, 7000, 9500, 300, 450}};
 }
 
 auto fields(const ReportOptions& o) {

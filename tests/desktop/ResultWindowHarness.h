@@ -54,10 +54,8 @@ public:
     }
     QCheckBox* check(const char* name, int index = -1) const { return get<QCheckBox>(name, index); }
     QString text(const char* name) const {
-        if (auto* label = get<QLabel>(name)) {
-            return label->text();
-        }
-        return {};
+        auto* label = get<QLabel>(name);
+        return label ? label->text() : QString();
     }
     // Chooses the plan standing for a catalogue slot, as a click in the list would.
     void choosePlan(int slot) {
