@@ -16,7 +16,7 @@
 namespace {
 
 ChartFeedInput demoMonth() {
-    return ChartFeedInput{SampleChartText::month(31), QStringLiteral("2007-03"), 9671679};
+    return ChartFeedInput{SampleChartText::month(), QStringLiteral("2007-03"), 9671679};
 }
 
 void feed(XChartModel& chart) {
