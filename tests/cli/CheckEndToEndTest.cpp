@@ -1,9 +1,9 @@
 // `veltrix check`, `veltrix report` and `veltrix demo` run as the user runs them: the real
 // binary against the simulated portal on a loopback port.
+#include "cli/StoredMonth.h"
 #include "cli/VeltrixProcess.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
-#include "retrieval/FileDataStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +22,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(portal.start()); }
 
     Result check(const QStringList& extra, const QString& folder = {}) {
-        QStringList arguments = {
-            "check",     "--portal",   QString::fromStdString(portal.baseUrl()),
-            "--user",    "Jos\u00e9",  "--password-stdin",
-            "--quiet",   "--data-dir", folder.isEmpty() ? data.path() : folder,
-            "--timeout", "10"};
-        return veltrix(arguments + extra, "secret\n");
+        const QStringList common = {"--quiet", "--data-dir",
+                                    folder.isEmpty() ? data.path() : folder, "--timeout", "10"};
+        return veltrix(checkOf(portal.baseUrl()) + common + extra, "secret\n");
     }
 
     QByteArray monthFile(const QString& month) const {
@@ -165,25 +162,21 @@ TEST_F(Check, DamagedMonthFileIsNeitherMergedNorWrittenOverButNamed) {
 
 TEST_F(Check, SlowPortalEndsAtTheTimeOut) {
     portal.setFaults({.delayMs = 2500});
-    QStringList arguments = {"check",     "--portal", QString::fromStdString(portal.baseUrl()),
-                             "--user",    "x",        "--password-stdin",
-                             "--timeout", "1"};
-    const Result run = veltrix(arguments, "y\n");
+    const Result run =
+        veltrix(checkOf(portal.baseUrl()) + QStringList{"--timeout", "1"}, "secret\n");
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
-TEST(CheckExternalStyle, ResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
+TEST_F(Check, ExternalStyleResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
     SimConfig external = simTestConfig();
     external.layout = SimLayout::ExternalStyle;
-    SimulatedPortal framed(simTestConfig()), replaced(external);
-    ASSERT_TRUE(framed.start() && replaced.start());
+    SimulatedPortal replaced(external);
+    ASSERT_TRUE(replaced.start());
     std::vector<nlohmann::json> months;
-    for (const SimulatedPortal* portal : {&framed, &replaced}) {
-        const Result run =
-            veltrix({"check", "--portal", QString::fromStdString(portal->baseUrl()), "--user",
-                     "Jos\u00e9", "--password-stdin", "--month", "1", "--json", "-"},
-                    "secret\n");
+    for (const SimulatedPortal* site : {&portal, &replaced}) {
+        const Result run = veltrix(
+            checkOf(site->baseUrl()) + QStringList{"--month", "1", "--json", "-"}, "secret\n");
         ASSERT_EQ(run.exitCode, 0) << run.err;
         months.push_back(run.json());
     }
@@ -191,9 +184,7 @@ TEST(CheckExternalStyle, ResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
     EXPECT_EQ(months[0], months[1]);
 }
 
-TEST(CheckPassword, ComesFromStandardInputOrTheEnvironmentNeverTheCommandLine) {
-    SimulatedPortal portal(simTestConfig());
-    ASSERT_TRUE(portal.start());
+TEST_F(Check, PasswordComesFromStandardInputOrTheEnvironmentNeverTheCommandLine) {
     const QStringList base = {"check",  "--portal",  QString::fromStdString(portal.baseUrl()),
                               "--user", "Jos\u00e9", "--quiet",
                               "--json", "-"};
@@ -230,15 +221,7 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
 // be written whole keeps its old content.
 TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
     QTemporaryDir data;
-    std::string rows;
-    for (int day = 28; day >= 1; --day) {
-        const std::string date = QString("2007-03-%1").arg(day, 2, 10, QChar('0')).toStdString();
-        rows += "<tr><td>1</td><td>ADSL</td><td>" + date + " 10:00:00</td><td>" + date +
-                " 11:00:00</td><td>1</td><td>2</td><td>300</td><td>01:00:00</td><td>300</td></tr>";
-    }
-    ASSERT_TRUE(FileDataStore::writeFile(data.filePath("2007-03-a.cache"), rows, true,
-                                         SingleByteText::Unmappable::CharacterReference)
-                    .isEmpty());
+    ASSERT_TRUE(storeMonth(data.filePath("2007-03-a.cache"), marchDays(28, 300)).isEmpty());
     const QString old = data.filePath("old.out");
     const struct {
         const char* name;
