@@ -1,6 +1,6 @@
 // `veltrix check`, `veltrix report` and `veltrix demo` run as the user runs them: the real
 // binary against the simulated portal on a loopback port.
-#include "cli/StoredMonth.h"
+#include "cli/TestFiles.h"
 #include "cli/VeltrixProcess.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
@@ -28,8 +28,7 @@ protected:
     }
 
     QByteArray monthFile(const QString& month) const {
-        QFile file(data.filePath(month + "-Jos\u00e9.cache"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileContent(data.filePath(month + "-Jos\u00e9.cache"));
     }
 
     static nlohmann::json withoutPageCount(nlohmann::json json) {
@@ -77,9 +76,8 @@ TEST_F(Check, CachedWalkAfterNewRowsFetchesOnlyTheNewPagesAndReportsTheSameMonth
         check({"--month", "0", "--json", "-", "--html", fullHtml}, elsewhere.path());
     ASSERT_EQ(full.exitCode, 0) << full.err;
     EXPECT_EQ(withoutPageCount(cached.json()), withoutPageCount(full.json()));
-    QFile a(cachedHtml), b(fullHtml);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll());
+    ASSERT_FALSE(fileContent(fullHtml).isEmpty());
+    EXPECT_EQ(fileContent(cachedHtml), fileContent(fullHtml));
 
     // the month the check stored builds the same report offline (without the portal's total)
     const Result stored = veltrix(
@@ -145,10 +143,7 @@ TEST_F(Check, DamagedMonthFileIsNeitherMergedNorWrittenOverButNamed) {
     const QString file = data.filePath("2007-03-Jos\u00e9.cache");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile damaged(file);
-        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        damaged.write(c.content);
-        damaged.close();
+        ASSERT_TRUE(writeContent(file, c.content));
         const Result run = check({"--month", "0", "--cache", "--json", "-"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.err.find("warning: The stored month " + file.toStdString() + " is damaged"),
@@ -208,9 +203,8 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     for (const char* name : {"report.html", "report.csv", "summary.json", "chart.png"}) {
         EXPECT_GT(QFileInfo(out.filePath(name)).size(), 0) << name;
     }
-    QFile summary(out.filePath("summary.json"));
-    ASSERT_TRUE(summary.open(QIODevice::ReadOnly));
-    const nlohmann::json json = nlohmann::json::parse(summary.readAll().toStdString());
+    const auto json =
+        nlohmann::json::parse(fileContent(out.filePath("summary.json")).toStdString());
     EXPECT_EQ(json["month"], QDate::currentDate().toString("yyyy-MM").toStdString());
     EXPECT_GE(json["pages_fetched"].get<int>(), 1);
     EXPECT_EQ(json["plan"]["name"], "BBG FN Combo 599");
@@ -241,9 +235,7 @@ TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         for (const QString& file : {old, old + ".png"}) {
-            QFile previous(file);
-            ASSERT_TRUE(previous.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            previous.write("old");
+            ASSERT_TRUE(writeContent(file, "old"));
         }
         QProcess process;
         if (!c.standardOutput.isEmpty()) {
@@ -266,9 +258,7 @@ TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
         EXPECT_TRUE(err.starts_with("veltrix: ")) << err;
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         for (const QString& file : {old, old + ".png"}) {
-            QFile previous(file);
-            ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
-            EXPECT_EQ(previous.readAll(), "old");
+            EXPECT_EQ(fileContent(file), "old") << file.toStdString();
         }
     }
 }

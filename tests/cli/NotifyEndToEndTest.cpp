@@ -1,6 +1,6 @@
 // `--notify` as the desktop sees it: the real binary, on a private session bus, talking to a
 // stand-in for the notification service that this test serves while the command runs.
-#include "cli/StoredMonth.h"
+#include "cli/TestFiles.h"
 #include "cli/VeltrixProcess.h"
 #include "support/PrivateSessionBus.h"
 

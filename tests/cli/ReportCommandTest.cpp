@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/StoredMonth.h"
+#include "cli/TestFiles.h"
 #include "platform/HeadlessApplication.h"
 #include "support/CliRunner.h"
 
@@ -62,16 +62,12 @@ TEST_F(ReportCommandTest, WritesTheReportFilesAndATerminalSummary) {
     EXPECT_NE(run.out.find("Usage for 2007-03"), std::string::npos);
     EXPECT_NE(run.out.find("2007-03-05"), std::string::npos);
     EXPECT_NE(run.out.find("BB Home UL 499"), std::string::npos);
-    QFile csvFile(csv);
-    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(
-        csvFile.readAll().toStdString(),
+        fileContent(csv).toStdString(),
         "Service, From, To, Send(Kb), Receive(Kb), Bandwidth(Kb), Duration, Charged Usage(KB)\r\n"
         "5, Caf\xe9 ?, 2007-03-05 10:00:00, 2007-03-05 11:00:00, 1, 2, 2048, 01:00:00, 2048\r\n"
         "4, ADSL, 2007-03-04 10:00:00, 2007-03-04 11:00:00, 1, 2, 100, 01:00:00, 100\r\n");
-    QFile htmlFile(html);
-    ASSERT_TRUE(htmlFile.open(QIODevice::ReadOnly));
-    const std::string saved = htmlFile.readAll().toStdString();
+    const std::string saved = fileContent(html).toStdString();
     EXPECT_NE(saved.find("Caf\xe9 &#8364;"), std::string::npos); // Latin-1 bytes, references beyond
     EXPECT_NE(saved.find("charset=ISO-8859-1"), std::string::npos);
 }
@@ -122,11 +118,7 @@ TEST_F(ReportCommandTest, DamagedOrStrangeMonthFilesAreRefusedByName) {
     } cases[] = {
         {"garbage", [&] { store("2007-03-x", "\x01\x7f no rows here"); }, "holds no log row"},
         {"unscrambled rows",
-         [&] {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             file.write(QByteArray::fromStdString(marchRow(5, 10)));
-         },
+         [&] { ASSERT_TRUE(writeContent(path, QByteArray::fromStdString(marchRow(5, 10)))); },
          "is damaged"},
         {"cut short", [&] { store("2007-03-x", marchRow(5, 10) + marchRow(4, 10).substr(0, 40)); },
          "not a whole log row at byte"},
@@ -217,9 +209,7 @@ TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
     const CliRun second = report({"--cache-entry", "2007-03-alice", "--night-unlimited", "--chart",
                                   stacked.toStdString(), "--chart-type", "2"});
     ASSERT_EQ(second.exitCode, 0) << second.err;
-    QFile svg(stacked);
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    const QByteArray drawing = svg.readAll();
+    const QByteArray drawing = fileContent(stacked);
     EXPECT_TRUE(drawing.contains("Netravo Usage Chart for 2007-03"));
     EXPECT_TRUE(drawing.contains("#ff9393")); // the non-free chart colour (255, 147, 147)
     const std::vector<std::vector<std::string>> refused = {

@@ -1,9 +1,12 @@
 #pragma once
 
-// Month files of March 2007 as `veltrix check --cache` leaves them, for the commands to read.
+// Files the command tests give the commands and read back: month files of March 2007 as
+// `veltrix check --cache` leaves them, and whole files of any content.
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <string>
 
@@ -29,4 +32,17 @@ inline std::string marchDays(int lastDay, long long bandwidthKB) {
 inline QString storeMonth(const QString& file, const std::string& rows) {
     return FileDataStore::writeFile(file, rows, true,
                                     SingleByteText::Unmappable::CharacterReference);
+}
+
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray fileContent(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces a file's content; false when it cannot be written whole.
+inline bool writeContent(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
 }
