@@ -127,10 +127,9 @@ TEST_F(ReportCommandTest, DamagedOrStrangeMonthFilesAreRefusedByName) {
         {"link to a device", [&] { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
          "not a regular file"},
         {"over the size cap",
-         [&] {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             ASSERT_TRUE(file.resize(FileDataStore::MaxFileBytes + 1)); // sparse
+         [&] { // sparse
+             ASSERT_TRUE(writeContent(path, {}) &&
+                         QFile::resize(path, FileDataStore::MaxFileBytes + 1));
          },
          "larger than 256 MB"},
     };
