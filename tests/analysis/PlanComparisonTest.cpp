@@ -69,17 +69,15 @@ TEST(PlanComparison, CheapestFirstEqualBillsInListOrderCustomOnlyWhenGiven) {
     EXPECT_DOUBLE_EQ(withCustom[0].bill.excessMB, 1279); // a limit of 0 is billed as 1 MB
 }
 
-TEST(MonthProjection, NightPlanProjectsTheChargedUsageOverTheMonth) {
-    const PlanTerms night{500, 1536, 0.2, true};
-    const auto charged = MonthProjection::forPlan(night, usage(0, 1024 * 140, "2007-02-14", ""));
-    EXPECT_EQ(charged.daysInMonth, 28);
-    EXPECT_DOUBLE_EQ(charged.bill.chargedMB, 280);
-}
-
-TEST(MonthProjection, SessionEndingAfterTheLastMidnightMeansTheMonthIsComplete) {
-    const PlanTerms bbg250{250, 1024, 0.2, false};
-    const auto projection =
-        MonthProjection::forPlan(bbg250, usage(1310720, 0, "2007-04-01 00:30:00"));
-    EXPECT_EQ(projection.daysElapsed, 31);
-    EXPECT_DOUBLE_EQ(projection.bill.chargedMB, 1280);
+// A night plan projects its charged usage over the month's own days; a session that ends
+// after the month's last midnight means the month is complete.
+TEST(MonthProjection, RunsTheChargedUsageToTheMonthEnd) {
+    const auto night = MonthProjection::forPlan(PlanTerms{500, 1536, 0.2, true},
+                                                usage(0, 1024 * 140, "2007-02-14", ""));
+    EXPECT_EQ(night.daysInMonth, 28);
+    EXPECT_DOUBLE_EQ(night.bill.chargedMB, 280);
+    const auto complete = MonthProjection::forPlan(PlanTerms{250, 1024, 0.2, false},
+                                                   usage(1310720, 0, "2007-04-01 00:30:00"));
+    EXPECT_EQ(complete.daysElapsed, 31);
+    EXPECT_DOUBLE_EQ(complete.bill.chargedMB, 1280);
 }

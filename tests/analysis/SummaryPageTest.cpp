@@ -37,6 +37,12 @@ const QDate april2(2007, 4, 2);
 
 class CreateSummaryFigures : public ::testing::TestWithParam<SummaryCase> {};
 
+class CreateSummary : public ::testing::Test {
+protected:
+    FixedClock clock{april2};
+    SummaryPage page{clock};
+};
+
 } // namespace
 
 TEST_P(CreateSummaryFigures, ShowTheExpectedTexts) {
@@ -96,17 +102,13 @@ INSTANTIATE_TEST_SUITE_P(Plans, CreateSummaryFigures, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(CreateSummary, NoPlanChosenChangesNothing) {
-    FixedClock clock(april2);
-    SummaryPage page(clock);
+TEST_F(CreateSummary, NoPlanChosenChangesNothing) {
     EXPECT_EQ(page.CreateSummary(usage(1310720, "2007-03-10 18:00:00")).outcome,
               SummaryRun::Outcome::NoPlanChosen);
     EXPECT_EQ(page.figures(), UsageSummary());
 }
 
-TEST(CreateSummary, CustomLimitOfZeroIsShownAndBilledAsOneMegabyte) {
-    FixedClock clock(april2);
-    SummaryPage page(clock);
+TEST_F(CreateSummary, CustomLimitOfZeroIsShownAndBilledAsOneMegabyte) {
     choose(page, PlanCatalogue::CustomSlot);
     page.customPlan() = {100, 0, 0.25};
     // the custom plan never treats night usage as free: 2 MB of bandwidth, 1 MB charged
@@ -127,9 +129,7 @@ TEST(CreateSummary, CustomLimitOfZeroIsShownAndBilledAsOneMegabyte) {
     EXPECT_EQ(shown.lblBillTotal.text, "Rs. 100.25");
 }
 
-TEST(CreateSummary, FiguresARunDoesNotReachKeepWhatTheyShowed) {
-    FixedClock clock(april2);
-    SummaryPage page(clock);
+TEST_F(CreateSummary, FiguresARunDoesNotReachKeepWhatTheyShowed) {
     choose(page, 0);
     page.computeSummary(usage(1310720, "2007-03-10 18:00:00")); // exceeded
     page.computeSummary(usage(524288, "2007-03-10 18:00:00"));  // within the quota
@@ -141,9 +141,7 @@ TEST(CreateSummary, FiguresARunDoesNotReachKeepWhatTheyShowed) {
     EXPECT_EQ(page.figures().lblAvailableAverage.text, "24.38 MB");
 }
 
-TEST(CreateSummary, FailureStopsWhereItHappens) {
-    FixedClock clock(april2);
-    SummaryPage page(clock);
+TEST_F(CreateSummary, FailureStopsWhereItHappens) {
     choose(page, 0);
     page.mvarPlans().setField(0, PlanCatalogue::Rate, " 0.2x");
     const SummaryRun run = page.computeSummary(usage(1310720, "2007-03-10 18:00:00"));

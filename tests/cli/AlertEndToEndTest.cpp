@@ -25,12 +25,8 @@ protected:
     }
 
     Result check(const QStringList& extra) {
-        const QStringList arguments = {
-            "check",   "--portal",  QString::fromStdString(portal.baseUrl()),
-            "--user",  "Jos\u00e9", "--password-stdin",
-            "--quiet", "--month",   "1",
-            "--json",  "-"};
-        return veltrix(arguments + extra, "secret\n");
+        const QStringList common = {"--quiet", "--month", "1", "--json", "-"};
+        return veltrix(checkOf(portal.baseUrl()) + common + extra, "secret\n");
     }
 
     SimulatedPortal portal{simTestConfig()};

@@ -1,9 +1,9 @@
 // `veltrix check`, `veltrix report` and `veltrix demo` run as the user runs them: the real
 // binary against the simulated portal on a loopback port.
+#include "cli/TestFiles.h"
 #include "cli/VeltrixProcess.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
-#include "retrieval/FileDataStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,17 +22,13 @@ protected:
     void SetUp() override { ASSERT_TRUE(portal.start()); }
 
     Result check(const QStringList& extra, const QString& folder = {}) {
-        QStringList arguments = {
-            "check",     "--portal",   QString::fromStdString(portal.baseUrl()),
-            "--user",    "Jos\u00e9",  "--password-stdin",
-            "--quiet",   "--data-dir", folder.isEmpty() ? data.path() : folder,
-            "--timeout", "10"};
-        return veltrix(arguments + extra, "secret\n");
+        const QStringList common = {"--quiet", "--data-dir",
+                                    folder.isEmpty() ? data.path() : folder, "--timeout", "10"};
+        return veltrix(checkOf(portal.baseUrl()) + common + extra, "secret\n");
     }
 
     QByteArray monthFile(const QString& month) const {
-        QFile file(data.filePath(month + "-Jos\u00e9.cache"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileContent(data.filePath(month + "-Jos\u00e9.cache"));
     }
 
     static nlohmann::json withoutPageCount(nlohmann::json json) {
@@ -80,9 +76,8 @@ TEST_F(Check, CachedWalkAfterNewRowsFetchesOnlyTheNewPagesAndReportsTheSameMonth
         check({"--month", "0", "--json", "-", "--html", fullHtml}, elsewhere.path());
     ASSERT_EQ(full.exitCode, 0) << full.err;
     EXPECT_EQ(withoutPageCount(cached.json()), withoutPageCount(full.json()));
-    QFile a(cachedHtml), b(fullHtml);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll());
+    ASSERT_FALSE(fileContent(fullHtml).isEmpty());
+    EXPECT_EQ(fileContent(cachedHtml), fileContent(fullHtml));
 
     // the month the check stored builds the same report offline (without the portal's total)
     const Result stored = veltrix(
@@ -148,10 +143,7 @@ TEST_F(Check, DamagedMonthFileIsNeitherMergedNorWrittenOverButNamed) {
     const QString file = data.filePath("2007-03-Jos\u00e9.cache");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile damaged(file);
-        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        damaged.write(c.content);
-        damaged.close();
+        ASSERT_TRUE(writeContent(file, c.content));
         const Result run = check({"--month", "0", "--cache", "--json", "-"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.err.find("warning: The stored month " + file.toStdString() + " is damaged"),
@@ -165,25 +157,21 @@ TEST_F(Check, DamagedMonthFileIsNeitherMergedNorWrittenOverButNamed) {
 
 TEST_F(Check, SlowPortalEndsAtTheTimeOut) {
     portal.setFaults({.delayMs = 2500});
-    QStringList arguments = {"check",     "--portal", QString::fromStdString(portal.baseUrl()),
-                             "--user",    "x",        "--password-stdin",
-                             "--timeout", "1"};
-    const Result run = veltrix(arguments, "y\n");
+    const Result run =
+        veltrix(checkOf(portal.baseUrl()) + QStringList{"--timeout", "1"}, "secret\n");
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
-TEST(CheckExternalStyle, ResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
+TEST_F(Check, ExternalStyleResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
     SimConfig external = simTestConfig();
     external.layout = SimLayout::ExternalStyle;
-    SimulatedPortal framed(simTestConfig()), replaced(external);
-    ASSERT_TRUE(framed.start() && replaced.start());
+    SimulatedPortal replaced(external);
+    ASSERT_TRUE(replaced.start());
     std::vector<nlohmann::json> months;
-    for (const SimulatedPortal* portal : {&framed, &replaced}) {
-        const Result run =
-            veltrix({"check", "--portal", QString::fromStdString(portal->baseUrl()), "--user",
-                     "Jos\u00e9", "--password-stdin", "--month", "1", "--json", "-"},
-                    "secret\n");
+    for (const SimulatedPortal* site : {&portal, &replaced}) {
+        const Result run = veltrix(
+            checkOf(site->baseUrl()) + QStringList{"--month", "1", "--json", "-"}, "secret\n");
         ASSERT_EQ(run.exitCode, 0) << run.err;
         months.push_back(run.json());
     }
@@ -191,9 +179,7 @@ TEST(CheckExternalStyle, ResultsInATopPageWithFrameTargetsGiveTheSameMonth) {
     EXPECT_EQ(months[0], months[1]);
 }
 
-TEST(CheckPassword, ComesFromStandardInputOrTheEnvironmentNeverTheCommandLine) {
-    SimulatedPortal portal(simTestConfig());
-    ASSERT_TRUE(portal.start());
+TEST_F(Check, PasswordComesFromStandardInputOrTheEnvironmentNeverTheCommandLine) {
     const QStringList base = {"check",  "--portal",  QString::fromStdString(portal.baseUrl()),
                               "--user", "Jos\u00e9", "--quiet",
                               "--json", "-"};
@@ -217,9 +203,8 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     for (const char* name : {"report.html", "report.csv", "summary.json", "chart.png"}) {
         EXPECT_GT(QFileInfo(out.filePath(name)).size(), 0) << name;
     }
-    QFile summary(out.filePath("summary.json"));
-    ASSERT_TRUE(summary.open(QIODevice::ReadOnly));
-    const nlohmann::json json = nlohmann::json::parse(summary.readAll().toStdString());
+    const auto json =
+        nlohmann::json::parse(fileContent(out.filePath("summary.json")).toStdString());
     EXPECT_EQ(json["month"], QDate::currentDate().toString("yyyy-MM").toStdString());
     EXPECT_GE(json["pages_fetched"].get<int>(), 1);
     EXPECT_EQ(json["plan"]["name"], "BBG FN Combo 599");
@@ -230,15 +215,7 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
 // be written whole keeps its old content.
 TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
     QTemporaryDir data;
-    std::string rows;
-    for (int day = 28; day >= 1; --day) {
-        const std::string date = QString("2007-03-%1").arg(day, 2, 10, QChar('0')).toStdString();
-        rows += "<tr><td>1</td><td>ADSL</td><td>" + date + " 10:00:00</td><td>" + date +
-                " 11:00:00</td><td>1</td><td>2</td><td>300</td><td>01:00:00</td><td>300</td></tr>";
-    }
-    ASSERT_TRUE(FileDataStore::writeFile(data.filePath("2007-03-a.cache"), rows, true,
-                                         SingleByteText::Unmappable::CharacterReference)
-                    .isEmpty());
+    ASSERT_TRUE(storeMonth(data.filePath("2007-03-a.cache"), marchDays(28, 300)).isEmpty());
     const QString old = data.filePath("old.out");
     const struct {
         const char* name;
@@ -258,9 +235,7 @@ TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         for (const QString& file : {old, old + ".png"}) {
-            QFile previous(file);
-            ASSERT_TRUE(previous.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            previous.write("old");
+            ASSERT_TRUE(writeContent(file, "old"));
         }
         QProcess process;
         if (!c.standardOutput.isEmpty()) {
@@ -283,9 +258,7 @@ TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
         EXPECT_TRUE(err.starts_with("veltrix: ")) << err;
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         for (const QString& file : {old, old + ".png"}) {
-            QFile previous(file);
-            ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
-            EXPECT_EQ(previous.readAll(), "old");
+            EXPECT_EQ(fileContent(file), "old") << file.toStdString();
         }
     }
 }

@@ -1,6 +1,7 @@
 // `--notify` as the desktop sees it: the real binary, on a private session bus, talking to a
 // stand-in for the notification service that this test serves while the command runs.
-#include "retrieval/FileDataStore.h"
+#include "cli/TestFiles.h"
+#include "cli/VeltrixProcess.h"
 #include "support/PrivateSessionBus.h"
 
 #include <QDBusConnection>
@@ -41,11 +42,6 @@ public Q_SLOTS:
     }
 };
 
-struct Finished {
-    int exitCode = -1;
-    std::string err;
-};
-
 class Notify : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,33 +49,22 @@ protected:
             GTEST_SKIP() << PrivateSessionBus::missingReason();
         }
         // 1280 MB in the first ten days of March: 125% of BBG 250's 1024 MB
-        std::string rows;
-        for (int day = 10; day >= 1; --day) {
-            const std::string date =
-                QString("2007-03-%1").arg(day, 2, 10, QChar('0')).toStdString();
-            rows += "<tr><td>1</td><td>ADSL</td><td>" + date + " 10:00:00</td><td>" + date +
-                    " 11:00:00</td><td>1</td><td>2</td><td>131072</td><td>01:00:00</td>"
-                    "<td>131072</td></tr>";
-        }
-        ASSERT_TRUE(FileDataStore::writeFile(data.filePath("2007-03-a.cache"), rows, true,
-                                             SingleByteText::Unmappable::CharacterReference)
-                        .isEmpty());
+        ASSERT_TRUE(storeMonth(data.filePath("2007-03-a.cache"), marchDays(10, 131072)).isEmpty());
     }
 
     // Runs `veltrix report` while this process's event loop serves the bus.
-    Finished
+    Result
     report(const QStringList& extra,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         process.setProcessEnvironment(environment);
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        process.start(qEnvironmentVariable("VELTRIX_BINARY_DIR") + "/src/veltrix",
-                      QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir", data.path(),
-                                  "--plan", "BBG 250"} +
-                          extra);
+        process.start(binary(), QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir",
+                                            data.path(), "--plan", "BBG 250"} +
+                                    extra);
         loop.exec();
-        return {process.exitCode(), process.readAllStandardError().toStdString()};
+        return {process.exitCode(), {}, process.readAllStandardError().toStdString()};
     }
 
     QTemporaryDir data;
@@ -90,7 +75,7 @@ protected:
 
 TEST_F(Notify, RaisedAlertsReachTheDesktopWithTheirFigures) {
     ASSERT_TRUE(service.registerOnSessionBus());
-    const Finished run = report({"--alert-at", "80", "--alert-projected", "--notify"});
+    const Result run = report({"--alert-at", "80", "--alert-projected", "--notify"});
     EXPECT_EQ(run.exitCode, 10) << run.err;
     ASSERT_EQ(service.calls.size(), 1U) << run.err;
     const FakeNotificationService::Call& call = service.calls[0];
@@ -117,7 +102,7 @@ TEST_F(Notify, RaisedAlertsReachTheDesktopWithTheirFigures) {
 }
 
 TEST_F(Notify, NoServiceOrNoBusIsOneLineNotAFailure) {
-    const Finished noService = report({"--alert-at", "80", "--notify"});
+    const Result noService = report({"--alert-at", "80", "--notify"});
     EXPECT_EQ(noService.exitCode, 10);
     EXPECT_EQ(std::count(noService.err.begin(), noService.err.end(), '\n'), 2) << noService.err;
     EXPECT_NE(noService.err.find("veltrix: notification not shown: no desktop notification "
@@ -127,7 +112,7 @@ TEST_F(Notify, NoServiceOrNoBusIsOneLineNotAFailure) {
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + data.filePath("no-bus"));
-    const Finished noBus = report({"--alert-at", "80", "--notify"}, environment);
+    const Result noBus = report({"--alert-at", "80", "--notify"}, environment);
     EXPECT_EQ(noBus.exitCode, 10);
     EXPECT_NE(noBus.err.find("veltrix: notification not shown: no desktop session bus"),
               std::string::npos)

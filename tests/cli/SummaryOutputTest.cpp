@@ -6,11 +6,11 @@
 #include "cli/SummaryJson.h"
 #include "cli/SummaryText.h"
 #include "platform/Clock.h"
+#include "support/CliRunner.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -32,21 +32,6 @@ MonthSummary reportFor(std::vector<std::string> args, const MonthTotals& inputs 
     std::reverse(args.begin(), args.end());
     command.parse(args);
     return MonthSummary::build(inputs, options.resolve(SystemClock()));
-}
-
-// Runs `veltrix ...` and returns what it printed.
-std::string runVeltrix(std::vector<std::string> args) {
-    args.insert(args.begin(), "veltrix");
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    std::ostringstream printed;
-    auto* original = std::cout.rdbuf(printed.rdbuf());
-    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data());
-    std::cout.rdbuf(original);
-    EXPECT_EQ(status, 0);
-    return printed.str();
 }
 
 } // namespace
@@ -131,8 +116,7 @@ Month-end projection at this pace (10 of 31 days)
   Excess                                   2944.000 MB
   Total + Tax                               Rs. 925.20
 )");
-    EXPECT_EQ(SummaryText::render(report, true).find("\033[1mBill\033[0m") == std::string::npos,
-              false);
+    EXPECT_NE(SummaryText::render(report, true).find("\033[1mBill\033[0m"), std::string::npos);
 }
 
 TEST(SummaryText, ComparisonTableMarksTheChosenPlan) {
@@ -156,11 +140,14 @@ TEST(SummaryText, ComparisonTableMarksTheChosenPlan) {
 TEST(PlansCommand, PrintsTheListInOrderWithSlots) {
     // The list is in the order of the plans' names as text (so "1000" before "250"), each
     // with its slot; the custom slot comes last.
-    const std::string printed = runVeltrix({"plans"});
+    const CliRun run = runVeltrix({"plans"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string& printed = run.out;
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 30);
     EXPECT_EQ(printed.substr(0, 68), "slot:12  1000  - BBG Combo ULD 1000\n"
                                      "slot:13  1111  - BBG Combo 1111\n");
     EXPECT_NE(printed.find("slot:0   250   - BBG 250\nslot:18  2799"), std::string::npos);
     EXPECT_TRUE(printed.ends_with("slot:25  9000  - BBG UL 9000\nslot:29  Custom/User entered\n"));
-    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}))[15]["night_unlimited"], true);
+    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_unlimited"],
+              true);
 }

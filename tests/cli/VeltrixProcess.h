@@ -20,6 +20,12 @@ inline QString binary() {
     return qEnvironmentVariable("VELTRIX_BINARY_DIR") + "/src/veltrix";
 }
 
+// `veltrix check` of the portal at that address as José, the password read from standard input.
+inline QStringList checkOf(const std::string& portalUrl) {
+    return {"check",  "--portal",  QString::fromStdString(portalUrl),
+            "--user", "Jos\u00e9", "--password-stdin"};
+}
+
 inline Result
 veltrix(const QStringList& arguments, const QByteArray& input = {},
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
