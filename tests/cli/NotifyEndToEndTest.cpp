@@ -60,6 +60,8 @@ protected:
         process.setProcessEnvironment(environment);
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        // a program that never starts would leave the loop waiting for ever
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
         process.start(binary(), QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir",
                                             data.path(), "--plan", "BBG 250"} +
                                     extra);
