@@ -8,7 +8,6 @@
 #include "platform/MessagePresenter.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
-#include "retrieval/FileDataStore.h"
 
 #include <QLabel>
 
@@ -20,11 +19,11 @@ void ResultChartPage::UpdateGraphControl() {
     const ChartFeedInput input{QString::fromStdString(m_builder.mstrChartDataAvg()),
                                QString::fromStdString(m_builder.mstrMonthYear()),
                                m_state.options().mlngInbuiltChartColor};
-    const QString failure =
+    try {
         ChartFeed::UpdateGraphControl(chart->model(), input, m_state.mblnChartUpToDate,
                                       [chart](const QString& tip) { chart->setToolTip(tip); });
-    if (!failure.isEmpty()) {
-        m_messages.show(failure, FileDataStore::ApplicationTitle, MessageIcon::None);
+    } catch (const Failure& failure) {
+        m_messages.showFailure(failure, MessageIcon::None);
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <map>
 
 // The desktop's keyring as a seam: secrets by key, kept encrypted by the desktop. Every call
 // says whether a keyring answered at all, so callers can tell "nothing stored" from "no
@@ -24,34 +23,4 @@ public:
     virtual Result write(const QString& key, const QString& secret) = 0;
     // Removing what is not there is done, not a failure.
     virtual Result remove(const QString& key) = 0;
-};
-
-// A keyring in memory, for tests; `reachable` false plays a machine without one.
-class MemorySecretStore final : public SecretStore {
-public:
-    Result read(const QString& key) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
-        }
-        const auto found = secrets.find(key);
-        return found == secrets.end() ? Result{Status::NotFound, {}, {}}
-                                      : Result{Status::Done, found->second, {}};
-    }
-    Result write(const QString& key, const QString& secret) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
-        }
-        secrets[key] = secret;
-        return {Status::Done, {}, {}};
-    }
-    Result remove(const QString& key) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
-        }
-        secrets.erase(key);
-        return {Status::Done, {}, {}};
-    }
-
-    std::map<QString, QString> secrets;
-    bool reachable = true;
 };

@@ -34,16 +34,6 @@ void SettingsStore::writeNumber(const QString& section, const QString& key, long
     write(section, key, QString::number(value));
 }
 
-QString MemorySettingsStore::read(const QString& section, const QString& key,
-                                  const QString& fallback) const {
-    const auto found = m_values.find({section, key});
-    return found == m_values.end() ? fallback : found->second;
-}
-
-void MemorySettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    m_values[{section, key}] = value;
-}
-
 FileSettingsStore::FileSettingsStore(const QString& applicationName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty()) {
@@ -86,8 +76,9 @@ bool FileSettingsStore::flush() {
         return true;
     }
     constexpr auto Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    if (!AtomicFile::makeFolder(QFileInfo(m_path).absolutePath(), AtomicFile::Access::OwnerOnly)
-             .isEmpty()) {
+    try {
+        AtomicFile::makeFolder(QFileInfo(m_path).absolutePath(), AtomicFile::Access::OwnerOnly);
+    } catch (const AtomicFile::WriteError&) {
         return false;
     }
     // The replacement file takes the permissions of the file it replaces: make sure there is

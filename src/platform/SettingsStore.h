@@ -2,9 +2,7 @@
 
 #include <QSettings>
 #include <QString>
-#include <map>
 #include <memory>
-#include <utility>
 
 // The per-user settings store: text values by section and key, for one application name.
 // Windows read their keys with a default when they load and write them when they close.
@@ -25,19 +23,6 @@ public:
     // Decimal numbers; a text that is not a whole number reads as the default.
     long long readNumber(const QString& section, const QString& key, long long fallback) const;
     void writeNumber(const QString& section, const QString& key, long long value);
-};
-
-// Settings kept in memory only, for tests and for runs that must not touch the user's store.
-class MemorySettingsStore final : public SettingsStore {
-public:
-    QString read(const QString& section, const QString& key,
-                 const QString& fallback) const override;
-    void write(const QString& section, const QString& key, const QString& value) override;
-
-    const std::map<std::pair<QString, QString>, QString>& values() const { return m_values; }
-
-private:
-    std::map<std::pair<QString, QString>, QString> m_values;
 };
 
 // Settings in a per-user INI file: $XDG_CONFIG_HOME/<application>/<application>.ini

@@ -2,7 +2,7 @@
 
 #include "analysis/SummaryPage.h"
 #include "platform/Clock.h"
-#include "platform/SettingsStore.h"
+#include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ChartTestItems.h"
+#include "RecordingSurface.h"
 #include "chart/ChartRenderer.h"
-#include "chart/RecordingSurface.h"
 #include "chart/RotatedText.h"
 
 #include <gtest/gtest.h>

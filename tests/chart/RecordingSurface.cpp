@@ -1,4 +1,4 @@
-#include "chart/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 #include <algorithm>
 

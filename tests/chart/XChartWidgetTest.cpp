@@ -4,7 +4,7 @@
 #include "chart/ChartSplitter.h"
 #include "chart/LegendLayout.h"
 #include "chart/XChart.h"
-#include "platform/MessagePresenter.h"
+#include "support/RecordingMessages.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -28,10 +28,9 @@ inline std::string marchDays(int lastDay, long long bandwidthKB) {
     return rows;
 }
 
-// Writes the rows scrambled as a month file; returns the error, empty on success.
-inline QString storeMonth(const QString& file, const std::string& rows) {
-    return FileDataStore::writeFile(file, rows, true,
-                                    SingleByteText::Unmappable::CharacterReference);
+// Writes the rows scrambled as a month file.
+inline void storeMonth(const QString& file, const std::string& rows) {
+    FileDataStore::SaveFileData(file, rows, true);
 }
 
 // The whole content of a file; empty when it cannot be read.

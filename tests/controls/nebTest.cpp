@@ -1,7 +1,7 @@
 #include "controls/neb.h"
 
-#include "platform/MessagePresenter.h"
 #include "platform/PropertyBag.h"
+#include "support/RecordingMessages.h"
 
 #include <QApplication>
 #include <QClipboard>

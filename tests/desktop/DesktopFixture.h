@@ -3,13 +3,13 @@
 #include "desktop/ResultWindowPort.h"
 #include "desktop/frmMain.h"
 #include "platform/Clock.h"
-#include "platform/DesktopShell.h"
-#include "platform/MessagePresenter.h"
-#include "platform/SecretStore.h"
-#include "platform/SettingsStore.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "report/ReportOptions.h"
+#include "support/MemorySecretStore.h"
+#include "support/MemorySettingsStore.h"
+#include "support/RecordingDesktopShell.h"
+#include "support/RecordingMessages.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

@@ -8,6 +8,7 @@
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/SessionMessages.h"
+#include "support/RecordingMessages.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -187,9 +188,8 @@ struct StoredMonthCase {
 class StoredMonth : public DesktopWindow, public ::testing::WithParamInterface<StoredMonthCase> {};
 
 TEST_P(StoredMonth, HandsOverOrSaysWhyNot) {
-    RecordingMessages saving;
-    ASSERT_TRUE(FileDataStore(saving).SaveFileData(
-        QDir(monthFolder.path()).filePath("2007-03-alice.cache"), GetParam().rows, true));
+    FileDataStore::SaveFileData(QDir(monthFolder.path()).filePath("2007-03-alice.cache"),
+                                GetParam().rows, true);
     const auto window = open();
     get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(3);
     EXPECT_EQ(get<QComboBox>(*window, "cmbCacheFiles")->currentText(), "2007-03-alice");

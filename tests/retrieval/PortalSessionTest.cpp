@@ -144,9 +144,7 @@ TEST(PortalSession, BlankAddressIsAskedForInEveryMode) {
 
 TEST(PortalSession, StoredMonthRunNeedsNoPortal) {
     QTemporaryDir folder;
-    ASSERT_TRUE(FileDataStore::writeFile(folder.filePath("2007-02-ann.cache"), "<tr></tr>", true,
-                                         SingleByteText::Unmappable::CharacterReference)
-                    .isEmpty());
+    FileDataStore::SaveFileData(folder.filePath("2007-02-ann.cache"), "<tr></tr>", true);
     SessionRun run;
     RunRequest request = SessionRun::request(1, folder.path());
     request.mode = RunMode::UseCacheData;

@@ -4,11 +4,11 @@
 #include "cli/VeltrixProcess.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
-#include "platform/SettingsStore.h"
 #include "platform/session/KeychainSecretStore.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/ClsAsmXor.h"
+#include "support/MemorySettingsStore.h"
 
 QString keyringSkipReason(); // KeyringTestMain.cpp
 
