@@ -2,6 +2,7 @@
 
 #include "chart/ChartSurface.h"
 
+#include <algorithm>
 #include <vector>
 
 // A surface that paints nothing and keeps a list of what it was asked to draw, with fixed
@@ -29,34 +30,89 @@ public:
 
     // Characters are `pointSize` * 0.75 pixels wide and lines `pointSize` * 1.5 pixels high.
     RecordingSurface(double widthTwips, double heightTwips, double twipsPerPixel = 15,
-                     ChartFont font = {});
+                     ChartFont font = {})
+        : ChartSurface(twipsPerPixel, twipsPerPixel, std::move(font))
+        , m_width(widthTwips)
+        , m_height(heightTwips) {}
 
     double ScaleWidth() const override { return m_width; }
     double ScaleHeight() const override { return m_height; }
-    double TextWidth(const QString& text) const override;
-    double TextHeight(const QString& text) const override;
+    double TextWidth(const QString& text) const override {
+        return static_cast<double>(text.size()) * FontSize() * 0.75 * twipsPerPixelX();
+    }
+    double TextHeight(const QString&) const override { return FontSize() * 1.5 * twipsPerPixelY(); }
 
-    void Line(double x1, double y1, double x2, double y2, std::uint32_t colour) override;
-    void Box(double x1, double y1, double x2, double y2, std::uint32_t colour) override;
-    void FilledBox(double x1, double y1, double x2, double y2, std::uint32_t colour) override;
-    void Ellipse(double cx, double cy, double radius, double aspect) override;
-    void Polygon(const QPolygon& pixels) override;
-    void PaintPicture(const QImage& picture, double x, double y, double width, double height,
-                      const QRectF& source) override;
-    bool textOutRotated(const QString& text, QPoint start, double angle) override;
+    void Line(double x1, double y1, double x2, double y2, std::uint32_t colour) override {
+        add(Kind::Line, {x1, y1}, {x2, y2}, colour);
+    }
+    void Box(double x1, double y1, double x2, double y2, std::uint32_t colour) override {
+        add(Kind::Box, {x1, y1}, {x2, y2}, colour);
+    }
+    void FilledBox(double x1, double y1, double x2, double y2, std::uint32_t colour) override {
+        add(Kind::FilledBox, {x1, y1}, {x2, y2}, colour);
+    }
+    void Ellipse(double cx, double cy, double radius, double aspect) override {
+        const double rx = aspect > 1 ? radius / aspect : radius;
+        const double ry = aspect > 1 ? radius : radius * aspect;
+        add(Kind::Ellipse, {cx, cy}, {rx, ry}, ForeColor());
+    }
+    void Polygon(const QPolygon& pixels) override {
+        add(Kind::Polygon, {}, {}, ForeColor()).pixels = pixels;
+    }
+    void PaintPicture(const QImage&, double x, double y, double width, double height,
+                      const QRectF&) override {
+        add(Kind::Picture, {x, y}, {x + width, y + height}, 0);
+    }
+    bool textOutRotated(const QString& text, QPoint start, double angle) override {
+        Operation& op = add(Kind::RotatedText, start, start, ForeColor());
+        op.text = text;
+        op.angle = angle;
+        return true;
+    }
 
     const std::vector<Operation>& operations() const { return m_operations; }
-    std::vector<Operation> operations(Kind kind) const;
+    std::vector<Operation> operations(Kind kind) const {
+        return matching([kind](const Operation& op) { return op.kind == kind; });
+    }
     // Text and rotated-text operations whose text is exactly `text`.
-    std::vector<Operation> texts(const QString& text) const;
+    std::vector<Operation> texts(const QString& text) const {
+        return matching([&text](const Operation& op) {
+            return (op.kind == Kind::Text || op.kind == Kind::RotatedText) && op.text == text;
+        });
+    }
     void reset() { m_operations.clear(); }
 
 protected:
-    void clear(std::uint32_t backColor) override;
-    void printText(const QString& text, double x, double y) override;
+    void clear(std::uint32_t backColor) override {
+        add(Kind::Clear, {}, {m_width, m_height}, backColor);
+    }
+    void printText(const QString& text, double x, double y) override {
+        add(Kind::Text, {x, y}, {x + TextWidth(text), y + TextHeight(text)}, ForeColor()).text =
+            text;
+    }
 
 private:
-    Operation make(Kind kind, QPointF from, QPointF to, std::uint32_t colour) const;
+    Operation& add(Kind kind, QPointF from, QPointF to, std::uint32_t colour) {
+        m_operations.push_back({kind,
+                                from,
+                                to,
+                                {},
+                                {},
+                                0,
+                                colour,
+                                FillColor(),
+                                FillStyle(),
+                                DrawWidth(),
+                                DrawStyle(),
+                                FontSize(),
+                                FontBold()});
+        return m_operations.back();
+    }
+    template <typename Test> std::vector<Operation> matching(Test test) const {
+        std::vector<Operation> found;
+        std::copy_if(m_operations.begin(), m_operations.end(), std::back_inserter(found), test);
+        return found;
+    }
 
     double m_width;
     double m_height;

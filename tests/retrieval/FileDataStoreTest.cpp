@@ -63,25 +63,6 @@ TEST_F(FileDataStoreTest, MonthFilesRoundTripInTheStoredFormat) {
     EXPECT_EQ(contents(path("usage.csv")), "a?");
 }
 
-// A cut-off copy reads up to the cut, its last row unfinished; the walk keeps that fragment
-// after the rows it fetched, and the report then names the unfinished row as a bad row.
-TEST_F(FileDataStoreTest, TruncatedAndGarbageFilesStillReadAsText) {
-    const std::string cut = ReadFileData(TestData::path("cache/truncated.cache"), true);
-    EXPECT_EQ(cut, m_alice.substr(0, m_alice.find("<tr><td>1<") + 60));
-    const std::string garbage = ReadFileData(TestData::path("cache/garbage.cache"), true);
-    EXPECT_EQ(SingleByteText::fromUtf8(garbage, SingleByteText::Unmappable::QuestionMark).size(),
-              700);
-}
-
-// A month that exists but cannot be read must not pass for an empty or a missing one.
-TEST_F(FileDataStoreTest, MissingReadsAsNothingUnreadableFails) {
-    EXPECT_EQ(ReadFileData("", true), "");
-    EXPECT_EQ(readFile(path("gone.cache"), true), std::nullopt);
-    ASSERT_TRUE(QDir().mkpath(path("2007-03-alice.cache")));
-    EXPECT_EQ(failureOf([&] { readFile(path("2007-03-alice.cache"), true); }),
-              "Cannot read " + path("2007-03-alice.cache").toStdString() + ": it is a folder");
-}
-
 TEST_F(FileDataStoreTest, FailedWriteLeavesTheOldMonthIntact) {
     const QString month = path("2007-03-alice.cache");
     SaveFileData(month, m_alice, true);

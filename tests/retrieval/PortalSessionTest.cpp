@@ -2,7 +2,6 @@
 
 #include "platform/dom/Document.h"
 #include "retrieval/FakeBrowser.h"
-#include "retrieval/FileDataStore.h"
 #include "retrieval/SessionMessages.h"
 #include "retrieval/SimPages.h"
 
@@ -140,24 +139,6 @@ TEST(PortalSession, BlankAddressIsAskedForInEveryMode) {
         EXPECT_EQ(run.abandoned[0].focus, "cmbAdminURL");
         EXPECT_TRUE(run.browser.fetched().empty());
     }
-}
-
-TEST(PortalSession, StoredMonthRunNeedsNoPortal) {
-    QTemporaryDir folder;
-    FileDataStore::SaveFileData(folder.filePath("2007-02-ann.cache"), "<tr></tr>", true);
-    SessionRun run;
-    RunRequest request = SessionRun::request(1, folder.path());
-    request.mode = RunMode::UseCacheData;
-    run.start(request);
-    EXPECT_EQ(run.abandoned.at(0).text, "Select one cache file to create report");
-    EXPECT_EQ(run.abandoned.at(0).focus, "cmbCacheFiles");
-    request.selectedCacheEntry = "2007-02-ann";
-    run.start(request);
-    ASSERT_EQ(run.finished.size(), 1u);
-    EXPECT_EQ(run.finished[0].mstrRows, "<tr></tr>");
-    EXPECT_EQ(run.finished[0].mstrMonthYear, "2007-02");
-    EXPECT_EQ(run.finished[0].mcurSiteTotal, FixedPoint());
-    EXPECT_TRUE(run.browser.fetched().empty());
 }
 
 TEST(PortalSession, TimeOutNamesThePageItWaitedFor) {

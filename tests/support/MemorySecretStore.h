@@ -8,28 +8,30 @@
 class MemorySecretStore final : public SecretStore {
 public:
     Result read(const QString& key) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
-        }
         const auto found = secrets.find(key);
-        return found == secrets.end() ? Result{Status::NotFound, {}, {}}
-                                      : Result{Status::Done, found->second, {}};
+        if (!reachable || found == secrets.end()) {
+            return answer(Status::NotFound);
+        }
+        return {Status::Done, found->second, {}};
     }
     Result write(const QString& key, const QString& secret) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
+        if (reachable) {
+            secrets[key] = secret;
         }
-        secrets[key] = secret;
-        return {Status::Done, {}, {}};
+        return answer(Status::Done);
     }
     Result remove(const QString& key) override {
-        if (!reachable) {
-            return {Status::Unreachable, {}, "no keyring"};
+        if (reachable) {
+            secrets.erase(key);
         }
-        secrets.erase(key);
-        return {Status::Done, {}, {}};
+        return answer(Status::Done);
     }
 
     std::map<QString, QString> secrets;
     bool reachable = true;
+
+private:
+    Result answer(Status status) const {
+        return reachable ? Result{status, {}, {}} : Result{Status::Unreachable, {}, "no keyring"};
+    }
 };

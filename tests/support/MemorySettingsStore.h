@@ -17,8 +17,6 @@ public:
         m_values[{section, key}] = value;
     }
 
-    const std::map<std::pair<QString, QString>, QString>& values() const { return m_values; }
-
 private:
     std::map<std::pair<QString, QString>, QString> m_values;
 };

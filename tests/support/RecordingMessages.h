@@ -31,7 +31,6 @@ public:
     void setNextAnswer(bool yes) { m_answers.push_back(yes); }
     const std::vector<Shown>& shown() const { return m_shown; }
     QString lastText() const { return m_shown.empty() ? QString() : m_shown.back().text; }
-    void clear() { m_shown.clear(); }
 
 private:
     std::vector<Shown> m_shown;
