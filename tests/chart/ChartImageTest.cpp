@@ -5,6 +5,7 @@
 #include "chart/PainterSurface.h"
 #include "chart/XChartModel.h"
 #include "support/FailureOf.h"
+#include "support/FileContent.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -55,9 +56,7 @@ TEST(ChartImage, SvgFilesCarryTheChart) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("month.SVG"));
     BuiltInChartFile::render(demoMonth(), path, QSize(600, 400));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray svg = file.readAll();
+    const QByteArray svg = fileContent(path);
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("Netravo Usage Chart for 2007-03"));
     EXPECT_TRUE(svg.contains("Megabytes"));

@@ -8,6 +8,7 @@
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/SessionMessages.h"
+#include "support/FileContent.h"
 #include "support/RecordingMessages.h"
 
 #include <QAbstractButton>
@@ -46,8 +47,7 @@ protected:
     }
 
     QByteArray monthFile() const {
-        QFile file(QDir(monthFolder.path()).filePath("2007-03-Jos\u00e9.cache"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileContent(QDir(monthFolder.path()).filePath("2007-03-Jos\u00e9.cache"));
     }
 
     SimulatedPortal portal{simTestConfig()};

@@ -2,6 +2,7 @@
 
 #include "ResultWindowHarness.h"
 #include "controls/clsCommonDialog.h"
+#include "support/FileContent.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,14 +22,9 @@ protected:
     }
     void clickSave() { get<QPushButton>("cmdSave")->click(); }
     void clickExport() { get<QPushButton>("cmdExport")->click(); }
-    QByteArray file(const QString& name) const {
-        QFile f(folder.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray file(const QString& name) const { return fileContent(folder.filePath(name)); }
     void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile f(folder.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(writeContent(folder.filePath(name), bytes));
     }
 
     QTemporaryDir folder;

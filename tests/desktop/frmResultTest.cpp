@@ -176,7 +176,6 @@ TEST_F(frmResultTest, ColourLabelsAndBoxesGoThroughTheColourDialog) {
     QTest::mouseClick(get("picBuiltInChartColor"), Qt::LeftButton);
     EXPECT_EQ(options.mlngInbuiltChartColor, 0x0019C80Au);
     EXPECT_EQ(chart().properties().BarColor, 0x0019C80Au);
-    EXPECT_EQ(chart().properties().SelectedBarColor, 0x0037AA28u); // RGB(40, 170, 55)
     chooseChartType(1);
     colors.answerColor(0x00123456);
     QTest::mouseClick(get("picChartColor", 2), Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "retrieval/FileDataStore.h"
 
 #include "support/FailureOf.h"
+#include "support/FileContent.h"
 #include "support/TestData.h"
 
 #include <QDir>
@@ -11,11 +12,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Caps the size of files this process writes, as a full disk would (writes fail with EFBIG
 // instead of raising SIGXFSZ); unlike a read-only folder it stops root too.
@@ -52,15 +48,15 @@ TEST_F(FileDataStoreTest, MonthFilesRoundTripInTheStoredFormat) {
     const QString fixture = TestData::path("cache/2007-03-alice.cache");
     EXPECT_EQ(ReadFileData(fixture, true), m_alice);
     SaveFileData(path("2007-03-alice.cache"), m_alice, true);
-    EXPECT_EQ(contents(path("2007-03-alice.cache")), contents(fixture));
+    EXPECT_EQ(fileContent(path("2007-03-alice.cache")), fileContent(fixture));
     // Text equal to the key scrambles to zero bytes, which the file must hold as well.
     const std::string zeros = std::string("KTPW58mnbxz") + '\0' + "\xC3\xBF";
     SaveFileData(path("z.cache"), zeros, true);
-    EXPECT_EQ(contents(path("z.cache")).left(11), QByteArray(11, '\0'));
+    EXPECT_EQ(fileContent(path("z.cache")).left(11), QByteArray(11, '\0'));
     EXPECT_EQ(ReadFileData(path("z.cache"), true), zeros);
     SaveFileData(path("usage.csv"), "a\xE2\x82\xAC", false,
                  SingleByteText::Unmappable::QuestionMark);
-    EXPECT_EQ(contents(path("usage.csv")), "a?");
+    EXPECT_EQ(fileContent(path("usage.csv")), "a?");
 }
 
 TEST_F(FileDataStoreTest, FailedWriteLeavesTheOldMonthIntact) {
