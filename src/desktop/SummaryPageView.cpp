@@ -1,7 +1,9 @@
 #include "desktop/SummaryPageView.h"
 
 #include "analysis/UsageSummary.h"
+#include "controls/neb.h"
 #include "desktop/DesignBuilder.h"
+#include "desktop/ResultWindowControls.h"
 #include "desktop/SummaryOutlook.h"
 
 #include <QLabel>
@@ -22,18 +24,12 @@ void setText(const DesignBuilder& controls, const QString& name, const std::stri
     }
 }
 
-void setVisible(const DesignBuilder& controls, const QString& name, bool visible, int index = -1) {
-    if (QWidget* widget = controls.find(name, index)) {
-        widget->setVisible(visible);
-    }
-}
-
 } // namespace
 
 void SummaryPageView::show(const UsageSummary& figures) {
     showPlanDetails(figures);
     for (const auto& [name, text] : figures.labelTexts()) {
-        setText(m_controls, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+        setText(m_design, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
                 text);
     }
     showQuotaBar(figures);
@@ -41,30 +37,26 @@ void SummaryPageView::show(const UsageSummary& figures) {
 }
 
 void SummaryPageView::showPlanDetails(const UsageSummary& figures) {
-    setText(m_controls, QStringLiteral("lblPlanCharge"), figures.lblPlanCharge);
-    setText(m_controls, QStringLiteral("lblBandWidthLimit"), figures.lblBandWidthLimit);
-    setText(m_controls, QStringLiteral("lblRsPerMB"), figures.lblRsPerMB);
+    const ResultWindowControls& c = m_controls;
+    c.lblPlanCharge->setText(QString::fromStdString(figures.lblPlanCharge));
+    c.lblBandWidthLimit->setText(QString::fromStdString(figures.lblBandWidthLimit));
+    c.lblRsPerMB->setText(QString::fromStdString(figures.lblRsPerMB));
     const bool custom = figures.customPlanEntry;
-    for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB", "lblMB"}) {
-        setVisible(m_controls, QString::fromLatin1(box), custom);
+    for (QWidget* box : std::initializer_list<QWidget*>{c.nebPlanCharge, c.nebBandWidthLimit,
+                                                        c.nebRsPerMB, c.lblMB}) {
+        box->setVisible(custom);
     }
-    setVisible(m_controls, QStringLiteral("lblPlanCharge"), !custom);
+    c.lblPlanCharge->setVisible(!custom);
     // the custom plan's rate shows beside its entry box
-    QWidget* rate = m_controls.find(QStringLiteral("lblRsPerMB"));
-    QWidget* rateBox = m_controls.find(QStringLiteral("nebRsPerMB"));
-    if (rate && rateBox) {
-        rate->move(custom ? rateBox->geometry().right() + 6 : rateBox->x(), rate->y());
-    }
-    setVisible(m_controls, QStringLiteral("lblBandWidthLimit"), !custom);
+    const QRect rateBox = c.nebRsPerMB->geometry();
+    c.lblRsPerMB->move(custom ? rateBox.right() + 6 : rateBox.x(), c.lblRsPerMB->y());
+    c.lblBandWidthLimit->setVisible(!custom);
 }
 
 void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
-    QWidget* quota = m_controls.find(QStringLiteral("picDownloadAllowed"));
-    QWidget* used = m_controls.find(QStringLiteral("picActualDownload"));
-    QWidget* excess = m_controls.find(QStringLiteral("picExcessDownload"));
-    if (!quota || !used || !excess) {
-        return;
-    }
+    const QWidget* quota = m_controls.picDownloadAllowed;
+    QWidget* used = m_controls.picActualDownload;
+    QWidget* excess = m_controls.picExcessDownload;
     const int width = quota->width();
     used->setGeometry(0, 0,
                       static_cast<int>(std::lround(width * std::clamp(figures.barUsed, 0.0, 1.0))),
@@ -81,30 +73,26 @@ void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
 }
 
 void SummaryPageView::showFrames(const UsageSummary& figures) {
-    QWidget* available = m_controls.find(QStringLiteral("fraAvailable"));
-    QWidget* excess = m_controls.find(QStringLiteral("fraExcess"));
-    if (available && excess) {
-        if (figures.fraExcessVisible) {
-            excess->move(available->pos());
-            excess->raise();
-        } else {
-            available->raise();
-        }
-        available->setVisible(figures.fraAvailableVisible);
-        excess->setVisible(figures.fraExcessVisible);
+    QWidget* available = m_controls.fraAvailable;
+    QWidget* excess = m_controls.fraExcess;
+    if (figures.fraExcessVisible) {
+        excess->move(available->pos());
+        excess->raise();
+    } else {
+        available->raise();
     }
-    for (int i = 0; i <= 6; ++i) {
-        setVisible(m_controls, QStringLiteral("lbl"), figures.todayVisible, i);
+    available->setVisible(figures.fraAvailableVisible);
+    excess->setVisible(figures.fraExcessVisible);
+    for (QLabel* today : m_controls.lbl) {
+        today->setVisible(figures.todayVisible);
     }
-    for (const char* name :
-         {"lblUsageToday", "lblUsedAverageExclToday", "lblAvailableAverageExclToday"}) {
-        setVisible(m_controls, QString::fromLatin1(name), figures.todayVisible);
+    for (QLabel* figure : {m_controls.lblUsageToday, m_controls.lblUsedAverageExclToday,
+                           m_controls.lblAvailableAverageExclToday}) {
+        figure->setVisible(figures.todayVisible);
     }
 }
 
 void SummaryPageView::showOutlook(const SummaryOutlook& outlook) {
-    setText(m_controls, QStringLiteral("lblProjection"), outlook.projection.toStdString());
-    if (auto* table = m_controls.get<QTextBrowser>(QStringLiteral("txtPlanComparison"))) {
-        table->setHtml(outlook.comparisonHtml);
-    }
+    m_controls.lblProjection->setText(outlook.projection);
+    m_controls.txtPlanComparison->setHtml(outlook.comparisonHtml);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class DesignBuilder;
+struct ResultWindowControls;
 struct SummaryOutlook;
 struct UsageSummary;
 
@@ -10,8 +11,10 @@ struct UsageSummary;
 // the today-only group, and the projection and plan comparison under the bill.
 class SummaryPageView {
 public:
-    explicit SummaryPageView(const DesignBuilder& controls)
-        : m_controls(controls) {}
+    // The figures' labels are found by the names the summary gives them.
+    SummaryPageView(const DesignBuilder& design, const ResultWindowControls& controls)
+        : m_design(design)
+        , m_controls(controls) {}
 
     void show(const UsageSummary& figures);
     void showOutlook(const SummaryOutlook& outlook);
@@ -21,5 +24,6 @@ private:
     void showQuotaBar(const UsageSummary& figures);
     void showFrames(const UsageSummary& figures);
 
-    const DesignBuilder& m_controls;
+    const DesignBuilder& m_design;
+    const ResultWindowControls& m_controls;
 };

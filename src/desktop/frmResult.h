@@ -5,6 +5,7 @@
 #include "controls/WidgetResizerWindow.h"
 #include "desktop/DesignBuilder.h"
 #include "desktop/ResultChartPage.h"
+#include "desktop/ResultWindowControls.h"
 #include "desktop/ResultWindowPort.h"
 #include "desktop/ResultWindowState.h"
 #include "desktop/SummaryPageView.h"
@@ -79,7 +80,7 @@ public:
     const MonthTotals& summaryInputs() const { return m_inputs; }
     // A control by object name and control-array index.
     QWidget* control(const QString& name, int index = -1) const {
-        return m_controls.find(name, index);
+        return m_design.find(name, index);
     }
 
     // Writes the settings and marks the stacked chart gone; runs once, when the window closes.
@@ -101,7 +102,6 @@ private:
     void rebuild();
     void fitTabsToFrames();
     void applyNightRules(const ResultWindowState::NightRules& rules);
-    void setCheck(const QString& name, int index, bool on);
     void paintColourControls();
 
     void ctlTabs1_TabClick(int newTab);
@@ -130,7 +130,8 @@ private:
     Document m_document{Document::Scripts::Strip};
     SummaryPage m_summary;
     MonthTotals m_inputs;
-    DesignBuilder m_controls;
+    DesignBuilder m_design;
+    ResultWindowControls m_controls{};
     ResultChartPage m_chartPage;
     SummaryPageView m_summaryView;
     ControlResizer m_resizer;
