@@ -3,6 +3,7 @@
 #include "desktop/ControlDesign.h"
 
 #include <QString>
+#include <array>
 #include <map>
 #include <span>
 #include <utility>
@@ -37,6 +38,14 @@ public:
             missing(name, index, W::staticMetaObject.className());
         }
         return widget;
+    }
+
+    // Every member of a control array, by index.
+    template <typename W, std::size_t N>
+    void require(std::string_view name, std::array<W*, N>& members) const {
+        for (std::size_t index = 0; index < N; ++index) {
+            members[index] = require<W>(name, static_cast<int>(index));
+        }
     }
 
 private:

@@ -18,9 +18,7 @@ MainWindowControls MainWindowControls::find(const DesignBuilder& built) {
     c.txtUserName = built.require<QLineEdit>("txtUserName");
     c.txtPassword = built.require<QLineEdit>("txtPassword");
     c.chkSavePassword = built.require<QCheckBox>("chkSavePassword");
-    for (int k = 0; k < static_cast<int>(c.optDate.size()); ++k) {
-        c.optDate[static_cast<std::size_t>(k)] = built.require<QRadioButton>("optDate", k);
-    }
+    built.require("optDate", c.optDate);
     c.cmbAdminURL = built.require<QComboBox>("cmbAdminURL");
     c.cmdAddURL = built.require<QPushButton>("cmdAddURL");
     c.cmdDeleteURL = built.require<QPushButton>("cmdDeleteURL");

@@ -14,17 +14,6 @@
 #include <QTableView>
 #include <QTextBrowser>
 
-namespace {
-
-template <typename W, std::size_t N>
-void findArray(const DesignBuilder& built, std::string_view name, std::array<W*, N>& members) {
-    for (std::size_t index = 0; index < N; ++index) {
-        members[index] = built.require<W>(name, static_cast<int>(index));
-    }
-}
-
-} // namespace
-
 ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     ResultWindowControls c{};
     c.ctlTabs1 = built.require<ctlTabs>("ctlTabs1");
@@ -35,7 +24,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.cmdSave = built.require<QPushButton>("cmdSave");
     c.cmdExport = built.require<QPushButton>("cmdExport");
     c.cmdPrint = built.require<QPushButton>("cmdPrint");
-    findArray(built, "lblSetColor", c.lblSetColor);
+    built.require("lblSetColor", c.lblSetColor);
     c.fraChart = built.require<QWidget>("fraChart");
     c.XChart1 = built.require<XChart>("XChart1");
     c.OLE1 = built.require<StackedChartView>("OLE1");
@@ -47,7 +36,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.fraChartColors = built.require<QWidget>("fraChartColors");
     c.chkShowAverageInChart = built.require<QCheckBox>("chkShowAverageInChart");
     c.chkDisplayDailyTotalinChart = built.require<QCheckBox>("chkDisplayDailyTotalinChart");
-    findArray(built, "picChartColor", c.picChartColor);
+    built.require("picChartColor", c.picChartColor);
     c.Label3 = built.require<QLabel>("Label3");
     c.fraSummary = built.require<QWidget>("fraSummary");
     c.cmbPlans = built.require<QComboBox>("cmbPlans");
@@ -68,7 +57,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.picExcessColor = built.require<QLabel>("picExcessColor");
     c.fraAvailable = built.require<QWidget>("fraAvailable");
     c.fraExcess = built.require<QWidget>("fraExcess");
-    findArray(built, "lbl", c.lbl);
+    built.require("lbl", c.lbl);
     c.lblUsedAverageExclToday = built.require<QLabel>("lblUsedAverageExclToday");
     c.lblUsageToday = built.require<QLabel>("lblUsageToday");
     c.lblAvailableAverageExclToday = built.require<QLabel>("lblAvailableAverageExclToday");
@@ -76,7 +65,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.txtPlanComparison = built.require<QTextBrowser>("txtPlanComparison");
     c.chkNightUnlimited = built.require<QCheckBox>("chkNightUnlimited");
     c.fraNightUnlimited = built.require<QWidget>("fraNightUnlimited");
-    findArray(built, "chkExclude", c.chkExclude);
+    built.require("chkExclude", c.chkExclude);
     c.Label5 = built.require<QLabel>("Label5");
     c.lblWebsite = built.require<QLabel>("lblWebsite");
     c.cmdClose = built.require<QPushButton>("cmdClose");
