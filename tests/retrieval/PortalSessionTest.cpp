@@ -91,6 +91,11 @@ TEST(PortalSession, RefusedLoginEndedSessionOrFailedPageEndTheRunAndStoreNothing
          RunMessage::Reason::NetworkFailure,
          "The portal answered http://portal.test/records/Results?month=2007-02&page=3 with "
          "HTTP status 500"},
+        // its fields, the password among them, would go into the address
+        {"login form without method",
+         {.loginFormWithoutMethod = true},
+         RunMessage::Reason::PortalChanged,
+         SessionMessages::PortalChangedText},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -104,6 +109,9 @@ TEST(PortalSession, RefusedLoginEndedSessionOrFailedPageEndTheRunAndStoreNothing
         EXPECT_FALSE(run.session.running());
         EXPECT_FALSE(run.browser.busy());
         EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        for (const std::string& fetched : run.browser.fetched()) {
+            EXPECT_EQ(fetched.find("secret"), std::string::npos) << fetched;
+        }
     }
 }
 
