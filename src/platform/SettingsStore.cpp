@@ -82,11 +82,15 @@ FileSettingsStore::Values FileSettingsStore::readFile(QString* problem) const {
                    "start from their defaults";
         return {};
     }
-    // QSettings keeps whatever lines it can read and skips the rest
+    // QSettings keeps whatever lines it can read and skips the rest; every key of ours is a
+    // name in a section, so one without a name (a line "=x") is damage too
     const QSettings file(m_path, QSettings::IniFormat);
     Values values;
     for (const QString& key : file.allKeys()) {
-        values[key] = file.value(key).toString();
+        const auto slash = key.indexOf('/');
+        if (slash > 0 && slash + 1 < key.size()) {
+            values[key] = file.value(key).toString();
+        }
     }
     return values;
 }
