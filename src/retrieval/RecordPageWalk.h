@@ -79,9 +79,6 @@ public:
     int rowsTaken() const { return m_rowsTaken; }
     // The walk met a row the month file holds, so it followed no further page.
     bool reachedCache() const { return m_reachedCache; }
-    // Rows arrived at the portal during the walk (a row shown again on a later page, or a
-    // month total that grew); they are left for the next walk.
-    bool rowsArrived() const { return m_rowsArrived; }
 
     // A row's outer HTML without the portal's stripe classes: the text stored and compared.
     static std::string rowText(const Element& row, const PortalLayout& layout);
@@ -123,5 +120,7 @@ private:
     int m_pages = 0;
     int m_rowsTaken = 0;
     bool m_reachedCache = false;
+    // rows arrived at the portal during the walk (a row shown again on a later page, or a
+    // month total that changed); they are left for the next walk, with a notice
     bool m_rowsArrived = false;
 };
