@@ -38,13 +38,7 @@ protected:
     }
 
     // a portal that titles every page "portal": only its login form tells the login page
-    static SimConfig everyTitlePortal() {
-        SimConfig config = simTestConfig();
-        config.everyPageTitledPortal = true;
-        return config;
-    }
-
-    SimulatedPortal portal{everyTitlePortal()};
+    SimulatedPortal portal{simTestConfig({}, true)};
     QTemporaryDir data;
 };
 

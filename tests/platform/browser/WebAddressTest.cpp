@@ -18,10 +18,8 @@ TEST(WebAddress, messagesAndOtherSitesNeverSeeTheQuery) {
     EXPECT_EQ(WebAddress::forMessage("http://h/a@b#c"), "http://h/a@b");
     const std::string page = "https://h/records?month=2007-03#x";
     const std::tuple<const char*, const char*> referers[] = {
-        {"https://h/next", "https://h/records?month=2007-03"},
         {"https://H:443/next", "https://h/records?month=2007-03"},
         {"https://h:8443/next", "https://h/"},
-        {"https://other/", "https://h/"},
         {"http://h/next", ""},
     };
     for (const auto& [to, sent] : referers) {
