@@ -54,9 +54,6 @@ TEST_F(FileDataStoreTest, MonthFilesRoundTripInTheStoredFormat) {
     SaveFileData(path("z.cache"), zeros, true);
     EXPECT_EQ(fileContent(path("z.cache")).left(11), QByteArray(11, '\0'));
     EXPECT_EQ(ReadFileData(path("z.cache"), true), zeros);
-    SaveFileData(path("usage.csv"), "a\xE2\x82\xAC", false,
-                 SingleByteText::Unmappable::QuestionMark);
-    EXPECT_EQ(fileContent(path("usage.csv")), "a?");
 }
 
 TEST_F(FileDataStoreTest, FailedWriteLeavesTheOldMonthIntact) {
