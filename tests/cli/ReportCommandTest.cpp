@@ -41,16 +41,16 @@ TEST_F(ReportCommandTest, WorkedExampleOfTheBillToTheLastDigit) {
     EXPECT_EQ(json["month"], "2007-03");
     EXPECT_EQ(json["user"], "alice");
     EXPECT_EQ(json["totals"]["bandwidth_kb"], 1310720);
-    EXPECT_EQ(json["report"]["mb"], "1280.000");
-    EXPECT_EQ(json["report"]["gb"], "1.250");
+    EXPECT_EQ(json["schema"], 2);
+    EXPECT_EQ(json["report_texts"]["mb"], "1280.000");
+    EXPECT_EQ(json["report_texts"]["gb"], "1.250");
     EXPECT_EQ(json["last_recorded"], "2007-03-10 11:00:00");
     // every summary figure is checked to the digit in SummaryOutputTest; the stored month
     // must reach the same bill
-    EXPECT_EQ(json["summary"]["lblAvailableDays"], "21");
-    EXPECT_EQ(json["summary"]["lblBillTotalAndTax"], "Rs. 332.22");
-    EXPECT_EQ(json["summary"]["visible"]["fraExcess"], true);
-    EXPECT_DOUBLE_EQ(json["summary"]["bar"]["excess"].get<double>(), 0.25);
-    EXPECT_EQ(json["plan"]["lblPlanCharge"], "Rs  250");
+    EXPECT_EQ(json["summary"]["remaining_days"], 21);
+    EXPECT_EQ(json["summary"]["bill"]["total_with_tax"], 332.22);
+    EXPECT_EQ(json["summary"]["window"]["texts"]["lblBillTotalAndTax"], "Rs. 332.22");
+    EXPECT_EQ(json["plan"]["limit_mb"], 1024);
 }
 
 TEST_F(ReportCommandTest, WritesTheReportFilesAndATerminalSummary) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MonthResult.h"
 #include "desktop/ResultWindowPort.h"
 #include "desktop/frmMain.h"
 #include "platform/Clock.h"
@@ -33,11 +34,8 @@ public:
         : m_log(log) {}
 
     Document& reportDocument() override { return m_document; }
-    void setTotals(const MonthTotals&) override { m_log.calls.push_back("setTotals"); }
-    void setAverageText(const std::string&) override {}
-    void clearChartUpToDate() override {}
-    void UpdateGraphControl() override { m_log.calls.push_back("UpdateGraphControl"); }
-    void CreateSummary() override { m_log.calls.push_back("CreateSummary"); }
+    PlanChoice planChoice() const override { return {}; }
+    void showResult(MonthResult) override { m_log.calls.push_back("showResult"); }
     void LoadCombo() override { m_log.calls.push_back("LoadCombo"); }
     void setSuppressEvents(bool suppress) override {
         m_log.calls.push_back(suppress ? "suppress" : "unsuppress");

@@ -81,7 +81,7 @@ TEST_F(PortalRun, PasswordVersionWalksTheMonthAndHandsItOver) {
     EXPECT_TRUE(messages.shown().empty()) << messages.lastText().toStdString();
     EXPECT_EQ(handOver.windows, 1);
     // WriteOutput fills the window first, then the options go in and the window is shown
-    EXPECT_EQ(handOver.calls.front(), "setTotals");
+    EXPECT_EQ(handOver.calls.front(), "showResult");
     EXPECT_EQ(lastSteps(handOver), HandOverSteps);
     EXPECT_TRUE(handOver.copiedOptions.mblnNightUnlimitedPlan);
     EXPECT_NE(handOver.reportHtml.find("usagetype"), std::string::npos);

@@ -101,7 +101,12 @@ INSTANTIATE_TEST_SUITE_P(Plans, ResultSummaryTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultSummaryTest, TheCustomPlanShowsItsEntryBoxesAndKeepsTheirValues) {
-    choosePlan(PlanCatalogue::CustomSlot);
+    const auto comparedPlans = [this] {
+        return get<QTextBrowser>("txtPlanComparison")->toPlainText();
+    };
+    choosePlan(0); // the custom plan's boxes, still at zero, describe no plan to compare
+    EXPECT_FALSE(comparedPlans().contains("Custom/User entered"));
+    choosePlan(Plan::CustomSlot);
     EXPECT_TRUE(get("nebPlanCharge")->isVisible());
     EXPECT_TRUE(get("nebBandWidthLimit")->isVisible());
     EXPECT_TRUE(get("lblMB")->isVisible());
@@ -135,6 +140,7 @@ TEST_F(ResultSummaryTest, TheCustomPlanShowsItsEntryBoxesAndKeepsTheirValues) {
     choosePlan(0);
     EXPECT_FALSE(get("nebPlanCharge")->isVisible());
     EXPECT_TRUE(get("lblPlanCharge")->isVisible());
+    EXPECT_TRUE(comparedPlans().contains("Custom/User entered"));
 }
 
 TEST_F(ResultSummaryTest, TodaysFiguresShowWhenTheLastRecordedDayIsToday) {
