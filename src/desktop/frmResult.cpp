@@ -239,7 +239,7 @@ void frmResult::showReportPage() {
     page->setHtml(ReportPageHtml::headerForDisplay(m_document));
     auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
     const int scroll = rows->verticalScrollBar()->value();
-    m_rows->load(m_document);
+    m_rows->load(m_document, m_result.report.days);
     rows->clearSpans();
     for (const ReportRowsModel::Span& span : m_rows->spans()) {
         if (span.rows > 1) {
