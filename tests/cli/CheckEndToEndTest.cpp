@@ -47,6 +47,7 @@ TEST_F(Check, FullWalkReportsTheMonthAndAddsThePortalFigures) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const nlohmann::json json = run.json();
+    EXPECT_EQ(json["schema"], 2);
     EXPECT_EQ(json["month"], "2007-02");
     EXPECT_EQ(json["user"], "Jos\u00e9");
     EXPECT_EQ(json["rows_read"], 95);

@@ -1,5 +1,4 @@
 #include "analysis/MonthSummary.h"
-#include "analysis/SummaryFailure.h"
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/PlanOptions.h"
@@ -87,17 +86,6 @@ TEST(SummaryJson, TheCustomPlanIsComparedWhenItDescribesAPlan) {
     };
     EXPECT_EQ(compared("0,0,0"), 29U);
     EXPECT_EQ(compared("0,2048,0"), 30U);
-}
-
-TEST(MonthSummary, FailureInsideTheSummaryStopsTheCommand) {
-    MonthTotals broken = march2007();
-    broken.mdtLastRecordedDate = CivilDateTime();
-    try {
-        reportFor({"--plan", "BBG 250"}, broken);
-        ADD_FAILURE() << "no failure";
-    } catch (const SummaryFailure& failure) {
-        EXPECT_STREQ(failure.what(), "There is no last recorded day to work from.");
-    }
 }
 
 TEST(SummaryText, OverQuotaMonthAsAPersonReadsIt) {
