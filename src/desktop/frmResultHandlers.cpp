@@ -93,7 +93,7 @@ void frmResult::connectHandlers() {
     for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB"}) {
         connect(m_controls.get<neb>(QString::fromLatin1(box)), &neb::Change, this, [this] {
             if (!m_writingBoxes) {
-                CreateSummary();
+                summariseAgain();
             }
         });
     }
@@ -288,7 +288,7 @@ void frmResult::WebBrowser1_BeforeNavigate2(const QUrl& address) {
 
 void frmResult::cmbPlans_Click(int index) {
     m_summary.cmbPlans().setListIndex(index);
-    CreateSummary();
+    summariseAgain();
 }
 
 void frmResult::cmdCopyChart_Click() {
