@@ -1,7 +1,6 @@
 #include "analysis/PlanCatalogue.h"
-#include "analysis/SummaryPage.h"
 #include "cli/Commands.h"
-#include "platform/Clock.h"
+#include "platform/PlainText.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -13,24 +12,21 @@ namespace {
 // `veltrix plans`: the plan list as the summary page shows it, in its order, each line with
 // the slot that --plan slot:N takes.
 void printPlans(bool json) {
-    const SystemClock clock;
-    const SummaryPage page(clock);
-    const PlanCatalogue& plans = page.mvarPlans();
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const PlanListItem& item : page.cmbPlans().items()) {
+    for (const PlanListItem& item : PlanCatalogue::planList().items()) {
         const int slot = item.itemData;
         if (!json) {
             std::cout << PadRight("slot:" + std::to_string(slot), 9) << item.text << '\n';
             continue;
         }
-        const PlanTerms terms = plans.terms(slot);
+        const Plan& plan = PlanCatalogue::plan(slot);
         list.push_back({{"slot", slot},
                         {"text", item.text},
-                        {"name", plans.planName(slot)},
-                        {"charge", terms.charge},
-                        {"limit_mb", terms.limitMB},
-                        {"rate", terms.rate},
-                        {"night_unlimited", terms.nightUnlimited}});
+                        {"name", plan.name},
+                        {"charge", plan.charge},
+                        {"limit_mb", plan.limitMB.value_or(-1)}, // -1: unlimited
+                        {"rate", plan.ratePerMB},
+                        {"night_unlimited", plan.nightFree}});
     }
     if (json) {
         std::cout << list.dump(2) << '\n';

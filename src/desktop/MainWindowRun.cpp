@@ -62,7 +62,7 @@ void MainWindowRun::stop() {
 }
 
 void MainWindowRun::sessionFinished(const MonthRecord& month) {
-    m_builder.GrabbingFinished(month);
+    m_month.GrabbingFinished(month);
     m_timer1.start();
 }
 
@@ -99,11 +99,20 @@ void MainWindowRun::Timer1_Timer() {
     Q_EMIT handOverFinished(shown && m_cachingEnabled && m_mode != RunMode::UseCacheData);
 }
 
+// The report built into the window, on the plan the window restored as it loaded.
+void MainWindowRun::WriteOutput(ResultWindowPort& window) {
+    std::optional<MonthResult> result =
+        m_month.build(m_options, window.planChoice(), &window.reportDocument());
+    // A month without a detail table still shows the window, with what it holds.
+    if (result) {
+        window.showResult(std::move(*result));
+    }
+}
+
 bool MainWindowRun::ShowOutput() {
-    const std::unique_ptr<ResultWindowPort> window = m_resultWindows(m_builder, m_options);
+    const std::unique_ptr<ResultWindowPort> window = m_resultWindows(m_month, m_options);
     try {
-        // A month without a detail table still shows the window, with what it holds.
-        m_builder.WriteOutput(m_options, *window);
+        WriteOutput(*window);
     } catch (const ReportError& error) {
         m_messages.show(QString::fromUtf8(error.what()), RunMessage::ApplicationTitle,
                         MessageIcon::Critical);

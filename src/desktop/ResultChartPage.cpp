@@ -1,20 +1,20 @@
 #include "desktop/ResultChartPage.h"
 
+#include "analysis/MonthResult.h"
 #include "chart/ChartFeed.h"
 #include "chart/StackedChartView.h"
 #include "chart/XChart.h"
 #include "desktop/ResultWindowControls.h"
 #include "desktop/ResultWindowState.h"
 #include "platform/MessagePresenter.h"
-#include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
 
 #include <QLabel>
 
 void ResultChartPage::UpdateGraphControl() {
     XChart* chart = m_controls.XChart1;
-    const ChartFeedInput input{QString::fromStdString(m_builder.mstrChartDataAvg()),
-                               QString::fromStdString(m_builder.mstrMonthYear()),
+    const ChartFeedInput input{QString::fromStdString(m_result.report.chart.mstrChartDataAvg),
+                               QString::fromStdString(m_result.totals().mstrMonthYear),
                                m_state.options().mlngInbuiltChartColor};
     try {
         ChartFeed::UpdateGraphControl(chart->model(), input, m_state.mblnChartUpToDate,
@@ -25,8 +25,8 @@ void ResultChartPage::UpdateGraphControl() {
 }
 
 std::string ResultChartPage::stackedDataText() const {
-    return m_state.options().mblnShowAverage ? m_builder.mstrChartDataAvg()
-                                             : m_builder.mstrChartData();
+    const ChartTexts& chart = m_result.report.chart;
+    return m_state.options().mblnShowAverage ? chart.mstrChartDataAvg : chart.mstrChartData;
 }
 
 void ResultChartPage::CreateMSGraph() {
@@ -36,7 +36,7 @@ void ResultChartPage::CreateMSGraph() {
     m_state.mblnGraphCreated = true;
     StackedChartStyle& style = m_controls.OLE1->style();
     style.title = QString::fromLatin1(ChartFeed::TitlePrefix) +
-                  QString::fromStdString(m_builder.mstrMonthYear());
+                  QString::fromStdString(m_result.totals().mstrMonthYear);
     m_stacked = StackedChartData::parse(QString::fromStdString(stackedDataText()));
     FormatMSGraph();
     ResizeChart();

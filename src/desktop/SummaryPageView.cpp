@@ -1,6 +1,7 @@
 #include "desktop/SummaryPageView.h"
 
-#include "analysis/UsageSummary.h"
+#include "analysis/MonthSummary.h"
+#include "analysis/SummaryTexts.h"
 #include "controls/neb.h"
 #include "desktop/DesignBuilder.h"
 #include "desktop/ResultWindowControls.h"
@@ -26,22 +27,21 @@ void setText(const DesignBuilder& controls, const QString& name, const std::stri
 
 } // namespace
 
-void SummaryPageView::show(const UsageSummary& figures) {
-    showPlanDetails(figures);
-    for (const auto& [name, text] : figures.labelTexts()) {
-        setText(m_design, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                text);
+void SummaryPageView::show(const MonthSummary& summary) {
+    const UsageSummary& figures = *summary.figures;
+    showPlanDetails(figures.plan.custom());
+    for (const auto& [name, text] : SummaryTexts::of(figures).byControl()) {
+        if (text) {
+            setText(m_design, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                    *text);
+        }
     }
     showQuotaBar(figures);
     showFrames(figures);
 }
 
-void SummaryPageView::showPlanDetails(const UsageSummary& figures) {
+void SummaryPageView::showPlanDetails(bool custom) {
     const ResultWindowControls& c = m_controls;
-    c.lblPlanCharge->setText(QString::fromStdString(figures.lblPlanCharge));
-    c.lblBandWidthLimit->setText(QString::fromStdString(figures.lblBandWidthLimit));
-    c.lblRsPerMB->setText(QString::fromStdString(figures.lblRsPerMB));
-    const bool custom = figures.customPlanEntry;
     for (QWidget* box : std::initializer_list<QWidget*>{c.nebPlanCharge, c.nebBandWidthLimit,
                                                         c.nebRsPerMB, c.lblMB}) {
         box->setVisible(custom);
@@ -68,27 +68,27 @@ void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
         std::min(room, static_cast<int>(std::lround(width * std::max(0.0, figures.barExcess))));
     excess->setGeometry(quota->geometry().right() + 1, quota->y(), std::max(0, excessWidth),
                         quota->height());
-    excess->setVisible(figures.fraExcessVisible);
+    excess->setVisible(figures.exceeded());
     used->lower();
 }
 
 void SummaryPageView::showFrames(const UsageSummary& figures) {
     QWidget* available = m_controls.fraAvailable;
     QWidget* excess = m_controls.fraExcess;
-    if (figures.fraExcessVisible) {
+    if (figures.exceeded()) {
         excess->move(available->pos());
         excess->raise();
     } else {
         available->raise();
     }
-    available->setVisible(figures.fraAvailableVisible);
-    excess->setVisible(figures.fraExcessVisible);
+    available->setVisible(!figures.exceeded());
+    excess->setVisible(figures.exceeded());
     for (QLabel* today : m_controls.lbl) {
-        today->setVisible(figures.todayVisible);
+        today->setVisible(figures.lastDayIsToday);
     }
     for (QLabel* figure : {m_controls.lblUsageToday, m_controls.lblUsedAverageExclToday,
                            m_controls.lblAvailableAverageExclToday}) {
-        figure->setVisible(figures.todayVisible);
+        figure->setVisible(figures.lastDayIsToday);
     }
 }
 

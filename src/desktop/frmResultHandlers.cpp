@@ -97,7 +97,7 @@ void frmResult::connectHandlers() {
     for (neb* box : {c.nebPlanCharge, c.nebBandWidthLimit, c.nebRsPerMB}) {
         connect(box, &neb::Change, this, [this] {
             if (!m_writingBoxes) {
-                CreateSummary();
+                summariseAgain();
             }
         });
     }
@@ -291,7 +291,7 @@ void frmResult::WebBrowser1_BeforeNavigate2(const QUrl& address) {
 
 void frmResult::cmbPlans_Click(int index) {
     m_summary.cmbPlans().setListIndex(index);
-    CreateSummary();
+    summariseAgain();
 }
 
 void frmResult::cmdCopyChart_Click() {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -67,6 +68,18 @@ std::string NumberFormat::decimals(FixedPoint value, int decimals) {
     const std::string text = value.toText();
     const bool negative = !text.empty() && text.front() == '-';
     return withSign(negative, roundDigits(negative ? text.substr(1) : text, decimals));
+}
+
+FixedPoint NumberFormat::rounded(double value, int decimals) {
+    // the shown text is digits, a point and perhaps a sign, which the fixed-point reader takes
+    // exactly; only a value beyond its range is refused
+    const auto number = std::isfinite(value)
+                            ? FixedPoint::parse(NumberFormat::decimals(value, decimals))
+                            : std::nullopt;
+    if (!number) {
+        throw std::overflow_error("a figure is too large to count");
+    }
+    return *number;
 }
 
 std::string NumberFormat::general(double value) {

@@ -49,6 +49,7 @@ TEST_F(Check, FullWalkReportsTheMonthAndAddsThePortalFigures) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const nlohmann::json json = run.json();
+    EXPECT_EQ(json["schema"], 2);
     EXPECT_EQ(json["month"], "2007-02");
     EXPECT_EQ(json["user"], "Jos\u00e9");
     EXPECT_EQ(json["rows_read"], 95);
@@ -57,8 +58,9 @@ TEST_F(Check, FullWalkReportsTheMonthAndAddsThePortalFigures) {
     EXPECT_EQ(json["totals"]["bandwidth_kb"], february.bandwidthKB());
     EXPECT_NEAR(json["portal_total_gb"].get<double>(),
                 static_cast<double>(february.bandwidthKB()) / 1048576.0, 0.0005);
-    EXPECT_NE(json["report"]["note"].get<std::string>().find("Total displayed in netravo site"),
-              std::string::npos);
+    EXPECT_NE(
+        json["report_texts"]["note"].get<std::string>().find("Total displayed in netravo site"),
+        std::string::npos);
     EXPECT_TRUE(QDir(data.path()).isEmpty()); // without --cache nothing is stored
 }
 
@@ -88,7 +90,7 @@ TEST_F(Check, CachedWalkAfterNewRowsFetchesOnlyTheNewPagesAndReportsTheSameMonth
     nlohmann::json offline = stored.json();
     nlohmann::json online = withoutPageCount(full.json());
     online.erase("portal_total_gb");
-    online["report"]["note"] = "";
+    online["report_texts"]["note"] = "";
     EXPECT_EQ(offline, online);
 }
 

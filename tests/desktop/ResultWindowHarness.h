@@ -1,8 +1,8 @@
 #pragma once
 
+#include "analysis/MonthAnalysis.h"
 #include "desktop/frmResult.h"
 #include "platform/Clock.h"
-#include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingDesktopShell.h"
@@ -29,18 +29,18 @@ public:
     ScriptedFileChooser files;
     RecordingDesktopShell shell;
     ReportOptions options;
-    ReportBuilder builder;
+    MonthAnalysis month;
     std::function<std::unique_ptr<QPrinter>()> printer; // the default printer when empty
     std::unique_ptr<frmResult> window;
 
     static std::string workedMonth() { return TestData::read("month/2007-03-worked.txt"); }
 
     void open(const std::string& rows = workedMonth()) {
-        builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
+        month.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
-            builder, options,
+            month, options,
             ResultWindowSeams{settings, messages, clock, colors, files, shell, printer});
-        builder.WriteOutput(options, *window);
+        window->showResult(*month.build(options, window->planChoice(), &window->reportDocument()));
         window->LoadCombo();
         window->setSuppressEvents(true);
         window->copyOptionControls(options);

@@ -65,7 +65,7 @@ TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
     EXPECT_TRUE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("[Mixed usage]"));
     EXPECT_EQ(get<QTableView>("grdReportRows")->model()->rowCount(), 20);
     // the summary counts every row, whatever the report leaves out
-    EXPECT_EQ(window->summaryInputs().mlngTotalBandwidthKB, 1310720);
+    EXPECT_EQ(window->result().totals().mlngTotalBandwidthKB, 1310720);
 }
 
 TEST_F(frmResultTest, TheNightPlanSwitchesTheExclusionBoxesAndClearsTheNonFreeExclusion) {

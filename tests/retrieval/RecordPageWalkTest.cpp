@@ -3,7 +3,6 @@
 #include "platform/FixedPoint.h"
 #include "platform/dom/Document.h"
 #include "portal-sim/SimPageWriter.h"
-#include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportTemplate.h"
 #include "retrieval/FileDataStore.h"
@@ -66,10 +65,10 @@ void expectRowNodesMatchText(const MonthRecord& month) {
     ASSERT_FALSE(month.rowNodes.empty());
     const auto report = [](MonthRecord record) {
         ReportBuilder builder;
-        HeadlessResultView view;
+        Document report{Document::Scripts::Strip};
         builder.GrabbingFinished(std::move(record));
-        builder.WriteOutput(ReportOptions(), view);
-        return std::make_pair(view.document().outerHTML(), view.document().all().size());
+        builder.WriteOutput(ReportOptions(), &report);
+        return std::make_pair(report.outerHTML(), report.all().size());
     };
     const auto fromNodes = report(month);
     const auto fromText = report({month.mstrRows, month.mstrMonthYear, month.mcurSiteTotal});
