@@ -13,17 +13,14 @@ public:
 
     struct Operation {
         Kind kind = Kind::Clear;
-        // Twips: the two corner or end points (Text: top-left; Ellipse: centre and radii).
+        // Twips: the two corner or end points (Text: top-left; Ellipse: its centre).
         QPointF from;
         QPointF to;
-        QPolygon pixels;
         QString text;
         double angle = 0;
         std::uint32_t color = 0;
         std::uint32_t fillColor = 0;
         int fillStyle = 0;
-        int drawWidth = 1;
-        int drawStyle = 0;
         double fontSize = 0;
         bool bold = false;
     };
@@ -51,14 +48,10 @@ public:
     void FilledBox(double x1, double y1, double x2, double y2, std::uint32_t colour) override {
         add(Kind::FilledBox, {x1, y1}, {x2, y2}, colour);
     }
-    void Ellipse(double cx, double cy, double radius, double aspect) override {
-        const double rx = aspect > 1 ? radius / aspect : radius;
-        const double ry = aspect > 1 ? radius : radius * aspect;
-        add(Kind::Ellipse, {cx, cy}, {rx, ry}, ForeColor());
+    void Ellipse(double cx, double cy, double, double) override {
+        add(Kind::Ellipse, {cx, cy}, {cx, cy}, ForeColor());
     }
-    void Polygon(const QPolygon& pixels) override {
-        add(Kind::Polygon, {}, {}, ForeColor()).pixels = pixels;
-    }
+    void Polygon(const QPolygon&) override { add(Kind::Polygon, {}, {}, ForeColor()); }
     void PaintPicture(const QImage&, double x, double y, double width, double height,
                       const QRectF&) override {
         add(Kind::Picture, {x, y}, {x + width, y + height}, 0);
@@ -93,19 +86,8 @@ protected:
 
 private:
     Operation& add(Kind kind, QPointF from, QPointF to, std::uint32_t colour) {
-        m_operations.push_back({kind,
-                                from,
-                                to,
-                                {},
-                                {},
-                                0,
-                                colour,
-                                FillColor(),
-                                FillStyle(),
-                                DrawWidth(),
-                                DrawStyle(),
-                                FontSize(),
-                                FontBold()});
+        m_operations.push_back({kind, from, to, QString(), 0, colour, FillColor(), FillStyle(),
+                                FontSize(), FontBold()});
         return m_operations.back();
     }
     template <typename Test> std::vector<Operation> matching(Test test) const {

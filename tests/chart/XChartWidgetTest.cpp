@@ -198,7 +198,6 @@ TEST_F(XChartWidget, PrintingWritesTheChartAndTheLegendPages) {
     for (const QString& file : files) {
         const QByteArray pdf = fileContent(file);
         EXPECT_TRUE(pdf.startsWith("%PDF")) << file.toStdString();
-        EXPECT_GT(pdf.size(), 2000);
     }
     EXPECT_TRUE(fileContent(files[1]).contains("/Subtype /Image"));
     EXPECT_TRUE(messages.shown().empty());

@@ -54,12 +54,6 @@ TEST_F(nebTest, KeysPassTheHostAndTheFilterAndEnterMovesOn) {
     EXPECT_EQ(edit(rate)->text(), "1.34");
 }
 
-TEST_F(nebTest, ALowBoxGrowsTo300TwipsAndTheTextBoxFillsIt) {
-    rate->resize(90, 5);
-    EXPECT_EQ(rate->height(), 20);
-    EXPECT_EQ(edit(rate)->geometry(), rate->rect());
-}
-
 TEST_F(nebTest, DisablingGreysTheTextAndTheDesignKeepsFontColourAndState) {
     rate->setEnabled(false);
     EXPECT_EQ(rate->ForeColor(), neb::GrayText);
