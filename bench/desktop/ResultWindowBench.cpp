@@ -2,9 +2,9 @@
 // refilled and the summary recomputed.
 #include "analysis/MonthAnalysis.h"
 #include "desktop/frmResult.h"
-#include "platform/Clock.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
+#include "support/FixedClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingDesktopShell.h"
 #include "support/RecordingMessages.h"

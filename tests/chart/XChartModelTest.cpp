@@ -73,18 +73,6 @@ TEST(XChartModel, AutoRedrawOffDrawsNothingAndKeepsTheLayout) {
     EXPECT_LT(model.layout().ItemBounds[1].top, top);
 }
 
-TEST(XChartModel, MarginsArePublishedInPixelsAndHeldInTwips) {
-    XChartModel model;
-    model.setTwipsPerPixel(15, 12);
-    model.setMarginLeft(55);
-    model.setMarginTop(10);
-    EXPECT_FLOAT_EQ(model.marginsTwips().left, 825);
-    EXPECT_FLOAT_EQ(model.marginsTwips().top, 120);
-    EXPECT_EQ(model.MarginLeft(), 55);
-    model.setTwipsPerPixel(10, 12); // another screen: the twips stay
-    EXPECT_EQ(model.MarginLeft(), 82);
-}
-
 class HitTesting : public ::testing::Test {
 protected:
     void SetUp() override {

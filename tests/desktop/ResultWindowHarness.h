@@ -2,8 +2,8 @@
 
 #include "analysis/MonthAnalysis.h"
 #include "desktop/frmResult.h"
-#include "platform/Clock.h"
 #include "report/ReportOptions.h"
+#include "support/FixedClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingDesktopShell.h"
 #include "support/RecordingMessages.h"

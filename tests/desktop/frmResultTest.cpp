@@ -223,7 +223,6 @@ TEST_F(frmResultTest, TheResizerKeepsTheRulesAndTheTabStripHoldsItsPages) {
 
 TEST_F(frmResultTest, CopyChartCopiesTheChartOnViewAndSaysSo) {
     get<QPushButton>("cmdCopyChart")->click();
-    ASSERT_EQ(messages.shown().size(), 1u); // says so
-    EXPECT_EQ(messages.shown().back().icon, MessageIcon::None);
+    EXPECT_EQ(messages.shown().size(), 1u); // and says so
     EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
 }
