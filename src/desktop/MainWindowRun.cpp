@@ -70,7 +70,7 @@ void MainWindowRun::sessionAbandoned(const RunMessage& message) {
     if (message.reason == RunMessage::Reason::Stopped) {
         Q_EMIT progressChanged(message.text);
     } else {
-        m_messages.show(message.text, message.title, message.icon);
+        m_messages.show(message.boxText(), message.title, message.icon);
         if (!message.focus.isEmpty()) {
             Q_EMIT focusRequested(message.focus);
         }
