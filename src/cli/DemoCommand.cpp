@@ -22,7 +22,7 @@ struct DemoOptions {
 
 void tellHowToLogIn(const DemoPortal& portal) {
     std::printf("\nThe demo portal keeps running until you press Ctrl+C. To try the desktop "
-                "program, start veltrix and type on \"Password Version\":\n"
+                "program,\nstart veltrix and type on \"Password Version\":\n"
                 "  Administrative login url  %s\n"
                 "  Netravo UserName          %s\n"
                 "  Netravo Password          %s\n"

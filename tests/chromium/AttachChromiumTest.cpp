@@ -5,6 +5,7 @@
 #include "platform/browser/Browser.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
 #include "retrieval/SessionMessages.h"
@@ -100,9 +101,19 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
         }
         const CheckOutcome outcome = runToEnd(attach(browser.port()));
         ASSERT_FALSE(outcome.month);
-        EXPECT_EQ(outcome.failure.text.split('\n').front(), SessionMessages::NoExternalWindowText);
-        EXPECT_TRUE(outcome.failure.text.contains("port " + QString::number(browser.port()) +
-                                                  " of this computer"));
+        const QStringList lines = outcome.failure.text.split('\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.front(), SessionMessages::NoExternalWindowText);
+        EXPECT_FALSE(outcome.failure.text.contains("Internet", Qt::CaseInsensitive));
+        // the second line names the cause: which windows were seen, or that none answered
+        const QString port = QString::number(browser.port());
+        EXPECT_EQ(lines.back(),
+                  browserRunning
+                      ? "A browser answers on port " + port + " of this computer, but none of "
+                            "its windows shows the first page of service records (windows "
+                            "open: \"Netravo portal - Home\"). Open that page in one of them."
+                      : "No browser answers on port " + port + " of this computer. Start one "
+                            "with: " + AttachHelp::startCommand(browser.port()));
         EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
     }
 }

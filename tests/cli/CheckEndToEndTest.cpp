@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -209,6 +210,31 @@ TEST(Demo, WritesTheReportFilesAndPrintsTheMonth) {
     EXPECT_GE(json["pages_fetched"].get<int>(), 1);
     EXPECT_EQ(json["plan"]["name"], "BBG FN Combo 599");
     EXPECT_NE(run.out.find("record pages"), std::string::npos) << run.out;
+}
+
+// What --serve prints is enough to log in: a check with it takes the month; Ctrl+C ends it.
+TEST(Demo, ServeKeepsThePortalForTheWindowUntilInterrupted) {
+    QTemporaryDir out;
+    QProcess demo;
+    demo.start(binary(), {"demo", "--serve", "--quiet", "--out", out.path()});
+    QString printed;
+    while (!printed.contains("then press") && demo.waitForReadyRead(60000)) {
+        printed += QString::fromUtf8(demo.readAllStandardOutput());
+    }
+    const auto field = [&printed](const QString& caption) {
+        const auto match = QRegularExpression(caption + " +(\\S+)\n").match(printed);
+        return match.captured(1);
+    };
+    ASSERT_EQ(field("Netravo UserName"), "demo") << printed.toStdString();
+    const Result check =
+        veltrix({"check", "--portal", field("Administrative login url"), "--user", "demo",
+                 "--password-stdin", "--quiet", "--json", "-"},
+                field("Netravo Password").toUtf8() + "\n");
+    EXPECT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_EQ(check.json()["month"], QDate::currentDate().toString("yyyy-MM").toStdString());
+    ::kill(static_cast<pid_t>(demo.processId()), SIGINT);
+    ASSERT_TRUE(demo.waitForFinished(20000));
+    EXPECT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
 }
 
 // Output that does not reach its file or standard output is a failure, and a file that cannot

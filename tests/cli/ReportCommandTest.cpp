@@ -164,6 +164,36 @@ TEST(CommandLine, SetsUpPaintingOnlyForAPicture) {
     }
 }
 
+TEST(CommandLine, MistakesAreOneLineThatNamesTheWordAndWhatWasMeant) {
+    const struct {
+        std::vector<std::string> args;
+        std::string said;
+        int exitCode;
+    } cases[] = {
+        {{"chek"}, "unknown command 'chek' (did you mean 'check'?)", 109},
+        {{"rep", "--json"}, "unknown command 'rep' (did you mean 'report'?)", 109},
+        {{"sync"}, "unknown command 'sync' (the commands are check, report, demo, plans and cache)",
+         109},
+        {{"cache", "lst"}, "unknown command 'lst' for 'veltrix cache' (did you mean 'list'?)", 109},
+        {{"check", "--plna", "x"},
+         "unknown option '--plna' for 'veltrix check' (did you mean '--plan'?)", 109},
+        {{"plans", "--jsn=1"}, "unknown option '--jsn' for 'veltrix plans' (did you mean '--json'?)",
+         109},
+        {{"check", "--attach", "--user", "u"},
+         "--user and --attach cannot be given together (see 'veltrix check --help')", 108},
+        {{"report"}, "'veltrix report' needs --cache-entry (see 'veltrix report --help')", 106},
+        {{"cache"}, "a command is needed after 'veltrix cache': list (see 'veltrix cache --help')",
+         106},
+        {{"check", "--plan"}, "--plan needs a value (see 'veltrix check --help')", 114},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const CliRun run = runVeltrix(c.args);
+        EXPECT_EQ(run.err, "veltrix: " + c.said + "\n");
+        EXPECT_EQ(run.exitCode, c.exitCode);
+    }
+}
+
 TEST(CheckOptions, NumbersAndAddressesThatCannotBeUsedSayWhy) {
     qputenv("VELTRIX_PASSWORD", "x");
     const std::string example = "https://portal.example/";

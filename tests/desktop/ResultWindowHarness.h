@@ -39,7 +39,8 @@ public:
         builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
             builder, options,
-            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer});
+            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer,
+                              "/home/alice/.local/share/veltrix"});
         builder.WriteOutput(options, *window);
         window->LoadCombo();
         window->setSuppressEvents(true);
