@@ -279,7 +279,6 @@ TEST_F(CurlBrowserTest, failuresAreAnnouncedWithAClearLineAndThePageStays) {
         EXPECT_EQ(m_events.failures.back().kind, kind);
         EXPECT_TRUE(m_events.failures.back().message.starts_with(said))
             << m_events.failures.back().message;
-        // what the network library said goes on a line of its own, for whoever helps
         EXPECT_EQ(m_events.failures.back().detail.empty(), kind != Kind::Network);
         EXPECT_EQ(top().url(), url("/a"));
     }

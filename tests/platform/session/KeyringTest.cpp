@@ -1,6 +1,6 @@
-// The keyring as the program uses it, against a real Secret Service: the store itself, the
-// window's move of a scrambled password into it, `veltrix check` keeping and reading its
-// password there, whichever way the address is typed, and a keyring that stays locked.
+// The keyring as the program uses it, against a real Secret Service: the window's move of a
+// scrambled password into it, `veltrix check` keeping and reading its password there,
+// whichever way the address is typed, and a keyring that stays locked.
 #include "cli/VeltrixProcess.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
@@ -11,10 +11,6 @@
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/ClsAsmXor.h"
 #include "retrieval/PortalKeyring.h"
-
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
 
 QString keyringSkipReason();          // KeyringTestMain.cpp
 bool lockKeyring(bool locked);        // KeyringTestMain.cpp
@@ -42,24 +38,9 @@ QStringList checkOf(const QString& address) {
 
 } // namespace
 
-TEST_F(Keyring, StoresReadsBackReplacesAndRemoves) {
-    const QString secrets[] = {"secret", "p\u00e4ss w\u00f6rd \u20ac", QString(300, 'x'), " "};
-    for (const QString& secret : secrets) {
-        SCOPED_TRACE(secret.left(20).toStdString());
-        ASSERT_EQ(keyring.write("bob@https://p.example/", secret, "label").status, Status::Done);
-        const SecretStore::Result read = keyring.read("bob@https://p.example/");
-        EXPECT_EQ(read.status, Status::Done) << read.why.toStdString();
-        EXPECT_EQ(read.secret, secret);
-    }
-    EXPECT_EQ(keyring.read("bob@https://other.example/").status, Status::NotFound);
-    EXPECT_EQ(keyring.remove("bob@https://p.example/").status, Status::Done);
-    EXPECT_EQ(keyring.read("bob@https://p.example/").status, Status::NotFound);
-    EXPECT_EQ(keyring.remove("bob@https://p.example/").status, Status::Done);
-}
-
 TEST_F(Keyring, TheWindowMovesAScrambledPasswordIntoItAndReadsItBackNextTime) {
     MemorySettingsStore store;
-    QString scrambled = "upgraded";
+    QString scrambled = "upgr\u00e4ded \u20ac";
     ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
     store.write(Section::Section, "txtUserName", "carol");
     store.write(Section::Section, "AdminURL", "HTTPS://Q.example");
@@ -68,9 +49,9 @@ TEST_F(Keyring, TheWindowMovesAScrambledPasswordIntoItAndReadsItBackNextTime) {
 
     MainWindowSettings first = MainWindowSettings::load(store, {});
     RememberedPassword(&keyring).restore(first, store);
-    EXPECT_EQ(first.password, "upgraded");
+    EXPECT_EQ(first.password, "upgr\u00e4ded \u20ac");
     EXPECT_EQ(store.read(Section::Section, "txtPasswordnew", "?"), "");
-    EXPECT_EQ(keyring.read("carol@https://q.example/").secret, "upgraded");
+    EXPECT_EQ(keyring.read("carol@https://q.example/").secret, first.password);
     const auto items =
         SecretServiceItems::find(KeychainSecretStore::Service, "carol@https://q.example/");
     ASSERT_EQ(items.unlocked.size(), 1);
@@ -79,7 +60,7 @@ TEST_F(Keyring, TheWindowMovesAScrambledPasswordIntoItAndReadsItBackNextTime) {
     MainWindowSettings next = MainWindowSettings::load(store, {});
     EXPECT_EQ(next.password, "");
     RememberedPassword(&keyring).restore(next, store);
-    EXPECT_EQ(next.password, "upgraded");
+    EXPECT_EQ(next.password, first.password);
 }
 
 // "http://host:port" and "http://host:port/" are one entry, whoever filed it: the check, the
@@ -88,7 +69,6 @@ TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
     SimulatedPortal portal(simTestConfig());
     ASSERT_TRUE(portal.start());
     const QString address = QString::fromStdString(portal.baseUrl());
-    ASSERT_TRUE(address.endsWith('/'));
     const QString bare = address.chopped(1);
     const QString account = PortalKeyring::account(address, "Jos\u00e9");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -100,9 +80,7 @@ TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
     const Result kept =
         veltrix(checkOf(bare) + QStringList{"--password-stdin", "--remember-password"}, "secret\n");
     ASSERT_EQ(kept.exitCode, 0) << kept.err;
-    const Result recalled = recallFrom(address);
-    ASSERT_EQ(recalled.exitCode, 0) << recalled.err;
-    EXPECT_EQ(recalled.json()["rows_read"], kept.json()["rows_read"]);
+    ASSERT_EQ(recallFrom(address).exitCode, 0);
     MainWindowSettings window;
     window.userName = " Jos\u00e9";
     window.adminUrl = address;
@@ -140,9 +118,7 @@ TEST_F(Keyring, ALockedKeyringIsSaidToBeLockedAndThePasswordStaysOutOfTheSetting
     remembered.keep(window);
     window.save(store, false);
     EXPECT_EQ(store.read(Section::Section, "txtPasswordnew", "?"), "");
-    EXPECT_TRUE(remembered.refusal().startsWith(RememberedPassword::NotRememberedNotice))
-        << remembered.refusal().toStdString();
-    EXPECT_FALSE(remembered.onlyScrambled());
+    EXPECT_TRUE(remembered.refusal().startsWith(RememberedPassword::NotRememberedNotice));
 
     for (const char* user : {"dave", "mallory"}) {
         const Result locked = veltrix(
