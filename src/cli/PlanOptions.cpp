@@ -120,6 +120,19 @@ QDate readToday(const std::string& text) {
 
 } // namespace
 
+void PlanOptions::addPlanTo(CLI::App& command) {
+    CLI::Option* plan =
+        command
+            .add_option("--plan", m_plan,
+                        "Plan to bill: a line of `veltrix plans`, a plan name or slot:N")
+            ->type_name("TEXT");
+    command
+        .add_option("--custom-plan", m_customPlan,
+                    "Your own plan: charge in Rs, limit in MB (0 counts as 1), Rs per excess MB")
+        ->type_name("CHARGE,LIMIT_MB,RATE")
+        ->excludes(plan);
+}
+
 void PlanOptions::addTo(CLI::App& command) {
     command
         .add_option("--plan", m_plan,

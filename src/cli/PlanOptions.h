@@ -18,6 +18,8 @@ class PlanOptions {
 public:
     // Adds the four options to the command; this object must live as long as the command.
     void addTo(CLI::App& command);
+    // Only --plan or --custom-plan, one or the other.
+    void addPlanTo(CLI::App& command);
     // Throws CliError with a one-line message for an unknown plan, a malformed custom plan or
     // a bad date. Without --today "today" comes from the clock.
     PlanChoice resolve(const Clock& clock) const;
