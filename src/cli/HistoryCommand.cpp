@@ -35,9 +35,9 @@ void writeFile(const std::string& path, const std::string& text) {
 }
 
 void drawChart(const std::vector<HistoryMonth>& months, const std::string& path) {
-    const QString error = StackedChartRenderer::save(
-        HistoryChart::data(months), StackedChartStyle{HistoryChart::title(months)},
-        QString::fromStdString(path), BuiltInChartFile::DefaultSize);
+    const QString error =
+        StackedChartRenderer::save(HistoryChart::data(months), HistoryChart::style(months),
+                                   QString::fromStdString(path), BuiltInChartFile::DefaultSize);
     if (!error.isEmpty()) {
         throw CliError("cannot draw the chart to " + path + ": " + error.toStdString());
     }

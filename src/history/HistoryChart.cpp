@@ -40,10 +40,12 @@ StackedChartData HistoryChart::data(const std::vector<HistoryMonth>& months) {
     return data;
 }
 
-QString HistoryChart::title(const std::vector<HistoryMonth>& months) {
-    if (!months.empty() && oneUser(months)) {
-        return QStringLiteral("Monthly usage of %1")
-            .arg(QString::fromStdString(months.front().user));
-    }
-    return QStringLiteral("Monthly usage");
+StackedChartStyle HistoryChart::style(const std::vector<HistoryMonth>& months) {
+    StackedChartStyle style;
+    style.title =
+        !months.empty() && oneUser(months)
+            ? QStringLiteral("Monthly usage of %1").arg(QString::fromStdString(months.front().user))
+            : QStringLiteral("Monthly usage");
+    style.showDataTable = months.size() <= 12;
+    return style;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/StackedChartData.h"
+#include "chart/StackedChartGeometry.h"
 #include "history/MonthHistory.h"
 
 #include <vector>
@@ -11,7 +11,8 @@
 namespace HistoryChart {
 
 StackedChartData data(const std::vector<HistoryMonth>& months);
-// "Monthly usage", with the user when the months are of one.
-QString title(const std::vector<HistoryMonth>& months);
+// Titled "Monthly usage" (of the user, when the months are of one), with the figures in a
+// table under the columns while a year's months leave them room to be read.
+StackedChartStyle style(const std::vector<HistoryMonth>& months);
 
 } // namespace HistoryChart
