@@ -4,6 +4,7 @@
 // usage: bench_history [VELTRIX] [ROUNDS]   (VELTRIX defaults to the veltrix built beside it)
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
+#include "support/SampleMonthRows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,28 +20,6 @@ namespace {
 
 constexpr int Months = 24;
 constexpr int RowsPerMonth = 20000;
-
-// A month of rows, newest first, spread over 28 days, a third of them in the night window.
-std::string monthRows(const QString& month) {
-    std::string rows;
-    const std::string prefix = month.toStdString();
-    char buffer[512];
-    for (int i = RowsPerMonth - 1; i >= 0; --i) {
-        const int day = 1 + i * 28 / RowsPerMonth;
-        const int minute = (i * 37) % (24 * 60 - 30);
-        const int bandwidth = 1000 + (i * 7919) % 50000;
-        std::snprintf(buffer, sizeof buffer,
-                      "<tr><td>%d</td><td>ADSL</td><td>%s-%02d %02d:%02d:00</td>"
-                      "<td>%s-%02d %02d:%02d:00</td><td>%d</td><td>%d</td><td>%d</td>"
-                      "<td>00:20:00</td><td>%d</td></tr>",
-                      i, prefix.c_str(), day, minute / 60, minute % 60, prefix.c_str(), day,
-                      (minute + 20) / 60, (minute + 20) % 60, bandwidth / 3,
-                      bandwidth - bandwidth / 3, bandwidth,
-                      minute < 480 && minute >= 120 ? 0 : bandwidth);
-        rows += buffer;
-    }
-    return rows;
-}
 
 double secondsOf(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -80,8 +59,9 @@ int main(int argc, char** argv) {
             QString("%1-%2").arg(2005 + m / 12).arg(1 + m % 12, 2, 10, QChar('0'));
         entries << month + "-bench";
         const QString error =
-            FileDataStore::writeFile(data.filePath(entries.back() + ".cache"), monthRows(month),
-                                     true, SingleByteText::Unmappable::CharacterReference);
+            FileDataStore::writeFile(data.filePath(entries.back() + ".cache"),
+                                     sampleMonthRows(RowsPerMonth, month.toStdString(), 28), true,
+                                     SingleByteText::Unmappable::CharacterReference);
         if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;

@@ -29,6 +29,8 @@ public:
     void setComparePlans(bool compare) { m_comparePlans = compare; }
 
 private:
+    void addPlanOptions(CLI::App& command, bool oneOrTheOther);
+
     std::string m_plan;
     std::string m_customPlan;
     std::string m_today;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -72,6 +73,11 @@ const QString& HistoryStore::privateFile(const QString& path) {
         }
         if (info.st_uid == ::geteuid() && (info.st_mode & 0777) != 0600) {
             ::chmod(name.constData(), 0600);
+        }
+        // one that another user left behind can only be put out of the way too
+        if (::access(name.constData(), R_OK | W_OK) != 0) {
+            throw SqliteError(SQLITE_NOTADB, std::string("it cannot be read and written: ") +
+                                                 std::strerror(errno));
         }
     }
     return path;

@@ -24,14 +24,14 @@ void MonthHistory::withStore(const QString& folder, bool fallBackToMemory, Work&
             }
             try {
                 const QString aside = HistoryStore::moveAside(path);
-                m_notices.push_back("the history " + shown + " was damaged (" + error.what() +
-                                    "); it is moved aside as " +
+                m_notices.push_back("the history " + shown + " is damaged or unreadable (" +
+                                    error.what() + "); it is moved aside as " +
                                     QDir::toNativeSeparators(aside).toStdString() +
                                     " and rebuilt from the month files");
                 rebuilt = true;
             } catch (const Failure& failure) {
-                m_notices.push_back("the history " + shown + " is damaged (" + error.what() +
-                                    ") and " + failure.what());
+                m_notices.push_back("the history " + shown + " is damaged or unreadable (" +
+                                    error.what() + ") and " + failure.what());
                 break;
             }
         }

@@ -16,7 +16,8 @@ class SqliteError : public Failure {
 public:
     SqliteError(int code, const std::string& message);
     int code() const { return m_code; } // the primary result code (SQLITE_CORRUPT, ...)
-    // The file is not a database, or not a whole one: nothing but moving it aside helps.
+    // The file is not a whole database (or not one this program can use): nothing but moving
+    // it aside helps.
     bool meansDamage() const;
 
 private:

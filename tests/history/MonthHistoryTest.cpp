@@ -86,7 +86,9 @@ TEST_F(MonthHistoryTest, DamagedDatabaseIsMovedAsideOnceAndRebuilt) {
         c.spoil();
         const MonthHistory history = MonthHistory::load(folder.path());
         ASSERT_EQ(history.notices().size(), 1u);
-        EXPECT_NE(history.notices().front().find("was damaged"), std::string::npos)
+        EXPECT_NE(
+            history.notices().front().find("; it is moved aside as " + database.toStdString()),
+            std::string::npos)
             << history.notices().front();
         EXPECT_EQ(listed(history), "2007-03 alice 300 file\n");
         EXPECT_EQ(QDir(folder.path()).entryList({"history.sqlite.damaged-*"}).size(), 1);
