@@ -60,7 +60,6 @@ TEST_F(MonthHistoryTest, FollowsTheMonthFilesAndKeepsAMonthWhoseFileIsGone) {
 }
 
 TEST_F(MonthHistoryTest, DamagedDatabaseIsMovedAsideOnceAndRebuilt) {
-    store(march, marchDays(3, 100));
     const struct {
         const char* name;
         std::function<void()> spoil;
