@@ -57,6 +57,15 @@ void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
     m_session.cmdCalculate_Click(request);
 }
 
+QString MainWindowRun::restartQuestion() const {
+    if (!m_session.running() || m_mode != RunMode::PasswordVersion) {
+        return {};
+    }
+    const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
+    return "A check is under way (" + QString::fromStdString(m_session.progress().text(seconds)) +
+           "). Stop it and start again from the first page?";
+}
+
 void MainWindowRun::stop() {
     m_session.stop();
 }
@@ -70,7 +79,7 @@ void MainWindowRun::sessionAbandoned(const RunMessage& message) {
     if (message.reason == RunMessage::Reason::Stopped) {
         Q_EMIT progressChanged(message.text);
     } else {
-        m_messages.show(message.text, message.title, message.icon);
+        m_messages.show(message.boxText(), message.title, message.icon);
         if (!message.focus.isEmpty()) {
             Q_EMIT focusRequested(message.focus);
         }

@@ -32,6 +32,9 @@ public:
     // Ends the walk in progress as a failed walk ends: nothing is stored, no report follows.
     void stop();
     bool running() const { return m_session.running(); }
+    // Asked before a press would start a "Password Version" check that is under way again
+    // from its first page (No, the default, leaves it running); empty when nothing runs.
+    QString restartQuestion() const;
     // Timer1 is armed: the month is complete and the hand-over follows.
     bool handOverPending() const { return m_timer1.isActive(); }
 

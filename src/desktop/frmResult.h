@@ -38,6 +38,8 @@ struct ResultWindowSeams {
     DesktopShell& shell;
     // Where "Print report..." prints; the default printer when not given.
     std::function<std::unique_ptr<QPrinter>()> printer = {};
+    // Where the month files are, for the help that tells where to delete one.
+    QString monthFolder = {};
 };
 
 // The result window ("Result"): the report, the daily chart and the summary and bill of one

@@ -108,3 +108,15 @@ std::string NumberFormat::general(double value) {
     power.erase(0, power.find_first_not_of('0'));
     return mantissa + "E" + sign + power;
 }
+
+std::string NumberFormat::grouped(long long count) {
+    const std::string digits = std::to_string(count < 0 ? -count : count);
+    std::string out = count < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out += ',';
+        }
+        out += digits[i];
+    }
+    return out;
+}

@@ -17,6 +17,9 @@ std::string decimals(FixedPoint value, int decimals);
 // amount its text shows.
 FixedPoint rounded(double value, int decimals);
 
+// A count with its thousands set apart by commas, for progress and messages: "2,310".
+std::string grouped(long long count);
+
 // A number as a plain text: up to 15 significant digits, no trailing zeros ("128", "27.74",
 // "0", "5.5", "0.3" for 0.1 + 0.2).
 std::string general(double value);

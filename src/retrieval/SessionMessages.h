@@ -2,6 +2,7 @@
 
 #include "retrieval/RunMessage.h"
 
+#include <QStringList>
 #include <string>
 
 struct BrowserFailure;
@@ -18,15 +19,17 @@ inline constexpr char PortalChangedText[] =
     "Corvatel site has changed recently, so a newer version of this software is required to "
     "check the usage";
 inline constexpr char NoExternalWindowText[] =
-    "This program is unable to detect an Internet explorer with first page of service records.";
+    "This program is unable to detect a browser window with first page of service records.";
 inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
 
 RunMessage noAddress();
 // The "Use Cache Data" run could not have its month; the focus goes back to the list of months.
 RunMessage storedMonthRefused(const StoredMonthError& error);
-// No open browser window on `port` shows the first record page; `problem` says why none
-// could be read at all (nothing listening), when that was the case.
-RunMessage noExternalWindow(int port, const std::string& problem = {});
+// No open browser window on `port` shows the first record page. `problem` says why no browser
+// could be asked at all (nothing listening), when that was the case; otherwise the browser
+// answered with the windows of these titles.
+RunMessage noExternalWindow(int port, const std::string& problem,
+                            const QStringList& windowTitles = {});
 // The user's browser window went away (closed, crashed) before the walk ended.
 RunMessage externalWindowLost(const std::string& why);
 RunMessage loginRejected();

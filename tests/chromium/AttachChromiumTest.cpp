@@ -5,6 +5,7 @@
 #include "platform/browser/Browser.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
 #include "retrieval/SessionMessages.h"
@@ -100,9 +101,15 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
         }
         const CheckOutcome outcome = runToEnd(attach(browser.port()));
         ASSERT_FALSE(outcome.month);
-        EXPECT_EQ(outcome.failure.text.split('\n').front(), SessionMessages::NoExternalWindowText);
-        EXPECT_TRUE(outcome.failure.text.contains("port " + QString::number(browser.port()) +
-                                                  " of this computer"));
+        const QStringList lines = outcome.failure.text.split('\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.front(), SessionMessages::NoExternalWindowText);
+        const QString seen = "A browser answers on port %1 of this computer, but none of its "
+                             "windows shows the first page of service records (windows open: "
+                             "\"Netravo portal - Home\"). Open that page in one of them.";
+        const QString none = "No browser answers on port %1 of this computer. Start one with: " +
+                             AttachHelp::startCommand(browser.port());
+        EXPECT_EQ(lines.back(), (browserRunning ? seen : none).arg(browser.port()));
         EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
     }
 }

@@ -23,10 +23,11 @@ std::string written(bool enabled) {
 TEST(ProgressLine, SaysWhereTheRunStands) {
     using Stage = RunProgress::Stage;
     EXPECT_EQ(ProgressLine::text({Stage::OpeningPortal, 0, 0}, 0.04), "opening the portal, 0.0 s");
-    EXPECT_EQ(ProgressLine::text({Stage::LoggingIn, 0, 0}, 1.31), "logging in, 1.3 s");
-    EXPECT_EQ(ProgressLine::text({Stage::QueryingMonth, 0, 0}, 2), "asking for the month, 2.0 s");
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 1, 1}, 2.5), "page 1, 1 row, 2.5 s");
-    EXPECT_EQ(ProgressLine::text({Stage::Walking, 12, 240}, 3.44), "page 12, 240 rows, 3.4 s");
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 24, 2310, 150}, 3.14),
+              "page 24 of 150, 2,310 rows, 3.1 s");
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 151, 1001000, 150}, 60),
+              "page 151, 1,001,000 rows, 60.0 s");
 }
 
 TEST(ProgressLine, RewritesOneLineAndClearsItOrWritesNothing) {

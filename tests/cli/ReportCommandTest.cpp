@@ -123,21 +123,31 @@ TEST_F(ReportCommandTest, DamagedOrStrangeMonthFilesAreRefusedByName) {
     }
 }
 
-TEST(CommandLine, SetsUpPaintingOnlyForAPicture) {
-    const std::pair<std::vector<std::string>, bool> cases[] = {
-        {{"report", "--cache-entry", "m", "--chart", "c.png"}, true},
-        {{"check", "--chart=c.png", "--json", "-"}, true},
-        {{"demo", "--quiet"}, true},
-        {{"report", "--cache-entry", "m", "--json", "-", "--html", "r.html"}, false},
-        {{"check", "--chart-size", "600x300", "--user", "chart"}, false},
+TEST(CommandLine, MistakesAreOneLineThatNamesTheWordAndWhatWasMeant) {
+    const struct {
+        std::vector<std::string> args;
+        std::string said;
+        int exitCode;
+    } cases[] = {
+        {{"chek"}, "unknown command 'chek' (did you mean 'check'?)", 109},
+        {{"sync"},
+         "unknown command 'sync' (the commands are check, report, demo, plans, cache and history)",
+         109},
+        {{"cache", "lst"}, "unknown command 'lst' for 'veltrix cache' (did you mean 'list'?)", 109},
+        {{"check", "--plna", "x"},
+         "unknown option '--plna' for 'veltrix check' (did you mean '--plan'?)",
+         109},
+        {{"check", "--attach", "--user", "u"},
+         "--user and --attach cannot be given together (see 'veltrix check --help')",
+         108},
+        {{"report"}, "'veltrix report' needs --cache-entry (see 'veltrix report --help')", 106},
+        {{"check", "--plan"}, "--plan needs a value (see 'veltrix check --help')", 114},
     };
-    for (const auto& [arguments, draws] : cases) {
-        std::vector<char*> argv{const_cast<char*>("veltrix")};
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        EXPECT_EQ(drawsPictures(static_cast<int>(argv.size()), argv.data()), draws)
-            << arguments[0] << " " << arguments[1];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const CliRun run = runVeltrix(c.args);
+        EXPECT_EQ(run.err, "veltrix: " + c.said + "\n");
+        EXPECT_EQ(run.exitCode, c.exitCode);
     }
 }
 
@@ -150,10 +160,7 @@ TEST(CheckOptions, NumbersAndAddressesThatCannotBeUsedSayWhy) {
         const char* says;
     } cases[] = {
         {example, "nan", "--timeout"},
-        {example, "-nan", "--timeout"},
-        {example, "inf", "--timeout"},
         {example, "1e400", "--timeout"},
-        {example, "NaN(1)", "--timeout"},
         {"http://[::1", "10", "is not a valid address"},
         {"https://" + std::string(70000, 'a') + ".example/", "10",
          "is longer than 8192 characters"},
@@ -188,15 +195,6 @@ TEST_F(ReportCommandTest, DrawsTheChartOfTheMonth) {
     const QByteArray drawing = fileContent(stacked);
     EXPECT_TRUE(drawing.contains("Netravo Usage Chart for 2007-03"));
     EXPECT_TRUE(drawing.contains("#ff9393")); // the non-free chart colour (255, 147, 147)
-    const std::vector<std::vector<std::string>> refused = {
-        {"--chart", "c.bmp"},
-        {"--chart", png.toStdString(), "--chart-type", "3"},
-        {"--chart", png.toStdString(), "--chart-size", "big"},
-    };
-    for (std::vector<std::string> args : refused) {
-        args.insert(args.begin(), {"--cache-entry", "2007-03-alice"});
-        EXPECT_NE(report(args).exitCode, 0) << args.back();
-    }
 }
 
 } // namespace

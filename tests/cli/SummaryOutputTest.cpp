@@ -146,17 +146,22 @@ TEST(SummaryText, ComparisonTableMarksTheChosenPlan) {
     EXPECT_EQ(none.find("Bill"), std::string::npos);
 }
 
-TEST(PlansCommand, PrintsTheListInOrderWithSlots) {
+TEST(PlansCommand, PrintsTheListInOrderWithSlotsAndTermsInColumns) {
     // The list is in the order of the plans' names as text (so "1000" before "250"), each
-    // with its slot; the custom slot comes last.
+    // with its slot and terms, the figures right-aligned; the custom slot comes last.
     const CliRun run = runVeltrix({"plans"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string& printed = run.out;
-    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 30);
-    EXPECT_EQ(printed.substr(0, 68), "slot:12  1000  - BBG Combo ULD 1000\n"
-                                     "slot:13  1111  - BBG Combo 1111\n");
-    EXPECT_NE(printed.find("slot:0   250   - BBG 250\nslot:18  2799"), std::string::npos);
-    EXPECT_TRUE(printed.ends_with("slot:25  9000  - BBG UL 9000\nslot:29  Custom/User entered\n"));
-    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_unlimited"],
-              true);
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 31);
+    EXPECT_TRUE(printed.starts_with(
+        "SLOT     PLAN                                  CHARGE      LIMIT  EXCESS RATE  NIGHT USE\n"
+        "slot:12  1000  - BBG Combo ULD 1000           Rs 1000  unlimited            -  charged\n"
+        "slot:13  1111  - BBG Combo 1111               Rs 1111   15360 MB    Rs 0.1/MB  charged\n"))
+        << printed;
+    EXPECT_NE(printed.find("\nslot:4   599   - BBG FN Combo 599              Rs 599    4096 MB"
+                           "    Rs 0.2/MB  free\n"),
+              std::string::npos);
+    EXPECT_TRUE(printed.ends_with("\nslot:29  Custom/User entered                 "
+                                  "(your own: --custom-plan CHARGE,LIMIT_MB,RATE)\n"));
+    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_free"], true);
 }

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -52,13 +51,6 @@ protected:
 
     SimulatedPortal portal{simTestConfig()};
 };
-
-// A loopback port on which nothing listens.
-int closedPort() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
 
 } // namespace
 
@@ -121,15 +113,6 @@ TEST_F(PortalRun, MissingInputIsRefusedWithTheFocusOnTheBox) {
     EXPECT_EQ(messages.lastText(), "Select one cache file to create report");
     EXPECT_EQ(window->focusWidget(), control(*window, "cmbCacheFiles"));
 
-    // no browser lists its windows on that port
-    get<ctlTabs>(*window, "ctlTabs1")->setSelectedTab(2);
-    const int closed = closedPort();
-    get<QLineEdit>(*window, "txtDebugPort")->setText(QString::number(closed));
-    check(*window);
-    const QStringList lines = messages.lastText().split('\n');
-    EXPECT_EQ(lines.front(), SessionMessages::NoExternalWindowText);
-    EXPECT_TRUE(lines.back().contains("--remote-debugging-port=" + QString::number(closed)));
-
     get<QComboBox>(*window, "cmbAdminURL")->setEditText("   ");
     check(*window); // blanks count as no address, in every mode
     EXPECT_EQ(messages.lastText(), SessionMessages::NoAddressText);
@@ -151,6 +134,8 @@ TEST_F(PortalRun, StopMidWalkLeavesTheStoredMonthAsItWas) {
         [&] {
             if (!stopped && window->run().session().walk().pagesWalked() == 1) {
                 stopped = true;
+                EXPECT_TRUE(window->run().restartQuestion().startsWith(
+                    "A check is under way (page 1 of 5, 20 rows, "));
                 QTest::mouseClick(control(*window, "cmdStop"), Qt::LeftButton);
             }
         },
@@ -162,6 +147,7 @@ TEST_F(PortalRun, StopMidWalkLeavesTheStoredMonthAsItWas) {
     EXPECT_EQ(handOver.windows, 1);
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(get<QLabel>(*window, "lblProgress")->text(), "The check was stopped");
+    EXPECT_EQ(window->run().restartQuestion(), "");
 }
 
 // A stored month whose rows cannot make a report says why and shows no window; one that

@@ -39,7 +39,8 @@ public:
         month.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
             month, options,
-            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer});
+            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer,
+                              "/home/alice/.local/share/veltrix"});
         window->showResult(*month.build(options, window->planChoice(), &window->reportDocument()));
         window->LoadCombo();
         window->setSuppressEvents(true);

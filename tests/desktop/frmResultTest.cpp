@@ -191,6 +191,9 @@ TEST_F(frmResultTest, TheHelpLinkAnswersInAMessageAndOtherLinksOpenInTheBrowser)
     Q_EMIT page->anchorClicked(QUrl(QStringLiteral("file:///C:/WhytotalShown.html")));
     ASSERT_EQ(messages.shown().size(), 1u); // the help text, not a file opened
     EXPECT_EQ(messages.shown()[0].title, "Help");
+    EXPECT_TRUE(messages.shown()[0].text.contains(
+        "delete the cache file for the current month(present in the folder "
+        "/home/alice/.local/share/veltrix) and regenerate"));
     EXPECT_TRUE(shell.opened.empty());
     Q_EMIT page->anchorClicked(QUrl(QStringLiteral("https://portal.example/")));
     EXPECT_EQ(shell.opened, std::vector<std::string>{"https://portal.example/"});

@@ -6,6 +6,7 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportTemplate.h"
 #include "retrieval/FileDataStore.h"
+#include "retrieval/PageCount.h"
 #include "retrieval/RowText.h"
 #include "retrieval/SessionMessages.h"
 #include "retrieval/SimPages.h"
@@ -212,4 +213,15 @@ TEST(RecordPageWalk, MonthFileThatCannotBeWrittenIsANoticeNotTheEndOfTheReport) 
     EXPECT_EQ(walk.rowsTaken(), 95);
     ASSERT_EQ(walk.notices().size(), 1u);
     EXPECT_EQ(walk.notices()[0].reason, RunMessage::Reason::Notice);
+}
+
+TEST(PageCount, IsReadWhereTheRecordPageNamesItAndNowhereElse) {
+    const std::pair<const char*, int> cases[] = {
+        {"<p><a href=n>Next Page</a> | Page 3 of 12</p>", 12},
+        {"<td>Page <b>3</b>&nbsp;of\n<b>1,2</b></td><p>Page 4 of 40</p>", 40}, // "1,2" is none
+        {"<p>Homepage</p><p>Page 3 offline</p><p>Page 13 of 12</p><p>Pages 3 of 12</p>", 0},
+    };
+    for (const auto& [html, count] : cases) {
+        EXPECT_EQ(PageCount::onPage(*Document::parse(html), PortalLayout()), count) << html;
+    }
 }
