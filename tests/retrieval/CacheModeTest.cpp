@@ -11,7 +11,6 @@ TEST(CacheMode, EveryWayOfNotHavingTheMonthSaysWhy) {
     const QString elsewhere = "../" + QDir(folder.path()).dirName() + "/2007-04-alice";
     using Kind = StoredMonthError::Kind;
     const std::vector<std::tuple<std::optional<QString>, QString, Kind>> cases = {
-        {std::nullopt, "Select one cache file to create report", Kind::NotChosen},
         {QString(), "Select one cache file to create report", Kind::NotChosen},
         {"2007-02-alice", "Selected cache file do not exist", Kind::Missing},
         {elsewhere, "Selected cache file do not exist", Kind::Missing},
