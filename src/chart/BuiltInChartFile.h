@@ -15,7 +15,7 @@ inline constexpr QSize DefaultSize{900, 500};
 // "WxH" in pixels, each between 50 and 10000; nullopt for anything else.
 std::optional<QSize> parseSize(const QString& text);
 
-// Needs a QGuiApplication (see HeadlessApplication). Empty on success, else what went wrong.
-QString render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize);
+// Needs a QGuiApplication (see HeadlessApplication). Throws a Failure saying what went wrong.
+void render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize);
 
 } // namespace BuiltInChartFile

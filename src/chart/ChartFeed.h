@@ -29,9 +29,9 @@ std::uint32_t ChangeColor(int red, int green, int blue);
 
 // Rebuilds the chart's items and look from the chart text, unless `mblnChartUpToDate` is
 // already set; sets it when done. On a malformed text it stops, keeps the items added so far,
-// leaves the flag clear and returns the description of the failure (empty on success).
+// leaves the flag clear and throws a Failure saying what is wrong with the text.
 // `setToolTip` receives the chart's cleared tool tip.
-QString UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input, bool& mblnChartUpToDate,
-                           const std::function<void(const QString&)>& setToolTip = {});
+void UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input, bool& mblnChartUpToDate,
+                        const std::function<void(const QString&)>& setToolTip = {});
 
 } // namespace ChartFeed

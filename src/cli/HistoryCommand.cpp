@@ -27,19 +27,19 @@ struct HistoryOptions {
 };
 
 void writeFile(const std::string& path, const std::string& text) {
-    const QString error =
+    try {
         AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
+    } catch (const AtomicFile::WriteError& error) {
+        throw CliError("cannot write " + path + ": " + error.reason().toStdString());
     }
 }
 
 void drawChart(const std::vector<HistoryMonth>& months, const std::string& path) {
-    const QString error =
+    try {
         StackedChartRenderer::save(HistoryChart::data(months), HistoryChart::style(months),
                                    QString::fromStdString(path), BuiltInChartFile::DefaultSize);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + path + ": " + error.toStdString());
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + path + ": " + failure.what());
     }
 }
 

@@ -22,19 +22,19 @@ namespace {
 
 void writeTextFile(const std::string& path, const std::string& text,
                    SingleByteText::Unmappable policy) {
-    const QString error =
-        FileDataStore::writeFile(QString::fromStdString(path), text, false, policy);
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
+    try {
+        FileDataStore::SaveFileData(QString::fromStdString(path), text, false, policy);
+    } catch (const Failure& failure) {
+        throw CliError("cannot write " + path + ": " + failure.what());
     }
 }
 
 // JSON is UTF-8 by definition; written whole or not at all.
 void writeUtf8File(const std::string& path, const std::string& text) {
-    const QString error =
+    try {
         AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
+    } catch (const AtomicFile::WriteError& error) {
+        throw CliError("cannot write " + path + ": " + error.reason().toStdString());
     }
 }
 
@@ -131,11 +131,10 @@ void MonthReport::writeChart() const {
     const ChartFeedInput input{QString::fromStdString(chart().mstrChartDataAvg),
                                QString::fromStdString(monthText()),
                                m_request.reportOptions().mlngInbuiltChartColor};
-    const QString error =
+    try {
         BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
-                       error.toStdString());
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " + failure.what());
     }
 }
 
@@ -146,11 +145,10 @@ void MonthReport::writeStackedChart(QSize size) const {
                                      options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
                                      options.mlngChartColorFree});
     const StackedChartStyle style{ChartFeed::TitlePrefix + QString::fromStdString(monthText())};
-    const QString error =
+    try {
         StackedChartRenderer::save(data, style, QString::fromStdString(m_request.chartFile), size);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
-                       error.toStdString());
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " + failure.what());
     }
 }
 

@@ -89,16 +89,15 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
 }
 
 void PortalSession::startCacheRun(const RunRequest& request) {
-    RecordingMessages shown;
-    const auto month =
-        CacheMode::loadSelected(request.cacheFolder, request.selectedCacheEntry, shown);
-    if (!month) {
-        const RecordingMessages::Shown& last = shown.shown().back();
-        Q_EMIT Abandoned(SessionMessages::fromCacheMode(last.text, last.title, last.icon));
+    CachedMonth month;
+    try {
+        month = CacheMode::loadSelected(request.cacheFolder, request.selectedCacheEntry);
+    } catch (const StoredMonthError& error) {
+        Q_EMIT Abandoned(SessionMessages::storedMonthRefused(error));
         return;
     }
     // A stored month has no portal total, so the report shows no comparison.
-    Q_EMIT Finished(MonthRecord{month->rows, month->month.toStdString(), FixedPoint()});
+    Q_EMIT Finished(MonthRecord{std::move(month.rows), month.month.toStdString(), FixedPoint()});
 }
 
 void PortalSession::startPortalRun(const RunRequest& request) {

@@ -3,6 +3,7 @@
 #include "platform/browser/Browser.h"
 #include "platform/browser/WebAddress.h"
 #include "retrieval/AttachHelp.h"
+#include "retrieval/CacheMode.h"
 #include "retrieval/MonthCache.h"
 
 namespace {
@@ -29,9 +30,10 @@ RunMessage SessionMessages::noAddress() {
     return out;
 }
 
-RunMessage SessionMessages::fromCacheMode(const QString& text, const QString& title,
-                                          MessageIcon icon) {
-    RunMessage out = message(RunMessage::Reason::MissingInput, text, icon, {}, title);
+RunMessage SessionMessages::storedMonthRefused(const StoredMonthError& error) {
+    const bool unreadable = error.kind() == StoredMonthError::Kind::Unreadable;
+    RunMessage out = message(RunMessage::Reason::MissingInput, QString::fromStdString(error.what()),
+                             unreadable ? MessageIcon::Critical : MessageIcon::Information);
     out.focus = "cmbCacheFiles";
     return out;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 struct BrowserFailure;
+class StoredMonthError;
 
 // The messages a run of "Check Bandwidth Usage" ends with, or shows on the way, in one place
 // so the window and the command line tell the same story.
@@ -22,8 +23,8 @@ inline constexpr char NoExternalWindowText[] =
 inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
 
 RunMessage noAddress();
-// A message the "Use Cache Data" run showed; the focus goes back to the list of months.
-RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon icon);
+// The "Use Cache Data" run could not have its month; the focus goes back to the list of months.
+RunMessage storedMonthRefused(const StoredMonthError& error);
 // No open browser window on `port` shows the first record page. `problem` says why no browser
 // could be asked at all (nothing listening), when that was the case; otherwise the browser
 // answered with the windows of these titles.

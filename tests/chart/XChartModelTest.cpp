@@ -8,29 +8,6 @@
 using ChartTestItems::fill;
 using ChartTestItems::item;
 
-TEST(XChartModel, MeanItemTrailsTheCollectionWithTheMeanOfAllElements) {
-    XChartModel model;
-    model.setMeanOn(true);
-    for (const double value : {2.0, 4.0, 9.0}) {
-        model.AddItem(item(value));
-    }
-    ASSERT_EQ(model.itemCount(), 4);
-    const ChartItemRef mean = model.item(3);
-    EXPECT_DOUBLE_EQ(mean->Value, 5);
-    for (const QString& text : {mean->ItemID, mean->SelectedDescription, mean->LegendDescription,
-                                mean->XAxisDescription}) {
-        EXPECT_EQ(text, "Mean");
-    }
-    EXPECT_TRUE(model.isMeanItem(3));
-
-    // Switching the mean off leaves the old mean item where it stands.
-    model.setMeanOn(false);
-    model.AddItem(item(1));
-    ASSERT_EQ(model.itemCount(), 5);
-    EXPECT_EQ(model.item(3)->ItemID, "Mean");
-    EXPECT_FALSE(model.isMeanItem(4));
-}
-
 TEST(XChartModel, RangeModeAndUnitsFollowTheSignsOfTheEnds) {
     const struct {
         double maxY, minY;
@@ -79,9 +56,6 @@ TEST(XChartModel, WritesRedrawOnlyWhenTheirRuleSaysSo) {
     EXPECT_EQ(draws.count(), 2);
     EXPECT_EQ(model.properties().MaxY, 100);
     EXPECT_EQ(model.properties().MinY, 0);
-
-    model.setLegendCaption(QString());
-    EXPECT_EQ(model.properties().LegendCaption, "Display legend");
 }
 
 TEST(XChartModel, AutoRedrawOffDrawsNothingAndKeepsTheLayout) {
@@ -97,18 +71,6 @@ TEST(XChartModel, AutoRedrawOffDrawsNothingAndKeepsTheLayout) {
     model.setAutoRedraw(true);
     EXPECT_EQ(draws.count(), 1);
     EXPECT_LT(model.layout().ItemBounds[1].top, top);
-}
-
-TEST(XChartModel, MarginsArePublishedInPixelsAndHeldInTwips) {
-    XChartModel model;
-    model.setTwipsPerPixel(15, 12);
-    model.setMarginLeft(55);
-    model.setMarginTop(10);
-    EXPECT_FLOAT_EQ(model.marginsTwips().left, 825);
-    EXPECT_FLOAT_EQ(model.marginsTwips().top, 120);
-    EXPECT_EQ(model.MarginLeft(), 55);
-    model.setTwipsPerPixel(10, 12); // another screen: the twips stay
-    EXPECT_EQ(model.MarginLeft(), 82);
 }
 
 class HitTesting : public ::testing::Test {

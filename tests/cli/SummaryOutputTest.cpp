@@ -163,6 +163,5 @@ TEST(PlansCommand, PrintsTheListInOrderWithSlotsAndTermsInColumns) {
               std::string::npos);
     EXPECT_TRUE(printed.ends_with("\nslot:29  Custom/User entered                 "
                                   "(your own: --custom-plan CHARGE,LIMIT_MB,RATE)\n"));
-    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_free"],
-              true);
+    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_free"], true);
 }
