@@ -15,10 +15,10 @@
 
 namespace {
 
-QJsonObject page(const QString& frameUrl) {
+QJsonObject page(const QString& frameUrl, const QString& padding) {
     const QJsonObject frame{
         {"url", frameUrl},
-        {"html", "<html><body><a href=\"/r?page=2\">Next Page</a></body></html>"},
+        {"html", "<html><body><a href=\"/r?page=2\">Next Page</a>" + padding + "</body></html>"},
         {"frames", QJsonArray{}}};
     return {{"url", "http://p/view"},
             {"html", "<html><head><title>Netravo portal</title></head><body>"
@@ -54,6 +54,7 @@ public:
     QWebSocketServer server{"browser", QWebSocketServer::NonSecureMode};
     QWebSocket* socket = nullptr;
     QString frameUrl = "http://p/r?page=1";
+    QString padding;
     QStringList methods;
     QString lastExpression;
 
@@ -65,7 +66,8 @@ private:
         const QString expression = command["params"].toObject()["expression"].toString();
         QJsonObject result;
         if (expression.contains("function read")) {
-            result = {{"result", QJsonObject{{"type", "object"}, {"value", page(frameUrl)}}}};
+            result = {
+                {"result", QJsonObject{{"type", "object"}, {"value", page(frameUrl, padding)}}}};
         } else if (!expression.isEmpty()) {
             lastExpression = expression;
             result = {{"result", QJsonObject{{"type", "boolean"}, {"value", true}}}};
@@ -84,7 +86,7 @@ private:
 
 TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigation) {
     ScriptedBrowser browser;
-    DevToolsWindow window("listed title", browser.address());
+    DevToolsWindow window("listed title", "http://p/view", browser.address());
     int loaded = 0;
     std::vector<std::string> completed;
     std::vector<std::string> lost;
@@ -129,6 +131,34 @@ TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigat
     EXPECT_EQ(completed, (std::vector<std::string>{"http://p/r?page=2", "http://p/view"}));
     EXPECT_TRUE(lost.empty());
 
+    // the browser says why it let go, and nothing follows that
+    browser.event("Inspector.detached", {{"reason", "target_closed"}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lost.empty(); }, 5000));
     browser.socket->close();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.size() == 1; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(lost, std::vector<std::string>{"the window was closed"});
+}
+
+TEST(DevToolsWindow, LetsGoWhenDetachedAndReadsNoMessagePastItsBound) {
+    ScriptedBrowser browser;
+    DevToolsLimits limits;
+    limits.messageBytes = 1 << 20;
+    DevToolsWindow window("portal", "http://p/view", browser.address(), limits);
+    int loaded = 0;
+    std::vector<std::string> failed;
+    QObject::connect(&window, &BrowserWindow::Loaded, [&loaded] { ++loaded; });
+    QObject::connect(&window, &BrowserWindow::LoadFailed,
+                     [&failed](const std::string& why) { failed.push_back(why); });
+    window.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded == 1; }, 5000));
+    bool disconnected = false;
+    QObject::connect(browser.socket, &QWebSocket::disconnected, [&] { disconnected = true; });
+    window.detach();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return disconnected; }, 5000));
+
+    browser.padding = QString(2 << 20, 'x');
+    window.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !failed.empty(); }, 10000));
+    EXPECT_EQ(failed[0],
+              "the browser sent a message larger than 1 MB, more than this program reads");
 }
