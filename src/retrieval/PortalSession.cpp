@@ -4,8 +4,10 @@
 #include "platform/browser/Browser.h"
 #include "platform/browser/BrowserWindows.h"
 #include "platform/browser/DevToolsWindows.h"
+#include "platform/browser/WebAddress.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
+#include "retrieval/AttachedPages.h"
 #include "retrieval/CacheMode.h"
 #include "retrieval/ExternalWindowSearch.h"
 #include "retrieval/SessionMessages.h"
@@ -57,6 +59,7 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
     // a press ends any walk of the user's window, whatever the mode
     m_externalWalk = false;
     detachExternalWindow();
+    m_attachedWindow.clear();
     if (trimmed(request.portalAddress).empty()) {
         Q_EMIT Abandoned(SessionMessages::noAddress());
         return;
@@ -198,6 +201,7 @@ void PortalSession::walkRecordPage(Document& document) {
     case WalkStep::Kind::NextPage:
         // the user's own window is not guarded: its clicks never touch mblnAllowNavigation
         if (m_externalWalk && m_mIELog) {
+            m_attachedPages->walked(document, step.nextPageLink);
             m_mIELog->click(*step.nextPageLink);
             return;
         }
@@ -279,7 +283,7 @@ RunProgress PortalSession::progress() const {
     } else if (m_loginSubmitted) {
         stage = RunProgress::Stage::LoggingIn;
     }
-    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken()};
+    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken(), m_attachedWindow};
 }
 
 void PortalSession::reportProgress() {
@@ -304,7 +308,7 @@ std::string RunProgress::text(double seconds) const {
         break;
     }
     return "page " + std::to_string(pages) + ", " + std::to_string(rows) +
-           (rows == 1 ? " row, " : " rows, ") + elapsed;
+           (rows == 1 ? " row, " : " rows, ") + elapsed + (window.empty() ? "" : ", in " + window);
 }
 
 std::string PortalSession::awaitedPage() const {
@@ -312,7 +316,10 @@ std::string PortalSession::awaitedPage() const {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1) + " in the browser window";
     }
     if (m_search) {
-        return "The list of the browser's windows";
+        const BrowserWindow* window = m_search->reading();
+        return window
+                   ? "An answer from the browser window at " + WebAddress::shown(window->address())
+                   : "The list of the browser's windows";
     }
     if (m_querySubmitted) {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1);

@@ -1,6 +1,7 @@
 #include "retrieval/SessionMessages.h"
 
 #include "platform/browser/Browser.h"
+#include "platform/browser/WebAddress.h"
 #include "retrieval/AttachHelp.h"
 #include "retrieval/MonthCache.h"
 
@@ -42,12 +43,48 @@ RunMessage SessionMessages::noExternalWindow(int port, const std::string& proble
                    MessageIcon::None, problem);
 }
 
+namespace {
+
+const QString tryAgain = "Nothing was stored; open the first record page again and press "
+                         "\"Check Bandwidth Usage\".";
+
+} // namespace
+
 RunMessage SessionMessages::externalWindowLost(const std::string& why) {
     return message(RunMessage::Reason::NetworkFailure,
-                   "The browser window with the service records was closed before all its "
-                   "pages were read; nothing was stored. Open the first record page again "
-                   "and press \"Check Bandwidth Usage\".",
-                   MessageIcon::Critical, why);
+                   QString::fromStdString("The browser window with the service records could "
+                                          "not be read to the end: " +
+                                          why + ". ") +
+                       tryAgain,
+                   MessageIcon::Critical);
+}
+
+RunMessage SessionMessages::externalWindowLeft(const std::string& address) {
+    return message(RunMessage::Reason::WindowMoved,
+                   QString::fromStdString("The browser window left the service-record pages "
+                                          "before all of them were read; it shows " +
+                                          WebAddress::shown(address) + " now. ") +
+                       tryAgain,
+                   MessageIcon::Warning);
+}
+
+RunMessage SessionMessages::externalWindowMovedOn(const std::string& address) {
+    return message(RunMessage::Reason::WindowMoved,
+                   QString::fromStdString("The browser window went on to " +
+                                          WebAddress::shown(address) +
+                                          " by itself, past record pages not read yet, and "
+                                          "shows no link back to the month's first page. ") +
+                       tryAgain + " Leave the window alone while the check runs.",
+                   MessageIcon::Warning);
+}
+
+RunMessage SessionMessages::pagesLeadBack(const std::string& address) {
+    return message(RunMessage::Reason::PortalChanged,
+                   QString::fromStdString("The \"Next Page\" links of the record pages lead "
+                                          "back to pages already read (at " +
+                                          WebAddress::shown(address) +
+                                          "), so the month has no end; nothing was stored."),
+                   MessageIcon::Critical);
 }
 
 RunMessage SessionMessages::loginRejected() {

@@ -26,8 +26,15 @@ RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon 
 // No open browser window on `port` shows the first record page; `problem` says why none
 // could be read at all (nothing listening), when that was the case.
 RunMessage noExternalWindow(int port, const std::string& problem = {});
-// The user's browser window went away (closed, crashed) before the walk ended.
+// The user's browser window could no longer be read (closed, crashed, too large) before the
+// walk ended; `why` says which, in words.
 RunMessage externalWindowLost(const std::string& why);
+// The user's window went from the record pages to `address` before the walk ended.
+RunMessage externalWindowLeft(const std::string& address);
+// The user's window jumped ahead to `address` with no link back to the month's first page.
+RunMessage externalWindowMovedOn(const std::string& address);
+// Following the pages' links leads back to pages already taken (at `address`).
+RunMessage pagesLeadBack(const std::string& address);
 RunMessage loginRejected();
 // `hadFrame`: the page had its record frame, but no record tables in it.
 RunMessage relogin(const std::string& address, bool hadFrame);

@@ -23,10 +23,10 @@ std::string written(bool enabled) {
 TEST(ProgressLine, SaysWhereTheRunStands) {
     using Stage = RunProgress::Stage;
     EXPECT_EQ(ProgressLine::text({Stage::OpeningPortal, 0, 0}, 0.04), "opening the portal, 0.0 s");
-    EXPECT_EQ(ProgressLine::text({Stage::LoggingIn, 0, 0}, 1.31), "logging in, 1.3 s");
-    EXPECT_EQ(ProgressLine::text({Stage::QueryingMonth, 0, 0}, 2), "asking for the month, 2.0 s");
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 1, 1}, 2.5), "page 1, 1 row, 2.5 s");
-    EXPECT_EQ(ProgressLine::text({Stage::Walking, 12, 240}, 3.44), "page 12, 240 rows, 3.4 s");
+    // an attached run says which window it reads
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 12, 240, "http://p/view"}, 3.44),
+              "page 12, 240 rows, 3.4 s, in http://p/view");
 }
 
 TEST(ProgressLine, RewritesOneLineAndClearsItOrWritesNothing) {

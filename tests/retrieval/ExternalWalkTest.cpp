@@ -122,14 +122,17 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
         std::string html;
         std::vector<std::string> frames;
         bool unreadable = false;
+        std::string address = "http://portal.test/records";
     };
     struct Case {
         const char* name;
         std::vector<Window> windows;
         int expected; // -1: none
+        std::string site = {};
     };
     const std::string otherFrame = "<html><body><p>News</p></body></html>";
     const std::string addressFrame = "<html><body>see pages/record/records</body></html>";
+    const Window elsewhere{"portal", titled("portal"), {recordFrame}, false, "http://other.test/"};
     const std::vector<Case> cases = {
         {"title without portal", {{"Records", titled("Records"), {recordFrame}}}, -1},
         {"no frame", {{"portal", "<title>portal</title>Total Send Volume(GB)", {}}}, -1},
@@ -146,17 +149,26 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
           {"portal A", titled("portal A"), {recordFrame}},
           {"portal B", titled("portal B"), {recordFrame}}},
          1},
+        {"newer tab of another site than the portal's",
+         {elsewhere,
+          {"portal", titled("portal"), {otherFrame}},
+          {"portal", titled("portal"), {recordFrame}}},
+         2,
+         "portal.test"},
+        {"only another site shows the month", {elsewhere}, -1, "portal.test"},
+        {"any site when none is named", {elsewhere}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeBrowserWindows windows;
         for (const Window& w : c.windows) {
             FakeBrowserWindow& added = windows.addPage(w.listedTitle, w.html, w.frames);
+            added.document()->setUrl(w.address);
             if (w.unreadable) {
                 added.failLoads("target closed");
             }
         }
-        ExternalWindowSearch search(windows);
+        ExternalWindowSearch search(windows, {}, c.site);
         BrowserWindow* found = nullptr;
         int notFound = 0;
         QObject::connect(&search, &ExternalWindowSearch::Found, &search,
@@ -167,11 +179,14 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
         EXPECT_EQ(found, c.expected < 0 ? nullptr : windows.item(c.expected));
         EXPECT_EQ(notFound, c.expected < 0 ? 1 : 0);
         for (int i = 0; i < windows.count(); ++i) {
-            // a page whose title does not qualify is never read
+            // a page whose title or site does not qualify is never read, and every page read
+            // but not taken is let go
             auto* window = static_cast<FakeBrowserWindow*>(windows.item(i));
-            if (!ExternalWindowSearch::titleQualifies(window->title(), {})) {
+            if (!ExternalWindowSearch::titleQualifies(window->title(), {}) ||
+                (!c.site.empty() && window->address().find(c.site) == std::string::npos)) {
                 EXPECT_EQ(window->loads(), 0);
             }
+            EXPECT_EQ(window->detached(), window->loads() > 0 && window != found);
         }
     }
 }
@@ -243,29 +258,57 @@ TEST(ExternalWalk, FlagLastsUntilHandOverReloginOrTheNextPressAndLateEventsAreIg
     EXPECT_EQ(run.session.mIELog(), nullptr);
 }
 
-TEST(ExternalWalk, EndedSessionOrClosedWindowEndsTheRunAndStoresNothing) {
-    for (const bool closeWindow : {false, true}) {
-        SCOPED_TRACE(closeWindow ? "window closed" : "session ended");
+TEST(ExternalWalk, EndedSessionClosedWindowOrLeftPagesEndTheRunSayingWhyAndStoreNothing) {
+    struct Case {
+        const char* name;
+        int expireAfterPages;
+        std::function<void(FakeBrowser&, FakeBrowserWindow&)> action;
+        RunMessage::Reason reason;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"session ended", 2, {}, RunMessage::Reason::Relogin, "relogin"},
+        {"window closed", 0,
+         [](FakeBrowser&, FakeBrowserWindow& w) { w.close("the window was closed"); },
+         RunMessage::Reason::NetworkFailure, "the window was closed"},
+        {"user opens the home page", 0,
+         [](FakeBrowser& b, FakeBrowserWindow&) {
+             b.Navigate(std::string(FakeBrowser::Origin) + "/home");
+         },
+         RunMessage::Reason::WindowMoved, "it shows http://portal.test/home now"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         QTemporaryDir folder;
-        SimConfig config = simTestConfig({.expireAfterPages = closeWindow ? 0 : 2});
-        UsersBrowser user(config);
+        UsersBrowser user(simTestConfig({.expireAfterPages = c.expireAfterPages}));
         user.openFirstRecordPage(1);
         AttachRun run;
         run.addUsersBrowser(user);
         run.press(folder.path());
-        FakeBrowserWindow& window = run.window();
         user.browser.deliver();
         user.browser.deliver();
-        if (closeWindow) {
-            window.close("the browser closed the connection");
+        if (c.action) {
+            c.action(user.browser, run.window());
         }
         user.browser.deliverAll();
         ASSERT_EQ(run.abandoned.size(), 1u);
         EXPECT_TRUE(run.finished.empty());
-        EXPECT_EQ(run.abandoned[0].reason,
-                  closeWindow ? RunMessage::Reason::NetworkFailure : RunMessage::Reason::Relogin);
+        EXPECT_EQ(run.abandoned[0].reason, c.reason);
+        EXPECT_NE(run.abandoned[0].oneLine().find(c.said), std::string::npos)
+            << run.abandoned[0].oneLine();
         EXPECT_FALSE(run.session.mblnExternalWalk());
         EXPECT_FALSE(run.session.running());
         EXPECT_TRUE(QDir(folder.path()).isEmpty());
     }
+    // a window that never answers is named, not the list of windows
+    AttachRun run;
+    run.pending.push_back(std::make_unique<FakeBrowserWindow>(
+        "Netravo portal", SimPages().page(SimPages::February, 1)));
+    run.pending.back()->hang();
+    run.press();
+    run.session.progressTimedOut();
+    ASSERT_EQ(run.abandoned.size(), 1u);
+    EXPECT_EQ(run.abandoned[0].text.toStdString(),
+              "An answer from the browser window at http://portal.test/records did not come "
+              "within 60 seconds");
 }

@@ -15,6 +15,10 @@ FakeBrowserWindow::FakeBrowserWindow(std::string title, Browser& browser)
 
 void FakeBrowserWindow::load() {
     ++m_loads;
+    m_detached = false;
+    if (m_hang) {
+        return;
+    }
     if (!m_loadFailure.empty()) {
         Q_EMIT LoadFailed(m_loadFailure);
         return;

@@ -18,16 +18,21 @@ public:
     FakeBrowserWindow(std::string title, Browser& browser);
 
     std::string title() const override { return m_title; }
+    std::string address() const override { return document() ? document()->url() : ""; }
     void load() override;
     Document* document() const override;
     void click(Element& link) override;
+    void detach() override { m_detached = true; }
 
-    // Every later load fails with this reason.
+    // Every later load fails with this reason, or (hang) never answers.
     void failLoads(std::string why) { m_loadFailure = std::move(why); }
+    void hang() { m_hang = true; }
     // The window (or its browser) goes away.
     void close(const std::string& why) { Q_EMIT Lost(why); }
 
     int loads() const { return m_loads; }
+    // Let go of since its last load (for a real window: its socket closed).
+    bool detached() const { return m_detached; }
     // The inner text of every link clicked, in order.
     const std::vector<std::string>& clicks() const { return m_clicks; }
 
@@ -37,6 +42,8 @@ private:
     Browser* m_browser = nullptr;
     std::string m_loadFailure;
     int m_loads = 0;
+    bool m_detached = false;
+    bool m_hang = false;
     std::vector<std::string> m_clicks;
 };
 
