@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -104,6 +106,13 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
         EXPECT_TRUE(outcome.failure.text.contains("port " + QString::number(browser.port()) +
                                                   " of this computer"));
         EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
+        if (browserRunning) {
+            // a page past the bound is not read: the browser is told so in the page itself
+            ASSERT_TRUE(browser.evaluate("document.body.append('x'.repeat(9e6)); true"));
+            EXPECT_NE(runToEnd(attach(browser.port()))
+                          .failure.detail.find("its page holds more than 8 MB of text"),
+                      std::string::npos);
+        }
     }
 }
 
@@ -122,4 +131,27 @@ TEST_F(AttachToChromium, BrowserClosedMidWalkEndsTheRunAndStoresNothing) {
     EXPECT_EQ(outcome.failure.reason, RunMessage::Reason::NetworkFailure);
     EXPECT_TRUE(outcome.failure.text.contains("closed")) << outcome.failure.oneLine();
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(AttachToChromium, FrameReloadAndAJumpAheadDuringTheWalkStillTakeEachPageOnce) {
+    SimulatedPortal portal(externalStyle(100));
+    ChromiumBrowser browser;
+    openMonth(portal, browser, 1);
+    const QString frame = "document.querySelector('iframe').contentWindow.location";
+    // what happens in the window while the walk's click from that page is on its way
+    std::map<int, QString> disturbances = {
+        {2, frame + ".reload(); true"},
+        {3, frame + ".href = " + frame + ".href.replace(/page=\\d+/, 'page=5'); true"}};
+    QObject context;
+    const CheckOutcome attached = runToEnd(attach(browser.port()), [&](PortalSession& session) {
+        const auto next = disturbances.find(session.walk().pagesWalked());
+        if (next != disturbances.end()) {
+            QTimer::singleShot(0, &context,
+                               [&browser, script = next->second] { browser.evaluate(script); });
+            disturbances.erase(next);
+        }
+    });
+    ASSERT_TRUE(attached.month) << attached.failure.oneLine();
+    EXPECT_EQ(attached.pagesFetched, 5);
+    EXPECT_TRUE(attached.month->mstrRows == passwordVersion(portal, 1).month->mstrRows);
 }

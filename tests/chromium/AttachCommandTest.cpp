@@ -28,9 +28,25 @@ TEST(AttachCommand, PrintsWhatThePasswordVersionPrintsForTheMonthInTheBrowser) {
                     common,
                 "secret\n");
     ASSERT_EQ(typed.exitCode, 0) << typed.err;
-    const auto json = attached.json();
+    auto json = attached.json();
+    EXPECT_EQ(json["attached_window"], portal.baseUrl() + "records/ResultsView");
+    json.erase("attached_window");
     EXPECT_EQ(json, typed.json());
     EXPECT_EQ(json["pages_fetched"], 5);
+
+    // with the portal named only its site is read: the same window under another host name
+    // counts as another site
+    const QString port = QString::number(chromium.port());
+    const QString base = QString::fromStdString(portal.baseUrl());
+    const Result named = veltrix(QStringList{"check", "--attach", port, "--portal", base} + common);
+    EXPECT_EQ(named.exitCode, 0) << named.err;
+    const Result elsewhere = veltrix(QStringList{"check", "--attach", port, "--portal",
+                                                 QString(base).replace("127.0.0.1", "localhost")} +
+                                     common);
+    EXPECT_NE(elsewhere.err.find("on other sites than localhost were not read: " +
+                                 portal.baseUrl() + "records/ResultsView"),
+              std::string::npos)
+        << elsewhere.err;
 
     // a login for a run that logs in itself has no place beside --attach
     const Result mixed = veltrix({"check", "--attach", "--user", "x"});
