@@ -21,7 +21,14 @@ ExternalWindowSearch::ExternalWindowSearch(BrowserWindows& windows, PortalLayout
     : QObject(parent)
     , m_windows(windows)
     , m_layout(layout)
-    , m_site(std::move(site)) {}
+    , m_site(std::move(site)) {
+    m_windowTimer.setSingleShot(true);
+    connect(&m_windowTimer, &QTimer::timeout, this, [this] {
+        failed("it did not answer within " +
+               std::to_string(std::chrono::ceil<std::chrono::seconds>(m_windowTimeout).count()) +
+               " seconds");
+    });
+}
 
 bool ExternalWindowSearch::titleQualifies(const std::string& title, const PortalLayout& layout) {
     return title.find(layout.externalTitlePart) != std::string::npos;
@@ -105,6 +112,7 @@ void ExternalWindowSearch::tryNext() {
         connect(window, &BrowserWindow::Loaded, this, &ExternalWindowSearch::loaded);
         connect(window, &BrowserWindow::LoadFailed, this, &ExternalWindowSearch::failed);
         connect(window, &BrowserWindow::Lost, this, &ExternalWindowSearch::failed);
+        m_windowTimer.start(m_windowTimeout);
         window->load();
         return;
     }
@@ -142,6 +150,7 @@ void ExternalWindowSearch::failed(const std::string& why) {
 }
 
 void ExternalWindowSearch::release() {
+    m_windowTimer.stop();
     if (m_reading) {
         disconnect(m_reading, nullptr, this, nullptr);
     }

@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,9 @@ class Document;
 // first record page of the portal: its title contains "portal", its document has a frame, and
 // frame 0's text shows the month total's heading or the record page's address. When the run
 // names the portal's site, only windows on that site count. A window that cannot be read is
-// passed over. Only windows whose title (and site) qualify are read at all, so the user's
-// other pages stay unread, and each window read and not taken is let go again.
+// passed over, and so is one that does not answer in time (a busy or frozen tab must not hide
+// the portal's window behind it). Only windows whose title (and site) qualify are read at
+// all, so the user's other pages stay unread, and each window read and not taken is let go.
 class ExternalWindowSearch : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +31,9 @@ public:
     void start();
     // Stops looking; no signal follows.
     void cancel();
+    // How long one window may take to be read before it is passed over.
+    void setWindowTimeout(std::chrono::milliseconds timeout) { m_windowTimeout = timeout; }
+    static constexpr std::chrono::seconds WindowTimeout{10};
 
     // The window being read, or null while the list is awaited.
     BrowserWindow* reading() const { return m_reading; }
@@ -57,6 +63,8 @@ private:
     int m_next = 0;
     bool m_active = false;
     QPointer<BrowserWindow> m_reading;
+    QTimer m_windowTimer;
+    std::chrono::milliseconds m_windowTimeout = WindowTimeout;
     std::vector<std::string> m_otherSites; // addresses of portal-like windows elsewhere
     std::vector<std::string> m_unreadable; // "address (why)"
 };
