@@ -24,7 +24,6 @@ TEST(ProgressLine, SaysWhereTheRunStands) {
     using Stage = RunProgress::Stage;
     EXPECT_EQ(ProgressLine::text({Stage::OpeningPortal, 0, 0}, 0.04), "opening the portal, 0.0 s");
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 1, 1}, 2.5), "page 1, 1 row, 2.5 s");
-    // an attached run says which window it reads
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 12, 240, "http://p/view"}, 3.44),
               "page 12, 240 rows, 3.4 s, in http://p/view");
 }

@@ -53,7 +53,6 @@ FakeBrowserWindow& FakeBrowserWindows::addPage(std::string title, const std::str
 }
 
 void FakeBrowserWindows::refresh() {
-    ++m_refreshes;
     Q_EMIT Refreshed();
 }
 

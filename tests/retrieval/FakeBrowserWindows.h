@@ -27,8 +27,6 @@ public:
     // Every later load fails with this reason, or (hang) never answers.
     void failLoads(std::string why) { m_loadFailure = std::move(why); }
     void hang() { m_hang = true; }
-    // The window (or its browser) goes away.
-    void close(const std::string& why) { Q_EMIT Lost(why); }
 
     int loads() const { return m_loads; }
     // Let go of since its last load (for a real window: its socket closed).
@@ -59,13 +57,8 @@ public:
     int count() const override { return static_cast<int>(m_windows.size()); }
     BrowserWindow* item(int index) const override;
     std::string searched() const override { return "the fake browser"; }
-    std::string problem() const override { return m_problem; }
-    void setProblem(std::string problem) { m_problem = std::move(problem); }
-
-    int refreshes() const { return m_refreshes; }
+    std::string problem() const override { return {}; }
 
 private:
     std::vector<std::unique_ptr<FakeBrowserWindow>> m_windows;
-    std::string m_problem;
-    int m_refreshes = 0;
 };
