@@ -1,6 +1,6 @@
 // A month file's text (after descrambling) taken as a stored month: checked, merged with
-// itself as a walk merges, built into the report and written as HTML and CSV. The saved
-// report must hold nothing that runs, a month judged sound must build, and the figures must
+// itself as a walk merges (no row twice), built into the report and written as HTML and CSV. The
+// saved report must hold nothing that runs, a month judged sound must build, and the figures must
 // be the same when the month is read without the report document.
 #include "FuzzOracle.h"
 #include "report/HeadlessResultView.h"
@@ -8,15 +8,45 @@
 #include "report/ReportExport.h"
 #include "report/ReportRow.h"
 #include "retrieval/MonthCache.h"
+#include "retrieval/RowText.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <set>
+#include <vector>
+
+namespace {
+
+// The cells of each row of a text made of whole rows (and blanks), or nothing for any other.
+std::optional<std::vector<std::string_view>> wholeRows(std::string_view text) {
+    std::vector<std::string_view> cells;
+    for (const RowText::Piece& piece : RowText::split(text)) {
+        if (piece.isRow) {
+            cells.push_back(RowText::cellsOf(piece.text));
+        } else if (piece.text.find_first_not_of(" \t\r\n") != std::string_view::npos) {
+            return std::nullopt;
+        }
+    }
+    return cells;
+}
+
+bool eachOnce(const std::vector<std::string_view>& cells) {
+    return std::set<std::string_view>(cells.begin(), cells.end()).size() == cells.size();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view rows(reinterpret_cast<const char*>(data), size);
     const auto damage = MonthCache::damage(rows);
-    const std::string merged = MonthCache::appendCachedRows(rows.substr(0, size / 2), rows);
-    (void)merged;
+    // a walk takes no row twice; merged with stored rows, its month must not either
+    const std::string_view fetched = rows.substr(0, size / 2);
+    const std::string merged = MonthCache::appendCachedRows(fetched, rows);
+    const auto fetchedRows = wholeRows(fetched);
+    if (fetchedRows && eachOnce(*fetchedRows) && wholeRows(rows)) {
+        fuzzRequire(eachOnce(*wholeRows(merged)), "the merged month holds a row twice", merged);
+    }
 
     ReportBuilder builder;
     HeadlessResultView view;

@@ -2,7 +2,7 @@
 
 #include "analysis/PlanChoice.h"
 #include "cli/CliError.h"
-#include "cli/FiniteNumber.h"
+#include "cli/PlainDecimal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,7 +22,7 @@ void AlertOptions::addTo(CLI::App& command) {
             "Exit with status 10 when the charged usage has reached this percentage of "
             "the plan's limit")
         ->type_name("PERCENT")
-        ->check(finiteNumber())
+        ->transform(plainDecimal())
         ->check(CLI::Range(MinimumPercent, MaximumPercent));
     command.add_flag("--alert-projected", thresholds.projected,
                      "Exit with status 11 when the month-end projection at the current pace "

@@ -2,9 +2,10 @@
 // shows the month), walks the month's record pages and reports the month.
 #include "cli/CliError.h"
 #include "cli/Commands.h"
-#include "cli/FiniteNumber.h"
+#include "cli/EnvironmentPassword.h"
 #include "cli/KeyringPassword.h"
 #include "cli/MonthCheck.h"
+#include "cli/PlainDecimal.h"
 #include "platform/Clock.h"
 #include "platform/PlainText.h"
 #include "platform/session/KeychainSecretStore.h"
@@ -48,13 +49,13 @@ std::string readPassword(bool fromStdin) {
         }
         return line;
     }
-    const char* fromEnvironment = std::getenv("VELTRIX_PASSWORD");
-    if (fromEnvironment == nullptr) {
+    const std::optional<std::string>& fromEnvironment = EnvironmentPassword::value();
+    if (!fromEnvironment) {
         throw CliError("no password: give it on standard input with --password-stdin, or set "
                        "VELTRIX_PASSWORD",
                        2);
     }
-    return fromEnvironment;
+    return *fromEnvironment;
 }
 
 // The check hands its own copy of the password on; this one is kept only to remember it.
@@ -157,7 +158,7 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->add_option("--timeout", options->timeoutSeconds,
                      "Give up when the portal sends no page for this many seconds")
         ->capture_default_str()
-        ->check(finiteNumber())
+        ->transform(plainDecimal())
         ->check(CLI::Range(1.0, 3600.0));
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
     command

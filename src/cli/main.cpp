@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/EnvironmentPassword.h"
 #include "desktop/DesktopProgram.h"
 #include "platform/HeadlessApplication.h"
 
@@ -17,6 +18,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 } // namespace
 
 int main(int argc, char** argv) {
+    // before anything (Qt's session bus, a keyring) can start a program that would inherit it
+    EnvironmentPassword::take();
     if (DesktopProgram::wanted(argc, argv)) {
         return DesktopProgram::run(argc, argv);
     }

@@ -215,7 +215,12 @@ void frmMain::Form_Load() {
     m_controls->get<QComboBox>("cmbAdminURL")->setEditText(m_settings.adminUrl);
     m_loaded = true;
     // said over the window once it is on screen, not before it appears
-    QTimer::singleShot(0, this, &frmMain::tellIfOnlyScrambled);
+    QTimer::singleShot(0, this, [this] {
+        if (const QString problem = m_services.settings.problem(); !problem.isEmpty()) {
+            m_services.messages.show(problem, RunMessage::ApplicationTitle, MessageIcon::Warning);
+        }
+        tellIfOnlyScrambled();
+    });
 }
 
 // Said once a run, when a remembered password is first found (or left) only scrambled.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 bool SettingsStore::readBool(const QString& section, const QString& key, bool fallback) const {
     const QString text = read(section, key, fallback ? "True" : "False").trimmed();
@@ -63,44 +64,106 @@ std::unique_ptr<FileSettingsStore> FileSettingsStore::atPath(const QString& iniP
     return std::unique_ptr<FileSettingsStore>(new FileSettingsStore(PathTag{}, iniPath));
 }
 
-QSettings& FileSettingsStore::settings() const {
-    if (!m_settings) {
-        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+FileSettingsStore::Values FileSettingsStore::readFile(QString* problem) const {
+    const QFileInfo info(m_path);
+    if (!info.exists()) {
+        return {};
     }
-    return *m_settings;
+    const QString shown = QDir::toNativeSeparators(m_path);
+    // a pipe would block the window for ever, a huge file for seconds
+    if (!info.isFile()) {
+        *problem = "The settings file " + shown + " is not a regular file: it was not read";
+        return {};
+    }
+    if (info.size() > MaxFileBytes) {
+        *problem = "The settings file " + shown + " is larger than " +
+                   QString::number(MaxFileBytes / (1024 * 1024)) +
+                   " MB, far more than any settings take: it was not read, and the settings "
+                   "start from their defaults";
+        return {};
+    }
+    // QSettings keeps whatever lines it can read and skips the rest; every key of ours is a
+    // name in a section, so one without a name (a line "=x") is damage too
+    const QSettings file(m_path, QSettings::IniFormat);
+    Values values;
+    for (const QString& key : file.allKeys()) {
+        const auto slash = key.indexOf('/');
+        if (slash > 0 && slash + 1 < key.size()) {
+            values[key] = file.value(key).toString();
+        }
+    }
+    return values;
+}
+
+const FileSettingsStore::Values& FileSettingsStore::loaded() const {
+    if (!m_loaded) {
+        m_loaded = readFile(&m_problem);
+    }
+    return *m_loaded;
+}
+
+QString FileSettingsStore::problem() const {
+    loaded();
+    return m_problem;
 }
 
 QString FileSettingsStore::read(const QString& section, const QString& key,
                                 const QString& fallback) const {
-    const QVariant value = settings().value(section + "/" + key);
-    return value.isValid() ? value.toString() : fallback;
+    const QString name = section + "/" + key;
+    if (const auto written = m_written.find(name); written != m_written.end()) {
+        return written->second;
+    }
+    const Values& values = loaded();
+    const auto found = values.find(name);
+    return found == values.end() ? fallback : found->second;
 }
 
 void FileSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    settings().setValue(section + "/" + key, value);
-    m_dirty = true;
+    m_written[section + "/" + key] = value;
 }
 
 bool FileSettingsStore::flush() {
-    if (!m_dirty) {
+    if (m_written.empty()) {
         return true;
     }
-    constexpr auto Private = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    if (!AtomicFile::makeFolder(QFileInfo(m_path).absolutePath(), AtomicFile::Access::OwnerOnly)
+    const QFileInfo target(m_path);
+    const QString folder = target.absolutePath();
+    if ((target.exists() && !target.isFile()) ||
+        !AtomicFile::makeFolder(folder, AtomicFile::Access::OwnerOnly).isEmpty()) {
+        return false;
+    }
+    // What the file holds now (another window of the program may have stored its own keys
+    // since), what this store wrote on top, written out as QSettings writes it, in a private
+    // file beside it, and put in place whole.
+    QString ignored;
+    Values values = readFile(&ignored);
+    for (const auto& [key, value] : m_written) {
+        values[key] = value;
+    }
+    QTemporaryFile draft(folder + "/.settings-XXXXXX");
+    if (!draft.open()) {
+        return false;
+    }
+    {
+        QSettings out(draft.fileName(), QSettings::IniFormat);
+        for (const auto& [key, value] : values) {
+            out.setValue(key, value);
+        }
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            return false;
+        }
+    }
+    QFile written(draft.fileName());
+    if (!written.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    if (!AtomicFile::write(m_path, written.readAll(), AtomicFile::Access::OwnerOnly,
+                           AtomicFile::Folder::Create)
              .isEmpty()) {
         return false;
     }
-    // The replacement file takes the permissions of the file it replaces: make sure there is
-    // one, private from the start, before anything is written.
-    if (!QFileInfo::exists(m_path)) {
-        QFile placeholder(m_path);
-        if (placeholder.open(QIODevice::WriteOnly)) {
-            placeholder.close();
-        }
-    }
-    QFile::setPermissions(m_path, Private);
-    settings().sync();
-    QFile::setPermissions(m_path, Private);
-    m_dirty = settings().status() != QSettings::NoError;
-    return !m_dirty;
+    m_loaded = std::move(values);
+    m_written.clear();
+    return true;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 // The per-user settings store: text values by section and key, for one application name.
@@ -18,6 +19,8 @@ public:
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     // Makes the writes so far durable. False when they could not be stored.
     virtual bool flush() { return true; }
+    // Why the stored settings could not be read (the defaults hold instead), or empty.
+    virtual QString problem() const { return {}; }
 
     // Booleans are stored as the words True and False; anything else reads as the default.
     bool readBool(const QString& section, const QString& key, bool fallback) const;
@@ -42,11 +45,15 @@ private:
 
 // Settings in a per-user INI file: $XDG_CONFIG_HOME/<application>/<application>.ini
 // (or the file given), one group per section. Keys keep their exact text, blanks included.
-// Writes are collected and stored together by flush (or when the store goes away): the file
-// is replaced in one step, so a crash never leaves half of it, and only its owner may read it
-// (it can hold a remembered password).
+// The file is read once, whatever of it can be read; writes are collected and stored together
+// by flush (or when the store goes away), over what the file holds by then: the file is
+// replaced whole in one step, so a crash never leaves half of it and damage in it does not
+// survive, and only its owner may read it (it can hold a remembered password).
 class FileSettingsStore final : public SettingsStore {
 public:
+    // No settings file is this large: a larger one is not read (it would hold the window up).
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+
     explicit FileSettingsStore(const QString& applicationName);
     static std::unique_ptr<FileSettingsStore> atPath(const QString& iniPath);
     ~FileSettingsStore() override;
@@ -56,13 +63,20 @@ public:
     void write(const QString& section, const QString& key, const QString& value) override;
     bool flush() override;
     QString path() const { return m_path; }
+    // Why the file was not read (too large, not a file), in one line; empty when it was read
+    // or is absent.
+    QString problem() const override;
 
 private:
+    using Values = std::map<QString, QString>; // "section/key" -> text
     struct PathTag {};
     FileSettingsStore(PathTag, QString path);
-    QSettings& settings() const;
+    const Values& loaded() const;
+    // What the file at m_path holds, as far as it can be read; `problem` says why not at all.
+    Values readFile(QString* problem) const;
 
     QString m_path;
-    mutable std::unique_ptr<QSettings> m_settings;
-    bool m_dirty = false;
+    mutable std::optional<Values> m_loaded;
+    mutable QString m_problem;
+    Values m_written;
 };

@@ -27,10 +27,12 @@ QString MonthCache::cacheFileName(const QString& folder, const QString& month,
 }
 
 std::string MonthCache::appendCachedRows(std::string_view newRows, std::string_view cachedRows) {
-    std::unordered_set<std::string_view> fetched;
+    // every row once: a stored row the walk fetched again, or one the file holds twice (as
+    // walks that took rows twice wrote it), is kept where it came first
+    std::unordered_set<std::string_view> seen;
     for (const RowText::Piece& piece : RowText::split(newRows)) {
         if (piece.isRow) {
-            fetched.insert(piece.text);
+            seen.insert(RowText::cellsOf(piece.text));
         }
     }
     std::string merged(newRows);
@@ -43,7 +45,7 @@ std::string MonthCache::appendCachedRows(std::string_view newRows, std::string_v
             pendingBlank = piece.text;
             continue;
         }
-        const bool drop = piece.isRow && fetched.contains(piece.text);
+        const bool drop = piece.isRow && !seen.insert(RowText::cellsOf(piece.text)).second;
         if (!drop) {
             merged.append(pendingBlank).append(piece.text);
         }

@@ -19,8 +19,9 @@ QString cacheFileName(const QString& folder, const QString& month, const QString
 // The month's rows at the end of a walk: this walk's rows, then the stored rows that the walk
 // did not fetch again. A walk that met the stored rows gives exactly newRows + cachedRows; a
 // walk that fetched every page (the portal's rows no longer match what is stored, or the
-// stored rows were never met) does not list any row twice. Text in the stored rows that is
-// not a whole row is kept where it stood.
+// stored rows were never met) does not list any row twice, and neither does the month when
+// the stored rows held one twice (rows are the same when their cells are, RowText::cellsOf).
+// Text in the stored rows that is not a whole row is kept where it stood.
 std::string appendCachedRows(std::string_view newRows, std::string_view cachedRows);
 
 // Why stored row text cannot be a month (text that is not a whole log row, no row at all, or,

@@ -31,6 +31,16 @@ Element* firstNamed(const Element& form, std::string_view name) {
     return controls.empty() ? nullptr : controls.front();
 }
 
+// What makes a page the login page: form 0 with the user name and password fields. The title
+// alone does not: a portal may call every page "portal".
+Element* loginForm(const Document& document, const PortalLayout& layout) {
+    Element* form = firstForm(document);
+    return form && firstNamed(*form, layout.userNameField) &&
+                   firstNamed(*form, layout.passwordField)
+               ? form
+               : nullptr;
+}
+
 } // namespace
 
 PortalSession::PortalSession(Browser& browser, PortalLayout layout, QObject* parent)
@@ -122,11 +132,10 @@ void PortalSession::WebBrowser1_DocumentComplete(const std::string& url) {
     }
     restartWatchdog();
     Document& document = *m_browser.document();
-    // the login page is the one titled exactly "portal"; "portal " is another page
-    const bool loginPage = document.rawTitle() == m_layout.loginTitle;
-    if (!m_loginSubmitted && loginPage) {
+    // the login page to fill is the one titled exactly "portal"; "portal " is another page
+    if (!m_loginSubmitted && document.rawTitle() == m_layout.loginTitle) {
         submitLogin(document);
-    } else if (loginPage) {
+    } else if (m_loginSubmitted && loginForm(document, m_layout)) {
         // The portal sends its login page back for a wrong password, and once a session has
         // ended: waiting on would wait for ever.
         endWith(m_querySubmitted ? SessionMessages::relogin(url, false)
@@ -141,17 +150,22 @@ void PortalSession::WebBrowser1_DocumentComplete(const std::string& url) {
 }
 
 void PortalSession::submitLogin(Document& document) {
-    Element* form = firstForm(document);
-    Element* user = form ? firstNamed(*form, m_layout.userNameField) : nullptr;
-    Element* password = form ? firstNamed(*form, m_layout.passwordField) : nullptr;
-    if (!user || !password) {
+    Element* form = loginForm(document, m_layout);
+    if (!form) {
         endWith(SessionMessages::portalChanged("the login page has no form with the fields \"" +
                                                std::string(m_layout.userNameField) + "\" and \"" +
                                                std::string(m_layout.passwordField) + "\""));
         return;
     }
-    FormFields::setValue(*user, m_userName);
-    FormFields::setValue(*password, m_password);
+    // a form sent any other way puts its fields, the password among them, into the address
+    if (!FormFields::isPost(*form)) {
+        endWith(SessionMessages::portalChanged(
+            "the login form is not sent with method=\"post\", so the password would go into "
+            "the page's address; it was not sent"));
+        return;
+    }
+    FormFields::setValue(*firstNamed(*form, m_layout.userNameField), m_userName);
+    FormFields::setValue(*firstNamed(*form, m_layout.passwordField), m_password);
     wipeSecret(m_password);
     m_loginSubmitted = true;
     m_allowNavigation = true;

@@ -98,7 +98,9 @@ WalkStep RecordPageWalk::ProcessRecordPage(Document& page) {
     }
     openCache();
     std::string problem;
-    if (!readSiteTotal(tables, problem)) {
+    if (m_pages > 1) {
+        compareSiteTotal(tables);
+    } else if (!readSiteTotal(tables, problem)) {
         return pageNotUnderstood(problem);
     }
     Element* rowsTable = itemAt(tables, layout.rowsTable);
@@ -106,16 +108,35 @@ WalkStep RecordPageWalk::ProcessRecordPage(Document& page) {
         return pageNotUnderstood("the record page has no table " +
                                  std::to_string(layout.rowsTable));
     }
+    int taken = 0;
     try {
-        takeRows(*rowsTable);
+        taken = takeRows(*rowsTable);
     } catch (const ReportError& error) {
         return abandon(SessionMessages::badRow(m_pages, error.what()));
     }
     Element* next = m_reachedCache ? nullptr : nextPageLink(*frame);
+    // a page after the first that shows nothing new and still leads on: "Next Page" went back
+    if (next && m_pages > 1 && taken == 0) {
+        return abandon(SessionMessages::pagesLoop(m_pages));
+    }
+    if (const auto stop = beyondBounds(next != nullptr)) {
+        return *stop;
+    }
     if (next) {
         return {WalkStep::Kind::NextPage, next, {}};
     }
     return finish();
+}
+
+std::optional<WalkStep> RecordPageWalk::beyondBounds(bool morePages) {
+    // what the month files take back in: a longer month could be stored but never read again
+    const std::size_t bytes = m_month.mstrRows.size() + m_cachedRows.size();
+    if (bytes > static_cast<std::size_t>(FileDataStore::MaxFileBytes) ||
+        (morePages && m_pages >= m_settings.maxPages)) {
+        return abandon(SessionMessages::walkTooLong(m_pages, m_settings.maxPages,
+                                                    FileDataStore::MaxFileBytes));
+    }
+    return std::nullopt;
 }
 
 WalkStep RecordPageWalk::abandon(RunMessage message) {
@@ -197,19 +218,31 @@ void RecordPageWalk::openCache() {
     m_cachedRows = std::move(read.text);
     for (const RowText::Piece& piece : RowText::split(m_cachedRows)) {
         if (piece.isRow) {
-            m_cachedRowSet.emplace(piece.text);
+            m_cachedRowSet.emplace(RowText::cellsOf(piece.text));
         }
     }
 }
 
-bool RecordPageWalk::readSiteTotal(const std::vector<Element*>& tables, std::string& problem) {
-    if (m_month.mcurSiteTotal != FixedPoint()) {
-        return true;
-    }
+const Element* RecordPageWalk::totalCell(const std::vector<Element*>& tables) const {
     const PortalLayout& layout = m_settings.layout;
     const Element* table = itemAt(tables, layout.totalTable);
     const Element* row = table ? itemAt(table->rows(), layout.totalRow) : nullptr;
-    const Element* cell = row ? itemAt(row->cells(), layout.totalCell) : nullptr;
+    return row ? itemAt(row->cells(), layout.totalCell) : nullptr;
+}
+
+// The first page's total is the month the walk reports; a later page showing another one
+// means rows arrived meanwhile (a page that shows none is no news).
+void RecordPageWalk::compareSiteTotal(const std::vector<Element*>& tables) {
+    const Element* cell = totalCell(tables);
+    const auto total = cell ? FixedPoint::parse(cell->innerText()) : std::nullopt;
+    if (total && *total != m_month.mcurSiteTotal) {
+        m_rowsArrived = true;
+    }
+}
+
+bool RecordPageWalk::readSiteTotal(const std::vector<Element*>& tables, std::string& problem) {
+    const PortalLayout& layout = m_settings.layout;
+    const Element* cell = totalCell(tables);
     if (!cell) {
         problem = "the record page has no month total at table " +
                   std::to_string(layout.totalTable) + ", row " + std::to_string(layout.totalRow) +
@@ -228,20 +261,29 @@ bool RecordPageWalk::readSiteTotal(const std::vector<Element*>& tables, std::str
 
 // Each row is read as the report will read it, so a row the report would refuse stops the
 // walk here, before the month file is touched.
-void RecordPageWalk::takeRows(const Element& table) {
+int RecordPageWalk::takeRows(const Element& table) {
     const auto rows = table.rows();
     const PortalLayout& layout = m_settings.layout;
+    int taken = 0;
     for (std::size_t r = static_cast<std::size_t>(layout.firstRow); r < rows.size(); ++r) {
         ReportRow::read(*rows[r], static_cast<int>(r) - layout.firstRow + 1);
         const std::string text = rowText(*rows[r], layout);
-        if (m_settings.cachingEnabled && m_cachedRowSet.contains(text)) {
+        const std::string_view cells = RowText::cellsOf(text);
+        if (m_settings.cachingEnabled && m_cachedRowSet.contains(std::string(cells))) {
             m_reachedCache = true;
-            return;
+            break;
+        }
+        // shown before: rows that arrived above it pushed it down from an earlier page
+        if (!m_takenRowSet.emplace(cells).second) {
+            m_rowsArrived = true;
+            continue;
         }
         m_month.mstrRows += text;
         keepRowNode(*rows[r], text);
         ++m_rowsTaken;
+        ++taken;
     }
+    return taken;
 }
 
 // A copy of the page's row when it stands for its text exactly, else its text parsed.
@@ -310,6 +352,9 @@ Element* RecordPageWalk::nextPageLink(const Document& frame) const {
 }
 
 WalkStep RecordPageWalk::finish() {
+    if (m_rowsArrived) {
+        m_notices.push_back(SessionMessages::rowsArrived());
+    }
     if (m_settings.cachingEnabled) {
         const std::size_t newRowsSize = m_month.mstrRows.size();
         m_month.mstrRows = MonthCache::appendCachedRows(m_month.mstrRows, m_cachedRows);

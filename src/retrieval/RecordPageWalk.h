@@ -28,14 +28,24 @@ struct WalkStep {
 // the portal's total from the first page, takes each page's log rows, stops at the first row
 // the month file already holds, and at the end stores the month and hands it over. It never
 // navigates itself: the caller clicks the link it returns.
+//
+// The portal lists newest first in pages of a fixed size, so rows that arrive during a walk
+// push rows already read onto the next page: a row is taken once however often it is shown,
+// and the month stays the one the first page showed. A "Next Page" that leads back to pages
+// already read, or on and on, ends the walk without storing anything.
 class RecordPageWalk {
 public:
+    // Far beyond any month (a row every few minutes all month is a few hundred pages); only
+    // a portal whose "Next Page" never ends gets there.
+    static constexpr int DefaultMaxPages = 10000;
+
     struct Settings {
         bool cachingEnabled = false; // "Retrieve only newer pages"
         QString cacheFolder;         // where the month files live
         // The name the session logged in with; empty when the walk reads it from the page.
         std::string loginUserName;
         PortalLayout layout;
+        int maxPages = DefaultMaxPages;
     };
 
     // A fresh walk: the run state is empty.
@@ -81,7 +91,11 @@ private:
     bool monthLooksRight() const;
     void openCache();
     bool readSiteTotal(const std::vector<Element*>& tables, std::string& problem);
-    void takeRows(const Element& table);
+    const Element* totalCell(const std::vector<Element*>& tables) const;
+    void compareSiteTotal(const std::vector<Element*>& tables);
+    // The rows of this page not taken before, taken; how many that was.
+    int takeRows(const Element& table);
+    std::optional<WalkStep> beyondBounds(bool morePages);
     void keepRowNode(const Element& row, std::string_view text);
     std::optional<std::string> readCachedRows(std::string_view text);
     std::optional<std::string> mergeRowNodes(std::size_t newRowsSize);
@@ -93,7 +107,8 @@ private:
     std::string m_userName;
     QString m_cacheFile;
     std::string m_cachedRows;
-    std::unordered_set<std::string> m_cachedRowSet; // the stored rows, each whole
+    std::unordered_set<std::string> m_cachedRowSet; // the stored rows' cells
+    std::unordered_set<std::string> m_takenRowSet;  // the cells of every row this walk met
     // The rows as nodes beside their text (see MonthRows): this walk's, null once one of
     // them could not be kept, and the stored ones, null when they were not parsed in pieces.
     std::unique_ptr<Document> m_rowNodes;
@@ -105,4 +120,7 @@ private:
     int m_pages = 0;
     int m_rowsTaken = 0;
     bool m_reachedCache = false;
+    // rows arrived at the portal during the walk (a row shown again on a later page, or a
+    // month total that changed); they are left for the next walk, with a notice
+    bool m_rowsArrived = false;
 };

@@ -116,3 +116,12 @@ private:
 std::vector<RowText::Piece> RowText::split(std::string_view text) {
     return Splitter(text).run();
 }
+
+std::string_view RowText::cellsOf(std::string_view row) {
+    const Tag start = readTag(row, 0);
+    const std::size_t end = row.rfind("</");
+    if (start.name.empty() || start.end == npos || end == npos || end < start.end) {
+        return row;
+    }
+    return row.substr(start.end, end - start.end);
+}

@@ -19,4 +19,9 @@ struct Piece {
 // attribute values and comments never end or start a row.
 std::vector<Piece> split(std::string_view text);
 
+// What makes a row the row it is: its cells, the text between its own start and end tags
+// (the row's attributes left out). Two rows with the same cells are the same log row.
+// `row` is a piece split gave as a row.
+std::string_view cellsOf(std::string_view row);
+
 } // namespace RowText

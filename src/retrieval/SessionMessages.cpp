@@ -92,7 +92,8 @@ RunMessage SessionMessages::loginRejected() {
                    "it showed its login page again");
 }
 
-RunMessage SessionMessages::relogin(const std::string& address, bool hadFrame) {
+RunMessage SessionMessages::relogin(const std::string& url, bool hadFrame) {
+    const std::string address = WebAddress::forMessage(url);
     const std::string detail = hadFrame ? "the record page " + address +
                                               " holds no record tables; the portal's "
                                               "session may have ended"
@@ -109,6 +110,31 @@ RunMessage SessionMessages::badRow(int page, const std::string& what) {
     return message(RunMessage::Reason::BadRow,
                    QString::fromStdString("Record page " + std::to_string(page) + ": " + what),
                    MessageIcon::Critical, "nothing was stored");
+}
+
+RunMessage SessionMessages::pagesLoop(int page) {
+    return message(RunMessage::Reason::PortalChanged,
+                   QString::fromStdString("Record page " + std::to_string(page) +
+                                          " shows only rows already read, and its \"Next "
+                                          "Page\" leads on: the pages lead back to themselves"),
+                   MessageIcon::Critical, "nothing was stored", PortalChangedTitle);
+}
+
+RunMessage SessionMessages::walkTooLong(int page, int maxPages, long long maxBytes) {
+    return message(RunMessage::Reason::PortalChanged,
+                   QString::fromStdString(
+                       "The record pages do not end: at page " + std::to_string(page) +
+                       " the month is past what any month holds (" + std::to_string(maxPages) +
+                       " pages, " + std::to_string(maxBytes / (1024 * 1024)) + " MB of rows)"),
+                   MessageIcon::Critical, "nothing was stored", PortalChangedTitle);
+}
+
+RunMessage SessionMessages::rowsArrived() {
+    return message(RunMessage::Reason::Notice,
+                   "New rows arrived at the portal while its pages were read. Each row is "
+                   "counted once; the month is the one the first page showed, and the rows that "
+                   "arrived meanwhile will be in the next check.",
+                   MessageIcon::Information);
 }
 
 RunMessage SessionMessages::navigationFailed(const BrowserFailure& failure) {

@@ -40,6 +40,13 @@ RunMessage loginRejected();
 RunMessage relogin(const std::string& address, bool hadFrame);
 RunMessage portalChanged(const std::string& detail);
 RunMessage badRow(int page, const std::string& what);
+// Record page `page` showed only rows read before and still offered a "Next Page".
+RunMessage pagesLoop(int page);
+// The walk reached page `page` and went past what any month holds: `maxPages` pages, or more
+// rows than the month files take back in (`maxBytes`).
+RunMessage walkTooLong(int page, int maxPages, long long maxBytes);
+// Rows arrived at the portal while the walk read it (a notice: the month is still sound).
+RunMessage rowsArrived();
 RunMessage navigationFailed(const BrowserFailure& failure);
 // `waitingFor` completes "... did not come within N seconds".
 RunMessage timedOut(const std::string& waitingFor, int seconds);

@@ -230,7 +230,8 @@ TEST_F(ReportCommandTest, AlertsOnAStoredMonthEndWithTheirStatusAndReasons) {
     store("2007-03-alice", workedExampleMonth);
     const std::vector<std::string> month = {
         "--cache-entry", "2007-03-alice", "--json", "-", "--plan", "BBG 250", "--alert-projected"};
-    for (const auto& [percent, status, alerts] : {std::tuple{"125", 10, 2U}, {"125.1", 11, 1U}}) {
+    // blanks around a number are no part of it
+    for (const auto& [percent, status, alerts] : {std::tuple{" 125", 10, 2U}, {"125.1 ", 11, 1U}}) {
         std::vector<std::string> args = month;
         args.insert(args.end(), {"--alert-at", percent});
         const CliRun run = report(args);
@@ -241,7 +242,7 @@ TEST_F(ReportCommandTest, AlertsOnAStoredMonthEndWithTheirStatusAndReasons) {
     const CliRun noPlan = report({"--cache-entry", "2007-03-alice", "--alert-at", "80"});
     EXPECT_EQ(noPlan.exitCode, 2);
     EXPECT_NE(noPlan.err.find("need a plan"), std::string::npos) << noPlan.err;
-    for (const char* percent : {"0", "-5", "nan", "inf", "1000.5", "80%"}) {
+    for (const char* percent : {"0", "-5", "nan", "inf", "1000.5", "80%", "0x50", "8e1"}) {
         EXPECT_NE(
             report({"--cache-entry", "2007-03-alice", "--plan", "BBG 250", "--alert-at", percent})
                 .exitCode,

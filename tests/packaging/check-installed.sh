@@ -42,6 +42,9 @@ systemd)
     cp "$prefix/lib/systemd/user/veltrix-check.timer" "$units/"
     grep -q "^ExecStart=$prefix/bin/veltrix check " "$units/veltrix-check.service" ||
         fail "the service does not run veltrix check"
+    # a oneshot service has no start time-out of its own: a check that hangs would hang for ever
+    grep -q '^TimeoutStartSec=[1-9]' "$units/veltrix-check.service" ||
+        fail "the service has no start time-out"
     mkdir -m 700 "$units/runtime"
     XDG_RUNTIME_DIR=$units/runtime systemd-analyze --user verify --man=no \
         "$units/veltrix-check.timer" "$units/veltrix-check.service"

@@ -1,34 +1,10 @@
 #include "platform/dom/Document.h"
 
 #include "platform/TextEncoding.h"
-#include "platform/dom/FormFields.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
-
-namespace {
-
-std::vector<std::string> tagsOf(const std::vector<Element*>& elements) {
-    std::vector<std::string> tags;
-    for (const Element* element : elements) {
-        tags.push_back(element->tagName());
-    }
-    return tags;
-}
-
-} // namespace
-
-TEST(Document, AllListsElementsAsAnHtml5ParserBuildsThem) {
-    const auto document =
-        Document::parse("<TITLE>portal</TITLE><p>a<table><tr><td>x</td></tr></table>");
-    EXPECT_EQ(tagsOf(document->all()),
-              (std::vector<std::string>{"html", "head", "title", "body", "p", "table", "tbody",
-                                        "tr", "td"}));
-    EXPECT_EQ(document->title(), "portal");
-    EXPECT_EQ(document->getElementsByTagName("TABLE").size(), 1u);
-    EXPECT_EQ(document->getElementsByTagName("Td").front()->innerText(), "x");
-}
 
 TEST(Document, TablesRowsAndCellsInTableOrder) {
     const auto document =
@@ -84,41 +60,6 @@ TEST(Document, ReportDocumentsDropEverythingThatCouldRunCode) {
     EXPECT_EQ(Document::parse(rows)->getElementsByTagName("script").size(), 1u);
 }
 
-TEST(Document, WriteReplacesTheWholeDocumentAndItsStyleRules) {
-    Document document(Document::Scripts::Strip);
-    document.Write("<html><head><title>one</title></head><body><table></table></body></html>");
-    document.Close();
-    document.createStyleSheet().AddRule(".free", "color:#000000;");
-    document.createStyleSheet().AddRule("TD", "font-size:14;");
-    EXPECT_EQ(document.outerHTML(),
-              "<html><head><title>one</title><style>\n.free{color:#000000;}\nTD{font-size:14;}\n"
-              "</style></head><body><table></table></body></html>");
-    EXPECT_EQ(document.getElementsByTagName("style").size(), 0u); // rules are not elements
-    document.Clear();
-    document.Write("<p>two</p>");
-    document.Close();
-    EXPECT_TRUE(document.styleRules().empty());
-    EXPECT_EQ(document.getElementsByTagName("table").size(), 0u);
-    EXPECT_EQ(document.outerHTML(), "<html><head></head><body><p>two</p></body></html>");
-}
-
-TEST(Document, CellsCanBeAddedAndDescribed) {
-    auto document = Document::parse("<table><tr><td>a</td></tr></table>");
-    Element* row = document->getElementsByTagName("tr")[0];
-    row->setAttribute("usagetype", "free");
-    row->setClassName("free");
-    Element& cell = row->insertCell();
-    cell.setRowSpan(3);
-    cell.setAlign("middle");
-    cell.setClassName("dailytotal");
-    EXPECT_EQ(row->cells().size(), 2u);
-    EXPECT_EQ(cell.rowSpan(), 3);
-    EXPECT_EQ(row->getAttribute("USAGETYPE"), "free");
-    EXPECT_EQ(row->outerHTML(),
-              "<tr usagetype=\"free\" class=\"free\"><td>a</td>"
-              "<td rowspan=\"3\" align=\"middle\" class=\"dailytotal\"></td></tr>");
-}
-
 TEST(Document, CopiesOutliveTheirSourceAndFramesGoWithTheirPage) {
     auto target = Document::parse("<table><tbody></tbody></table>");
     Element& body = *target->getElementsByTagName("tbody")[0];
@@ -171,29 +112,6 @@ TEST(Document, MovedNodesLiveOnWithTheDocumentThatKeepsTheirMemory) {
     // a node cannot go into itself, moved or copied
     EXPECT_THROW(second.appendMoved(*target->documentElement()), std::logic_error);
     EXPECT_THROW(second.cells()[0]->appendClone(second), std::logic_error);
-}
-
-TEST(Document, FramesFormsAndLinks) {
-    const auto document = Document::parse(
-        "<a href=/home>Homepage</a><iframe src=f1></iframe><frame src=f2>"
-        "<form><input name=username><input type=password name=Password>"
-        "<input type=radio name=querydate value=0 checked><input type=radio name=querydate value=1>"
-        "<select name=s><option>o1<option selected value=v2>o2</select>"
-        "<input type=submit name=go value=Go></form><a name=anchor>no href</a><a href=x> Next  "
-        "Page </a>");
-    EXPECT_EQ(document->frames().size(), 1u); // a frame outside a frameset is dropped by the parser
-    const auto links = document->links();
-    ASSERT_EQ(links.size(), 2u);
-    EXPECT_EQ(links[1]->innerText(), "Next Page");
-    Element& form = *document->forms()[0];
-    FormFields::setValue(*FormFields::named(form, "USERNAME")[0], "alice smith");
-    FormFields::setValue(*FormFields::named(form, "Password")[0], "p&w=1");
-    auto radios = FormFields::named(form, "querydate");
-    ASSERT_EQ(radios.size(), 2u);
-    FormFields::setChecked(form, *radios[1], true);
-    EXPECT_FALSE(FormFields::isChecked(*radios[0]));
-    EXPECT_EQ(FormFields::urlEncode(FormFields::submissionData(form)),
-              "username=alice+smith&Password=p%26w%3D1&querydate=1&s=v2");
 }
 
 TEST(TextEncoding, PagesAreDecodedAsDeclared) {

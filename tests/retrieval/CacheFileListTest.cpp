@@ -25,10 +25,6 @@ TEST(CacheFileList, SortedWithoutRegardToCaseWithTheLastSelected) {
     EXPECT_EQ(entries, (QStringList{"2007-02-alice", "2007-02-Bob", "2007-03-ALICE",
                                     "2007-03-Alice", "2007-03-bob"}));
     EXPECT_EQ(list.selected, 4);
-    EXPECT_EQ(list.entries[4].file, folder.filePath("2007-03-bob.cache"));
-    EXPECT_EQ(list.entries[4].bytes, 17);
-    EXPECT_EQ(CacheEntry::userOf("2007-03-a-b"), "a-b");
-    EXPECT_EQ(CacheEntry::userOf("2007-03"), "");
 }
 
 TEST(CacheFileList, EmptyMissingAndUnlistableFolders) {
@@ -47,7 +43,7 @@ TEST(CacheFileList, NamesThatCannotBeShownAsTheyAreAreLeftOutWithANote) {
     QTemporaryDir folder;
     const QByteArray base = QFile::encodeName(folder.path()) + '/';
     for (const QByteArray& name : {QByteArray("2007-03-ok.cache"), QByteArray("2007-03-\xff.cache"),
-                                  QByteArray("2007-03-a\nb.cache")}) {
+                                   QByteArray("2007-03-a\nb.cache")}) {
         FILE* file = std::fopen((base + name).constData(), "w");
         ASSERT_NE(file, nullptr);
         std::fclose(file);

@@ -88,11 +88,3 @@ TEST(ClsAsmXor, FileTargetIsReplacedOnlyWhenAllowedAndMayBeTheSource) {
     ASSERT_TRUE(xorer.EnDeCryptFile(in, in, "k", true));
     EXPECT_EQ(contents(in), xorReference("plain", "k"));
 }
-
-TEST(ClsAsmXor, CodeStringIsTwoUpperCaseDigitsPerRoutineByte) {
-    const std::array<std::uint8_t, 4> routine = {0x00, 0x0A, 0xC3, 0xFF};
-    EXPECT_EQ(ClsAsmXor(routine).GenCodeString(), "000AC3FF");
-    // No GUI application here: asking for the clipboard must not crash.
-    EXPECT_EQ(ClsAsmXor().GenCodeString(true).size(),
-              static_cast<qsizetype>(2 * ClsAsmXor::defaultRoutine().size()));
-}

@@ -58,20 +58,6 @@ TEST_F(FileDataStoreTest, MonthFilesRoundTripInTheStoredFormat) {
     ASSERT_TRUE(m_store.SaveFileData(path("z.cache"), zeros, true));
     EXPECT_EQ(contents(path("z.cache")).left(11), QByteArray(11, '\0'));
     EXPECT_EQ(m_store.ReadFileData(path("z.cache"), true), zeros);
-    ASSERT_TRUE(m_store.SaveFileData(path("usage.csv"), "a\xE2\x82\xAC", false,
-                                     SingleByteText::Unmappable::QuestionMark));
-    EXPECT_EQ(contents(path("usage.csv")), "a?");
-    EXPECT_TRUE(m_messages.shown().empty());
-}
-
-// A cut-off copy reads up to the cut, its last row unfinished; the walk keeps that fragment
-// after the rows it fetched, and the report then names the unfinished row as a bad row.
-TEST_F(FileDataStoreTest, TruncatedAndGarbageFilesStillReadAsText) {
-    const std::string cut = m_store.ReadFileData(TestData::path("cache/truncated.cache"), true);
-    EXPECT_EQ(cut, m_alice.substr(0, m_alice.find("<tr><td>1<") + 60));
-    const std::string garbage = m_store.ReadFileData(TestData::path("cache/garbage.cache"), true);
-    EXPECT_EQ(SingleByteText::fromUtf8(garbage, SingleByteText::Unmappable::QuestionMark).size(),
-              700);
     EXPECT_TRUE(m_messages.shown().empty());
 }
 

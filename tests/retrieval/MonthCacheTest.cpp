@@ -27,6 +27,11 @@ TEST(AppendCachedRows, KeepsEveryRowOnceAndNothingElseIsLost) {
         {"gaps", row(5) + row(3), stored, row(5) + row(3) + row(4) + row(2)},
         {"same cells, other time", row(4, "2007-03-02 10:00:00"), row(4),
          row(4, "2007-03-02 10:00:00") + row(4)},
+        // A row is its cells: other attributes of the row do not make it another row, and a
+        // file that holds a row twice (written by a walk that took rows twice) is mended.
+        {"other row attributes", row(5) + "<tr id=x>" + row(4).substr(4), stored,
+         row(5) + "<tr id=x>" + row(4).substr(4) + row(3) + row(2)},
+        {"stored twice", row(5), row(4) + row(4) + row(3), row(5) + row(4) + row(3)},
         // Older files: line breaks between rows (they go with their row) and upper-case tags.
         {"blanks", row(3), "\r\n" + row(3) + "\r\n" + row(2), row(3) + "\r\n" + row(2)},
         {"upper case", "<TR><TD>a</TD></TR>", "<TR><TD>a</TD></TR><TR><TD>b</TD></TR>",

@@ -32,6 +32,12 @@ struct SimFaults {
     int malformedRowPage = 0;                  // a row of this record page is spoilt ...
     SimMalformedRow malformedRow = SimMalformedRow::BadFrom; // ... this way
     bool changedLayout = false; // record pages no longer show the month at element 34
+    // Once per session, right after record page N of the current month is sent, this many
+    // newer rows arrive: the rest of that walk finds its rows pushed down.
+    int rowsArriveAfterPage = 0;
+    int rowsArriving = 0;
+    int nextPageBackFrom = 0; // the "Next Page" link of record page N leads back to page 1
+    bool loginFormWithoutMethod = false; // the login form names no method: it would GET
 
     friend bool operator==(const SimFaults&, const SimFaults&) = default;
 };
@@ -46,5 +52,8 @@ struct SimConfig {
     std::string userName = "demo";
     std::string password = "demo";
     SimLayout layout = SimLayout::Framed;
+    // Every page is titled "portal", as some portals title theirs; otherwise only the login
+    // page is, and the others carry titles of their own.
+    bool everyPageTitledPortal = false;
     SimFaults faults;
 };

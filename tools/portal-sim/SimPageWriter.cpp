@@ -64,13 +64,14 @@ std::string SimPageWriter::head(std::string_view title) {
     return out + "</style>\n</head>\n";
 }
 
-std::string SimPageWriter::loginPage(std::string_view errorText) {
+std::string SimPageWriter::loginPage(std::string_view errorText, bool post) {
     std::string out = head("portal");
     out += "<body>\n<h2>Netravo usage portal</h2>\n";
     if (!errorText.empty()) {
         out += "<p class=error>" + SimText::html(errorText) + "</p>\n";
     }
-    out += "<form name=login method=post action=\"/login\" accept-charset=\"ISO-8859-1\">\n"
+    out += post ? "<form name=login method=post" : "<form name=login";
+    out += " action=\"/login\" accept-charset=\"ISO-8859-1\">\n"
            "<table class=login>\n"
            "<tr><td>User name</td><td><input type=text name=username size=24></td></tr>\n"
            "<tr><td>Password</td><td><input type=password name=Password size=24></td></tr>\n"

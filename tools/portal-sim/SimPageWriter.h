@@ -10,12 +10,14 @@
 // the month query form and the small notices. All texts in and out are Latin-1.
 class SimPageWriter {
 public:
-    // Title exactly "portal"; form 0 posts "username" and "Password" to /login.
-    static std::string loginPage(std::string_view errorText = {});
+    // Title exactly "portal"; form 0 posts "username" and "Password" to /login (or, without
+    // `post`, names no method).
+    static std::string loginPage(std::string_view errorText = {}, bool post = true);
 
     // A top page: banner, menu (with "Service Records"), "<name>, welcome!" as element 71
     // of the document and the iframe "main" (frame 0) loading `frameAddress`. The title
-    // contains "portal" but is never exactly "portal", so it cannot pass for the login page.
+    // contains "portal" but is not exactly "portal" (unless the site titles every page so,
+    // SimConfig::everyPageTitledPortal).
     static std::string topPage(std::string_view title, std::string_view userName,
                                std::string_view frameAddress, QDate today);
 

@@ -65,13 +65,14 @@ void appendRecordsTable(std::string& out, const SimRecordPage& page, SimMalforme
     out += "</table>\n";
 }
 
-std::string navigation(const SimRecordPage& page) {
+std::string navigation(const SimRecordPage& page, bool nextPageBack) {
     std::string out = "<p class=nav>" + link(page, 1, "Homepage");
     if (page.pageNumber > 1) {
         out += " | " + link(page, page.pageNumber - 1, "Previous Page");
     }
-    if (page.pageNumber < page.pageCount) {
-        out += " | " + link(page, page.pageNumber + 1, SimRecordPageWriter::nextPageText);
+    if (page.pageNumber < page.pageCount || nextPageBack) {
+        out += " | " + link(page, nextPageBack ? 1 : page.pageNumber + 1,
+                            SimRecordPageWriter::nextPageText);
     }
     return out + " | " + pageOfText(page) + "</p>\n";
 }
@@ -89,7 +90,7 @@ std::string SimRecordPageWriter::write(const SimRecordPage& page,
     out += headerTables(page);
     out += totalsTable(page);
     appendRecordsTable(out, page, faults.malformedRow);
-    out += navigation(page);
+    out += navigation(page, faults.nextPageBack);
     out += "<p class=footer>Copyright \xa9 Corvatel. Usage between 02:00 and 08:00 is free of "
            "charge.</p>\n</body>\n</html>\n";
     if (faults.truncated) {

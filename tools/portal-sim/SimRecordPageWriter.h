@@ -23,6 +23,7 @@ struct SimRecordPageFaults {
     SimMalformedRow malformedRow = SimMalformedRow::None;
     bool truncated = false;
     bool changedLayout = false;
+    bool nextPageBack = false; // "Next Page" leads back to page 1
 };
 
 // Writes the record frame's document: tables 0 to 4 with the month totals in table 3 and

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -62,9 +63,21 @@ SimSite::SimSite(SimConfig config)
             SimTime::fromDate(m_config.today, m_config.nowSecondsOfDay)) {}
 
 SimResponse SimSite::handle(const SimRequest& request) {
+    SimResponse response = route(request);
+    const std::string titleStart = "<title>", titleEnd = "</title>";
+    const auto start = response.body.find(titleStart);
+    const auto end = response.body.find(titleEnd);
+    if (m_config.everyPageTitledPortal && start != std::string::npos && end > start) {
+        response.body.replace(start + titleStart.size(), end - start - titleStart.size(), "portal");
+        response.sendOnly = std::min(response.sendOnly, response.body.size());
+    }
+    return response;
+}
+
+SimResponse SimSite::route(const SimRequest& request) {
     const std::string& path = request.path;
     if (path == "/" || (path == "/login" && request.method != "POST")) {
-        return htmlPage(SimPageWriter::loginPage());
+        return htmlPage(loginPage());
     }
     if (path == "/login") {
         return login(request);
@@ -83,7 +96,7 @@ SimResponse SimSite::handle(const SimRequest& request) {
         return results(request, token);
     }
     if (token.empty()) {
-        return htmlPage(SimPageWriter::loginPage("Your session has ended. Please log in."));
+        return htmlPage(loginPage("Your session has ended. Please log in."));
     }
     if (path == "/records/ResultsView") {
         return resultsView(request);
@@ -91,12 +104,16 @@ SimResponse SimSite::handle(const SimRequest& request) {
     return sessionPage(path);
 }
 
+std::string SimSite::loginPage(std::string_view errorText) const {
+    return SimPageWriter::loginPage(errorText, !m_config.faults.loginFormWithoutMethod);
+}
+
 SimResponse SimSite::login(const SimRequest& request) {
     const std::string user = SimText::formValueToUtf8(param(request, "username"));
     const std::string password = SimText::formValueToUtf8(param(request, "Password"));
     if (m_config.faults.rejectLogins || user != m_config.userName ||
         password != m_config.password) {
-        return htmlPage(SimPageWriter::loginPage("Invalid user name or password."));
+        return htmlPage(loginPage("Invalid user name or password."));
     }
     // browsers send cookies to every port of a host, so tokens differ between portals too
     const std::string token =
@@ -110,7 +127,7 @@ SimResponse SimSite::login(const SimRequest& request) {
 
 SimResponse SimSite::logout(const SimRequest& request) {
     m_sessions.erase(liveToken(request));
-    SimResponse response = htmlPage(SimPageWriter::loginPage("You have logged out."));
+    SimResponse response = htmlPage(loginPage("You have logged out."));
     response.setCookie = std::string(cookieName) + "=; Path=/; Max-Age=0";
     return response;
 }
@@ -180,8 +197,13 @@ SimResponse SimSite::recordPage(SimMonth month, int page, const std::string& tok
                                 log.page(page, m_config.pageSize),
                                 page,
                                 log.pageCount(m_config.pageSize)};
+    if (faults.rowsArriveAfterPage == page && faults.rowsArriving > 0 &&
+        month == m_log.currentMonth() && !std::exchange(session.rowsArrived, true)) {
+        m_log.addRows(std::min(faults.rowsArriving, maxAddedRows));
+    }
     const bool cut = faults.truncatedPage == page;
     SimRecordPageFaults pageFaults;
+    pageFaults.nextPageBack = faults.nextPageBackFrom == page;
     pageFaults.changedLayout = faults.changedLayout;
     pageFaults.truncated = cut && !faults.truncateByDroppingConnection;
     if (faults.malformedRowPage == page) {

@@ -51,8 +51,11 @@ public:
 private:
     struct Session {
         int recordPages = 0;
+        bool rowsArrived = false;
     };
 
+    SimResponse route(const SimRequest& request);
+    std::string loginPage(std::string_view errorText = {}) const;
     SimResponse login(const SimRequest& request);
     SimResponse logout(const SimRequest& request);
     SimResponse sessionPage(const std::string& path) const;

@@ -27,6 +27,17 @@ void addFaultOptions(CLI::App& app, SimFaults& faults) {
             {"from", SimMalformedRow::BadFrom}, {"bandwidth", SimMalformedRow::BadBandwidth}}));
     app.add_flag("--changed-layout", faults.changedLayout,
                  "Record pages no longer hold the month at element 34");
+    app.add_option("--rows-arrive-after-page", faults.rowsArriveAfterPage,
+                   "Once per session, new rows arrive right after record page N is sent")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--rows-arriving", faults.rowsArriving,
+                   "How many rows arrive then (with --rows-arrive-after-page)")
+        ->check(CLI::Range(0, 100000));
+    app.add_flag("--login-without-method", faults.loginFormWithoutMethod,
+                 "The login form names no method, as if it sent its fields in the address");
+    app.add_option("--next-page-back-from", faults.nextPageBackFrom,
+                   "The \"Next Page\" link of record page N leads back to page 1")
+        ->check(CLI::NonNegativeNumber);
 }
 
 struct Options {
@@ -55,6 +66,8 @@ void addPortalOptions(CLI::App& app, Options& options) {
     app.add_option("--password", config.password, "The account's password (a test account)");
     app.add_flag("--external-style", options.externalStyle,
                  "Results arrive as new top documents with the record page in an iframe");
+    app.add_flag("--every-title-portal", config.everyPageTitledPortal,
+                 "Every page is titled \"portal\", not only the login page");
 }
 
 // Blocks SIGINT and SIGTERM in every thread started after it, so that only sigwait sees them.

@@ -1,5 +1,7 @@
 #include "platform/browser/BrowserFailures.h"
 
+#include "platform/browser/WebAddress.h"
+
 namespace {
 
 // Messages are one line: texts from pages and from the network library may hold breaks.
@@ -24,9 +26,14 @@ std::string oneLine(std::string_view text, std::size_t limit = 200) {
     return out;
 }
 
+// Never the query: what a form sent stays out of messages.
+std::string shown(std::string_view url) {
+    return oneLine(WebAddress::forMessage(url));
+}
+
 // A script address can be a whole program; the message shows its start.
 std::string shortAddress(std::string_view url) {
-    return oneLine(url, 80);
+    return oneLine(WebAddress::forMessage(url), 80);
 }
 
 BrowserFailure failure(BrowserFailure::Kind kind, std::string url, std::string message) {
@@ -40,17 +47,17 @@ BrowserFailure failure(BrowserFailure::Kind kind, std::string url, std::string m
 } // namespace
 
 BrowserFailure BrowserFailures::network(std::string url, std::string_view detail) {
-    std::string message = "Could not load " + oneLine(url) + ": " + oneLine(detail) + ".";
+    std::string message = "Could not load " + shown(url) + ": " + oneLine(detail) + ".";
     return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
 }
 
 BrowserFailure BrowserFailures::timedOut(std::string url, std::string_view detail) {
-    std::string message = oneLine(url) + " did not answer in time (" + oneLine(detail) + ").";
+    std::string message = shown(url) + " did not answer in time (" + oneLine(detail) + ").";
     return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
 }
 
 BrowserFailure BrowserFailures::cutOff(std::string url, std::string_view detail) {
-    std::string message = "The connection was cut off before " + oneLine(url) +
+    std::string message = "The connection was cut off before " + shown(url) +
                           " had arrived in full (" + oneLine(detail) + ").";
     return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
 }
@@ -60,7 +67,7 @@ BrowserFailure BrowserFailures::httpStatus(std::string url, int status, std::str
     if (!reason.empty()) {
         code += " " + oneLine(reason, 80);
     }
-    std::string message = oneLine(url) + " answered with the HTTP error " + code + ".";
+    std::string message = shown(url) + " answered with the HTTP error " + code + ".";
     BrowserFailure out =
         failure(BrowserFailure::Kind::HttpStatus, std::move(url), std::move(message));
     out.httpStatus = status;
@@ -87,7 +94,7 @@ BrowserFailure BrowserFailures::scriptAddress(std::string url) {
 
 BrowserFailure BrowserFailures::unsupported(std::string url, std::string_view why) {
     std::string message = url.empty() ? "Nothing can be loaded: " + oneLine(why) + "."
-                                      : oneLine(url) + " cannot be loaded: " + oneLine(why) + ".";
+                                      : shown(url) + " cannot be loaded: " + oneLine(why) + ".";
     return failure(BrowserFailure::Kind::Unsupported, std::move(url), std::move(message));
 }
 
@@ -95,6 +102,6 @@ BrowserFailure BrowserFailures::inFrameOf(BrowserFailure failure, std::string_vi
     if (!failure.message.empty() && failure.message.back() == '.') {
         failure.message.pop_back();
     }
-    failure.message += " (a frame of " + oneLine(pageUrl) + ").";
+    failure.message += " (a frame of " + shown(pageUrl) + ").";
     return failure;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/PlainText.h"
 #include "platform/browser/BrowserFailures.h"
+#include "platform/browser/WebAddress.h"
 
 #include <QHostAddress>
 #include <QUrl>
@@ -38,9 +39,8 @@ CurlTransfer::CurlTransfer(const BrowserOptions& options)
     m_multi = curl_multi_init();
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L); // time-outs without signals, on any thread
     curl_easy_setopt(m_easy, CURLOPT_COOKIEFILE, "");
-    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, static_cast<long>(options.maxRedirects));
-    curl_easy_setopt(m_easy, CURLOPT_AUTOREFERER, 1L);
+    // redirects are followed hop by hop in fetch(), each with its own Referer
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS,
@@ -94,7 +94,6 @@ std::size_t CurlTransfer::onHeader(char* data, std::size_t size, std::size_t cou
 
 void CurlTransfer::prepare(const HttpRequest& request) {
     m_body.clear();
-    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, request.formBody ? 0L : 1L);
     m_reason.clear();
     m_tooLarge = false;
     m_error[0] = '\0';
@@ -115,8 +114,8 @@ void CurlTransfer::prepare(const HttpRequest& request) {
     } else {
         curl_easy_setopt(m_easy, CURLOPT_HTTPGET, 1L); // back to GET after a POST
     }
-    curl_easy_setopt(m_easy, CURLOPT_REFERER,
-                     request.referer.empty() ? nullptr : request.referer.c_str());
+    m_referer = WebAddress::refererFor(request.referer, request.url);
+    curl_easy_setopt(m_easy, CURLOPT_REFERER, m_referer.empty() ? nullptr : m_referer.c_str());
 }
 
 std::optional<int> CurlTransfer::run(const Abandoned& abandoned) {
@@ -169,6 +168,10 @@ bool mayResendForm(const std::string& from, const std::string& to) {
     return !downgrade && source.host().compare(target.host(), Qt::CaseInsensitive) == 0;
 }
 
+bool isRedirect(long status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
 } // namespace
 
 CurlTransfer::Result CurlTransfer::fetch(const HttpRequest& request, const Abandoned& abandoned) {
@@ -183,30 +186,31 @@ CurlTransfer::Result CurlTransfer::fetch(const HttpRequest& request, const Aband
             result.url = current.url;
             return result;
         }
-        // libcurl follows GET redirects itself; those of a form are checked here, hop by hop
         long status = 0;
         const char* location = nullptr;
         curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
         curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &location);
-        if (!current.formBody || *code != CURLE_OK || status < 300 || status > 399 ||
-            location == nullptr || hop >= m_options.maxRedirects) {
+        if (*code != CURLE_OK || !isRedirect(status) || location == nullptr) {
             return outcome(*code, current);
         }
-        const bool resend = status == 307 || status == 308;
+        Result result;
+        result.url = location;
+        if (hop >= m_options.maxRedirects) {
+            result.failure = BrowserFailures::network(
+                current.url, "more than " + std::to_string(m_options.maxRedirects) + " redirects");
+            return result;
+        }
+        // only 307 and 308 send a form's fields again; the others go on with GET
+        const bool resend = current.formBody && (status == 307 || status == 308);
         if (resend && !mayResendForm(current.url, location)) {
-            Result result;
-            result.url = location;
             result.failure = BrowserFailures::unsupported(
-                location, "the form sent to " + current.url +
+                location, "the form sent to " + WebAddress::forMessage(current.url) +
                               " was redirected to another host or to plain http; its fields "
                               "are not sent there");
             return result;
         }
-        const bool toPlainHttp =
-            current.url.starts_with("https:") && !std::string_view(location).starts_with("https:");
-        HttpRequest next{location, resend ? current.formBody : std::nullopt,
-                         toPlainHttp ? std::string() : current.url};
-        current = std::move(next);
+        // every hop comes from the page that asked, as a browser sends it (prepare)
+        current = HttpRequest{location, resend ? current.formBody : std::nullopt, request.referer};
     }
 }
 

@@ -15,8 +15,9 @@ typedef void CURLM;
 struct curl_slist;
 
 // One libcurl easy handle for a browser's whole life: one kept-alive connection per server,
-// the browser's cookies in memory, redirects followed, certificates verified, the proxy taken
-// from the environment. Driven through a multi handle so that another thread can interrupt
+// the browser's cookies in memory, redirects followed hop by hop (a form's fields only where
+// they may go, the Referer cut to the origin across sites), certificates verified, the proxy
+// taken from the environment. Driven through a multi handle so that another thread can interrupt
 // a transfer at once. Used from one thread at a time; wake() from any thread.
 class CurlTransfer {
 public:
@@ -56,6 +57,7 @@ private:
     std::string m_body;
     // the form body being sent (a login's holds the password): wiped once the fetch ends
     std::string m_formBody;
+    std::string m_referer; // what this hop sends as Referer
     std::string m_reason;
     bool m_tooLarge = false;
     std::atomic<bool> m_transferring{false};

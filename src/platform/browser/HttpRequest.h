@@ -8,6 +8,7 @@ struct HttpRequest {
     std::string url;
     // application/x-www-form-urlencoded body; set for POST only
     std::optional<std::string> formBody;
-    // the page the request comes from; empty for typed addresses and about:blank
+    // the address of the page the request comes from; empty for typed addresses. What is
+    // sent of it as Referer depends on where the request (or a redirect) goes.
     std::string referer;
 };

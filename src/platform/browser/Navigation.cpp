@@ -17,15 +17,6 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-// Browsers send the page's address along, but never an https address to an http server.
-std::string refererFor(const Document& document, const std::string& url) {
-    const std::string from = WebAddress::scheme(document.url());
-    if (from == "http" || (from == "https" && WebAddress::scheme(url) == "https")) {
-        return document.url();
-    }
-    return {};
-}
-
 // A target the element names itself, else the one its document's base element names.
 std::string targetName(const Element& element, const Document& document) {
     if (const auto target = element.getAttribute("target")) {
@@ -83,7 +74,7 @@ std::optional<Source> sourceOf(Document& top, const Element& element) {
 // The request, sent from the source's page into the context the element's target names.
 Navigation aimed(HttpRequest request, Document& top, const Source& source, const Element& element) {
     Navigation navigation;
-    request.referer = refererFor(*source.document, request.url);
+    request.referer = source.document->url();
     navigation.request = std::move(request);
     navigation.target =
         FrameTree::targetOf(top, source.context, targetName(element, *source.document));
@@ -134,9 +125,15 @@ Navigation Navigation::forForm(Document& top, const Element& form) {
     if (WebAddress::isScript(url)) {
         return refused(BrowserFailures::scriptForm(url));
     }
-    const bool post = lowerCase(form.getAttribute("method").value_or("get")) == "post";
+    const bool post = FormFields::isPost(form);
     if (post && lowerCase(form.getAttribute("enctype").value_or("")) == "multipart/form-data") {
         return refused(BrowserFailures::unsupported(url, "forms are sent urlencoded only"));
+    }
+    // the address ends up in server logs, histories and messages
+    if (!post && FormFields::holdsPassword(form)) {
+        return refused(BrowserFailures::unsupported(
+            url, "the form would put a password into the address (it is not sent with "
+                 "method=\"post\")"));
     }
     const std::string fields = encodedFields(form, formCharset(form, document));
     if (!post) {

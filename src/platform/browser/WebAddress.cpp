@@ -142,8 +142,9 @@ std::string WebAddress::problemWith(std::string_view typed) {
     if (address.empty()) {
         return "no address was given";
     }
+    const std::string visible = forMessage(address);
     const std::string shown =
-        "\"" + (address.size() > 60 ? address.substr(0, 60) + "..." : address) + "\"";
+        "\"" + (visible.size() > 60 ? visible.substr(0, 60) + "..." : visible) + "\"";
     if (address.size() > longest) {
         return "the address " + shown + " is longer than " + std::to_string(longest) +
                " characters";
@@ -164,4 +165,42 @@ std::string WebAddress::problemWith(std::string_view typed) {
         return shown + " is not a valid address: " + reason;
     }
     return shown + " is not a valid address";
+}
+
+std::string WebAddress::forMessage(std::string_view address) {
+    const auto cut = address.find_first_of("?#");
+    std::string out(address.substr(0, cut));
+    const auto authority = out.find("://");
+    if (authority != std::string::npos) {
+        const auto start = authority + 3;
+        const auto at = out.substr(0, out.find('/', start)).rfind('@');
+        if (at != std::string::npos && at >= start) {
+            out.erase(start, at + 1 - start);
+        }
+    }
+    if (cut != std::string_view::npos && address[cut] == '?') {
+        out += "?...";
+    }
+    return out;
+}
+
+std::string WebAddress::refererFor(std::string_view from, std::string_view to) {
+    const std::string source = scheme(from);
+    if (!isHttp(from) || (source == "https" && scheme(to) != "https")) {
+        return {};
+    }
+    const QUrl page = toUrl(from);
+    const QUrl target = toUrl(to);
+    if (!page.isValid() || page.host().isEmpty()) {
+        return {};
+    }
+    const bool sameOrigin = page.scheme() == target.scheme() &&
+                            page.host().compare(target.host(), Qt::CaseInsensitive) == 0 &&
+                            page.port(page.scheme() == "https" ? 443 : 80) ==
+                                target.port(target.scheme() == "https" ? 443 : 80);
+    if (sameOrigin) {
+        return fromUrl(page.adjusted(QUrl::RemoveUserInfo));
+    }
+    return fromUrl(page.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery)) +
+           "/";
 }

@@ -32,4 +32,13 @@ std::string shown(std::string_view address);
 // The address with its query replaced (what a GET form does with its fields).
 std::string withQuery(std::string_view address, std::string_view encodedQuery);
 
+// An address as a message shows it: without its query (shown as "?..."), fragment and user
+// name or password. Messages reach terminals and the system journal, and a query can hold
+// anything a form sent.
+std::string forMessage(std::string_view address);
+// What a request to `to` sends as Referer when it comes from the page at `from`, as browsers
+// do by default: the whole address (without fragment or user name) to the page's own origin,
+// only the origin ("https://host/") to another one, nothing from https to plain http.
+std::string refererFor(std::string_view from, std::string_view to);
+
 } // namespace WebAddress

@@ -63,6 +63,20 @@ std::vector<Element*> FormFields::named(const Element& form, std::string_view na
     return result;
 }
 
+bool FormFields::isPost(const Element& form) {
+    return AsciiCase::equal(form.getAttribute("method").value_or("get"), "post");
+}
+
+bool FormFields::holdsPassword(const Element& form) {
+    for (const Element* control : controls(form)) {
+        if (control->hasTag("input") && typeOf(*control) == "password" &&
+            !value(*control).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string FormFields::value(const Element& control) {
     if (control.hasTag("textarea")) {
         return control.getAttribute("value").value_or(InnerText::of(control));

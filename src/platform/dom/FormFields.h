@@ -24,6 +24,12 @@ bool isChecked(const Element& control);
 // Checking a radio button clears the others of its group in the same form.
 void setChecked(const Element& form, Element& control, bool checked);
 
+// The form is sent as a POST body (method="post", any case); any other method puts its
+// fields into the address.
+bool isPost(const Element& form);
+// A password box of the form holds a value.
+bool holdsPassword(const Element& form);
+
 // What submitting the form sends: enabled, named controls; checked boxes and radios only;
 // the selected options of a select; no buttons (the form is submitted by script).
 Pairs submissionData(const Element& form);

@@ -65,10 +65,23 @@ protected:
             });
         }
         m_server.on("/post307away", [this](const httplib::Request&, httplib::Response& out) {
-            std::string away = url("/echo");
-            away.replace(away.find("127.0.0.1"), 9, "localhost");
             out.status = 307;
-            out.set_header("Location", away);
+            out.set_header("Location", elsewhere("/echo"));
+        });
+        // links to this site, to another (localhost) and to another through a redirect
+        m_server.on("/from", [this](const httplib::Request&, httplib::Response& out) {
+            out.set_content("<a href=/seen>here</a><a href=" + elsewhere("/seen") +
+                                ">away</a><a href=/hop>hop</a>",
+                            "text/html");
+        });
+        m_server.on("/hop", [this](const httplib::Request&, httplib::Response& out) {
+            out.status = 302;
+            out.set_header("Location", elsewhere("/seen"));
+        });
+        m_server.on("/seen", [this](const httplib::Request& in, httplib::Response& out) {
+            const std::lock_guard lock(m_mutex);
+            m_referers.push_back(in.get_header_value("Referer"));
+            out.set_content("seen", "text/html");
         });
         m_server.on("/slow", [gate = m_gate](const httplib::Request&, httplib::Response& out) {
             gate.wait_for(std::chrono::seconds(10));
@@ -100,9 +113,16 @@ protected:
         return m_events.next();
     }
     std::string url(const std::string& path) const { return m_server.url(path); }
+    // the same server under another origin
+    std::string elsewhere(const std::string& path) const {
+        std::string away = url(path);
+        return away.replace(away.find("127.0.0.1"), 9, "localhost");
+    }
     Document& top() { return *m_browser.document(); }
     Document& frame(const FrameTree::Path& path) { return *FrameTree::documentAt(top(), path); }
 
+    std::mutex m_mutex;
+    std::vector<std::string> m_referers;
     bool m_released = false;
     std::promise<void> m_release;
     std::shared_future<void> m_gate = m_release.get_future().share();
@@ -171,6 +191,22 @@ TEST_F(CurlBrowserTest, formsSendTheirFieldsInThePagesEncodingThenTheBrowserGoes
         EXPECT_EQ(m_server.requests().back(), sent);
         ASSERT_TRUE(load("/a"));
         EXPECT_EQ(m_server.requests().back(), "GET /a ");
+    }
+}
+
+// As browsers send it: the page's whole address to its own site, only its origin elsewhere,
+// after a redirect too (never the address that redirected).
+TEST_F(CurlBrowserTest, theRefererIsCutToTheOriginForOtherSites) {
+    const std::string page = url("/from?pw=secret");
+    for (const auto& [link, sent] :
+         {std::pair{"here", page}, {"away", url("/")}, {"hop", url("/")}}) {
+        SCOPED_TRACE(link);
+        ASSERT_TRUE(load(page));
+        m_browser.click(linkNamed(top(), link));
+        ASSERT_TRUE(m_events.next());
+        const std::lock_guard lock(m_mutex);
+        ASSERT_FALSE(m_referers.empty());
+        EXPECT_EQ(m_referers.back(), sent);
     }
 }
 
@@ -256,8 +292,9 @@ TEST_F(CurlBrowserTest, anAbandonedNavigationIsNeverAnnounced) {
 
 TEST_F(CurlBrowserTest, failuresAreAnnouncedWithAClearLineAndThePageStays) {
     const std::tuple<std::string, Kind, std::string, std::string> cases[] = {
-        {url("/500"), Kind::HttpStatus, url("/500"),
-         url("/500") + " answered with the HTTP error 500 Internal Server Error."},
+        // an address's query (what a form sent) is never shown
+        {url("/500?pw=secret"), Kind::HttpStatus, url("/500?pw=secret"),
+         url("/500") + "?... answered with the HTTP error 500 Internal Server Error."},
         {url("/badframe"), Kind::HttpStatus, url("/missing"),
          url("/missing") + " answered with the HTTP error 404 Not Found (a frame of " +
              url("/badframe") + ")."},
