@@ -105,7 +105,7 @@ void ExternalWindowSearch::tryNext() {
             continue;
         }
         if (!onSite(window->address())) {
-            m_otherSites.push_back(WebAddress::shown(window->address()));
+            m_otherSites.push_back(WebAddress::forMessage(window->address()));
             continue;
         }
         m_reading = window;
@@ -140,7 +140,7 @@ void ExternalWindowSearch::loaded() {
 
 void ExternalWindowSearch::failed(const std::string& why) {
     if (m_reading) {
-        m_unreadable.push_back(WebAddress::shown(m_reading->address()) + " (" + why + ")");
+        m_unreadable.push_back(WebAddress::forMessage(m_reading->address()) + " (" + why + ")");
         m_reading->detach();
     }
     release();

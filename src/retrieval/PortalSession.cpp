@@ -332,7 +332,7 @@ std::string PortalSession::awaitedPage() const {
     if (m_search) {
         const BrowserWindow* window = m_search->reading();
         return window
-                   ? "An answer from the browser window at " + WebAddress::shown(window->address())
+                   ? "An answer from the browser window at " + WebAddress::forMessage(window->address())
                    : "The list of the browser's windows";
     }
     if (m_querySubmitted) {

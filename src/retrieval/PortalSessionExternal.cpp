@@ -54,7 +54,7 @@ void PortalSession::externalWindowMissing() {
 void PortalSession::externalWindowFound(BrowserWindow* window) {
     m_search.release()->deleteLater();
     m_mIELog = window;
-    m_attachedWindow = WebAddress::shown(window->address());
+    m_attachedWindow = WebAddress::forMessage(window->address());
     connect(window, &BrowserWindow::DocumentComplete, this,
             &PortalSession::mIELog_DocumentComplete);
     connect(window, &BrowserWindow::Lost, this, &PortalSession::mIELog_Lost);
@@ -97,7 +97,7 @@ void PortalSession::followAttached(const AttachedStep& step, Document& page) {
         endWith(SessionMessages::externalWindowMovedOn(step.address));
         return;
     case AttachedStep::Kind::LeadsBack:
-        endWith(SessionMessages::pagesLeadBack(step.address));
+        endWith(SessionMessages::pagesLoop(m_walk.pagesWalked() + 1));
         return;
     }
 }

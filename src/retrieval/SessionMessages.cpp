@@ -63,7 +63,7 @@ RunMessage SessionMessages::externalWindowLeft(const std::string& address) {
     return message(RunMessage::Reason::WindowMoved,
                    QString::fromStdString("The browser window left the service-record pages "
                                           "before all of them were read; it shows " +
-                                          WebAddress::shown(address) + " now. ") +
+                                          WebAddress::forMessage(address) + " now. ") +
                        tryAgain,
                    MessageIcon::Warning);
 }
@@ -71,20 +71,11 @@ RunMessage SessionMessages::externalWindowLeft(const std::string& address) {
 RunMessage SessionMessages::externalWindowMovedOn(const std::string& address) {
     return message(RunMessage::Reason::WindowMoved,
                    QString::fromStdString("The browser window went on to " +
-                                          WebAddress::shown(address) +
+                                          WebAddress::forMessage(address) +
                                           " by itself, past record pages not read yet, and "
                                           "shows no link back to the month's first page. ") +
                        tryAgain + " Leave the window alone while the check runs.",
                    MessageIcon::Warning);
-}
-
-RunMessage SessionMessages::pagesLeadBack(const std::string& address) {
-    return message(RunMessage::Reason::PortalChanged,
-                   QString::fromStdString("The \"Next Page\" links of the record pages lead "
-                                          "back to pages already read (at " +
-                                          WebAddress::shown(address) +
-                                          "), so the month has no end; nothing was stored."),
-                   MessageIcon::Critical);
 }
 
 RunMessage SessionMessages::loginRejected() {

@@ -33,8 +33,6 @@ RunMessage externalWindowLost(const std::string& why);
 RunMessage externalWindowLeft(const std::string& address);
 // The user's window jumped ahead to `address` with no link back to the month's first page.
 RunMessage externalWindowMovedOn(const std::string& address);
-// Following the pages' links leads back to pages already taken (at `address`).
-RunMessage pagesLeadBack(const std::string& address);
 RunMessage loginRejected();
 // `hadFrame`: the page had its record frame, but no record tables in it.
 RunMessage relogin(const std::string& address, bool hadFrame);

@@ -110,13 +110,6 @@ std::string WebAddress::host(std::string_view address) {
     return isHttp(address) ? toUrl(cleaned(address)).host().toLower().toStdString() : std::string();
 }
 
-std::string WebAddress::shown(std::string_view address) {
-    const QUrl url = toUrl(cleaned(address));
-    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment)
-        .toString(QUrl::FullyEncoded)
-        .toStdString();
-}
-
 std::string WebAddress::fromUserInput(std::string_view text) {
     const std::string address = cleaned(text);
     if (address.empty() || isScript(address) || isBlank(address)) {

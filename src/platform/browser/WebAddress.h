@@ -26,9 +26,6 @@ std::string fromUserInput(std::string_view text);
 std::string problemWith(std::string_view typed);
 // The host of an http or https address, in lower case; empty for any other address.
 std::string host(std::string_view address);
-// The address as messages and outputs show it: without user name, password, query and
-// fragment, which may carry a session or a secret.
-std::string shown(std::string_view address);
 // The address with its query replaced (what a GET form does with its fields).
 std::string withQuery(std::string_view address, std::string_view encodedQuery);
 
