@@ -106,8 +106,9 @@ RunMessage SessionMessages::badRow(int page, const std::string& what) {
 RunMessage SessionMessages::pagesLoop(int page) {
     return message(RunMessage::Reason::PortalChanged,
                    QString::fromStdString("Record page " + std::to_string(page) +
-                                          " shows only rows already read, and its \"Next "
-                                          "Page\" leads on: the pages lead back to themselves"),
+                                          " shows only rows already read and still offers "
+                                          "\"Next Page\": the pages lead back to themselves "
+                                          "(or more rows arrived at once than a page holds)"),
                    MessageIcon::Critical, "nothing was stored", PortalChangedTitle);
 }
 

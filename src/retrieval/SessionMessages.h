@@ -38,7 +38,8 @@ RunMessage loginRejected();
 RunMessage relogin(const std::string& address, bool hadFrame);
 RunMessage portalChanged(const std::string& detail);
 RunMessage badRow(int page, const std::string& what);
-// Record page `page` showed only rows read before and still offered a "Next Page".
+// Record page `page` showed only rows read before and still offered a "Next Page": it leads
+// back, unless a whole page of rows arrived between two pages.
 RunMessage pagesLoop(int page);
 // The walk reached page `page` and went past what any month holds: `maxPages` pages, or more
 // rows than the month files take back in (`maxBytes`).
