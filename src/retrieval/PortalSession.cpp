@@ -331,9 +331,9 @@ std::string PortalSession::awaitedPage() const {
     }
     if (m_search) {
         const BrowserWindow* window = m_search->reading();
-        return window
-                   ? "An answer from the browser window at " + WebAddress::forMessage(window->address())
-                   : "The list of the browser's windows";
+        return window ? "An answer from the browser window at " +
+                            WebAddress::forMessage(window->address())
+                      : "The list of the browser's windows";
     }
     if (m_querySubmitted) {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1);
