@@ -1,5 +1,6 @@
 // The result window answering an option change: the report rebuilt and shown, the chart
 // refilled and the summary recomputed.
+#include "analysis/MonthAnalysis.h"
 #include "controls/ScriptedColorChooser.h"
 #include "controls/ScriptedFileChooser.h"
 #include "desktop/frmResult.h"
@@ -7,7 +8,6 @@
 #include "platform/DesktopShell.h"
 #include "platform/MessagePresenter.h"
 #include "platform/SettingsStore.h"
-#include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
 
@@ -44,16 +44,16 @@ struct Window {
     ScriptedFileChooser files;
     RecordingDesktopShell shell;
     ReportOptions options;
-    ReportBuilder builder;
+    MonthAnalysis month;
     std::unique_ptr<frmResult> window;
 
     explicit Window(const std::string& rows) {
         options.mblnNightUnlimitedPlan = true;
         settings.write("ScreenSettings", "Plan6", "0");
-        builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
+        month.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
-            builder, options, ResultWindowSeams{settings, messages, clock, colors, files, shell});
-        builder.WriteOutput(options, *window);
+            month, options, ResultWindowSeams{settings, messages, clock, colors, files, shell});
+        window->showResult(*month.build(options, window->planChoice(), &window->reportDocument()));
         window->LoadCombo();
         window->show();
     }
@@ -87,7 +87,7 @@ void BM_ChartOnly31Days(benchmark::State& state) {
     Window w(month(31, 31));
     QWidget* chart = w.window->control(QStringLiteral("XChart1"));
     for (auto _ : state) {
-        w.window->clearChartUpToDate();
+        w.window->state().mblnChartUpToDate = false;
         w.window->UpdateGraphControl();
         chart->repaint();
     }
@@ -100,10 +100,10 @@ void BM_WriteOutputHeadless10000(benchmark::State& state) {
     builder.GrabbingFinished({month(10000, 31), "2007-03", FixedPoint()});
     ReportOptions options;
     options.mblnNightUnlimitedPlan = true;
-    HeadlessResultView view;
+    Document report{Document::Scripts::Strip};
     for (auto _ : state) {
         options.mblnExcludeFree = !options.mblnExcludeFree;
-        builder.WriteOutput(options, view);
+        builder.WriteOutput(options, &report);
     }
 }
 BENCHMARK(BM_WriteOutputHeadless10000)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,6 @@
 #include "portal-sim/SimRecordPageWriter.h"
 #include "portal-sim/SimText.h"
 #include "portal-sim/SimulatedPortal.h"
-#include "report/HeadlessResultView.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/RecordPageWalk.h"
 
@@ -147,12 +146,12 @@ void BM_WalkStepsOnLoadedPages(benchmark::State& state) {
 
 std::string reportOf(const MonthRecord& month) {
     ReportBuilder builder;
-    HeadlessResultView view;
+    Document report{Document::Scripts::Strip};
     builder.GrabbingFinished(month);
     ReportOptions options;
     options.mblnNightUnlimitedPlan = true;
-    builder.WriteOutput(options, view);
-    return view.document().outerHTML();
+    builder.WriteOutput(options, &report);
+    return report.outerHTML();
 }
 
 void BM_SecondWalkAfterOneNewPage(benchmark::State& state) {

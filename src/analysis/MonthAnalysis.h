@@ -1,37 +1,23 @@
 #pragma once
 
-#include "analysis/MonthSummary.h"
-#include "analysis/PlanChoice.h"
+#include "analysis/MonthResult.h"
 #include "report/ReportBuilder.h"
 
-#include <optional>
-
-struct ReportOptions;
-
-// The month pipeline: a month's rows turned into its report and its summary on a plan, in one
-// call. The report is written into the caller's view, which is asked to refresh its chart and
-// its summary in the order the result window needs; the summary's figures come from the totals
-// the builder hands over, computed here once for every front end.
+// A month kept between builds: the window rebuilds the same rows whenever an option changes.
 class MonthAnalysis {
 public:
-    explicit MonthAnalysis(PlanChoice plan);
+    // A new month; the rows are read when the first result is built.
+    void GrabbingFinished(MonthRecord month) { m_builder.GrabbingFinished(std::move(month)); }
 
-    // A new month: the builder keeps its rows, then the report is built. Throws ReportError (a
-    // bad row) or SummaryFailure, before the view's summary is refreshed.
-    ReportBuilder::Status analyse(MonthRecord month, const ReportOptions& options,
-                                  ReportResultView& view);
-    // The same rows again after an option changed.
-    ReportBuilder::Status rebuild(const ReportOptions& options, ReportResultView& view);
+    // The report on these options (written into `report` when one is given) and the summary
+    // on this plan. Nothing when the rows make no detail table. Throws ReportError for a bad
+    // row, before anything is written.
+    std::optional<MonthResult> build(const ReportOptions& options, const PlanChoice& plan,
+                                     Document* report = nullptr);
 
-    const ReportBuilder& builder() const { return m_builder; }
-    ReportBuilder& builder() { return m_builder; }
-    // Set once a report was written.
-    const std::optional<MonthSummary>& summary() const { return m_summary; }
+    // "2007-03", known before any report is built.
+    const std::string& monthText() const { return m_builder.mstrMonthYear(); }
 
 private:
-    class SummaryStep;
-
-    PlanChoice m_plan;
     ReportBuilder m_builder;
-    std::optional<MonthSummary> m_summary;
 };

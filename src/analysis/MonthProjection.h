@@ -1,7 +1,7 @@
 #pragma once
 
+#include "analysis/Plan.h"
 #include "analysis/PlanBill.h"
-#include "analysis/PlanTerms.h"
 #include "report/MonthTotals.h"
 
 // Where the month ends at the current pace: the usage so far over the days elapsed (up to
@@ -10,11 +10,11 @@
 struct MonthProjection {
     int daysElapsed = 0;
     int daysInMonth = 0;
-    PlanTerms plan; // the terms billed
-    PlanBill bill;  // chargedMB is the projected usage
+    Plan plan;     // the plan billed
+    PlanBill bill; // chargedMB is the projected usage
 
     // The month is mstrMonthYear ("2007-03"), or the last recorded day's month when that text
     // is missing. A last recorded day past the month's end (a session that ended after
     // midnight on the last day) means the month is complete: nothing is extrapolated.
-    static MonthProjection forPlan(const PlanTerms& plan, const MonthTotals& inputs);
+    static MonthProjection forPlan(const Plan& plan, const MonthTotals& totals);
 };

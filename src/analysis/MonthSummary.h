@@ -7,23 +7,19 @@
 #include "report/MonthTotals.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
-// One month's summary on the chosen plan, with the month-end projection and, when asked for,
-// the bill on every plan: what the command line prints and writes as JSON.
+// A month's totals billed on the chosen plan, with the month-end projection and, when asked
+// for, the bill on every plan.
 struct MonthSummary {
     MonthTotals totals;
     PlanChoice choice;
-    std::string planName; // empty when no plan is chosen
-    // What the summary page shows; its design values when no plan is chosen.
-    UsageSummary figures;
+    std::optional<UsageSummary> figures;                    // with a plan
     std::optional<MonthProjection> projection;              // with a plan
     std::optional<std::vector<PlanComparisonRow>> compared; // when comparePlans
 
-    bool hasPlan() const { return choice.slot != -1; }
+    bool hasPlan() const { return figures.has_value(); }
 
-    // Throws SummaryFailure with the description the summary page would show when the
-    // summary stops part-way.
+    // Throws SummaryFailure when the totals have no last recorded day.
     static MonthSummary build(const MonthTotals& totals, const PlanChoice& choice);
 };

@@ -1,22 +1,32 @@
 #include "analysis/PlanBill.h"
 
-double PlanBill::chargedKB(const PlanTerms& plan, const MonthTotals& inputs) {
-    return static_cast<double>(plan.nightUnlimited ? inputs.mlngTotalChargedKB
-                                                   : inputs.mlngTotalBandwidthKB);
+#include "platform/NumberFormat.h"
+
+double PlanBill::chargedKB(const Plan& plan, const MonthTotals& totals) {
+    return static_cast<double>(plan.nightFree ? totals.mlngTotalChargedKB
+                                              : totals.mlngTotalBandwidthKB);
 }
 
-PlanBill PlanBill::forUsage(const PlanTerms& plan, double chargedKB) {
+PlanBill PlanBill::forMonth(const Plan& plan, const MonthTotals& totals) {
+    return forUsage(plan, chargedKB(plan, totals));
+}
+
+PlanBill PlanBill::forUsage(const Plan& plan, double chargedKB) {
     PlanBill bill;
     bill.chargedMB = chargedKB / 1024;
-    if (!plan.unlimited()) {
-        const double balance = plan.billedLimitMB() - bill.chargedMB;
-        if (balance < 0) {
-            bill.excessMB = -balance;
-            bill.excessAmount = excessCharge(plan.rate, bill.excessMB);
-        }
+    double excessAmount = 0;
+    // using up the quota exactly is not an excess
+    if (plan.limitMB && *plan.limitMB - bill.chargedMB < 0) {
+        bill.excessMB = -(*plan.limitMB - bill.chargedMB);
+        excessAmount = plan.ratePerMB * bill.excessMB;
     }
-    bill.total = plan.charge + bill.excessAmount;
-    bill.tax = taxOn(bill.total);
-    bill.totalAndTax = bill.total + bill.tax;
+    const double total = plan.charge + excessAmount;
+    const double tax = total * TaxPercent / 100;
+    const auto money = [](double rupees) { return NumberFormat::rounded(rupees, 2); };
+    bill.charge = money(plan.charge);
+    bill.excessAmount = money(excessAmount);
+    bill.total = money(total);
+    bill.tax = money(tax);
+    bill.totalWithTax = money(total + tax);
     return bill;
 }

@@ -1,9 +1,10 @@
 #include "analysis/PlanCatalogue.h"
 
 #include "analysis/SummaryFailure.h"
+#include "platform/PlainText.h"
 
 #include <charconv>
-#include <cmath>
+#include <stdexcept>
 
 const std::array<std::string_view, PlanCatalogue::RowCount>& PlanCatalogue::storedRows() {
     static constexpr std::array<std::string_view, RowCount> rows = {
@@ -43,8 +44,44 @@ const std::array<std::string_view, PlanCatalogue::RowCount>& PlanCatalogue::stor
 
 namespace {
 
-// Splits at every ",", keeping the blank that follows each comma in the next field.
-std::vector<std::string> splitRow(std::string_view row) {
+enum Field { Name = 0, Charge = 1, Limit = 2, Rate = 3, NightFlag = 4 };
+
+double number(const std::string& field) {
+    const std::string text = trimBlanks(field);
+    double value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || stop != text.data() + text.size()) {
+        throw std::logic_error("a stored plan row does not read as numbers: " + field);
+    }
+    return value;
+}
+
+Plan readRow(int slot) {
+    const std::vector<std::string> field = PlanCatalogue::fields(slot);
+    Plan plan;
+    plan.slot = slot;
+    plan.name = trimBlanks(field[Name]);
+    plan.charge = number(field[Charge]);
+    const double limit = number(field[Limit]);
+    if (limit != -1) {
+        plan.limitMB = limit;
+    }
+    plan.ratePerMB = number(field[Rate]);
+    plan.nightFree = number(field[NightFlag]) == 1;
+    return plan;
+}
+
+} // namespace
+
+bool PlanCatalogue::holdsPlan(int slot) {
+    return slot >= 0 && slot < RowCount;
+}
+
+std::vector<std::string> PlanCatalogue::fields(int slot) {
+    if (!holdsPlan(slot)) {
+        throw SummaryFailure("Subscript out of range");
+    }
+    const std::string_view row = storedRows()[static_cast<std::size_t>(slot)];
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (auto comma = row.find(','); comma != std::string_view::npos;
@@ -56,57 +93,50 @@ std::vector<std::string> splitRow(std::string_view row) {
     return fields;
 }
 
-} // namespace
-
-PlanCatalogue::PlanCatalogue() {
-    reload();
-}
-
-void PlanCatalogue::reload() {
-    for (auto& slot : m_slots) {
-        slot.clear();
-    }
-    for (int slot = 0; slot < RowCount; ++slot) {
-        m_slots[static_cast<std::size_t>(slot)] =
-            splitRow(storedRows()[static_cast<std::size_t>(slot)]);
-    }
-}
-
-bool PlanCatalogue::holdsPlan(int slot) const {
-    return slot >= 0 && slot < SlotCount &&
-           m_slots[static_cast<std::size_t>(slot)].size() > NightFlag;
-}
-
-const std::string& PlanCatalogue::field(int slot, Field which) const {
+const Plan& PlanCatalogue::plan(int slot) {
+    static const std::array<Plan, RowCount> plans = [] {
+        std::array<Plan, RowCount> read;
+        for (int slot = 0; slot < RowCount; ++slot) {
+            read[static_cast<std::size_t>(slot)] = readRow(slot);
+        }
+        return read;
+    }();
     if (!holdsPlan(slot)) {
         throw SummaryFailure("Subscript out of range");
     }
-    return m_slots[static_cast<std::size_t>(slot)][which];
+    return plans[static_cast<std::size_t>(slot)];
 }
 
-void PlanCatalogue::setField(int slot, Field which, std::string text) {
-    if (!holdsPlan(slot)) {
-        throw SummaryFailure("Subscript out of range");
+Plan PlanCatalogue::customPlan(const CustomPlanValues& values) {
+    Plan custom = plan(CustomSlot);
+    custom.charge = values.nebPlanCharge;
+    // -1 means unlimited, as in the stored rows (the entry box itself holds no negative value)
+    if (values.nebBandWidthLimit == -1) {
+        custom.limitMB.reset();
+    } else {
+        custom.limitMB = values.nebBandWidthLimit == 0 ? 1 : values.nebBandWidthLimit;
     }
-    m_slots[static_cast<std::size_t>(slot)][which] = std::move(text);
+    custom.ratePerMB = values.nebRsPerMB;
+    return custom;
 }
 
-double PlanCatalogue::number(int slot, Field which) const {
-    const std::string text = trimBlanks(field(slot, which));
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
-        throw SummaryFailure("Type mismatch");
-    }
-    return value;
+Plan PlanCatalogue::chosenPlan(const PlanChoice& choice) {
+    return choice.slot == CustomSlot ? customPlan(choice.custom.value_or(CustomPlanValues()))
+                                     : plan(choice.slot);
 }
 
-std::string PlanCatalogue::planName(int slot) const {
-    return trimBlanks(field(slot, Name));
-}
-
-PlanTerms PlanCatalogue::terms(int slot) const {
-    return {number(slot, Charge), number(slot, Limit), number(slot, Rate),
-            number(slot, NightFlag) == 1};
+const PlanList& PlanCatalogue::planList() {
+    static const PlanList list = [] {
+        PlanList filled;
+        for (int slot = 0; slot < RowCount; ++slot) {
+            const std::vector<std::string> field = fields(slot);
+            std::string text = plan(slot).charge != 0
+                                   ? PadRight(trimBlanks(field[Charge]), 5) + " - " + field[Name]
+                                   : trimBlanks(field[Name]);
+            // the list sorts, so the new item's position is the one it reports, not the last
+            filled.setItemData(filled.addItem(std::move(text)), slot);
+        }
+        return filled;
+    }();
+    return list;
 }

@@ -1,45 +1,40 @@
 #pragma once
 
-#include "analysis/PlanTerms.h"
-#include "platform/PlainText.h"
+#include "analysis/Plan.h"
+#include "analysis/PlanChoice.h"
+#include "analysis/PlanList.h"
 
 #include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The operator's plans built into the program (`mvarPlans`): 101 slots, slots 0 to 29 holding
-// one stored row each split at "," into name, charge, limit, rate and night flag, the rest
-// empty. Slot 29 is the plan the user describes in the three entry boxes.
-class PlanCatalogue {
-public:
-    static constexpr int SlotCount = 101;
-    static constexpr int RowCount = 30;
-    static constexpr int CustomSlot = 29;
-    enum Field { Name = 0, Charge = 1, Limit = 2, Rate = 3, NightFlag = 4 };
+// The operator's plans built into the program (`mvarPlans`): 30 stored rows "name, charge,
+// limit, rate, night flag", each read once into a Plan. Slot 29 is the plan the user describes
+// in the three entry boxes; its row holds zeros.
+namespace PlanCatalogue {
 
-    // The catalogue as `reload` leaves it.
-    PlanCatalogue();
+constexpr int RowCount = 30;
+constexpr int CustomSlot = Plan::CustomSlot;
 
-    // The rows as stored, in slot order: "name, charge, limit, rate, flag".
-    static const std::array<std::string_view, RowCount>& storedRows();
+// The rows as stored, in slot order.
+const std::array<std::string_view, RowCount>& storedRows();
 
-    // Splits the stored rows again, so values the custom plan copied in are replaced by the
-    // stored zeros.
-    void reload();
+bool holdsPlan(int slot);
+// A row split at every ",", each field after the first keeping the blank that followed its
+// comma (" 250"): the plan list's texts are built from these.
+std::vector<std::string> fields(int slot);
+// The plan of a slot (the custom slot with its stored zeros). Throws SummaryFailure for a slot
+// that holds no plan.
+const Plan& plan(int slot);
+// The custom plan with the entry boxes' values: never night-free, and a limit of 0 taken as
+// 1 MB (a quota of nothing would divide by zero).
+Plan customPlan(const CustomPlanValues& values);
+// The plan a choice bills: its catalogue plan, or the custom plan with the choice's values.
+Plan chosenPlan(const PlanChoice& choice);
 
-    bool holdsPlan(int slot) const;
-    // The field's text as split, with the blank that followed the comma (" 250").
-    const std::string& field(int slot, Field which) const;
-    void setField(int slot, Field which, std::string text);
-    // The field read as a number; blanks around it do not matter. A field that does not read
-    // as a number throws SummaryFailure ("Type mismatch").
-    double number(int slot, Field which) const;
-    // The plan name without blanks around it.
-    std::string planName(int slot) const;
-    PlanTerms terms(int slot) const;
+// `cmbPlans` as LoadCombo fills it: "250   - BBG 250", the custom plan by its name alone,
+// sorted as the list control sorts, each item carrying its slot. No plan chosen.
+const PlanList& planList();
 
-private:
-    std::array<std::vector<std::string>, SlotCount> m_slots;
-};
+} // namespace PlanCatalogue

@@ -1,31 +1,33 @@
 #include "analysis/PlanComparison.h"
 
+#include "analysis/PlanCatalogue.h"
+
 #include <algorithm>
 
-PlanTerms PlanComparison::customTerms(const CustomPlanValues& custom) {
-    return {custom.nebPlanCharge, custom.nebBandWidthLimit, custom.nebRsPerMB, false};
+bool PlanComparison::customPlanJoins(const PlanChoice& choice) {
+    if (!choice.custom) {
+        return false;
+    }
+    const CustomPlanValues& values = *choice.custom;
+    return choice.slot == PlanCatalogue::CustomSlot || values.nebPlanCharge > 0 ||
+           values.nebBandWidthLimit > 0 || values.nebRsPerMB > 0;
 }
 
-std::vector<PlanComparisonRow>
-PlanComparison::compare(const PlanCatalogue& plans, const PlanList& list, const MonthTotals& inputs,
-                        const std::optional<CustomPlanValues>& custom) {
+std::vector<PlanComparisonRow> PlanComparison::compare(const MonthTotals& totals,
+                                                       const PlanChoice& choice) {
+    const bool withCustom = customPlanJoins(choice);
     std::vector<PlanComparisonRow> rows;
-    for (const PlanListItem& item : list.items()) {
-        const int slot = item.itemData;
-        PlanTerms terms;
-        if (slot == PlanCatalogue::CustomSlot) {
-            if (!custom) {
-                continue;
-            }
-            terms = customTerms(*custom);
-        } else {
-            terms = plans.terms(slot);
+    for (const PlanListItem& item : PlanCatalogue::planList().items()) {
+        if (item.itemData == PlanCatalogue::CustomSlot && !withCustom) {
+            continue;
         }
-        rows.push_back({slot, plans.planName(slot),
-                        PlanBill::forUsage(terms, PlanBill::chargedKB(terms, inputs))});
+        const Plan plan = item.itemData == PlanCatalogue::CustomSlot
+                              ? PlanCatalogue::customPlan(*choice.custom)
+                              : PlanCatalogue::plan(item.itemData);
+        rows.push_back({plan.slot, plan.name, PlanBill::forMonth(plan, totals)});
     }
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return a.bill.totalAndTax < b.bill.totalAndTax;
+        return a.bill.totalWithTax < b.bill.totalWithTax;
     });
     return rows;
 }

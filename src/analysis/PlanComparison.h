@@ -1,12 +1,9 @@
 #pragma once
 
 #include "analysis/PlanBill.h"
-#include "analysis/PlanCatalogue.h"
 #include "analysis/PlanChoice.h"
-#include "analysis/PlanList.h"
 #include "report/MonthTotals.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +18,12 @@ struct PlanComparisonRow {
 // right plan?". Plans that cost the same keep the list's order.
 namespace PlanComparison {
 
-// Catalogue plans always; the custom plan only when its values are given.
-std::vector<PlanComparisonRow> compare(const PlanCatalogue& plans, const PlanList& list,
-                                       const MonthTotals& inputs,
-                                       const std::optional<CustomPlanValues>& custom);
+// Whether the custom plan has a line: when it is the plan chosen, or when its values describe
+// a plan at all (entry boxes left at zero describe none). The window and the command line
+// both ask this.
+bool customPlanJoins(const PlanChoice& choice);
 
-// The terms of the custom plan as the entry boxes describe it; never night-unlimited.
-PlanTerms customTerms(const CustomPlanValues& custom);
+// Every catalogue plan, and the custom plan when it joins.
+std::vector<PlanComparisonRow> compare(const MonthTotals& totals, const PlanChoice& choice);
 
 } // namespace PlanComparison

@@ -10,23 +10,25 @@ std::string megabytes(double value) {
     return NumberFormat::decimals(value, 3) + " MB";
 }
 
-std::string limitText(const PlanTerms& plan) {
-    return NumberFormat::general(plan.billedLimitMB()) + " MB";
+std::string limitText(double limitMB) {
+    return NumberFormat::general(limitMB) + " MB";
 }
 
 std::optional<UsageAlert> reached(const MonthSummary& summary, double percent) {
-    const PlanTerms& plan = summary.projection->plan;
+    const Plan& plan = summary.figures->plan;
+    const double limitMB = *plan.limitMB;
     const double usedKB = PlanBill::chargedKB(plan, summary.totals);
     // compared in kilobytes, so a usage exactly at the share counts as reached
-    if (usedKB * 100 < percent * plan.billedLimitMB() * 1024) {
+    if (usedKB * 100 < percent * limitMB * 1024) {
         return std::nullopt;
     }
     const double usedMB = usedKB / 1024;
-    const double share = usedMB / plan.billedLimitMB() * 100;
+    const double share = usedMB / limitMB * 100;
     return UsageAlert{UsageAlert::Kind::Reached,
-                      summary.planName + ": charged usage " + megabytes(usedMB) + " is " +
+                      plan.name + ": charged usage " + megabytes(usedMB) + " is " +
                           NumberFormat::decimals(share, 1) + "% of the plan's limit of " +
-                          limitText(plan) + " (alert at " + NumberFormat::general(percent) + "%)"};
+                          limitText(limitMB) + " (alert at " + NumberFormat::general(percent) +
+                          "%)"};
 }
 
 std::optional<UsageAlert> projected(const MonthSummary& summary) {
@@ -35,11 +37,11 @@ std::optional<UsageAlert> projected(const MonthSummary& summary) {
         return std::nullopt;
     }
     return UsageAlert{UsageAlert::Kind::Projected,
-                      summary.planName + ": at the current pace the month ends at " +
+                      projection.plan.name + ": at the current pace the month ends at " +
                           megabytes(projection.bill.chargedMB) + ", " +
                           megabytes(projection.bill.excessMB) + " over the plan's limit of " +
-                          limitText(projection.plan) + " (bill Rs. " +
-                          NumberFormat::decimals(projection.bill.totalAndTax, 2) + " with tax)"};
+                          limitText(*projection.plan.limitMB) + " (bill Rs. " +
+                          NumberFormat::decimals(projection.bill.totalWithTax, 2) + " with tax)"};
 }
 
 } // namespace
@@ -47,7 +49,7 @@ std::optional<UsageAlert> projected(const MonthSummary& summary) {
 std::vector<UsageAlert> UsageAlerts::raise(const MonthSummary& summary,
                                            const AlertThresholds& thresholds) {
     std::vector<UsageAlert> alerts;
-    if (!summary.projection || summary.projection->plan.unlimited()) {
+    if (!summary.hasPlan() || summary.figures->plan.unlimited()) {
         return alerts;
     }
     if (thresholds.reachedPercent) {

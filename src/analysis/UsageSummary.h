@@ -1,62 +1,51 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
+#include "analysis/Plan.h"
+#include "analysis/PlanBill.h"
+#include "report/MonthTotals.h"
 
-// One figure of the summary page: the text its label shows and the full-precision value it
-// was rounded from (later figures are computed from values, never from texts).
-struct SummaryFigure {
-    std::string text;
-    double value = 0;
+#include <QDate>
+#include <optional>
 
-    friend bool operator==(const SummaryFigure&, const SummaryFigure&) = default;
-};
-
-// Everything the summary page shows, as the result window copies it into its controls. A
-// new object holds the window's design values; CreateSummary updates it in place, so figures
-// a run does not reach keep what they showed.
+// A month's usage measured against one plan, as numbers: what the summary page shows, before
+// any of it becomes text. Volumes in MB, money in the bill.
 struct UsageSummary {
-    // Plan details. While the custom plan is chosen its entry boxes and "(MB)" replace
-    // lblPlanCharge and lblBandWidthLimit; lblRsPerMB is always shown.
-    std::string lblPlanCharge = "0";
-    std::string lblBandWidthLimit = "0";
-    std::string lblRsPerMB = "0";
-    bool customPlanEntry = false;
+    Plan plan;                // as billed: a custom limit of 0 is 1 MB here
+    bool limitRaised = false; // the custom plan's limit of 0 was taken as 1 MB
 
-    SummaryFigure lblUsedBandWidth{"0"};
-    SummaryFigure lblUsedAverage{"0"};
-    std::string lblUsedLastDay = "0";
-    SummaryFigure lblUsedAverageExclToday{"0"};
-    SummaryFigure lblUsageToday{"0"};
-    SummaryFigure lblAvailableBandWidth{"0"};
-    SummaryFigure lblAvailableDays{"0"};
-    SummaryFigure lblAvailableAverage{"0"};
-    SummaryFigure lblAvailableAverageExclToday{"0"};
-    SummaryFigure lblExcessBandwidth{"0"};
-    SummaryFigure lblExcessRatePerMB{"0"};
-    SummaryFigure lblExcessAmount{"0"};
-    SummaryFigure txtPercentage{"000"};
-    SummaryFigure lblBillPlanCharge{"0"};
-    SummaryFigure lblBillExcessCharge{"0"};
-    SummaryFigure lblBillTotal{"0"};
-    SummaryFigure lblBillTax{"0"};
-    SummaryFigure lblBillTotalAndTax{"0"};
+    double usedMB = 0;          // U: the charged usage
+    double averagePerDayMB = 0; // U over the day of the month of the last recorded day
+    QDate lastRecordedDay;      // at most the report month's last day
+    int remainingDays = 0;      // R: days of the month after the last recorded day
+    double percentUsed = 0;     // of the limit; 0 on an unlimited plan
+    // B, the limit less the usage (negative when exceeded); none on an unlimited plan.
+    std::optional<double> balanceMB;
+    // B spread over the days left; none when exceeded, unlimited or no day is left.
+    std::optional<double> availablePerDayMB;
 
-    // fraAvailable and fraExcess share one place; one of them is shown after every run.
-    bool fraAvailableVisible = true;
-    bool fraExcessVisible = false;
-    // The today-only figures and their captions (the `lbl` group) are shown together.
-    bool todayVisible = false;
+    // Shown only when the last recorded day is today.
+    bool lastDayIsToday = false;
+    double usageTodayMB = 0;
+    double averageExclTodayMB = 0;                    // 0 when today is the 1st
+    std::optional<double> availablePerDayExclTodayMB; // none on an unlimited plan
 
     // The quota bar as fractions of the quota's width: the used part, and the excess drawn to
-    // its right (0 when the limit is not exceeded, above 1 when more than twice the limit).
+    // its right (0 within the limit, above 1 past twice the limit).
     double barUsed = 0;
     double barExcess = 0;
 
-    // Every label and its text, by label name, in the order the page lists them.
-    std::vector<std::pair<std::string_view, std::string>> labelTexts() const;
+    PlanBill bill;
 
-    friend bool operator==(const UsageSummary&, const UsageSummary&) = default;
+    bool exceeded() const { return bill.excessMB > 0; }
+
+    // Throws SummaryFailure when the month has no last recorded day.
+    static UsageSummary compute(const Plan& plan, const MonthTotals& totals, QDate today);
+
+    // The day the summary counts from: the last recorded day, but at most the last day of the
+    // report's month. A session that ends after midnight on the last day is still that month's
+    // usage; taking the 1st of the next month would divide the whole month by one day.
+    static QDate summaryDay(const MonthTotals& totals);
+    // The first day of the report's month ("2007-03"), or of the last recorded day's month when
+    // the month text is missing; invalid without either.
+    static QDate monthStart(const MonthTotals& totals);
 };

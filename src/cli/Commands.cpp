@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CliError.h"
+#include "cli/ParseMistakes.h"
 #include "platform/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -41,7 +42,12 @@ int runCommandLine(int argc, char** argv) {
     } catch (const CompletedWithStatus& completed) {
         status = completed.exitCode();
     } catch (const CLI::ParseError& error) {
-        return app.exit(error);
+        if (error.get_exit_code() == 0) {
+            return app.exit(error); // --help, --version
+        }
+        const ParseMistakes::Mistake mistake = ParseMistakes::describe(app, error);
+        std::cerr << "veltrix: " << mistake.line << '\n';
+        return mistake.exitCode;
     } catch (const CliError& error) {
         std::cerr << "veltrix: " << error.what() << '\n';
         return error.exitCode();

@@ -17,7 +17,19 @@ namespace {
 struct DemoOptions {
     std::string out = "veltrix-demo";
     bool quiet = false;
+    bool serve = false; // the portal stays up for the desktop program
 };
+
+void tellHowToLogIn(const DemoPortal& portal) {
+    std::printf("\nThe demo portal keeps running until you press Ctrl+C. To try the desktop "
+                "program,\nstart veltrix and type on \"Password Version\":\n"
+                "  Administrative login url  %s\n"
+                "  Netravo UserName          %s\n"
+                "  Netravo Password          %s\n"
+                "then press \"Check Bandwidth Usage\".\n",
+                portal.baseUrl().c_str(), DemoPortal::UserName, DemoPortal::Password);
+    std::fflush(stdout);
+}
 
 ReportRequest demoReport(const QDir& out) {
     ReportRequest request;
@@ -43,7 +55,7 @@ void runDemo(const DemoOptions& options) {
         throw CliError("cannot make a temporary folder for the month file: " +
                        months.errorString().toStdString());
     }
-    const DemoPortal portal;
+    DemoPortal portal;
     ReportRequest request = demoReport(out);
     MonthCheck check(request, RunRequest::passwordVersion(portal.baseUrl(), DemoPortal::UserName,
                                                           DemoPortal::Password, 0, months.path()));
@@ -55,6 +67,11 @@ void runDemo(const DemoOptions& options) {
                 QDir::toNativeSeparators(out.absolutePath()).toStdString().c_str());
     std::fflush(stdout);
     check.report(std::cout);
+    if (options.serve) {
+        std::cout.flush();
+        tellHowToLogIn(portal);
+        portal.serveUntilInterrupted();
+    }
 }
 
 } // namespace
@@ -68,5 +85,8 @@ void Commands::addDemoCommand(CLI::App& app) {
                      "Folder for report.html, report.csv, summary.json and chart.png")
         ->capture_default_str();
     command->add_flag("--quiet", options->quiet, "No progress line on stderr");
+    command->add_flag("--serve", options->serve,
+                      "Keep the demo portal running afterwards (until Ctrl+C) and print the "
+                      "address, user and password to type into the desktop program");
     command->callback([options] { runDemo(*options); });
 }

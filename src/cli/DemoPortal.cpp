@@ -7,11 +7,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
 constexpr int StartMilliseconds = 10000;
 const char* const ProgramName = "veltrix-portal-sim";
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void onInterrupt(int) {
+    g_interrupted = 1;
+}
 
 QStringList portalArguments() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -46,6 +54,8 @@ DemoPortal::DemoPortal() {
                        QCoreApplication::applicationFilePath().toStdString());
     }
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // a process group of its own: Ctrl+C reaches this program, which stops the portal in order
+    m_process.setChildProcessModifier([] { setpgid(0, 0); });
     m_process.start(program, portalArguments(), QIODevice::ReadOnly);
     // the simulator announces its address on its first line once it listens
     const QRegularExpression announcement("^Simulated portal at (\\S+)");
@@ -71,5 +81,23 @@ DemoPortal::~DemoPortal() {
     if (!m_process.waitForFinished(StartMilliseconds)) {
         m_process.kill();
         m_process.waitForFinished();
+    }
+}
+
+void DemoPortal::serveUntilInterrupted() {
+    g_interrupted = 0;
+    struct sigaction interrupt {};
+    interrupt.sa_handler = onInterrupt;
+    struct sigaction oldInt {};
+    struct sigaction oldTerm {};
+    sigaction(SIGINT, &interrupt, &oldInt);
+    sigaction(SIGTERM, &interrupt, &oldTerm);
+    while (g_interrupted == 0 && m_process.state() != QProcess::NotRunning) {
+        m_process.waitForFinished(200);
+    }
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    if (g_interrupted == 0) {
+        throw CliError("the demo portal stopped by itself");
     }
 }

@@ -20,6 +20,10 @@ public:
 
     const std::string& baseUrl() const { return m_baseUrl; }
 
+    // Keeps the portal running until the user ends the command (Ctrl+C, SIGTERM). Throws
+    // CliError when the portal itself stops first.
+    void serveUntilInterrupted();
+
     // Where the simulator is looked for: beside the running program (a build tree), then in
     // ../libexec/veltrix (an installed program).
     static QString programPath();

@@ -51,25 +51,30 @@ void MonthReport::build(MonthRecord month, const std::string& user) {
     m_user = user;
     const PlanChoice choice = m_request.plans.resolve(SystemClock());
     m_request.alerts.requirePlan(choice);
-    m_analysis.emplace(choice);
-    // Only the saved report and its export read the document; the figures do without it.
-    m_view.setReportDocumentWanted(!m_request.htmlFile.empty() || !m_request.csvFile.empty());
+    const bool documentWanted = !m_request.htmlFile.empty() || !m_request.csvFile.empty();
+    const std::string monthText = month.mstrMonthYear;
     try {
-        m_analysis->analyse(std::move(month), m_request.reportOptions(), m_view);
+        auto built = MonthResult::build(std::move(month), m_request.reportOptions(), choice,
+                                        documentWanted ? &m_document : nullptr);
+        m_summarised = built.has_value();
+        if (built) {
+            m_result = std::move(*built);
+        }
+        m_result.report.totals.mstrMonthYear = monthText;
     } catch (const ReportError& error) {
         throw BadRowError(error.what());
     } catch (const SummaryFailure& failure) {
         throw CliError(std::string("summary: ") + failure.what());
     }
-    if (m_request.alerts.wanted() && m_analysis->summary()) {
-        m_alerts = UsageAlerts::raise(summary(), m_request.alerts.thresholds);
+    if (m_request.alerts.wanted() && m_summarised) {
+        m_alerts = UsageAlerts::raise(m_result.summary, m_request.alerts.thresholds);
     }
 }
 
 nlohmann::ordered_json MonthReport::json() const {
-    nlohmann::ordered_json object = reportJson(builder(), m_view, m_user);
-    if (m_analysis && m_analysis->summary()) {
-        object.update(SummaryJson::fragments(summary()));
+    nlohmann::ordered_json object = reportJson(m_result, m_user);
+    if (m_summarised) {
+        object.update(SummaryJson::fragments(m_result.summary));
     }
     object.update(m_extra);
     if (m_request.alerts.wanted()) {
@@ -84,12 +89,12 @@ nlohmann::ordered_json MonthReport::json() const {
 
 void MonthReport::writeFiles() const {
     if (!m_request.htmlFile.empty()) {
-        writeTextFile(m_request.htmlFile, ReportExport::htmlText(m_view.document()),
+        writeTextFile(m_request.htmlFile, ReportExport::htmlText(m_document),
                       SingleByteText::Unmappable::CharacterReference);
     }
     if (!m_request.csvFile.empty()) {
         try {
-            writeTextFile(m_request.csvFile, ReportExport::csvText(m_view.document()),
+            writeTextFile(m_request.csvFile, ReportExport::csvText(m_document),
                           SingleByteText::Unmappable::QuestionMark);
         } catch (const ExportError& error) {
             throw CliError(std::string("cannot export the rows: ") + error.what());
@@ -105,6 +110,14 @@ void MonthReport::writeFiles() const {
     }
 }
 
+const ChartTexts& MonthReport::chart() const {
+    return m_result.report.chart;
+}
+
+const std::string& MonthReport::monthText() const {
+    return m_result.totals().mstrMonthYear;
+}
+
 void MonthReport::writeChart() const {
     const auto size = BuiltInChartFile::parseSize(QString::fromStdString(m_request.chartSize));
     if (!size) {
@@ -115,8 +128,8 @@ void MonthReport::writeChart() const {
         writeStackedChart(*size);
         return;
     }
-    const ChartFeedInput input{QString::fromStdString(builder().mstrChartDataAvg()),
-                               QString::fromStdString(builder().mstrMonthYear()),
+    const ChartFeedInput input{QString::fromStdString(chart().mstrChartDataAvg),
+                               QString::fromStdString(monthText()),
                                m_request.reportOptions().mlngInbuiltChartColor};
     const QString error =
         BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
@@ -128,13 +141,11 @@ void MonthReport::writeChart() const {
 
 void MonthReport::writeStackedChart(QSize size) const {
     const ReportOptions options = m_request.reportOptions();
-    StackedChartData data =
-        StackedChartData::parse(QString::fromStdString(builder().mstrChartData()));
+    StackedChartData data = StackedChartData::parse(QString::fromStdString(chart().mstrChartData));
     StackedChartColors::apply(data, {options.mblnExcludeNonFree, options.mblnExcludeFree,
                                      options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
                                      options.mlngChartColorFree});
-    const StackedChartStyle style{ChartFeed::TitlePrefix +
-                                  QString::fromStdString(builder().mstrMonthYear())};
+    const StackedChartStyle style{ChartFeed::TitlePrefix + QString::fromStdString(monthText())};
     const QString error =
         StackedChartRenderer::save(data, style, QString::fromStdString(m_request.chartFile), size);
     if (!error.isEmpty()) {
@@ -145,13 +156,12 @@ void MonthReport::writeStackedChart(QSize size) const {
 
 void MonthReport::printText(std::ostream& out) const {
     const bool colour = SummaryText::colourForStdout();
-    const bool summarised = m_analysis && m_analysis->summary();
-    if (summarised) {
-        out << SummaryText::renderMonth(summary(), colour);
+    if (m_summarised) {
+        out << SummaryText::renderMonth(m_result.summary, colour);
     }
-    out << ReportText::render(builder(), m_view, m_user, colour);
-    if (summarised) {
-        out << SummaryText::renderPlan(summary(), colour);
+    out << ReportText::render(m_result, m_user, colour);
+    if (m_summarised) {
+        out << SummaryText::renderPlan(m_result.summary, colour);
     }
     out << std::flush;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "analysis/MonthAnalysis.h"
+#include "analysis/MonthResult.h"
+#include "analysis/UsageAlerts.h"
 #include "cli/ReportRequest.h"
-#include "report/HeadlessResultView.h"
+#include "platform/dom/Document.h"
 
 #include <QSize>
 #include <iosfwd>
@@ -30,20 +31,23 @@ public:
     // The month as a person reads it in a terminal.
     void printText(std::ostream& out) const;
 
-    const ReportBuilder& builder() const { return m_analysis->builder(); }
-    const MonthSummary& summary() const { return *m_analysis->summary(); }
+    const MonthResult& result() const { return m_result; }
     // The alerts the month raised on the options' thresholds (none when none were asked for).
     const std::vector<UsageAlert>& alerts() const { return m_alerts; }
-    HeadlessResultView& view() { return m_view; }
     const ReportRequest& request() const { return m_request; }
 
 private:
+    const ChartTexts& chart() const;
+    const std::string& monthText() const;
     void writeChart() const;
     void writeStackedChart(QSize size) const;
 
     ReportRequest m_request;
-    std::optional<MonthAnalysis> m_analysis;
-    HeadlessResultView m_view;
+    MonthResult m_result;
+    // False when the rows made no detail table: the report is empty and nothing is billed.
+    bool m_summarised = false;
+    // The saved report and its export read the document; without them it is never built.
+    Document m_document{Document::Scripts::Strip};
     std::string m_user;
     nlohmann::ordered_json m_extra = nlohmann::ordered_json::object();
     std::vector<UsageAlert> m_alerts;

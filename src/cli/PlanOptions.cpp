@@ -1,9 +1,9 @@
 #include "cli/PlanOptions.h"
 
 #include "analysis/PlanCatalogue.h"
-#include "analysis/SummaryPage.h"
 #include "cli/CliError.h"
 #include "platform/Clock.h"
+#include "platform/PlainText.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -40,19 +40,17 @@ std::optional<int> slotNumber(std::string_view text) {
 }
 
 int findPlan(const std::string& wanted) {
-    const PlanCatalogue plans;
     if (const auto slot = slotNumber(wanted)) {
-        if (!plans.holdsPlan(*slot)) {
+        if (!PlanCatalogue::holdsPlan(*slot)) {
             throw CliError("--plan: " + wanted +
                            " holds no plan (slots 0 to 29; see `veltrix plans`)");
         }
         return *slot;
     }
-    const FixedClock anyDay(QDate(2000, 1, 1));
-    SummaryPage page(anyDay);
     const std::string loose = looseText(wanted);
-    for (const PlanListItem& item : page.cmbPlans().items()) {
-        if (looseText(item.text) == loose || looseText(plans.planName(item.itemData)) == loose) {
+    for (const PlanListItem& item : PlanCatalogue::planList().items()) {
+        if (looseText(item.text) == loose ||
+            looseText(PlanCatalogue::plan(item.itemData).name) == loose) {
             return item.itemData;
         }
     }

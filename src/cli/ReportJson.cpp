@@ -1,7 +1,6 @@
 #include "cli/ReportJson.h"
 
-#include "report/HeadlessResultView.h"
-#include "report/ReportBuilder.h"
+#include "analysis/MonthResult.h"
 
 namespace {
 
@@ -15,9 +14,8 @@ nlohmann::ordered_json kilobytes(FixedPoint value) {
 
 } // namespace
 
-nlohmann::ordered_json reportJson(const ReportBuilder& builder, const HeadlessResultView& view,
-                                  const std::string& user) {
-    const ReportOutcome& outcome = builder.outcome();
+nlohmann::ordered_json reportJson(const MonthResult& result, const std::string& user) {
+    const ReportOutcome& outcome = result.report;
     nlohmann::ordered_json days = nlohmann::ordered_json::array();
     for (const ReportDay& day : outcome.days) {
         days.push_back({{"date", day.date},
@@ -30,28 +28,31 @@ nlohmann::ordered_json reportJson(const ReportBuilder& builder, const HeadlessRe
     for (UsageType type : outcome.classes) {
         classes.push_back(std::string(usageTypeName(type)));
     }
-    const MonthTotals& totals = view.totals();
+    const MonthTotals& totals = result.totals();
     return {
-        {"month", builder.mstrMonthYear()},
+        {"schema", 2},
+        {"month", totals.mstrMonthYear},
         {"user", user},
         {"rows_read", outcome.rowsRead},
         {"rows_kept", outcome.rowsKept},
         {"totals",
          {{"bandwidth_kb", totals.mlngTotalBandwidthKB},
           {"charged_kb", totals.mlngTotalChargedKB},
+          {"free_kb", totals.mlngTotalBandwidthKB - totals.mlngTotalChargedKB},
           {"kept_kb", kilobytes(outcome.keptKB)}}},
-        {"report",
+        {"report_texts",
          {{"kb", outcome.kbText},
           {"mb", outcome.mbText},
           {"gb", outcome.gbText},
           {"month_year", outcome.monthYearText},
-          {"note", outcome.note}}},
+          {"note", outcome.note},
+          // the average label's design text stands until a day is kept
+          {"average_per_day", outcome.averagePerDay.empty() ? "0 MB" : outcome.averagePerDay},
+          {"chart_data", outcome.chart.mstrChartData},
+          {"chart_data_avg", outcome.chart.mstrChartDataAvg}}},
         {"days", days},
         {"last_recorded", totals.mdtLastRecordedDate.toText()},
         {"last_day_usage_kb", totals.mlngLastDayUsageKB},
-        {"average_per_day", view.averageText()},
-        {"chart_data", builder.mstrChartData()},
-        {"chart_data_avg", builder.mstrChartDataAvg()},
         {"classes", classes},
     };
 }

@@ -3,10 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-class ReportBuilder;
-class HeadlessResultView;
+struct MonthResult;
 
-// The month's figures as the command line prints them with --json: the texts put into the
-// report, the totals, the days (top of the report first) and the chart texts.
-nlohmann::ordered_json reportJson(const ReportBuilder& builder, const HeadlessResultView& view,
-                                  const std::string& user);
+// The month's report as the command line writes it with --json (schema 2): the totals and
+// days as numbers, the report page's own texts under "report_texts", the class of every row.
+nlohmann::ordered_json reportJson(const MonthResult& result, const std::string& user);

@@ -1,9 +1,8 @@
 #include "cli/ReportText.h"
 
+#include "analysis/MonthResult.h"
 #include "cli/TerminalWriter.h"
 #include "platform/NumberFormat.h"
-#include "report/HeadlessResultView.h"
-#include "report/ReportBuilder.h"
 
 namespace {
 
@@ -40,9 +39,8 @@ void writeDays(TerminalWriter& out, const std::vector<ReportDay>& days) {
 
 } // namespace
 
-std::string ReportText::render(const ReportBuilder& builder, const HeadlessResultView& view,
-                               const std::string& user, bool colour) {
-    const ReportOutcome& outcome = builder.outcome();
+std::string ReportText::render(const MonthResult& result, const std::string& user, bool colour) {
+    const ReportOutcome& outcome = result.report;
     TerminalWriter out(colour, true);
     out.heading("Report" + (user.empty() ? std::string() : " for " + user) + "  " +
                 coverage(outcome.monthYearText));
@@ -50,7 +48,7 @@ std::string ReportText::render(const ReportBuilder& builder, const HeadlessResul
             std::to_string(outcome.rowsRead) + " / " + std::to_string(outcome.rowsKept));
     out.row("In the report", outcome.mbText + " MB");
     if (outcome.rowsRead > 0) {
-        out.row("Last recorded", view.totals().mdtLastRecordedDate.toText());
+        out.row("Last recorded", result.totals().mdtLastRecordedDate.toText());
     }
     if (!outcome.averagePerDay.empty()) {
         out.row("Average per day", outcome.averagePerDay + " MB");

@@ -2,12 +2,10 @@
 
 #include <string>
 
-class ReportBuilder;
-class HeadlessResultView;
+struct MonthResult;
 
 // The month's report as a person reads it in a terminal: what the report holds, then one
 // line per day, newest first as in the report.
 namespace ReportText {
-std::string render(const ReportBuilder& builder, const HeadlessResultView& view,
-                   const std::string& user, bool colour);
+std::string render(const MonthResult& result, const std::string& user, bool colour);
 }

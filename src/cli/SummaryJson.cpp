@@ -1,83 +1,115 @@
 #include "cli/SummaryJson.h"
 
 #include "analysis/MonthSummary.h"
+#include "analysis/SummaryTexts.h"
 #include "platform/NumberFormat.h"
-
-#include <charconv>
 
 namespace {
 
-double rounded(double value, int decimals) {
-    const std::string text = NumberFormat::decimals(value, decimals);
-    double result = 0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
-    return result;
-}
+using Json = nlohmann::ordered_json;
 
 double megabytes(double value) {
-    return rounded(value, 3);
+    return NumberFormat::rounded(value, 3).toDouble();
 }
 
-double rupees(double value) {
-    return rounded(value, 2);
+double money(FixedPoint amount) {
+    return amount.toDouble();
 }
 
-nlohmann::ordered_json planJson(const MonthSummary& report) {
-    if (!report.hasPlan()) {
-        return nullptr;
+Json optionalMegabytes(const std::optional<double>& value) {
+    return value ? Json(megabytes(*value)) : Json(nullptr);
+}
+
+Json planJson(const Plan& plan) {
+    return {{"slot", plan.slot},
+            {"name", plan.name},
+            {"charge", plan.charge},
+            {"limit_mb", plan.limitMB ? Json(*plan.limitMB) : Json(nullptr)},
+            {"rate_per_mb", plan.ratePerMB},
+            {"night_free", plan.nightFree}};
+}
+
+Json billJson(const PlanBill& bill) {
+    return {{"charge", money(bill.charge)},
+            {"excess_amount", money(bill.excessAmount)},
+            {"total", money(bill.total)},
+            {"tax", money(bill.tax)},
+            {"total_with_tax", money(bill.totalWithTax)}};
+}
+
+// The summary page as a tool mirroring the window would draw it: every control's text (its
+// design text where this run writes none), which frames show, and the quota bar.
+Json windowJson(const UsageSummary& s) {
+    Json texts = Json::object();
+    for (const auto& [control, text] : SummaryTexts::of(s).byControl()) {
+        texts[std::string(control)] = text.value_or(SummaryTexts::designText(control));
     }
-    return {{"slot", report.choice.slot},
-            {"name", report.planName},
-            {"lblPlanCharge", report.figures.lblPlanCharge},
-            {"lblBandWidthLimit", report.figures.lblBandWidthLimit},
-            {"lblRsPerMB", report.figures.lblRsPerMB}};
+    return {{"texts", texts},
+            {"visible",
+             {{"fraAvailable", !s.exceeded()},
+              {"fraExcess", s.exceeded()},
+              {"today", s.lastDayIsToday}}},
+            {"bar", {{"used", s.barUsed}, {"excess", s.barExcess}}}};
 }
 
-nlohmann::ordered_json summaryJson(const UsageSummary& figures) {
-    nlohmann::ordered_json summary = nlohmann::ordered_json::object();
-    for (const auto& [label, text] : figures.labelTexts()) {
-        summary[std::string(label)] = text;
-    }
-    summary["visible"] = {{"fraAvailable", figures.fraAvailableVisible},
-                          {"fraExcess", figures.fraExcessVisible},
-                          {"today", figures.todayVisible}};
-    summary["bar"] = {{"used", figures.barUsed}, {"excess", figures.barExcess}};
-    return summary;
+Json todayOnly(const UsageSummary& s, const Json& value) {
+    return s.lastDayIsToday ? value : Json(nullptr);
 }
 
-nlohmann::ordered_json projectionJson(const MonthSummary& report) {
-    if (!report.projection) {
-        return nullptr;
-    }
-    const PlanBill& bill = report.projection->bill;
-    return {{"usage_mb", megabytes(bill.chargedMB)},
+Json summaryJson(const UsageSummary& s) {
+    return {
+        {"used_mb", megabytes(s.usedMB)},
+        {"average_per_day_mb", megabytes(s.averagePerDayMB)},
+        {"last_recorded_day", s.lastRecordedDay.toString(Qt::ISODate).toStdString()},
+        {"remaining_days", s.remainingDays},
+        {"balance_mb", optionalMegabytes(s.balanceMB)},
+        {"available_per_day_mb", optionalMegabytes(s.availablePerDayMB)},
+        {"excess_mb", megabytes(s.bill.excessMB)},
+        {"percent_used", NumberFormat::rounded(s.percentUsed, 2).toDouble()},
+        {"limit_raised", s.limitRaised},
+        {"today", s.lastDayIsToday},
+        {"usage_today_mb", todayOnly(s, megabytes(s.usageTodayMB))},
+        {"average_per_day_excl_today_mb", todayOnly(s, megabytes(s.averageExclTodayMB))},
+        {"available_per_day_excl_today_mb",
+         todayOnly(s, optionalMegabytes(s.availablePerDayExclTodayMB))},
+        {"bill", billJson(s.bill)},
+        {"window", windowJson(s)},
+    };
+}
+
+Json projectionJson(const MonthProjection& projection) {
+    const PlanBill& bill = projection.bill;
+    return {{"days_elapsed", projection.daysElapsed},
+            {"days_in_month", projection.daysInMonth},
+            {"usage_mb", megabytes(bill.chargedMB)},
             {"excess_mb", megabytes(bill.excessMB)},
-            {"total_and_tax", rupees(bill.totalAndTax)}};
+            {"total_and_tax", money(bill.totalWithTax)}};
 }
 
-nlohmann::ordered_json comparisonJson(const std::vector<PlanComparisonRow>& rows) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+Json comparisonJson(const std::vector<PlanComparisonRow>& rows) {
+    Json list = Json::array();
     for (const PlanComparisonRow& row : rows) {
         list.push_back({{"slot", row.slot},
                         {"name", row.name},
                         {"charged_mb", megabytes(row.bill.chargedMB)},
                         {"excess_mb", megabytes(row.bill.excessMB)},
-                        {"excess_amount", rupees(row.bill.excessAmount)},
-                        {"total", rupees(row.bill.total)},
-                        {"tax", rupees(row.bill.tax)},
-                        {"total_and_tax", rupees(row.bill.totalAndTax)}});
+                        {"excess_amount", money(row.bill.excessAmount)},
+                        {"total", money(row.bill.total)},
+                        {"tax", money(row.bill.tax)},
+                        {"total_and_tax", money(row.bill.totalWithTax)}});
     }
     return list;
 }
 
 } // namespace
 
-nlohmann::ordered_json SummaryJson::fragments(const MonthSummary& report) {
-    nlohmann::ordered_json object = {{"plan", planJson(report)},
-                                     {"summary", summaryJson(report.figures)},
-                                     {"projection", projectionJson(report)}};
-    if (report.compared) {
-        object["compare_plans"] = comparisonJson(*report.compared);
+nlohmann::ordered_json SummaryJson::fragments(const MonthSummary& summary) {
+    Json object = {
+        {"plan", summary.hasPlan() ? planJson(summary.figures->plan) : Json(nullptr)},
+        {"summary", summary.hasPlan() ? summaryJson(*summary.figures) : Json(nullptr)},
+        {"projection", summary.projection ? projectionJson(*summary.projection) : Json(nullptr)}};
+    if (summary.compared) {
+        object["compare_plans"] = comparisonJson(*summary.compared);
     }
     return object;
 }

@@ -4,13 +4,13 @@
 
 struct MonthSummary;
 
-// The summary's members of a command's JSON object: "plan" (null without a plan), "summary"
-// (the page's texts exactly as shown, "visible" and "bar"), "projection" (null without a
-// plan) and, when asked for, "compare_plans", in that order (an ordered object; it converts
-// to nlohmann::json by assignment). Amounts in "projection" and "compare_plans"
-// are numbers rounded as the page shows them: megabytes to 3 decimals, rupees to 2.
+// The summary's members of a command's JSON object (schema 2), in this order: "plan" (null
+// without a plan), "summary" (the figures as numbers, and under "window" the summary page's
+// texts, visibility and quota bar keyed by control name; null without a plan), "projection"
+// (null without a plan) and, when asked for, "compare_plans". Megabytes are rounded to three
+// decimals, money to two, as the page shows them.
 namespace SummaryJson {
 
-nlohmann::ordered_json fragments(const MonthSummary& report);
+nlohmann::ordered_json fragments(const MonthSummary& summary);
 
 } // namespace SummaryJson

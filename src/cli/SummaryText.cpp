@@ -1,10 +1,11 @@
 #include "cli/SummaryText.h"
 
 #include "analysis/MonthSummary.h"
-#include "analysis/PlanCatalogue.h"
+#include "analysis/SummaryTexts.h"
 #include "cli/TerminalWriter.h"
 #include "platform/FixedPoint.h"
 #include "platform/NumberFormat.h"
+#include "platform/PlainText.h"
 
 #include <algorithm>
 #include <array>
@@ -17,18 +18,6 @@
 namespace {
 
 using Tone = TerminalWriter::Tone;
-
-// Captions built from catalogue fields carry the blank after the field's comma ("Rs  250");
-// a terminal line reads better without it.
-std::string tidy(std::string_view text) {
-    std::string tidied;
-    for (char c : trimBlanks(text)) {
-        if (c != ' ' || tidied.empty() || tidied.back() != ' ') {
-            tidied += c;
-        }
-    }
-    return tidied;
-}
 
 std::string kbMbGb(std::int64_t kb) {
     const FixedPoint mb = FixedPoint(kb).dividedBy(1024);
@@ -43,64 +32,67 @@ void writeMonth(TerminalWriter& out, const MonthTotals& inputs) {
     out.line("  " + PadRight("Charged usage (all rows)", 24) + kbMbGb(inputs.mlngTotalChargedKB));
 }
 
-void writePlan(TerminalWriter& out, const MonthSummary& report) {
-    const UsageSummary& shown = report.figures;
-    out.heading("Plan  " + report.planName + "  (slot:" + std::to_string(report.choice.slot) + ")");
-    out.row("Plan Charge", tidy(shown.lblPlanCharge));
-    out.row("Bandwidth Limit", tidy(shown.lblBandWidthLimit));
-    out.row("Rs/Excess MB", tidy(shown.lblRsPerMB));
+void writePlan(TerminalWriter& out, const Plan& plan) {
+    out.heading("Plan  " + plan.name + "  (slot:" + std::to_string(plan.slot) + ")");
+    out.row("Plan Charge", "Rs " + NumberFormat::general(plan.charge));
+    if (plan.limitMB) {
+        out.row("Bandwidth Limit", NumberFormat::general(*plan.limitMB) + " MB");
+        out.row("Rs/Excess MB", "Rs " + NumberFormat::general(plan.ratePerMB));
+    } else {
+        out.row("Bandwidth Limit", "Unlimited");
+        out.row("Rs/Excess MB", "NA");
+    }
 }
 
-void writeUsage(TerminalWriter& out, const UsageSummary& shown) {
+void writeUsage(TerminalWriter& out, const UsageSummary& s, const SummaryTexts& shown) {
     out.heading("Charged Usage");
-    out.row("Charged Bandwidth", shown.lblUsedBandWidth.text);
-    out.row("Average per day", shown.lblUsedAverage.text);
-    out.row("Last recorded day", trimBlanks(shown.lblUsedLastDay));
-    if (shown.todayVisible) {
-        out.row("Usage Today", shown.lblUsageToday.text);
-        out.row("Average per day, excl. today", shown.lblUsedAverageExclToday.text);
+    out.row("Charged Bandwidth", shown.used);
+    out.row("Average per day", shown.usedAverage);
+    out.row("Last recorded day", shown.lastRecordedDay);
+    if (s.lastDayIsToday) {
+        out.row("Usage Today", *shown.usageToday);
+        out.row("Average per day, excl. today", *shown.usedAverageExclToday);
     }
-    out.row("Remaining days", shown.lblAvailableDays.text);
-    if (shown.fraAvailableVisible) {
+    out.row("Remaining days", shown.remainingDays);
+    if (!s.exceeded()) {
         out.heading("Available Usage");
-        out.row("Balance Bandwidth", shown.lblAvailableBandWidth.text, Tone::Good);
-        out.row("Average usable per day", shown.lblAvailableAverage.text);
-        if (shown.todayVisible) {
-            out.row("Average usable per day, excl. today", shown.lblAvailableAverageExclToday.text);
+        out.row("Balance Bandwidth", *shown.available, Tone::Good);
+        out.row("Average usable per day", *shown.availableAverage);
+        if (s.lastDayIsToday) {
+            out.row("Average usable per day, excl. today", *shown.availableAverageExclToday);
         }
-    }
-    if (shown.fraExcessVisible) {
+    } else {
         out.heading("Excess Usage");
-        out.row("Excess Bandwidth", shown.lblExcessBandwidth.text, Tone::Bad);
-        out.row("Rs per excess MB", shown.lblExcessRatePerMB.text);
-        out.row("Extra Amount", shown.lblExcessAmount.text, Tone::Bad);
+        out.row("Excess Bandwidth", shown.excess, Tone::Bad);
+        out.row("Rs per excess MB", *shown.excessRate);
+        out.row("Extra Amount", shown.excessAmount, Tone::Bad);
     }
 }
 
 // The quota as 40 cells: used '#', left '-', and the excess as '!' beyond the bracket.
-void writeQuotaBar(TerminalWriter& out, const UsageSummary& shown) {
-    if (shown.lblBandWidthLimit == "Unlimited") {
+void writeQuotaBar(TerminalWriter& out, const UsageSummary& s, const SummaryTexts& shown) {
+    if (s.plan.unlimited()) {
         return; // no quota to draw
     }
     out.heading("Quota");
     constexpr long width = 40;
-    const long used = std::clamp(std::lround(shown.barUsed * width), 0L, width);
-    const long excess = std::clamp(std::lround(shown.barExcess * width), 0L, width);
-    const bool cut = shown.barExcess * width > width + 0.5;
+    const long used = std::clamp(std::lround(s.barUsed * width), 0L, width);
+    const long excess = std::clamp(std::lround(s.barExcess * width), 0L, width);
+    const bool cut = s.barExcess * width > width + 0.5;
     out.line("  [" + std::string(static_cast<std::size_t>(used), '#') +
              out.paint(std::string(static_cast<std::size_t>(width - used), '-'), Tone::Good) + "]" +
              out.paint(std::string(static_cast<std::size_t>(excess), '!') + (cut ? "+" : ""),
                        Tone::Bad) +
-             "  " + shown.txtPercentage.text + " of the quota used");
+             "  " + shown.percentage + " of the quota used");
 }
 
-void writeBill(TerminalWriter& out, const UsageSummary& shown) {
+void writeBill(TerminalWriter& out, const SummaryTexts& shown) {
     out.heading("Bill");
-    out.row("Plan Charge", shown.lblBillPlanCharge.text);
-    out.row("Excess Charge", shown.lblBillExcessCharge.text);
-    out.row("Total", shown.lblBillTotal.text);
-    out.row("Tax (10.30%)", shown.lblBillTax.text);
-    out.row("Total + Tax", shown.lblBillTotalAndTax.text, Tone::Strong);
+    out.row("Plan Charge", shown.billPlanCharge);
+    out.row("Excess Charge", shown.billExcessCharge);
+    out.row("Total", shown.billTotal);
+    out.row("Tax (10.30%)", shown.billTax);
+    out.row("Total + Tax", shown.billTotalWithTax, Tone::Strong);
 }
 
 void writeProjection(TerminalWriter& out, const MonthProjection& projection) {
@@ -108,8 +100,7 @@ void writeProjection(TerminalWriter& out, const MonthProjection& projection) {
                 " of " + std::to_string(projection.daysInMonth) + " days)");
     out.row("Usage", NumberFormat::decimals(projection.bill.chargedMB, 3) + " MB");
     out.row("Excess", NumberFormat::decimals(projection.bill.excessMB, 3) + " MB");
-    out.row("Total + Tax", "Rs. " + NumberFormat::decimals(projection.bill.totalAndTax, 2),
-            Tone::Strong);
+    out.row("Total + Tax", SummaryTexts::rupees(projection.bill.totalWithTax), Tone::Strong);
 }
 
 // mark, slot, plan name, then the six amounts
@@ -141,7 +132,7 @@ void writeComparison(TerminalWriter& out, const MonthSummary& report) {
             {chosen ? "*" : " ", std::to_string(row.slot), row.name,
              NumberFormat::decimals(bill.chargedMB, 3), NumberFormat::decimals(bill.excessMB, 3),
              NumberFormat::decimals(bill.excessAmount, 2), NumberFormat::decimals(bill.total, 2),
-             NumberFormat::decimals(bill.tax, 2), NumberFormat::decimals(bill.totalAndTax, 2)},
+             NumberFormat::decimals(bill.tax, 2), NumberFormat::decimals(bill.totalWithTax, 2)},
             nameWidth);
         out.line(chosen ? out.paint(line, Tone::Strong) : line);
     }
@@ -165,10 +156,12 @@ std::string SummaryText::renderMonth(const MonthSummary& report, bool colour) {
 std::string SummaryText::renderPlan(const MonthSummary& report, bool colour) {
     TerminalWriter out(colour, true);
     if (report.hasPlan()) {
-        writePlan(out, report);
-        writeUsage(out, report.figures);
-        writeQuotaBar(out, report.figures);
-        writeBill(out, report.figures);
+        const UsageSummary& figures = *report.figures;
+        const SummaryTexts shown = SummaryTexts::of(figures);
+        writePlan(out, figures.plan);
+        writeUsage(out, figures, shown);
+        writeQuotaBar(out, figures, shown);
+        writeBill(out, shown);
         if (report.projection) {
             writeProjection(out, *report.projection);
         }

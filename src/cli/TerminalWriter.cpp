@@ -1,6 +1,6 @@
 #include "cli/TerminalWriter.h"
 
-#include "analysis/PlanCatalogue.h"
+#include "platform/PlainText.h"
 
 void TerminalWriter::heading(std::string_view text) {
     if (!m_text.empty() || m_continues) {

@@ -99,9 +99,11 @@ int DesktopProgram::run(int argc, char** argv) {
     const std::unique_ptr<Browser> browser = PortalBrowser::make(PortalSession::DefaultTimeout);
     // a locked keyring asks for its password: give the user time to type it
     KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
-    frmMain window({settings, messages, clock, shell, *browser,
-                    frmResult::factory({settings, messages, clock, colors, files, shell}),
-                    CacheFolder().resolve(folder.value_or(QString())), &keyring});
+    const QString monthFolder = CacheFolder().resolve(folder.value_or(QString()));
+    frmMain window(
+        {settings, messages, clock, shell, *browser,
+         frmResult::factory({settings, messages, clock, colors, files, shell, {}, monthFolder}),
+         monthFolder, &keyring});
     messages.setParent(&window);
     window.show();
     QuitWhenPainted quitWhenPainted;

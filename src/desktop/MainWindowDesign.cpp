@@ -1,5 +1,7 @@
 #include "desktop/MainWindowDesign.h"
 
+#include "retrieval/AttachHelp.h"
+
 namespace {
 
 using K = MainWindowControl::Kind;
@@ -51,10 +53,10 @@ constexpr MainWindowControl Controls[] = {
     {K::Button, "cmdStop", -1, "fraProcessing", "Stop", 7380, 4395, 1080, 375, "2:2::", ""},
 
     {K::Label, "lblNonPasswordHeading", -1, "fraNonPassword", "Step for running Non password version", 240, 120, 8070, 285, "", ""},
-    {K::Note, "lblStep1", -1, "fraNonPassword", "1. Open Internet Explorer and go to netravo account checking site", 240, 540, 8070, 285, "", ""},
-    {K::Note, "lblStep2", -1, "fraNonPassword", "2. Login to the site using your netravo username and password", 240, 900, 8070, 285, "", ""},
-    {K::Note, "lblStep3", -1, "fraNonPassword", "3. Choose service record in the right and choose the year and month to check usage. Click Ok", 240, 1260, 8070, 330, "", ""},
-    {K::Note, "lblStep4", -1, "fraNonPassword", "4. When the first page of your log is displayed open this program , choose \"Non Password version\" and  click \"Check Bandwidth Usage\" button below.", 240, 1620, 8070, 480, "", ""},
+    {K::Note, "lblStep1", -1, "fraNonPassword", AttachHelp::Steps[0], 240, 540, 8070, 285, "", ""},
+    {K::Note, "lblStep2", -1, "fraNonPassword", AttachHelp::Steps[1], 240, 900, 8070, 285, "", ""},
+    {K::Note, "lblStep3", -1, "fraNonPassword", AttachHelp::Steps[2], 240, 1260, 8070, 330, "", ""},
+    {K::Note, "lblStep4", -1, "fraNonPassword", AttachHelp::Steps[3], 240, 1620, 8070, 480, "", ""},
 
     // Where the user's own browser lists its windows, and how to start it that way.
     {K::Label, "lblDebugPort", -1, "fraNonPassword", "Browser debugging port", 240, 2415, 2280, 255, "", "txtDebugPort"},

@@ -57,12 +57,21 @@ void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
     m_session.cmdCalculate_Click(request);
 }
 
+QString MainWindowRun::restartQuestion() const {
+    if (!m_session.running() || m_mode != RunMode::PasswordVersion) {
+        return {};
+    }
+    const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
+    return "A check is under way (" + QString::fromStdString(m_session.progress().text(seconds)) +
+           "). Stop it and start again from the first page?";
+}
+
 void MainWindowRun::stop() {
     m_session.stop();
 }
 
 void MainWindowRun::sessionFinished(const MonthRecord& month) {
-    m_builder.GrabbingFinished(month);
+    m_month.GrabbingFinished(month);
     m_timer1.start();
 }
 
@@ -70,7 +79,7 @@ void MainWindowRun::sessionAbandoned(const RunMessage& message) {
     if (message.reason == RunMessage::Reason::Stopped) {
         Q_EMIT progressChanged(message.text);
     } else {
-        m_messages.show(message.text, message.title, message.icon);
+        m_messages.show(message.boxText(), message.title, message.icon);
         if (!message.focus.isEmpty()) {
             Q_EMIT focusRequested(message.focus);
         }
@@ -99,11 +108,20 @@ void MainWindowRun::Timer1_Timer() {
     Q_EMIT handOverFinished(shown && m_cachingEnabled && m_mode != RunMode::UseCacheData);
 }
 
+// The report built into the window, on the plan the window restored as it loaded.
+void MainWindowRun::WriteOutput(ResultWindowPort& window) {
+    std::optional<MonthResult> result =
+        m_month.build(m_options, window.planChoice(), &window.reportDocument());
+    // A month without a detail table still shows the window, with what it holds.
+    if (result) {
+        window.showResult(std::move(*result));
+    }
+}
+
 bool MainWindowRun::ShowOutput() {
-    const std::unique_ptr<ResultWindowPort> window = m_resultWindows(m_builder, m_options);
+    const std::unique_ptr<ResultWindowPort> window = m_resultWindows(m_month, m_options);
     try {
-        // A month without a detail table still shows the window, with what it holds.
-        m_builder.WriteOutput(m_options, *window);
+        WriteOutput(*window);
     } catch (const ReportError& error) {
         m_messages.show(QString::fromUtf8(error.what()), RunMessage::ApplicationTitle,
                         MessageIcon::Critical);

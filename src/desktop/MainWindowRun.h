@@ -1,7 +1,7 @@
 #pragma once
 
+#include "analysis/MonthAnalysis.h"
 #include "desktop/ResultWindowPort.h"
-#include "report/ReportBuilder.h"
 #include "retrieval/PortalSession.h"
 
 #include <QElapsedTimer>
@@ -32,11 +32,13 @@ public:
     // Ends the walk in progress as a failed walk ends: nothing is stored, no report follows.
     void stop();
     bool running() const { return m_session.running(); }
+    // Asked before a press would start a "Password Version" check that is under way again
+    // from its first page (No, the default, leaves it running); empty when nothing runs.
+    QString restartQuestion() const;
     // Timer1 is armed: the month is complete and the hand-over follows.
     bool handOverPending() const { return m_timer1.isActive(); }
 
     const PortalSession& session() const { return m_session; }
-    const ReportBuilder& builder() const { return m_builder; }
 
 Q_SIGNALS:
     // A portal run begins: the window shows its "Processing" tab.
@@ -60,13 +62,14 @@ private:
     void documentComplete();
     void Timer1_Timer();
     bool ShowOutput();
+    void WriteOutput(ResultWindowPort& window);
 
     Browser& m_browser;
     MessagePresenter& m_messages;
     ResultWindowFactory m_resultWindows;
     ReportOptions& m_options;
     PortalSession m_session;
-    ReportBuilder m_builder;
+    MonthAnalysis m_month;
     QTimer m_timer1;
     QElapsedTimer m_clock;
     RunMode m_mode = RunMode::PasswordVersion;

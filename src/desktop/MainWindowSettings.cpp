@@ -62,7 +62,7 @@ QString MainWindowSettings::unscramble(const QString& stored) {
 
 QString MainWindowSettings::storedPassword() const {
     // an empty password stays empty
-    return savePassword && !passwordInKeyring ? unscramble(password) : QString();
+    return savePassword && passwordOnlyScrambled ? unscramble(password) : QString();
 }
 
 MainWindowSettings MainWindowSettings::load(const SettingsStore& store,

@@ -29,7 +29,8 @@ struct MainWindowSettings {
     QString userName;
     QString password; // plain text in memory; in the keyring or scrambled in the store
     bool savePassword = false;
-    bool passwordInKeyring = false; // then the store's value is written empty
+    // No keyring on this desktop: the store keeps the password scrambled (else writes it empty).
+    bool passwordOnlyScrambled = false;
     QString adminUrl;
     ReportOptions options;
     bool cachingEnabled = false;
@@ -45,8 +46,7 @@ struct MainWindowSettings {
     // Writes every key; size, position and state only when the window is not minimised.
     void save(SettingsStore& store, bool minimised) const;
 
-    // The remembered password as stored: scrambled, or empty when not remembered or when the
-    // keyring holds it.
+    // The remembered password as stored: scrambled where no keyring keeps it, else empty.
     QString storedPassword() const;
     static QString unscramble(const QString& stored);
 };

@@ -1,6 +1,7 @@
 #include "desktop/ReportPageHtml.h"
 
 #include "platform/dom/Document.h"
+#include "platform/dom/HtmlSerializer.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -65,20 +66,23 @@ std::string ReportPageHtml::displayRule(const StyleRule& rule) {
 
 namespace {
 
-std::string displayHtml(const Document& report) {
-    std::string html = report.outerHTML();
-    if (report.styleRules().empty()) {
-        return html;
+// The report as the page shows it: its style rules written for display, and without the
+// nodes `omit` leaves out.
+std::string displayHtml(const Document& report, const HtmlSerializer::NodeFilter* omit = nullptr) {
+    std::string shown;
+    if (!report.styleRules().empty()) {
+        shown = "<style>\n";
+        for (const StyleRule& rule : report.styleRules()) {
+            shown += ReportPageHtml::displayRule(rule) + "\n";
+        }
+        shown += "</style>";
     }
-    const std::string written = "<style>\n" + report.styleText() + "</style>";
-    std::string shown = "<style>\n";
-    for (const StyleRule& rule : report.styleRules()) {
-        shown += ReportPageHtml::displayRule(rule) + "\n";
-    }
-    shown += "</style>";
-    const auto at = html.rfind(written);
-    if (at != std::string::npos) {
-        html.replace(at, written.size(), shown);
+    HtmlSerializer::Options options;
+    options.omit = omit;
+    options.headEnd = shown;
+    std::string html;
+    if (const Element* root = report.documentElement()) {
+        HtmlSerializer::appendOuter(html, *root, options);
     }
     return html;
 }
@@ -89,19 +93,32 @@ QString ReportPageHtml::forDisplay(const Document& report) {
     return QString::fromStdString(displayHtml(report));
 }
 
-QString ReportPageHtml::headerForDisplay(const Document& report) {
-    std::string html = displayHtml(report);
-    const auto tables = report.getElementsByTagName("table");
-    const auto rows = tables.size() > 1 ? tables[1]->rows() : std::vector<Element*>();
-    if (rows.size() > 1) {
-        // the rows serialise as they appear in the whole document
-        const std::string first = rows[1]->outerHTML();
-        const std::string last = rows.back()->outerHTML();
-        const auto from = html.find(first);
-        const auto to = html.rfind(last);
-        if (from != std::string::npos && to != std::string::npos && to >= from) {
-            html.erase(from, to + last.size() - from);
+std::vector<Element*> ReportPageHtml::detailRows(const Document& report) {
+    std::vector<Element*> tables;
+    if (const Element* body = report.body()) {
+        for (Element* child : body->childElements()) {
+            if (child->hasTag("table")) {
+                tables.push_back(child);
+            }
         }
     }
-    return QString::fromStdString(html);
+    if (tables.size() < 2) {
+        tables = report.getElementsByTagName("table");
+    }
+    return tables.size() > 1 ? tables[1]->rows() : std::vector<Element*>();
+}
+
+QString ReportPageHtml::headerForDisplay(const Document& report) {
+    const auto rows = detailRows(report);
+    if (rows.size() < 2) {
+        return forDisplay(report);
+    }
+    // the detail table keeps its title row; its header and log rows are shown below the page
+    const Element* title = rows[0];
+    const Element* body = rows[1]->parent();
+    const HtmlSerializer::NodeFilter omit = [title, body](const Node& node) {
+        return node.parent() == body && &node != title && node.kind() == Node::Kind::Element &&
+               static_cast<const Element&>(node).hasTag("tr");
+    };
+    return QString::fromStdString(displayHtml(report, &omit));
 }

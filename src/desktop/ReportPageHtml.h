@@ -5,6 +5,7 @@
 #include <vector>
 
 class Document;
+class Element;
 struct StyleRule;
 
 // The report as the report page shows it. The document keeps its style rules as written
@@ -18,5 +19,8 @@ QString forDisplay(const Document& report);
 // The same without the detail table's header and detail rows, which a table view shows:
 // the summary table, the notes and the detail table's title.
 QString headerForDisplay(const Document& report);
+// The rows of the detail table (table 1): title, header, then the log rows. Found among the
+// body's tables, as the report writes them, without a search through every row and cell.
+std::vector<Element*> detailRows(const Document& report);
 
 } // namespace ReportPageHtml

@@ -1,5 +1,6 @@
 #include "desktop/ReportRowsModel.h"
 
+#include "desktop/ReportPageHtml.h"
 #include "platform/dom/Document.h"
 
 namespace {
@@ -45,14 +46,13 @@ void ReportRowsModel::readColours(const Document& report) {
     }
 }
 
-void ReportRowsModel::load(const Document& report) {
+void ReportRowsModel::load(const Document& report, const std::vector<ReportDay>& days) {
     beginResetModel();
     m_header.clear();
     m_rows.clear();
     m_spans.clear();
     readColours(report);
-    const auto tables = report.getElementsByTagName("table");
-    const auto rows = tables.size() > 1 ? tables[1]->rows() : std::vector<Element*>();
+    const auto rows = ReportPageHtml::detailRows(report);
     if (rows.size() > 1) {
         for (const Element* cell : rows[1]->cells()) {
             m_header.append(text(cell));
@@ -60,23 +60,33 @@ void ReportRowsModel::load(const Document& report) {
     }
     for (std::size_t r = 2; r < rows.size(); ++r) {
         Row row;
-        const auto cells = rows[r]->cells();
-        for (const Element* cell : cells) {
+        row.element = rows[r];
+        m_rows.push_back(std::move(row));
+    }
+    // each day's cell sits on its topmost row and spans the day's rows
+    int top = 0;
+    for (const ReportDay& day : days) {
+        m_spans.push_back({top, std::max(1, day.rows)});
+        top += day.rows;
+    }
+    endResetModel();
+}
+
+const ReportRowsModel::Row& ReportRowsModel::row(int index) const {
+    Row& row = m_rows[static_cast<std::size_t>(index)];
+    if (!row.read) {
+        row.read = true;
+        for (const Element* cell : row.element->cells()) {
             row.cells.append(text(cell));
         }
-        const QString cls = QString::fromStdString(rows[r]->className());
+        const QString cls = QString::fromStdString(row.element->className());
         for (std::size_t c = 0; c < m_colours.size(); ++c) {
             if (m_colours[c].first == cls) {
                 row.colours = static_cast<int>(c);
             }
         }
-        if (cells.size() > DailyTotalColumn) {
-            const int span = std::max(1, cells[DailyTotalColumn]->rowSpan());
-            m_spans.push_back({static_cast<int>(m_rows.size()), span});
-        }
-        m_rows.push_back(std::move(row));
     }
-    endResetModel();
+    return row;
 }
 
 int ReportRowsModel::rowCount(const QModelIndex& parent) const {
@@ -93,7 +103,7 @@ QVariant ReportRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const Row& row = this->row(index.row());
     const int column = index.column();
     const bool daily = column == DailyTotalColumn;
     switch (role) {

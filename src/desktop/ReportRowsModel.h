@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/DailyTotals.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
@@ -7,11 +9,13 @@
 #include <vector>
 
 class Document;
+class Element;
 
 // The report's detail rows for a table view: the header row's captions, each row's nine
 // cells in its class's colours (as the report's style rules set them), and the daily-total
 // cell spanning its day's rows. A month of ten thousand rows is shown at once, where a
-// rich-text table would take seconds to lay out.
+// rich-text table would take seconds to lay out; a row's texts are read from the document
+// when the view first asks for them, so only the rows on view are ever read.
 class ReportRowsModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -25,8 +29,10 @@ public:
     explicit ReportRowsModel(QObject* parent = nullptr)
         : QAbstractTableModel(parent) {}
 
-    // Reads the detail table (table 1) of the report as last written.
-    void load(const Document& report);
+    // Takes the detail table (table 1) of the report as last written, whose days are these.
+    // The model reads the document as the view asks: load it again whenever the document is
+    // written again.
+    void load(const Document& report, const std::vector<ReportDay>& days);
     // The daily-total cells, by first row and number of rows.
     const std::vector<Span>& spans() const { return m_spans; }
 
@@ -41,14 +47,17 @@ private:
         QColor back;
     };
     struct Row {
+        const Element* element = nullptr;
+        bool read = false;
         QStringList cells; // nine detail cells and, on a day's first row, the daily total
         int colours = -1;  // index into m_colours, -1 for none
     };
 
     void readColours(const Document& report);
+    const Row& row(int index) const;
 
     QStringList m_header;
-    std::vector<Row> m_rows;
+    mutable std::vector<Row> m_rows;
     std::vector<Span> m_spans;
     std::vector<std::pair<QString, Colours>> m_colours; // by class name
 };

@@ -1,12 +1,12 @@
 #include "desktop/ResultChartPage.h"
 
+#include "analysis/MonthResult.h"
 #include "chart/ChartFeed.h"
 #include "chart/StackedChartView.h"
 #include "chart/XChart.h"
 #include "desktop/DesignBuilder.h"
 #include "desktop/ResultWindowState.h"
 #include "platform/MessagePresenter.h"
-#include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
 #include "retrieval/FileDataStore.h"
 
@@ -17,8 +17,8 @@ void ResultChartPage::UpdateGraphControl() {
     if (!chart) {
         return;
     }
-    const ChartFeedInput input{QString::fromStdString(m_builder.mstrChartDataAvg()),
-                               QString::fromStdString(m_builder.mstrMonthYear()),
+    const ChartFeedInput input{QString::fromStdString(m_result.report.chart.mstrChartDataAvg),
+                               QString::fromStdString(m_result.totals().mstrMonthYear),
                                m_state.options().mlngInbuiltChartColor};
     const QString failure =
         ChartFeed::UpdateGraphControl(chart->model(), input, m_state.mblnChartUpToDate,
@@ -29,8 +29,8 @@ void ResultChartPage::UpdateGraphControl() {
 }
 
 std::string ResultChartPage::stackedDataText() const {
-    return m_state.options().mblnShowAverage ? m_builder.mstrChartDataAvg()
-                                             : m_builder.mstrChartData();
+    const ChartTexts& chart = m_result.report.chart;
+    return m_state.options().mblnShowAverage ? chart.mstrChartDataAvg : chart.mstrChartData;
 }
 
 void ResultChartPage::CreateMSGraph() {
@@ -49,7 +49,7 @@ void ResultChartPage::CreateMSGraph() {
     m_state.mblnGraphCreated = true;
     StackedChartStyle& style = view->style();
     style.title = QString::fromLatin1(ChartFeed::TitlePrefix) +
-                  QString::fromStdString(m_builder.mstrMonthYear());
+                  QString::fromStdString(m_result.totals().mstrMonthYear);
     m_stacked = StackedChartData::parse(QString::fromStdString(stackedDataText()));
     FormatMSGraph();
     ResizeChart();

@@ -7,19 +7,19 @@
 
 class DesignBuilder;
 class MessagePresenter;
-class ReportBuilder;
 class ResultWindowState;
+struct MonthResult;
 
-// The chart page of the result window: feeds the built-in chart from the report's chart
+// The chart page of the result window: feeds the built-in chart from the result's chart
 // text, and sets up, formats and sizes the stacked-column chart (chart type 2, in the
 // office chart's place OLE1) the way the window's options say.
 class ResultChartPage {
 public:
     ResultChartPage(const DesignBuilder& controls, ResultWindowState& state,
-                    const ReportBuilder& builder, MessagePresenter& messages)
+                    const MonthResult& result, MessagePresenter& messages)
         : m_controls(controls)
         , m_state(state)
-        , m_builder(builder)
+        , m_result(result)
         , m_messages(messages) {}
 
     // Refills the built-in chart unless it is up to date; a failure is shown and leaves the
@@ -44,7 +44,7 @@ private:
 
     const DesignBuilder& m_controls;
     ResultWindowState& m_state;
-    const ReportBuilder& m_builder;
+    const MonthResult& m_result; // the window's, as it stands
     MessagePresenter& m_messages;
     StackedChartData m_stacked;
 };

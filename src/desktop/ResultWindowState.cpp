@@ -2,6 +2,25 @@
 
 #include "report/ReportOptions.h"
 
+#include <QDir>
+
+QString ResultWindowState::totalsHelp(const QString& monthFolder) {
+    const QString folder = monthFolder.isEmpty()
+                               ? QStringLiteral("the folder of the stored months")
+                               : "the folder " + QDir::toNativeSeparators(monthFolder);
+    return QStringLiteral(
+               "It has been reported that sometimes (may be rarely) some rows are missing in "
+               "the log displayed in netravo site. So by comparing total displayed in netravo "
+               "site and total of all rows, it can be known whether any rows are missing or "
+               "not. If the difference is small, it can be rounding differences and can be "
+               "ignored but if the difference is large it means some rows are missing and you "
+               "have to regenerate the report.\r\n\r\nIf caching(retrieve only newer rows) "
+               "option is enabled and if the rows inside the cache are missing, then you may "
+               "have to manually delete the cache file for the current month(present in %1) "
+               "and regenerate the report.")
+        .arg(folder);
+}
+
 bool ResultWindowState::exclusionClicked(int index, bool on) {
     if (mblnSuppressEvents) {
         return false;

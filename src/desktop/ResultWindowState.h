@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -17,6 +18,10 @@ public:
 
     explicit ResultWindowState(ReportOptions& options)
         : m_options(options) {}
+
+    // The help of the report's "Why total shown" link, naming the folder the month files
+    // are actually kept in.
+    static QString totalsHelp(const QString& monthFolder);
 
     ReportOptions& options() { return m_options; }
     const ReportOptions& options() const { return m_options; }

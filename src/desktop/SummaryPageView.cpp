@@ -1,6 +1,7 @@
 #include "desktop/SummaryPageView.h"
 
-#include "analysis/UsageSummary.h"
+#include "analysis/MonthSummary.h"
+#include "analysis/SummaryTexts.h"
 #include "desktop/DesignBuilder.h"
 #include "desktop/SummaryOutlook.h"
 
@@ -30,21 +31,20 @@ void setVisible(const DesignBuilder& controls, const QString& name, bool visible
 
 } // namespace
 
-void SummaryPageView::show(const UsageSummary& figures) {
-    showPlanDetails(figures);
-    for (const auto& [name, text] : figures.labelTexts()) {
-        setText(m_controls, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                text);
+void SummaryPageView::show(const MonthSummary& summary) {
+    const UsageSummary& figures = *summary.figures;
+    showPlanDetails(figures.plan.custom());
+    for (const auto& [name, text] : SummaryTexts::of(figures).byControl()) {
+        if (text) {
+            setText(m_controls,
+                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), *text);
+        }
     }
     showQuotaBar(figures);
     showFrames(figures);
 }
 
-void SummaryPageView::showPlanDetails(const UsageSummary& figures) {
-    setText(m_controls, QStringLiteral("lblPlanCharge"), figures.lblPlanCharge);
-    setText(m_controls, QStringLiteral("lblBandWidthLimit"), figures.lblBandWidthLimit);
-    setText(m_controls, QStringLiteral("lblRsPerMB"), figures.lblRsPerMB);
-    const bool custom = figures.customPlanEntry;
+void SummaryPageView::showPlanDetails(bool custom) {
     for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB", "lblMB"}) {
         setVisible(m_controls, QString::fromLatin1(box), custom);
     }
@@ -76,7 +76,7 @@ void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
         std::min(room, static_cast<int>(std::lround(width * std::max(0.0, figures.barExcess))));
     excess->setGeometry(quota->geometry().right() + 1, quota->y(), std::max(0, excessWidth),
                         quota->height());
-    excess->setVisible(figures.fraExcessVisible);
+    excess->setVisible(figures.exceeded());
     used->lower();
 }
 
@@ -84,21 +84,21 @@ void SummaryPageView::showFrames(const UsageSummary& figures) {
     QWidget* available = m_controls.find(QStringLiteral("fraAvailable"));
     QWidget* excess = m_controls.find(QStringLiteral("fraExcess"));
     if (available && excess) {
-        if (figures.fraExcessVisible) {
+        if (figures.exceeded()) {
             excess->move(available->pos());
             excess->raise();
         } else {
             available->raise();
         }
-        available->setVisible(figures.fraAvailableVisible);
-        excess->setVisible(figures.fraExcessVisible);
+        available->setVisible(!figures.exceeded());
+        excess->setVisible(figures.exceeded());
     }
     for (int i = 0; i <= 6; ++i) {
-        setVisible(m_controls, QStringLiteral("lbl"), figures.todayVisible, i);
+        setVisible(m_controls, QStringLiteral("lbl"), figures.lastDayIsToday, i);
     }
     for (const char* name :
          {"lblUsageToday", "lblUsedAverageExclToday", "lblAvailableAverageExclToday"}) {
-        setVisible(m_controls, QString::fromLatin1(name), figures.todayVisible);
+        setVisible(m_controls, QString::fromLatin1(name), figures.lastDayIsToday);
     }
 }
 

@@ -1,23 +1,26 @@
 #pragma once
 
 class DesignBuilder;
+struct MonthSummary;
 struct SummaryOutlook;
 struct UsageSummary;
 
-// Copies a computed summary into the summary page's controls: the plan details (entry boxes
-// in place of the labels for the custom plan), the figures, the quota bar sized from its
-// fractions, which of the balance and excess frames shows (in the balance frame's place),
-// the today-only group, and the projection and plan comparison under the bill.
+// Shows a summary on the summary page's controls: the plan details (entry boxes in place of
+// the labels for the custom plan), the texts the formatter writes (the others keep what they
+// showed), the quota bar sized from its fractions, which of the balance and excess frames
+// shows (in the balance frame's place), the today-only group, and the projection and plan
+// comparison under the bill.
 class SummaryPageView {
 public:
     explicit SummaryPageView(const DesignBuilder& controls)
         : m_controls(controls) {}
 
-    void show(const UsageSummary& figures);
+    // A summary with a plan.
+    void show(const MonthSummary& summary);
     void showOutlook(const SummaryOutlook& outlook);
 
 private:
-    void showPlanDetails(const UsageSummary& figures);
+    void showPlanDetails(bool custom);
     void showQuotaBar(const UsageSummary& figures);
     void showFrames(const UsageSummary& figures);
 

@@ -223,8 +223,13 @@ void frmMain::Form_Load() {
     });
 }
 
-// Said once a run, when a remembered password is first found (or left) only scrambled.
+// Said once a run, when a remembered password is first found (or left) only scrambled; and
+// each time a locked keyring kept the password from being read or remembered.
 void frmMain::tellIfOnlyScrambled() {
+    if (!m_password.refusal().isEmpty()) {
+        m_services.messages.show(m_password.refusal(), RunMessage::ApplicationTitle,
+                                 MessageIcon::Warning);
+    }
     if (m_password.onlyScrambled() && !m_toldOnlyScrambled) {
         m_toldOnlyScrambled = true;
         m_services.messages.show(RememberedPassword::OnlyScrambledNotice,

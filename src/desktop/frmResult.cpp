@@ -1,5 +1,6 @@
 #include "desktop/frmResult.h"
 
+#include "analysis/MonthAnalysis.h"
 #include "chart/XChart.h"
 #include "controls/Twips.h"
 #include "controls/ctlTabs.h"
@@ -10,11 +11,11 @@
 #include "desktop/ReportRowsModel.h"
 #include "desktop/ResultWindowDesign.h"
 #include "desktop/SummaryOutlook.h"
+#include "platform/Clock.h"
 #include "platform/ColorValue.h"
 #include "platform/MessagePresenter.h"
 #include "platform/PropertyBag.h"
 #include "platform/SettingsStore.h"
-#include "report/ReportBuilder.h"
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
 
@@ -39,15 +40,14 @@ constexpr QSize FrameAllowance{ResultWindowDesign::FrameWidth, ResultWindowDesig
 
 } // namespace
 
-frmResult::frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindowSeams seams,
+frmResult::frmResult(MonthAnalysis& month, ReportOptions& options, ResultWindowSeams seams,
                      QWidget* parent)
     : QDialog(parent)
-    , m_builder(builder)
+    , m_month(month)
     , m_seams(std::move(seams))
     , m_state(options)
-    , m_summary(m_seams.clock)
     , m_controls(*this, m_seams.messages)
-    , m_chartPage(m_controls, m_state, m_builder, m_seams.messages)
+    , m_chartPage(m_controls, m_state, m_result, m_seams.messages)
     , m_summaryView(m_controls) {
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Result"));
@@ -67,8 +67,8 @@ frmResult::frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindo
 frmResult::~frmResult() = default;
 
 ResultWindowFactory frmResult::factory(ResultWindowSeams seams) {
-    return [seams](ReportBuilder& builder, ReportOptions& options) {
-        return std::unique_ptr<ResultWindowPort>(new frmResult(builder, options, seams));
+    return [seams](MonthAnalysis& month, ReportOptions& options) {
+        return std::unique_ptr<ResultWindowPort>(new frmResult(month, options, seams));
     };
 }
 
@@ -205,22 +205,33 @@ void frmResult::LoadCombo() {
         plans->setCurrentIndex(m_summary.cmbPlans().listIndex());
     }
     if (chosen) {
-        CreateSummary(); // selecting a position raises the list's click
+        summariseAgain(); // selecting a position raises the list's click
     }
 }
 
-void frmResult::setTotals(const MonthTotals& totals) {
-    m_inputs.mlngTotalBandwidthKB = totals.mlngTotalBandwidthKB;
-    m_inputs.mlngTotalChargedKB = totals.mlngTotalChargedKB;
-    m_inputs.mdtLastRecordedDate = totals.mdtLastRecordedDate;
-    m_inputs.mlngLastDayUsageKB = totals.mlngLastDayUsageKB;
-    m_inputs.mstrMonthYear = m_builder.mstrMonthYear();
-    // the builder has just written the document: show it
-    showReportPage();
+PlanChoice frmResult::planChoice() const {
+    return m_summary.choice(m_seams.clock.today());
 }
 
-void frmResult::setAverageText(const std::string& text) {
-    m_controls.get<QLabel>(QStringLiteral("lblAverage"))->setText(QString::fromStdString(text));
+void frmResult::showResult(MonthResult result) {
+    const bool averageWritten = !result.report.chart.averagePerDay.empty();
+    m_result = std::move(result);
+    if (averageWritten) {
+        m_controls.get<QLabel>(QStringLiteral("lblAverage"))
+            ->setText(QString::fromStdString(m_result.report.averagePerDay));
+    }
+    showReportPage();
+    if (m_state.options().ChartType == 1) {
+        if (m_state.mblnGraphCreated) {
+            m_chartPage.setStackedData(m_chartPage.stackedDataText());
+            // the built-in chart no longer shows the current report
+            m_state.mblnChartUpToDate = false;
+        }
+    } else {
+        m_state.mblnChartUpToDate = false;
+        UpdateGraphControl();
+    }
+    CreateSummary();
 }
 
 void frmResult::showReportPage() {
@@ -228,7 +239,7 @@ void frmResult::showReportPage() {
     page->setHtml(ReportPageHtml::headerForDisplay(m_document));
     auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
     const int scroll = rows->verticalScrollBar()->value();
-    m_rows->load(m_document);
+    m_rows->load(m_document, m_result.report.days);
     rows->clearSpans();
     for (const ReportRowsModel::Span& span : m_rows->spans()) {
         if (span.rows > 1) {
@@ -242,35 +253,48 @@ void frmResult::showReportPage() {
     rows->verticalScrollBar()->setValue(scroll);
 }
 
-void frmResult::updateOfficeChart(const std::string& chartText) {
-    m_chartPage.setStackedData(chartText);
-    // the built-in chart no longer shows the current report
-    m_state.mblnChartUpToDate = false;
-}
-
 void frmResult::UpdateGraphControl() {
     m_chartPage.UpdateGraphControl();
 }
 
 void frmResult::CreateSummary() {
-    readEntryBoxes();
-    const SummaryRun run = m_summary.computeSummary(m_inputs);
-    if (run.outcome == SummaryRun::Outcome::NoPlanChosen) {
+    const MonthSummary& summary = m_result.summary;
+    if (!summary.hasPlan()) {
         return;
     }
-    // a custom limit of 0 became 1 in its box
-    writeEntryBoxes();
-    m_summaryView.show(m_summary.figures());
-    m_summaryView.showOutlook(SummaryOutlook::build(m_summary, m_inputs));
-    if (run.outcome == SummaryRun::Outcome::Failed) {
-        m_seams.messages.show(QString::fromStdString(run.failure), FileDataStore::ApplicationTitle,
-                              MessageIcon::None);
+    if (summary.figures->limitRaised) {
+        // a custom limit of 0 is billed as 1 MB, and its box says so; the other boxes, perhaps
+        // being typed in, are left alone
+        m_summary.customPlan().nebBandWidthLimit = 1;
+        m_writingBoxes = true;
+        m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->setValue(1);
+        m_writingBoxes = false;
     }
+    m_summaryView.show(summary);
+    m_summaryView.showOutlook(SummaryOutlook::build(summary));
+}
+
+// A plan was chosen or a custom value changed: the summary is worked out again from the
+// month's totals, the report stays as it is.
+void frmResult::summariseAgain() {
+    readEntryBoxes();
+    try {
+        m_result.summary = MonthSummary::build(m_result.totals(), planChoice());
+    } catch (const Failure& failure) {
+        m_seams.messages.show(QString::fromStdString(failure.what()),
+                              FileDataStore::ApplicationTitle, MessageIcon::None);
+        return;
+    }
+    CreateSummary();
 }
 
 void frmResult::rebuild() {
     try {
-        m_builder.WriteOutput(m_state.options(), *this);
+        std::optional<MonthResult> result =
+            m_month.build(m_state.options(), planChoice(), &m_document);
+        if (result) {
+            showResult(std::move(*result));
+        }
     } catch (const ReportError& error) {
         m_seams.messages.show(QString::fromStdString(error.what()), FileDataStore::ApplicationTitle,
                               MessageIcon::Critical);
@@ -330,7 +354,7 @@ void frmResult::saveReportPdf() {
     if (file.open(QIODevice::WriteOnly)) {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("Netravo usage ") +
-                        QString::fromStdString(m_builder.mstrMonthYear()));
+                        QString::fromStdString(m_month.monthText()));
         wholeReport()->print(&writer);
     }
     if (!file.commit()) {

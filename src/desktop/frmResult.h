@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MonthResult.h"
 #include "analysis/SummaryPage.h"
 #include "controls/ControlResizer.h"
 #include "controls/WidgetResizerWindow.h"
@@ -36,12 +37,14 @@ struct ResultWindowSeams {
     DesktopShell& shell;
     // Where "Print report..." prints; the default printer when not given.
     std::function<std::unique_ptr<QPrinter>()> printer = {};
+    // Where the month files are, for the help that tells where to delete one.
+    QString monthFolder = {};
 };
 
 // The result window ("Result"): the report, the daily chart and the summary and bill of one
-// month. The main window's report builder writes into it; its options change the main
-// window's options and have the report rebuilt. Built from ResultWindowDesign; the handler
-// rules live in ResultWindowState, the pages in ResultChartPage and SummaryPageView.
+// month, shown from the MonthResult it is given. Its options change the main window's options
+// and have the month built again. Built from ResultWindowDesign; the handler rules live in
+// ResultWindowState, the pages in ResultChartPage and SummaryPageView.
 class frmResult final : public QDialog, public ResultWindowPort {
     Q_OBJECT
 
@@ -50,33 +53,34 @@ public:
 
     // Loads the window: builds it, starts the resizer, restores the custom plan's values and
     // the chosen plan.
-    frmResult(ReportBuilder& builder, ReportOptions& options, ResultWindowSeams seams,
+    frmResult(MonthAnalysis& month, ReportOptions& options, ResultWindowSeams seams,
               QWidget* parent = nullptr);
     ~frmResult() override;
 
     // A factory for the main window: each run gets a fresh window over these seams.
     static ResultWindowFactory factory(ResultWindowSeams seams);
 
-    // ReportResultView
-    Document& reportDocument() override { return m_document; }
-    void setTotals(const MonthTotals& totals) override;
-    void setAverageText(const std::string& text) override;
-    bool graphCreated() const override { return m_state.mblnGraphCreated; }
-    void updateOfficeChart(const std::string& chartText) override;
-    void clearChartUpToDate() override { m_state.mblnChartUpToDate = false; }
-    void UpdateGraphControl() override;
-    void CreateSummary() override;
-
     // ResultWindowPort
+    Document& reportDocument() override { return m_document; }
+    PlanChoice planChoice() const override;
+    // As the report builder leaves the window: the totals taken, the average label and the
+    // report page written, the chart refreshed (the stacked chart fed, or the built-in chart
+    // marked out of date and refilled), then CreateSummary.
+    void showResult(MonthResult result) override;
     void LoadCombo() override;
     void setSuppressEvents(bool suppress) override { m_state.mblnSuppressEvents = suppress; }
     void copyOptionControls(const ReportOptions& options) override;
     void SetCheckBoxState() override {}
     void showModal() override;
 
+    // Refills the built-in chart from the result's chart text unless it is up to date.
+    void UpdateGraphControl();
+    // Shows the result's summary on the summary page; nothing changes while no plan is chosen.
+    void CreateSummary();
+
     ResultWindowState& state() { return m_state; }
     const SummaryPage& summaryPage() const { return m_summary; }
-    const MonthTotals& summaryInputs() const { return m_inputs; }
+    const MonthResult& result() const { return m_result; }
     // A control by object name and control-array index.
     QWidget* control(const QString& name, int index = -1) const {
         return m_controls.find(name, index);
@@ -99,6 +103,7 @@ private:
     void connectOutput();
     void showReportPage();
     void rebuild();
+    void summariseAgain();
     void fitTabsToFrames();
     void applyNightRules(const ResultWindowState::NightRules& rules);
     void setCheck(const QString& name, int index, bool on);
@@ -124,12 +129,13 @@ private:
     void readEntryBoxes();
     void writeEntryBoxes();
 
-    ReportBuilder& m_builder;
+    MonthAnalysis& m_month;
     ResultWindowSeams m_seams;
     ResultWindowState m_state;
     Document m_document{Document::Scripts::Strip};
     SummaryPage m_summary;
-    MonthTotals m_inputs;
+    // What the window shows: the last report built, with the summary on the chosen plan.
+    MonthResult m_result;
     DesignBuilder m_controls;
     ResultChartPage m_chartPage;
     SummaryPageView m_summaryView;

@@ -22,16 +22,6 @@
 
 namespace {
 
-constexpr const char* HelpText =
-    "It has been reported that sometimes (may be rarely) some rows are missing in the log "
-    "displayed in netravo site. So by comparing total displayed in netravo site and total of all "
-    "rows, it can be known whether any rows are missing or not. If the difference is small, it "
-    "can be rounding differences and can be ignored but if the difference is large it means some "
-    "rows are missing and you have to regenerate the report.\r\n\r\nIf caching(retrieve only "
-    "newer rows) option is enabled and if the rows inside the cache are missing, then you may "
-    "have to manually delete the cache file for the current month(present in same folder as this "
-    "program) and regenerate the report.";
-
 constexpr const char* CopiedText = "Chart is copied to clipboard. You can now paste it into any "
                                    "graphical application(like paintbrush)";
 
@@ -93,7 +83,7 @@ void frmResult::connectHandlers() {
     for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB"}) {
         connect(m_controls.get<neb>(QString::fromLatin1(box)), &neb::Change, this, [this] {
             if (!m_writingBoxes) {
-                CreateSummary();
+                summariseAgain();
             }
         });
     }
@@ -279,8 +269,8 @@ bool frmResult::eventFilter(QObject* watched, QEvent* event) {
 void frmResult::WebBrowser1_BeforeNavigate2(const QUrl& address) {
     // the page never navigates: the help link answers here, other links open in the browser
     if (address.toString().contains(QLatin1String("WhytotalShown"))) {
-        m_seams.messages.show(QString::fromLatin1(HelpText), QStringLiteral("Help"),
-                              MessageIcon::Information);
+        m_seams.messages.show(ResultWindowState::totalsHelp(m_seams.monthFolder),
+                              QStringLiteral("Help"), MessageIcon::Information);
         return;
     }
     m_seams.shell.L2N(address.toString().toStdString());
@@ -288,7 +278,7 @@ void frmResult::WebBrowser1_BeforeNavigate2(const QUrl& address) {
 
 void frmResult::cmbPlans_Click(int index) {
     m_summary.cmbPlans().setListIndex(index);
-    CreateSummary();
+    summariseAgain();
 }
 
 void frmResult::cmdCopyChart_Click() {

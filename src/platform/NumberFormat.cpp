@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -69,6 +70,18 @@ std::string NumberFormat::decimals(FixedPoint value, int decimals) {
     return withSign(negative, roundDigits(negative ? text.substr(1) : text, decimals));
 }
 
+FixedPoint NumberFormat::rounded(double value, int decimals) {
+    // the shown text is digits, a point and perhaps a sign, which the fixed-point reader takes
+    // exactly; only a value beyond its range is refused
+    const auto number = std::isfinite(value)
+                            ? FixedPoint::parse(NumberFormat::decimals(value, decimals))
+                            : std::nullopt;
+    if (!number) {
+        throw std::overflow_error("a figure is too large to count");
+    }
+    return *number;
+}
+
 std::string NumberFormat::general(double value) {
     if (value == 0 || !std::isfinite(value)) {
         return value == 0 ? "0" : decimals(value, 0);
@@ -94,4 +107,16 @@ std::string NumberFormat::general(double value) {
     power.erase(0, 1);
     power.erase(0, power.find_first_not_of('0'));
     return mantissa + "E" + sign + power;
+}
+
+std::string NumberFormat::grouped(long long count) {
+    const std::string digits = std::to_string(count < 0 ? -count : count);
+    std::string out = count < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out += ',';
+        }
+        out += digits[i];
+    }
+    return out;
 }

@@ -1,14 +1,23 @@
 #pragma once
 
 #include "platform/FixedPoint.h"
-#include "report/ReportOutcome.h"
 #include "report/UsageType.h"
 
 #include <cstddef>
 #include <span>
+#include <string>
 #include <vector>
 
 class Element;
+
+// One day of the report (a run of rows with the same date), as the daily-total cell shows it.
+struct ReportDay {
+    std::string date; // the first ten characters of the From text
+    int rows = 0;
+    FixedPoint totalKB;
+    FixedPoint chargedKB;
+    FixedPoint freeKB;
+};
 
 // What the later passes need of one kept detail row, read once: its figures, its day, its
 // class and how many cells it had before the daily total.

@@ -49,7 +49,6 @@ void ReportBuilder::GrabbingFinished(MonthRecord month) {
     m_month = std::move(month);
     m_grabbed = true;
     m_lastDayUsageKB = FixedPoint();
-    m_chart = ChartTexts();
     m_outcome = ReportOutcome();
 }
 
@@ -170,17 +169,17 @@ bool ReportBuilder::classifyWithoutReport(const ReportOptions& options, FirstPas
     return true;
 }
 
-ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
-                                                 ReportResultView& view) {
-    const bool intoReport = view.wantsReportDocument();
+std::optional<ReportOutcome> ReportBuilder::WriteOutput(const ReportOptions& options,
+                                                        Document* report) {
+    const bool intoReport = report != nullptr;
     MonthRowNodes monthRows;
     if (intoReport) {
         monthRows = readRows();
         if (!monthRows.document) {
-            return Status::NoDetailTable;
+            return std::nullopt;
         }
     } else if (!m_grabbed) {
-        return Status::NoDetailTable;
+        return std::nullopt;
     }
     m_outcome.totals.mdtLastRecordedDate = CivilDateTime::fromParts(2000, 1, 1);
     m_outcome.totals.mstrMonthYear = m_month.mstrMonthYear;
@@ -192,7 +191,7 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
                 classify(*monthRows.rows[i], static_cast<int>(i) + 1, options, true, pass);
             }
         } else if (!classifyWithoutReport(options, pass)) {
-            return Status::NoDetailTable;
+            return std::nullopt;
         }
     } catch (const std::overflow_error&) {
         throw ReportError("Cannot build the report: the rows add up to more kilobytes than "
@@ -215,7 +214,7 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     std::span<const RowFigures> kept = pass.keptFigures;
     const bool night = options.mblnNightUnlimitedPlan;
     DailyTotals daily;
-    if (intoReport && !writeReport(view.reportDocument(), std::move(monthRows), pass.keptRows)) {
+    if (intoReport && !writeReport(*report, std::move(monthRows), pass.keptRows)) {
         kept = {};
     }
     daily.compute(kept, night);
@@ -228,27 +227,15 @@ ReportBuilder::Status ReportBuilder::WriteOutput(const ReportOptions& options,
     m_outcome.days = daily.daysTopFirst();
     m_outcome.totals.mlngLastDayUsageKB = m_lastDayUsageKB.roundedWhole();
 
-    m_chart = ChartTexts::build(kept, daily, options);
-    if (!m_chart.averagePerDay.empty()) {
-        m_outcome.averagePerDay = m_chart.averagePerDay;
-        view.setAverageText(m_chart.averagePerDay);
+    m_outcome.chart = ChartTexts::build(kept, daily, options);
+    // with no day the average label keeps what it showed
+    if (!m_outcome.chart.averagePerDay.empty()) {
+        m_outcome.averagePerDay = m_outcome.chart.averagePerDay;
     }
     if (intoReport) {
-        addStyleRules(view.reportDocument(), options);
+        addStyleRules(*report, options);
     }
-    view.setTotals(m_outcome.totals);
-
-    if (options.ChartType == 1) {
-        if (view.graphCreated()) {
-            view.updateOfficeChart(options.mblnShowAverage ? m_chart.mstrChartDataAvg
-                                                           : m_chart.mstrChartData);
-        }
-    } else {
-        view.clearChartUpToDate();
-        view.UpdateGraphControl();
-    }
-    view.CreateSummary();
-    return Status::Written;
+    return m_outcome;
 }
 
 bool ReportBuilder::writeReport(Document& report, MonthRowNodes rows,

@@ -7,30 +7,26 @@
 #include "report/ReportOptions.h"
 #include "report/ReportOutcome.h"
 
+#include <optional>
 #include <string>
 
 // Turns a month's rows into the report document: classifies every row, drops the excluded
 // ones, adds the daily totals, compares with the portal's total, builds the chart texts and
-// the style rules, and hands the totals to the result window. The main window owns one.
+// the style rules, and returns the totals and texts it worked out.
 class ReportBuilder {
 public:
-    enum class Status { Written, NoDetailTable };
-
     // Keeps the month's rows for the report. A new run.
     void GrabbingFinished(MonthRecord month);
 
     // Reads the month's rows into a document of their own (the walk's nodes, moved or copied,
-    // or parsed from their text), classifies them, and writes the final report into the view's
-    // document, moving the kept rows into it; then refreshes the view's chart and summary.
-    // A view that wants no report document gets the same figures from the rows read a piece
-    // at a time. Called again whenever an option changes. Throws ReportError, before anything
-    // is written, when a row is bad.
-    Status WriteOutput(const ReportOptions& options, ReportResultView& view);
+    // or parsed from their text), classifies them, and writes the final report into `report`,
+    // moving the kept rows into it. Without a document the same figures come from the rows
+    // read a piece at a time. Called again whenever an option changes. Nothing when the rows
+    // make no detail table (the document is then left alone). Throws ReportError, before
+    // anything is written, when a row is bad.
+    std::optional<ReportOutcome> WriteOutput(const ReportOptions& options, Document* report);
 
-    const std::string& mstrChartData() const { return m_chart.mstrChartData; }
-    const std::string& mstrChartDataAvg() const { return m_chart.mstrChartDataAvg; }
     const std::string& mstrMonthYear() const { return m_month.mstrMonthYear; }
-    const ReportOutcome& outcome() const { return m_outcome; }
 
 private:
     struct FirstPass;
@@ -52,6 +48,5 @@ private:
     MonthRecord m_month;
     std::string m_template;
     FixedPoint m_lastDayUsageKB;
-    ChartTexts m_chart;
     ReportOutcome m_outcome;
 };

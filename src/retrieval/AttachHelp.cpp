@@ -12,11 +12,42 @@ QString AttachHelp::startCommand(int port) {
         .arg(port);
 }
 
-QString AttachHelp::searchedLine(int port) {
-    return QStringLiteral("Looked for browser windows on port %1 of this computer; start your "
-                          "browser with: %2")
+QString AttachHelp::noBrowserLine(int port) {
+    return QStringLiteral("No browser answers on port %1 of this computer. Start one with: %2")
         .arg(port)
         .arg(startCommand(port));
+}
+
+QString AttachHelp::noRecordPageLine(int port, const QStringList& titles) {
+    const QString answers =
+        QStringLiteral("A browser answers on port %1 of this computer").arg(port);
+    if (titles.isEmpty()) {
+        return answers + ", but it has no window open. Open the first page of your service "
+                         "records in it.";
+    }
+    // a few titles, each cut short: enough to recognise the windows, not a page of text
+    constexpr int shownTitles = 5;
+    constexpr int titleLength = 60;
+    QStringList shown;
+    for (const QString& title : titles.mid(0, shownTitles)) {
+        const QString line = title.simplified();
+        shown << (line.isEmpty()              ? QStringLiteral("(untitled)")
+                  : line.size() > titleLength ? '"' + line.left(titleLength) + "...\""
+                                              : '"' + line + '"');
+    }
+    QString seen = shown.join(", ");
+    if (titles.size() > shownTitles) {
+        seen += QStringLiteral(" and %1 more").arg(titles.size() - shownTitles);
+    }
+    return answers +
+           ", but none of its windows shows the first page of service records "
+           "(windows open: " +
+           seen + "). Open that page in one of them.";
+}
+
+QString AttachHelp::notAPortLine(int port) {
+    return QStringLiteral("%1 is not a port: give the browser's debugging port, 1 to 65535.")
+        .arg(port);
 }
 
 QString AttachHelp::helpText(int port) {

@@ -19,6 +19,9 @@ struct CacheEntry {
 // entry it selects. A plain model: the window's combo box only copies it.
 struct CacheFileList {
     enum class Status { Listed, Missing, Unreadable };
+    // What the list shows in its place while no month is stored.
+    static constexpr char NoneStoredText[] =
+        "No stored months yet: tick \"Retrieve only newer pages\" and check once";
 
     Status status = Status::Missing;
     QString error; // why the folder could not be listed

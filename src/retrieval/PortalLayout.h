@@ -41,6 +41,9 @@ struct PortalLayout {
     int firstRow = 2;
     // Stripe classes the portal puts on alternate rows; dropped so a row's text is stable.
     std::array<std::string_view, 2> stripeClasses = {"td01", "td02"};
+    // How a record page names its place in the month: "Page 3 of 12".
+    std::string_view pageCountWord = "Page";
+    std::string_view pageCountOf = "of";
     // Texts of the link to the next record page, compared exactly (case included).
     std::array<std::string_view, 2> nextPageTexts = {"Next Page", "pages/record/nextpage"};
 

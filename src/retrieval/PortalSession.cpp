@@ -1,5 +1,6 @@
 #include "retrieval/PortalSession.h"
 
+#include "platform/NumberFormat.h"
 #include "platform/PlainText.h"
 #include "platform/browser/Browser.h"
 #include "platform/browser/BrowserWindows.h"
@@ -297,7 +298,7 @@ RunProgress PortalSession::progress() const {
     } else if (m_loginSubmitted) {
         stage = RunProgress::Stage::LoggingIn;
     }
-    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken(), m_attachedWindow};
+    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken(), m_walk.pageCount(), m_attachedWindow};
 }
 
 void PortalSession::reportProgress() {
@@ -321,7 +322,10 @@ std::string RunProgress::text(double seconds) const {
     case Stage::Walking:
         break;
     }
-    return "page " + std::to_string(pages) + ", " + std::to_string(rows) +
+    // a count the walk has gone past (rows arrived meanwhile) is no longer the month's
+    const std::string of =
+        pages <= pageCount ? " of " + NumberFormat::grouped(pageCount) : std::string();
+    return "page " + NumberFormat::grouped(pages) + of + ", " + NumberFormat::grouped(rows) +
            (rows == 1 ? " row, " : " rows, ") + elapsed + (window.empty() ? "" : ", in " + window);
 }
 

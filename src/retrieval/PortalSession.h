@@ -79,9 +79,11 @@ struct RunProgress {
     Stage stage = Stage::OpeningPortal;
     int pages = 0;           // record pages walked
     int rows = 0;            // log rows taken
+    int pageCount = 0;       // the month's pages as the portal counts them; 0 when it does not say
     std::string window = {}; // the address of the user's window walked, when attached
 
-    // The stage and counts for a person, e.g. "page 12, 240 rows, 3.4 s".
+    // The stage and counts for a person, e.g. "page 24 of 150, 2,310 rows, 3.1 s" (the
+    // window's progress label and the command line's progress line).
     std::string text(double seconds) const;
 };
 

@@ -22,10 +22,7 @@ void PortalSession::startExternalRun(const RunRequest& request) {
     m_shellWindowsPort = request.debugPort;
     if (!m_shellWindows || !AttachHelp::validPort(request.debugPort)) {
         m_shellWindows.reset();
-        Q_EMIT Abandoned(SessionMessages::noExternalWindow(
-            request.debugPort, AttachHelp::validPort(request.debugPort)
-                                   ? std::string()
-                                   : std::to_string(request.debugPort) + " is not a port"));
+        Q_EMIT Abandoned(SessionMessages::noExternalWindow(request.debugPort, {}));
         return;
     }
     m_running = true;
@@ -43,12 +40,16 @@ void PortalSession::startExternalRun(const RunRequest& request) {
 }
 
 void PortalSession::externalWindowMissing() {
-    std::string problem = m_shellWindows->problem();
-    if (problem.empty()) {
-        problem = m_search->passedOver();
+    const std::string problem = m_shellWindows->problem();
+    QStringList titles;
+    for (int i = 0; i < m_shellWindows->count(); ++i) {
+        if (const BrowserWindow* window = m_shellWindows->item(i)) {
+            titles << QString::fromStdString(window->title());
+        }
     }
+    const std::string passedOver = m_search->passedOver();
     m_search.release()->deleteLater();
-    endWith(SessionMessages::noExternalWindow(m_shellWindowsPort, problem));
+    endWith(SessionMessages::noExternalWindow(m_shellWindowsPort, problem, titles, passedOver));
 }
 
 void PortalSession::externalWindowFound(BrowserWindow* window) {

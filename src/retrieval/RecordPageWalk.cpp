@@ -7,6 +7,7 @@
 #include "report/ReportRow.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/MonthCache.h"
+#include "retrieval/PageCount.h"
 #include "retrieval/RowText.h"
 #include "retrieval/SessionMessages.h"
 
@@ -97,6 +98,9 @@ WalkStep RecordPageWalk::ProcessRecordPage(Document& page) {
                                  m_month.mstrMonthYear + "\"");
     }
     openCache();
+    if (const int count = PageCount::onPage(*frame, layout)) {
+        m_pageCount = count;
+    }
     std::string problem;
     if (m_pages > 1) {
         compareSiteTotal(tables);

@@ -77,6 +77,8 @@ public:
     // Pages handed to ProcessRecordPage, and rows taken from them.
     int pagesWalked() const { return m_pages; }
     int rowsTaken() const { return m_rowsTaken; }
+    // The month's page count as the last record page showed it; 0 when it shows none.
+    int pageCount() const { return m_pageCount; }
     // The walk met a row the month file holds, so it followed no further page.
     bool reachedCache() const { return m_reachedCache; }
 
@@ -119,6 +121,7 @@ private:
     std::vector<RunMessage> m_notices;
     int m_pages = 0;
     int m_rowsTaken = 0;
+    int m_pageCount = 0;
     bool m_reachedCache = false;
     // rows arrived at the portal during the walk (a row shown again on a later page, or a
     // month total that changed); they are left for the next walk, with a notice

@@ -27,7 +27,8 @@ struct RunMessage {
     QString text;
     QString title;
     MessageIcon icon = MessageIcon::None;
-    std::string detail; // empty when the text says it all
+    std::string detail;       // empty when the text says it all
+    bool detailInBox = false; // the message box shows the detail too, as its second line
     // The control the window puts the focus on after the message ("cmbAdminURL"), if any.
     QString focus;
 
@@ -39,6 +40,11 @@ struct RunMessage {
             line += " (" + detail + ")";
         }
         return line;
+    }
+
+    // What the message box shows.
+    QString boxText() const {
+        return detailInBox && !detail.empty() ? text + '\n' + QString::fromStdString(detail) : text;
     }
 
     static constexpr const char* ApplicationTitle = Version::ApplicationTitle;

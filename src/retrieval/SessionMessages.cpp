@@ -36,11 +36,20 @@ RunMessage SessionMessages::fromCacheMode(const QString& text, const QString& ti
     return out;
 }
 
-RunMessage SessionMessages::noExternalWindow(int port, const std::string& problem) {
-    // the first line stays as users and stored help know it
-    return message(RunMessage::Reason::NotAvailable,
-                   QString(NoExternalWindowText) + "\n" + AttachHelp::searchedLine(port),
-                   MessageIcon::None, problem);
+RunMessage SessionMessages::noExternalWindow(int port, const std::string& problem,
+                                             const QStringList& windowTitles,
+                                             const std::string& passedOver) {
+    // the first line stays as users know it; the second names the cause
+    const QString cause =
+        !AttachHelp::validPort(port) ? AttachHelp::notAPortLine(port)
+        : !problem.empty()           ? AttachHelp::noBrowserLine(port)
+        : !passedOver.empty()
+            ? QStringLiteral("A browser answers on port %1 of this computer, but %2.")
+                  .arg(port)
+                  .arg(QString::fromStdString(passedOver))
+            : AttachHelp::noRecordPageLine(port, windowTitles);
+    return message(RunMessage::Reason::NotAvailable, QString(NoExternalWindowText) + "\n" + cause,
+                   MessageIcon::None, AttachHelp::validPort(port) ? problem : std::string());
 }
 
 namespace {
@@ -130,8 +139,12 @@ RunMessage SessionMessages::rowsArrived() {
 }
 
 RunMessage SessionMessages::navigationFailed(const BrowserFailure& failure) {
-    return message(RunMessage::Reason::NetworkFailure, QString::fromStdString(failure.message),
-                   MessageIcon::Critical);
+    // the plain line first; the network library's words below it, for whoever helps
+    RunMessage out =
+        message(RunMessage::Reason::NetworkFailure, QString::fromStdString(failure.message),
+                MessageIcon::Critical, failure.detail);
+    out.detailInBox = true;
+    return out;
 }
 
 RunMessage SessionMessages::timedOut(const std::string& waitingFor, int seconds) {

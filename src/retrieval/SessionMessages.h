@@ -2,6 +2,7 @@
 
 #include "retrieval/RunMessage.h"
 
+#include <QStringList>
 #include <string>
 
 struct BrowserFailure;
@@ -17,15 +18,19 @@ inline constexpr char PortalChangedText[] =
     "Corvatel site has changed recently, so a newer version of this software is required to "
     "check the usage";
 inline constexpr char NoExternalWindowText[] =
-    "This program is unable to detect an Internet explorer with first page of service records.";
+    "This program is unable to detect a browser window with first page of service records.";
 inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
 
 RunMessage noAddress();
 // A message the "Use Cache Data" run showed; the focus goes back to the list of months.
 RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon icon);
-// No open browser window on `port` shows the first record page; `problem` says why none
-// could be read at all (nothing listening), when that was the case.
-RunMessage noExternalWindow(int port, const std::string& problem = {});
+// No open browser window on `port` shows the first record page. `problem` says why no browser
+// could be asked at all (nothing listening), when that was the case; otherwise the browser
+// answered with the windows of these titles, and `passedOver` says which windows like the
+// portal's were not taken and why (another site, could not be read), if any were.
+RunMessage noExternalWindow(int port, const std::string& problem,
+                            const QStringList& windowTitles = {},
+                            const std::string& passedOver = {});
 // The user's browser window could no longer be read (closed, crashed, too large) before the
 // walk ended; `why` says which, in words.
 RunMessage externalWindowLost(const std::string& why);

@@ -5,6 +5,7 @@
 #include "platform/browser/Browser.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
+#include "retrieval/AttachHelp.h"
 #include "retrieval/PortalBrowser.h"
 #include "retrieval/PortalSession.h"
 #include "retrieval/SessionMessages.h"
@@ -59,16 +60,21 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
         }
         const CheckOutcome outcome = runToEnd(attach(browser.port()));
         ASSERT_FALSE(outcome.month);
-        EXPECT_EQ(outcome.failure.text.split('\n').front(), SessionMessages::NoExternalWindowText);
-        EXPECT_TRUE(outcome.failure.text.contains("port " + QString::number(browser.port()) +
-                                                  " of this computer"));
+        const QStringList lines = outcome.failure.text.split('\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.front(), SessionMessages::NoExternalWindowText);
+        const QString seen = "A browser answers on port %1 of this computer, but none of its "
+                             "windows shows the first page of service records (windows open: "
+                             "\"Netravo portal - Home\"). Open that page in one of them.";
+        const QString none = "No browser answers on port %1 of this computer. Start one with: " +
+                             AttachHelp::startCommand(browser.port());
+        EXPECT_EQ(lines.back(), (browserRunning ? seen : none).arg(browser.port()));
         EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
         if (browserRunning) {
             // a page past the bound is not read: the browser is told so in the page itself
             ASSERT_TRUE(browser.evaluate("document.body.append('x'.repeat(9e6)); true"));
-            EXPECT_NE(runToEnd(attach(browser.port()))
-                          .failure.detail.find("its page holds more than 8 MB of text"),
-                      std::string::npos);
+            EXPECT_TRUE(runToEnd(attach(browser.port()))
+                            .failure.text.contains("its page holds more than 8 MB of text"));
         }
     }
 }

@@ -8,7 +8,7 @@ std::unique_ptr<frmMain> DesktopWindow::open() {
     if (!browser) {
         browser = PortalBrowser::make(std::chrono::seconds(10));
     }
-    auto factory = [this](ReportBuilder&, ReportOptions&) -> std::unique_ptr<ResultWindowPort> {
+    auto factory = [this](MonthAnalysis&, ReportOptions&) -> std::unique_ptr<ResultWindowPort> {
         ++handOver.windows;
         return std::make_unique<RecordingResultWindow>(handOver);
     };

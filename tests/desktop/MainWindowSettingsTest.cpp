@@ -34,6 +34,7 @@ MainWindowSettings everythingChanged() {
     return {.userName = "Jos\u00e9",
             .password = "secret",
             .savePassword = true,
+            .passwordOnlyScrambled = true, // no keyring: the file keeps it scrambled
             .adminUrl = "https://b.example/",
             // the six switches, the nine colours (the last one white) and the chart type
             .options = {true, true, true, true, true, true, 1, 2, 3, 4, 5, 6, 7, 8, 0xFFFFFFu, 1},
@@ -140,6 +141,7 @@ TEST_P(RememberedPassword, SurvivesTheSettingsFile) {
     MainWindowSettings s;
     s.password = GetParam().password;
     s.savePassword = true;
+    s.passwordOnlyScrambled = true;
     {
         auto store = FileSettingsStore::atPath(path);
         s.save(*store, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MonthAnalysis.h"
 #include "controls/ScriptedColorChooser.h"
 #include "controls/ScriptedFileChooser.h"
 #include "desktop/frmResult.h"
@@ -7,7 +8,6 @@
 #include "platform/DesktopShell.h"
 #include "platform/MessagePresenter.h"
 #include "platform/SettingsStore.h"
-#include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
 #include "support/TestData.h"
 
@@ -29,18 +29,19 @@ public:
     ScriptedFileChooser files;
     RecordingDesktopShell shell;
     ReportOptions options;
-    ReportBuilder builder;
+    MonthAnalysis month;
     std::function<std::unique_ptr<QPrinter>()> printer; // the default printer when empty
     std::unique_ptr<frmResult> window;
 
     static std::string workedMonth() { return TestData::read("month/2007-03-worked.txt"); }
 
     void open(const std::string& rows = workedMonth()) {
-        builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
+        month.GrabbingFinished({rows, "2007-03", FixedPoint()});
         window = std::make_unique<frmResult>(
-            builder, options,
-            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer});
-        builder.WriteOutput(options, *window);
+            month, options,
+            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer,
+                              "/home/alice/.local/share/veltrix"});
+        window->showResult(*month.build(options, window->planChoice(), &window->reportDocument()));
         window->LoadCombo();
         window->setSuppressEvents(true);
         window->copyOptionControls(options);

@@ -77,7 +77,7 @@ TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
     EXPECT_TRUE(get<QTextBrowser>("WebBrowser1")->toPlainText().contains("[Mixed usage]"));
     EXPECT_EQ(get<QTableView>("grdReportRows")->model()->rowCount(), 20);
     // the summary counts every row, whatever the report leaves out
-    EXPECT_EQ(window->summaryInputs().mlngTotalBandwidthKB, 1310720);
+    EXPECT_EQ(window->result().totals().mlngTotalBandwidthKB, 1310720);
 }
 
 TEST_F(frmResultTest, TheNightPlanSwitchesTheExclusionBoxesAndClearsTheNonFreeExclusion) {
@@ -207,6 +207,9 @@ TEST_F(frmResultTest, TheHelpLinkAnswersInAMessageAndOtherLinksOpenInTheBrowser)
     Q_EMIT page->anchorClicked(QUrl(QStringLiteral("file:///C:/WhytotalShown.html")));
     ASSERT_EQ(messages.shown().size(), 1u); // the help text, not a file opened
     EXPECT_EQ(messages.shown()[0].title, "Help");
+    EXPECT_TRUE(messages.shown()[0].text.contains(
+        "delete the cache file for the current month(present in the folder "
+        "/home/alice/.local/share/veltrix) and regenerate"));
     EXPECT_TRUE(shell.opened.empty());
     Q_EMIT page->anchorClicked(QUrl(QStringLiteral("https://portal.example/")));
     EXPECT_EQ(shell.opened, std::vector<std::string>{"https://portal.example/"});

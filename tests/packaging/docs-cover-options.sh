@@ -48,7 +48,9 @@ service=$(grep '^ExecStart=' "$prefix/lib/systemd/user/veltrix-check.service" | 
 gap=$(missing "$service" "$manual_options") && fail "the manual lacks the service's $gap"
 
 # Values the completion asks the installed program for, and those it knows itself: each case
-# is the words typed before, the word being completed and one reply expected among the offers.
+# is the words typed before, the word being completed (as bash hands it over: an opened quote
+# stays on it, escapes too) and one reply expected among the offers. Inside an opened quote a
+# plan name goes in as it is (readline closes the quote); without one its blanks are escaped.
 data=$VELTRIX_TEST_DATA
 while IFS='|' read -r before current expected; do
     # shellcheck disable=SC2086 # the words typed before are separate words
@@ -56,6 +58,9 @@ while IFS='|' read -r before current expected; do
         fail "completing \"$before $current\" does not offer $expected"
 done <<CASES
 check --plan|BBG 25|BBG\\ 250
+check --plan|BBG\\ FN\\ Combo\\ 59|BBG\\ FN\\ Combo\\ 599
+check --plan|"BBG FN|BBG FN Combo 599
+check --plan|'BBG FN Combo 5|BBG FN Combo 599
 check --plan|sl|slot:29
 report --data-dir $data/cache --cache-entry|2007|2007-03-alice
 report --exclude|free,n|free,nonfree

@@ -10,10 +10,10 @@ namespace {
 
 std::string exportOf(const std::string& rows, ReportOptions options = {}) {
     ReportBuilder builder;
-    RecordingResultView view;
+    Document report{Document::Scripts::Strip};
     builder.GrabbingFinished({rows, "2007-03", FixedPoint()});
-    builder.WriteOutput(options, view);
-    return ReportExport::csvText(view.document);
+    builder.WriteOutput(options, &report);
+    return ReportExport::csvText(report);
 }
 
 const char* header =

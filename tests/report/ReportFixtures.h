@@ -2,27 +2,8 @@
 
 #include "platform/dom/Document.h"
 #include "report/ReportBuilder.h"
-#include "report/ReportResultView.h"
 
 #include <string>
-
-// A result window without a window: keeps what the report builder hands it.
-class RecordingResultView final : public ReportResultView {
-public:
-    Document document{Document::Scripts::Strip};
-    MonthTotals totals;
-    std::string averageText = "0 MB";
-    int graphUpdates = 0;
-    int summaries = 0;
-    bool chartUpToDate = true;
-
-    Document& reportDocument() override { return document; }
-    void setTotals(const MonthTotals& value) override { totals = value; }
-    void setAverageText(const std::string& text) override { averageText = text; }
-    void clearChartUpToDate() override { chartUpToDate = false; }
-    void UpdateGraphControl() override { ++graphUpdates; }
-    void CreateSummary() override { ++summaries; }
-};
 
 // One portal log row as the walk stores it (stripes already removed).
 inline std::string logRow(const std::string& from, const std::string& to, long long bandwidth,

@@ -94,9 +94,11 @@ void FakeBrowser::loadInto(const ::Navigation& navigation) {
                          request.formBody.value_or(""), finalUrl, status);
     if (status >= 400) {
         Q_EMIT NavigationFailed(
-            {BrowserFailure::Kind::HttpStatus, finalUrl,
+            {BrowserFailure::Kind::HttpStatus,
+             finalUrl,
              "The portal answered " + finalUrl + " with HTTP status " + std::to_string(status),
-             status});
+             status,
+             {}});
         return;
     }
     if (navigation.target.empty()) {

@@ -59,6 +59,7 @@ TEST(PortalSession, LogsInQueriesTheMonthAndWalksEveryRecordPage) {
     EXPECT_EQ(run.finished[0].mstrMonthYear, "2007-02");
     EXPECT_GT(run.finished[0].mcurSiteTotal, FixedPoint());
     EXPECT_EQ(run.session.progress().stage, RunProgress::Stage::Walking);
+    EXPECT_EQ(run.session.progress().pageCount, 5); // as the portal's pages say it
 }
 
 // (faults of the record pages themselves are the walk tests' business)

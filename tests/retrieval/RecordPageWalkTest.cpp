@@ -3,10 +3,10 @@
 #include "platform/FixedPoint.h"
 #include "platform/dom/Document.h"
 #include "portal-sim/SimPageWriter.h"
-#include "report/HeadlessResultView.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportTemplate.h"
 #include "retrieval/FileDataStore.h"
+#include "retrieval/PageCount.h"
 #include "retrieval/RowText.h"
 #include "retrieval/SessionMessages.h"
 #include "retrieval/SimPages.h"
@@ -66,10 +66,10 @@ void expectRowNodesMatchText(const MonthRecord& month) {
     ASSERT_FALSE(month.rowNodes.empty());
     const auto report = [](MonthRecord record) {
         ReportBuilder builder;
-        HeadlessResultView view;
+        Document report{Document::Scripts::Strip};
         builder.GrabbingFinished(std::move(record));
-        builder.WriteOutput(ReportOptions(), view);
-        return std::make_pair(view.document().outerHTML(), view.document().all().size());
+        builder.WriteOutput(ReportOptions(), &report);
+        return std::make_pair(report.outerHTML(), report.all().size());
     };
     const auto fromNodes = report(month);
     const auto fromText = report({month.mstrRows, month.mstrMonthYear, month.mcurSiteTotal});
@@ -213,4 +213,15 @@ TEST(RecordPageWalk, MonthFileThatCannotBeWrittenIsANoticeNotTheEndOfTheReport) 
     EXPECT_EQ(walk.rowsTaken(), 95);
     ASSERT_EQ(walk.notices().size(), 1u);
     EXPECT_EQ(walk.notices()[0].reason, RunMessage::Reason::Notice);
+}
+
+TEST(PageCount, IsReadWhereTheRecordPageNamesItAndNowhereElse) {
+    const std::pair<const char*, int> cases[] = {
+        {"<p><a href=n>Next Page</a> | Page 3 of 12</p>", 12},
+        {"<td>Page <b>3</b>&nbsp;of\n<b>1,2</b></td><p>Page 4 of 40</p>", 40}, // "1,2" is none
+        {"<p>Homepage</p><p>Page 3 offline</p><p>Page 13 of 12</p><p>Pages 3 of 12</p>", 0},
+    };
+    for (const auto& [html, count] : cases) {
+        EXPECT_EQ(PageCount::onPage(*Document::parse(html), PortalLayout()), count) << html;
+    }
 }

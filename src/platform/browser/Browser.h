@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <string>
 
 class Document;
@@ -19,6 +18,7 @@ struct BrowserFailure {
     std::string url;     // the address that failed
     std::string message; // one line for a person: what failed and why
     int httpStatus = 0;  // for HttpStatus
+    std::string detail;  // the network library's own words, for a second line; may be empty
 };
 
 // The embedded browser the portal session drives: it loads pages and their frames, keeps

@@ -2,6 +2,8 @@
 
 #include "platform/browser/WebAddress.h"
 
+#include <QUrl>
+
 namespace {
 
 // Messages are one line: texts from pages and from the network library may hold breaks.
@@ -51,9 +53,50 @@ BrowserFailure BrowserFailures::network(std::string url, std::string_view detail
     return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
 }
 
+BrowserFailure BrowserFailures::unreachable(std::string url, Unreachable cause,
+                                            std::string_view detail) {
+    constexpr char checkConnection[] = " Check the address and your connection.";
+    std::string why;
+    std::string check = checkConnection;
+    switch (cause) {
+    case Unreachable::Refused:
+        why = "the connection was refused.";
+        break;
+    case Unreachable::HostNotFound: {
+        const std::string host =
+            QUrl(QString::fromStdString(url)).host(QUrl::PrettyDecoded).toStdString();
+        why = host.empty() ? "its host was not found."
+                           : "the host " + oneLine(host) + " was not found.";
+        break;
+    }
+    case Unreachable::NoRoute:
+        why = "the network or the host cannot be reached.";
+        break;
+    case Unreachable::NoConnection:
+        why = "no connection could be made.";
+        break;
+    case Unreachable::SecureFailed:
+        why = "a secure connection could not be set up.";
+        check = " Check the address (is it https where the site only offers http?).";
+        break;
+    case Unreachable::CertificateBad:
+        why = "its certificate is not trusted.";
+        check = " Check the address: the certificate may have expired or belong to another "
+                "site.";
+        break;
+    }
+    BrowserFailure out = failure(BrowserFailure::Kind::Network, url,
+                                 "Could not reach " + shown(url) + ": " + why + check);
+    out.detail = oneLine(detail);
+    return out;
+}
+
 BrowserFailure BrowserFailures::timedOut(std::string url, std::string_view detail) {
-    std::string message = shown(url) + " did not answer in time (" + oneLine(detail) + ").";
-    return failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
+    std::string message =
+        shown(url) + " did not answer in time. Check the address and your connection.";
+    BrowserFailure out = failure(BrowserFailure::Kind::Network, std::move(url), std::move(message));
+    out.detail = oneLine(detail);
+    return out;
 }
 
 BrowserFailure BrowserFailures::cutOff(std::string url, std::string_view detail) {

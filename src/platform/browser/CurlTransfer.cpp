@@ -6,6 +6,7 @@
 
 #include <QHostAddress>
 #include <QUrl>
+#include <cerrno>
 #include <curl/curl.h>
 
 namespace {
@@ -260,6 +261,42 @@ std::optional<BrowserFailure> CurlTransfer::failureFor(int code, const std::stri
     case CURLE_UNSUPPORTED_PROTOCOL:
         return BrowserFailures::unsupported(url, detail);
     default:
+        if (const auto cause = unreachableCause(code)) {
+            return BrowserFailures::unreachable(url, *cause, detail);
+        }
         return BrowserFailures::network(url, detail);
+    }
+}
+
+std::optional<BrowserFailures::Unreachable> CurlTransfer::unreachableCause(int code) const {
+    using Cause = BrowserFailures::Unreachable;
+    switch (static_cast<CURLcode>(code)) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return Cause::HostNotFound;
+    case CURLE_COULDNT_CONNECT: {
+        long error = 0;
+        curl_easy_getinfo(m_easy, CURLINFO_OS_ERRNO, &error);
+        if (error == ECONNREFUSED) {
+            return Cause::Refused;
+        }
+        return error == ENETUNREACH || error == EHOSTUNREACH ? Cause::NoRoute : Cause::NoConnection;
+    }
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        return Cause::CertificateBad;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_USE_SSL_FAILED:
+        return Cause::SecureFailed;
+    default:
+        return std::nullopt;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/browser/Browser.h"
+#include "platform/browser/BrowserFailures.h"
 #include "platform/browser/BrowserOptions.h"
 #include "platform/browser/HttpRequest.h"
 
@@ -50,6 +51,8 @@ private:
     Result outcome(int code, const HttpRequest& request);
     void forgetFormBody();
     std::optional<BrowserFailure> failureFor(int code, const std::string& url) const;
+    // Why the server could not be reached, for the failures a person can act on.
+    std::optional<BrowserFailures::Unreachable> unreachableCause(int code) const;
 
     BrowserOptions m_options;
     CURL* m_easy = nullptr;

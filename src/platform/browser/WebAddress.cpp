@@ -39,6 +39,19 @@ std::string fromUrl(const QUrl& url) {
     return url.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded).toStdString();
 }
 
+// One spelling for one place: Qt already lowers the scheme and the host; the default port
+// and an empty path are what every browser drops or adds before it asks the server.
+QUrl canonical(QUrl url) {
+    const bool secure = url.scheme() == QLatin1String("https");
+    if (url.port() == (secure ? 443 : 80) && (secure || url.scheme() == QLatin1String("http"))) {
+        url.setPort(-1);
+    }
+    if (url.path().isEmpty() && !url.host().isEmpty()) {
+        url.setPath(QStringLiteral("/"));
+    }
+    return url;
+}
+
 } // namespace
 
 std::string WebAddress::scheme(std::string_view address) {
@@ -116,9 +129,9 @@ std::string WebAddress::fromUserInput(std::string_view text) {
         return address;
     }
     if (address.find("://") == std::string::npos) {
-        return fromUrl(toUrl("http://" + address));
+        return fromUrl(canonical(toUrl("http://" + address)));
     }
-    return fromUrl(toUrl(address));
+    return fromUrl(canonical(toUrl(address)));
 }
 
 std::string WebAddress::withQuery(std::string_view address, std::string_view encodedQuery) {

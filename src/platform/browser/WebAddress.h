@@ -20,7 +20,9 @@ bool isScript(std::string_view address);
 std::string resolve(std::string_view base, std::string_view reference);
 // The address a document's relative links are read against: its base element's, or its own.
 std::string baseOf(const Document& document);
-// A typed address: surrounding blanks dropped, "http://" assumed when no scheme is given.
+// A typed address: surrounding blanks dropped, "http://" assumed when no scheme is given; the
+// scheme and host in lower case, the default port dropped and "/" for an empty path, so
+// "HTTP://Portal.example:80" and "http://portal.example/" are one address.
 std::string fromUserInput(std::string_view text);
 // Why a typed address gave no address from fromUserInput, in words for the person who typed it.
 std::string problemWith(std::string_view typed);

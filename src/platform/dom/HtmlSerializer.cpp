@@ -71,7 +71,9 @@ void Writer::children(const Element& parent, bool inNoscript) {
     const Element* raw = isRawText(parent) ? &parent : nullptr;
     inNoscript = inNoscript || parent.hasTag("noscript");
     for (const auto& child : parent.children()) {
-        node(*child, raw, inNoscript);
+        if (!options.omit || !(*options.omit)(*child)) {
+            node(*child, raw, inNoscript);
+        }
     }
 }
 

@@ -15,9 +15,12 @@ namespace HtmlSerializer {
 
 // Leaves out the attributes for which the filter returns false.
 using AttributeFilter = std::function<bool(const Element&, const Attribute&)>;
+// Leaves out the nodes (and all they hold) for which it returns true.
+using NodeFilter = std::function<bool(const Node&)>;
 
 struct Options {
     const AttributeFilter* filter = nullptr;
+    const NodeFilter* omit = nullptr;
     // Markup written just before the end tag of the head element.
     std::string_view headEnd;
 };

@@ -1,5 +1,7 @@
 #include "platform/session/KeychainSecretStore.h"
 
+#include "platform/session/SecretServiceItems.h"
+
 #include <QEventLoop>
 #include <QTimer>
 #include <memory>
@@ -16,6 +18,10 @@ Result resultOf(const QKeychain::Job& job) {
         return {Status::Done, {}, {}};
     case QKeychain::EntryNotFound:
         return {Status::NotFound, {}, {}};
+    case QKeychain::AccessDenied:
+    case QKeychain::AccessDeniedByUser:
+        // a keyring is there, but it stayed locked: its owner cancelled the unlock prompt
+        return {Status::Locked, {}, job.errorString()};
     default:
         return {Status::Unreachable, {}, job.errorString()};
     }
@@ -24,8 +30,9 @@ Result resultOf(const QKeychain::Job& job) {
 // Starts the job and waits for it. A job that outlives the wait deletes itself when the
 // keyring finally answers; its answer is dropped then.
 template <typename Job, typename Read> Result run(Job* job, int timeoutMs, Read read) {
-    auto result = std::make_shared<Result>(
-        Result{Status::Unreachable, {}, "the keyring did not answer in time"});
+    // a keyring that keeps its unlock prompt open that long is there, but stays locked
+    auto result =
+        std::make_shared<Result>(Result{Status::Locked, {}, "the keyring did not answer in time"});
     QEventLoop loop;
     QObject::connect(job, &QKeychain::Job::finished, &loop,
                      [result, read, &loop](QKeychain::Job* done) {
@@ -48,21 +55,39 @@ template <typename Job> Job* newJob(const QString& key) {
     return job;
 }
 
+// The keyring library answers "not found" for an entry in a locked collection and "done"
+// for removing one it could not reach; the Secret Service itself tells the difference.
+bool entryLocked(const QString& key) {
+    return !SecretServiceItems::find(KeychainSecretStore::Service, key).locked.isEmpty();
+}
+
+const Result LockedKeyring{Status::Locked, {}, "the keyring is locked"};
+
 } // namespace
 
 Result KeychainSecretStore::read(const QString& key) {
-    return run(newJob<QKeychain::ReadPasswordJob>(key), m_timeoutMs,
-               [](const QKeychain::ReadPasswordJob& job, Result& result) {
-                   if (result.status == Status::Done) {
-                       result.secret = job.textData();
-                   }
-               });
+    const Result result = run(newJob<QKeychain::ReadPasswordJob>(key), m_timeoutMs,
+                              [](const QKeychain::ReadPasswordJob& job, Result& result) {
+                                  if (result.status == Status::Done) {
+                                      result.secret = job.textData();
+                                  }
+                              });
+    // a locked keyring takes nothing the caller could add either: say it is locked
+    if (result.status == Status::NotFound &&
+        (entryLocked(key) || SecretServiceItems::defaultCollectionLocked())) {
+        return LockedKeyring;
+    }
+    return result;
 }
 
-Result KeychainSecretStore::write(const QString& key, const QString& secret) {
+Result KeychainSecretStore::write(const QString& key, const QString& secret, const QString& label) {
     auto* job = newJob<QKeychain::WritePasswordJob>(key);
     job->setTextData(secret);
-    return run(job, m_timeoutMs, [](const QKeychain::WritePasswordJob&, Result&) {});
+    const Result result = run(job, m_timeoutMs, [](const QKeychain::WritePasswordJob&, Result&) {});
+    if (result.status == Status::Done) {
+        SecretServiceItems::setLabel(SecretServiceItems::find(Service, key).unlocked, label);
+    }
+    return result;
 }
 
 Result KeychainSecretStore::remove(const QString& key) {
@@ -71,5 +96,5 @@ Result KeychainSecretStore::remove(const QString& key) {
     if (result.status == Status::NotFound) {
         result.status = Status::Done;
     }
-    return result;
+    return result.status == Status::Done && entryLocked(key) ? LockedKeyring : result;
 }

@@ -3,8 +3,9 @@
 #include "platform/SecretStore.h"
 
 // The desktop's Secret Service keyring (GNOME Keyring, KWallet and the like) through
-// QtKeychain. Each call waits for the keyring's answer in a local event loop, so it needs a
-// QCoreApplication, and gives up after a while rather than hang a scheduled check.
+// QtKeychain, with the entry's label and the keyring's locked state read from the Secret
+// Service itself. Each call waits for the keyring's answer in a local event loop, so it needs
+// a QCoreApplication, and gives up after a while rather than hang a scheduled check.
 class KeychainSecretStore final : public SecretStore {
 public:
     // Secrets are filed under this service name, the key being the account.
@@ -16,7 +17,7 @@ public:
         : m_timeoutMs(timeoutMs) {}
 
     Result read(const QString& key) override;
-    Result write(const QString& key, const QString& secret) override;
+    Result write(const QString& key, const QString& secret, const QString& label) override;
     Result remove(const QString& key) override;
 
 private:

@@ -298,8 +298,13 @@ TEST_F(CurlBrowserTest, failuresAreAnnouncedWithAClearLineAndThePageStays) {
         {url("/badframe"), Kind::HttpStatus, url("/missing"),
          url("/missing") + " answered with the HTTP error 404 Not Found (a frame of " +
              url("/badframe") + ")."},
-        {"http://127.0.0.1:1/", Kind::Network, "http://127.0.0.1:1/",
-         "Could not load http://127.0.0.1:1/: Failed to connect"},
+        {"http://127.0.0.1:1", Kind::Network, "http://127.0.0.1:1/",
+         "Could not reach http://127.0.0.1:1/: the connection was refused. Check the address "
+         "and your connection."},
+        {"https" + url("/a").substr(4), Kind::Network, "https" + url("/a").substr(4),
+         "Could not reach https" + url("/a").substr(4) +
+             ": a secure connection could not be set up. Check the address (is it https where "
+             "the site only offers http?)."},
         {"ftp://127.0.0.1/x", Kind::Unsupported, "ftp://127.0.0.1/x",
          "ftp://127.0.0.1/x cannot be loaded: only http, https and about:blank"},
     };
@@ -311,6 +316,7 @@ TEST_F(CurlBrowserTest, failuresAreAnnouncedWithAClearLineAndThePageStays) {
         EXPECT_EQ(m_events.failures.back().kind, kind);
         EXPECT_TRUE(m_events.failures.back().message.starts_with(said))
             << m_events.failures.back().message;
+        EXPECT_EQ(m_events.failures.back().detail.empty(), kind != Kind::Network);
         EXPECT_EQ(top().url(), url("/a"));
     }
 }

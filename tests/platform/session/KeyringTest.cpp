@@ -1,20 +1,25 @@
-// The keyring as the program uses it, against a real Secret Service: the store itself, the
-// window's move of a scrambled password into it, and `veltrix check` keeping and reading
-// its password there.
+// The keyring as the program uses it, against a real Secret Service: the window's move of a
+// scrambled password into it, `veltrix check` keeping and reading its password there,
+// whichever way the address is typed, and a keyring that stays locked.
 #include "cli/VeltrixProcess.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
 #include "platform/SettingsStore.h"
 #include "platform/session/KeychainSecretStore.h"
+#include "platform/session/SecretServiceItems.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/ClsAsmXor.h"
+#include "retrieval/PortalKeyring.h"
 
-QString keyringSkipReason(); // KeyringTestMain.cpp
+QString keyringSkipReason();          // KeyringTestMain.cpp
+bool lockKeyring(bool locked);        // KeyringTestMain.cpp
+QString labelOf(const QString& item); // KeyringTestMain.cpp
 
 namespace {
 
 using Status = SecretStore::Status;
+using Section = MainWindowSettings;
 
 class Keyring : public ::testing::Test {
 protected:
@@ -26,70 +31,107 @@ protected:
     KeychainSecretStore keyring;
 };
 
-} // namespace
-
-TEST_F(Keyring, StoresReadsBackReplacesAndRemoves) {
-    const QString secrets[] = {"secret", "p\u00e4ss w\u00f6rd \u20ac", QString(300, 'x'), " "};
-    for (const QString& secret : secrets) {
-        SCOPED_TRACE(secret.left(20).toStdString());
-        ASSERT_EQ(keyring.write("bob@https://p.example/", secret).status, Status::Done);
-        const SecretStore::Result read = keyring.read("bob@https://p.example/");
-        EXPECT_EQ(read.status, Status::Done) << read.why.toStdString();
-        EXPECT_EQ(read.secret, secret);
-    }
-    EXPECT_EQ(keyring.read("bob@https://other.example/").status, Status::NotFound);
-    EXPECT_EQ(keyring.remove("bob@https://p.example/").status, Status::Done);
-    EXPECT_EQ(keyring.read("bob@https://p.example/").status, Status::NotFound);
-    EXPECT_EQ(keyring.remove("bob@https://p.example/").status, Status::Done);
+QStringList checkOf(const QString& address) {
+    return {"check",   "--portal", address, "--user", "Jos\u00e9",
+            "--quiet", "--month",  "1",     "--json", "-"};
 }
+
+} // namespace
 
 TEST_F(Keyring, TheWindowMovesAScrambledPasswordIntoItAndReadsItBackNextTime) {
     MemorySettingsStore store;
-    QString scrambled = "upgraded";
+    QString scrambled = "upgr\u00e4ded \u20ac";
     ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
-    store.write(MainWindowSettings::Section, "txtUserName", "carol");
-    store.write(MainWindowSettings::Section, "AdminURL", "https://q.example/");
-    store.write(MainWindowSettings::Section, "txtPasswordnew", scrambled);
-    store.write(MainWindowSettings::Section, "chkSavePassword", "1");
+    store.write(Section::Section, "txtUserName", "carol");
+    store.write(Section::Section, "AdminURL", "HTTPS://Q.example");
+    store.write(Section::Section, "txtPasswordnew", scrambled);
+    store.write(Section::Section, "chkSavePassword", "1");
 
     MainWindowSettings first = MainWindowSettings::load(store, {});
     RememberedPassword(&keyring).restore(first, store);
-    EXPECT_EQ(first.password, "upgraded");
-    EXPECT_EQ(store.read(MainWindowSettings::Section, "txtPasswordnew", "?"), "");
-    EXPECT_EQ(KeychainSecretStore().read("carol@https://q.example/").secret, "upgraded");
+    EXPECT_EQ(first.password, "upgr\u00e4ded \u20ac");
+    EXPECT_EQ(store.read(Section::Section, "txtPasswordnew", "?"), "");
+    EXPECT_EQ(keyring.read("carol@https://q.example/").secret, first.password);
+    const auto items =
+        SecretServiceItems::find(KeychainSecretStore::Service, "carol@https://q.example/");
+    ASSERT_EQ(items.unlocked.size(), 1);
+    EXPECT_EQ(labelOf(items.unlocked.front()), "Veltrix: carol at q.example");
 
     MainWindowSettings next = MainWindowSettings::load(store, {});
     EXPECT_EQ(next.password, "");
     RememberedPassword(&keyring).restore(next, store);
-    EXPECT_EQ(next.password, "upgraded");
+    EXPECT_EQ(next.password, first.password);
 }
 
-TEST_F(Keyring, CheckKeepsItsPasswordAndTakesItBackWithoutStandardInput) {
+// "http://host:port" and "http://host:port/" are one entry, whoever filed it: the check, the
+// window, or an earlier version under the address as it was typed (that one moves).
+TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
     SimulatedPortal portal(simTestConfig());
     ASSERT_TRUE(portal.start());
     const QString address = QString::fromStdString(portal.baseUrl());
-    const QStringList base = {"check",   "--portal", address, "--user", "Jos\u00e9",
-                              "--quiet", "--month",  "1",     "--json", "-"};
-    const Result kept =
-        veltrix(base + QStringList{"--password-stdin", "--remember-password"}, "secret\n");
-    ASSERT_EQ(kept.exitCode, 0) << kept.err;
-    EXPECT_EQ(kept.err, "");
-    EXPECT_EQ(keyring.read("Jos\u00e9@" + address).secret, "secret");
-
+    const QString bare = address.chopped(1);
+    const QString account = PortalKeyring::account(address, "Jos\u00e9");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("VELTRIX_PASSWORD");
-    const Result recalled = veltrix(base + QStringList{"--password-from-keyring"}, {}, environment);
-    ASSERT_EQ(recalled.exitCode, 0) << recalled.err;
-    EXPECT_EQ(recalled.json()["rows_read"], kept.json()["rows_read"]);
+    const auto recallFrom = [&](const QString& form) {
+        return veltrix(checkOf(form) + QStringList{"--password-from-keyring"}, {}, environment);
+    };
+
+    const Result kept =
+        veltrix(checkOf(bare) + QStringList{"--password-stdin", "--remember-password"}, "secret\n");
+    ASSERT_EQ(kept.exitCode, 0) << kept.err;
+    ASSERT_EQ(recallFrom(address).exitCode, 0);
+    MainWindowSettings window;
+    window.userName = " Jos\u00e9";
+    window.adminUrl = address;
+    window.savePassword = true;
+    MemorySettingsStore store;
+    RememberedPassword(&keyring).restore(window, store);
+    EXPECT_EQ(window.password, "secret");
+
+    ASSERT_EQ(keyring.remove(account).status, Status::Done);
+    ASSERT_EQ(keyring.write("Jos\u00e9@" + bare, "secret", "veltrix").status, Status::Done);
+    EXPECT_EQ(recallFrom(address).exitCode, 0);
+    EXPECT_EQ(keyring.read("Jos\u00e9@" + bare).status, Status::NotFound);
+    EXPECT_EQ(keyring.read(account).secret, "secret");
 
     const Result stranger =
         veltrix({"check", "--portal", address, "--user", "mallory", "--password-from-keyring"});
     EXPECT_EQ(stranger.exitCode, 2);
     EXPECT_NE(stranger.err.find("the keyring holds no password for mallory"), std::string::npos)
         << stranger.err;
-    EXPECT_NE(
-        veltrix(base + QStringList{"--password-from-keyring", "--password-stdin"}, "x\n").exitCode,
-        0);
+}
+
+// A keyring whose unlock prompt is cancelled (here it cannot open: there is no display, which
+// the keyring reports as a dismissed prompt) is locked, not empty, and the password the window
+// was asked to remember goes nowhere else.
+TEST_F(Keyring, ALockedKeyringIsSaidToBeLockedAndThePasswordStaysOutOfTheSettingsFile) {
+    keyring.write(PortalKeyring::account("https://r.example/", "dave"), "kept", "label");
+    ASSERT_TRUE(lockKeyring(true));
+    MemorySettingsStore store;
+    MainWindowSettings window;
+    window.userName = "erin";
+    window.adminUrl = "https://r.example/";
+    window.password = "typed";
+    window.savePassword = true;
+    RememberedPassword remembered(&keyring);
+    remembered.keep(window);
+    window.save(store, false);
+    EXPECT_EQ(store.read(Section::Section, "txtPasswordnew", "?"), "");
+    EXPECT_TRUE(remembered.refusal().startsWith(RememberedPassword::NotRememberedNotice));
+
+    for (const char* user : {"dave", "mallory"}) {
+        const Result locked = veltrix(
+            {"check", "--portal", "https://r.example/", "--user", user, "--password-from-keyring"});
+        EXPECT_EQ(locked.exitCode, 2);
+        EXPECT_TRUE(locked.err.starts_with("veltrix: --password-from-keyring: the keyring is "
+                                           "locked"))
+            << locked.err;
+    }
+    EXPECT_EQ(keyring.remove(PortalKeyring::account("https://r.example/", "dave")).status,
+              Status::Locked);
+    ASSERT_TRUE(lockKeyring(false));
+    EXPECT_EQ(keyring.read(PortalKeyring::account("https://r.example/", "dave")).secret, "kept");
 }
 
 TEST_F(Keyring, WithoutAKeyringCheckSaysSoInOneLine) {
@@ -98,10 +140,9 @@ TEST_F(Keyring, WithoutAKeyringCheckSaysSoInOneLine) {
     const QString address = QString::fromStdString(portal.baseUrl());
     QProcessEnvironment noBus = QProcessEnvironment::systemEnvironment();
     noBus.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/veltrix-test-bus");
-    const QStringList base = {"check",   "--portal", address, "--user", "Jos\u00e9",
-                              "--quiet", "--month",  "1",     "--json", "-"};
 
-    const Result recall = veltrix(base + QStringList{"--password-from-keyring"}, {}, noBus);
+    const Result recall =
+        veltrix(checkOf(address) + QStringList{"--password-from-keyring"}, {}, noBus);
     EXPECT_EQ(recall.exitCode, 2);
     EXPECT_TRUE(recall.err.starts_with("veltrix: --password-from-keyring: no keyring answered"))
         << recall.err;
@@ -109,7 +150,8 @@ TEST_F(Keyring, WithoutAKeyringCheckSaysSoInOneLine) {
 
     // the month is fetched all the same; only the keeping failed
     const Result remember =
-        veltrix(base + QStringList{"--password-stdin", "--remember-password"}, "secret\n", noBus);
+        veltrix(checkOf(address) + QStringList{"--password-stdin", "--remember-password"},
+                "secret\n", noBus);
     EXPECT_EQ(remember.exitCode, 0) << remember.err;
     EXPECT_TRUE(remember.err.starts_with("veltrix: warning: the password was not kept: no "
                                          "keyring answered"))

@@ -1,11 +1,16 @@
 // The keyring tests run against a real Secret Service: gnome-keyring-daemon on a private
 // session bus, its files in a temporary home, its login keyring unlocked with a test
-// password. Nothing reaches the user's own keyring.
+// password. Nothing reaches the user's own keyring, and no display: an unlock prompt cannot
+// open, which the keyring reports as a cancelled one.
 #include "support/PrivateSessionBus.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -16,6 +21,17 @@
 namespace {
 
 QString g_skipReason;
+constexpr char Secrets[] = "org.freedesktop.secrets";
+constexpr char ServicePath[] = "/org/freedesktop/secrets";
+constexpr char LoginCollection[] = "/org/freedesktop/secrets/collection/login";
+constexpr char TestPassword[] = "test"; // the login keyring's
+
+QDBusMessage call(const QString& path, const QString& interface, const QString& method,
+                  const QVariantList& arguments) {
+    QDBusMessage message = QDBusMessage::createMethodCall(Secrets, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message);
+}
 
 bool secretServiceRuns() {
     const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
@@ -58,7 +74,7 @@ QString startDaemon(QProcess& daemon) {
     if (!daemon.waitForStarted()) {
         return "gnome-keyring-daemon does not start";
     }
-    daemon.write("test");         // the login keyring's password
+    daemon.write(TestPassword);   // the login keyring's password
     daemon.waitForBytesWritten(); // it reads the password to its end before it goes on
     daemon.closeWriteChannel();
     for (int wait = 0; wait < 100 && !secretServiceRuns(); ++wait) {
@@ -73,12 +89,46 @@ QString startDaemon(QProcess& daemon) {
 
 } // namespace
 
+// Locks the login keyring, or unlocks it again with its password (the daemon's own way,
+// without a prompt).
+bool lockKeyring(bool locked) {
+    const QVariant collection = QVariant::fromValue(QDBusObjectPath(LoginCollection));
+    if (locked) {
+        return call(ServicePath, "org.freedesktop.Secret.Service", "Lock",
+                    {QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(LoginCollection)})})
+                   .type() == QDBusMessage::ReplyMessage;
+    }
+    const QDBusMessage opened = call(ServicePath, "org.freedesktop.Secret.Service", "OpenSession",
+                                     {"plain", QVariant::fromValue(QDBusVariant(QString()))});
+    if (opened.type() != QDBusMessage::ReplyMessage || opened.arguments().size() != 2) {
+        return false;
+    }
+    QDBusArgument secret;
+    secret.beginStructure();
+    secret << opened.arguments().at(1).value<QDBusObjectPath>() << QByteArray()
+           << QByteArray(TestPassword) << QString("text/plain");
+    secret.endStructure();
+    return call(ServicePath, "org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface",
+                "UnlockWithMasterPassword", {collection, QVariant::fromValue(secret)})
+               .type() == QDBusMessage::ReplyMessage;
+}
+
+QString labelOf(const QString& item) {
+    const QDBusMessage reply = call(item, "org.freedesktop.DBus.Properties", "Get",
+                                    {"org.freedesktop.Secret.Item", "Label"});
+    return reply.arguments().isEmpty()
+               ? QString()
+               : reply.arguments().front().value<QDBusVariant>().variant().toString();
+}
+
 // Empty when the keyring runs; otherwise why the keyring tests skip.
 QString keyringSkipReason() {
     return g_skipReason;
 }
 
 int main(int argc, char** argv) {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
     useTemporaryHome();
     PrivateSessionBus::enter(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
