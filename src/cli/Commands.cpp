@@ -35,6 +35,7 @@ int runCommandLine(int argc, char** argv) {
     Commands::addDemoCommand(app);
     Commands::addPlansCommand(app);
     Commands::addCacheCommand(app);
+    Commands::addHistoryCommand(app);
 
     int status = 0;
     try {

@@ -22,4 +22,5 @@ void addReportCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);
 void addPlansCommand(CLI::App& app);
+void addHistoryCommand(CLI::App& app);
 } // namespace Commands

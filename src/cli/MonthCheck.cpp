@@ -2,6 +2,7 @@
 
 #include "cli/AlertDelivery.h"
 #include "cli/CliError.h"
+#include "cli/HistoryUpdate.h"
 #include "cli/ProgressLine.h"
 #include "platform/HeadlessApplication.h"
 #include "platform/PlainText.h"
@@ -51,6 +52,15 @@ void MonthCheck::report(std::ostream& out) {
     m_report->writeFiles();
     if (!m_request.jsonToStandardOutput()) {
         m_report->printText(out);
+    }
+    // a warning on the way (a damaged or unwritable month file) means the file may not hold
+    // this month: it already said so, and the history keeps what it had
+    if (!m_outcome.monthFile.isEmpty() && m_outcome.notices.empty()) {
+        HistoryUpdate::afterMonth(m_outcome.monthFile,
+                                  m_run.mode == RunMode::PasswordVersion
+                                      ? std::optional(m_run.portalAddress)
+                                      : std::nullopt,
+                                  std::cerr);
     }
     AlertDelivery::finish(m_report->alerts(), m_request.alerts, std::cerr);
 }

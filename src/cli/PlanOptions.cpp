@@ -118,16 +118,30 @@ QDate readToday(const std::string& text) {
 
 } // namespace
 
+void PlanOptions::addPlanOptions(CLI::App& command, bool oneOrTheOther) {
+    CLI::Option* plan =
+        command
+            .add_option("--plan", m_plan,
+                        "Plan to bill: a line of `veltrix plans`, a plan name or slot:N")
+            ->type_name("TEXT");
+    CLI::Option* custom =
+        command
+            .add_option("--custom-plan", m_customPlan,
+                        std::string("Your own plan: charge in Rs, limit in MB (0 counts as 1), Rs "
+                                    "per excess MB") +
+                            (oneOrTheOther ? "" : "; chosen unless --plan names another"))
+            ->type_name("CHARGE,LIMIT_MB,RATE");
+    if (oneOrTheOther) {
+        custom->excludes(plan);
+    }
+}
+
+void PlanOptions::addPlanTo(CLI::App& command) {
+    addPlanOptions(command, true);
+}
+
 void PlanOptions::addTo(CLI::App& command) {
-    command
-        .add_option("--plan", m_plan,
-                    "Plan to bill: a line of `veltrix plans`, a plan name or slot:N")
-        ->type_name("TEXT");
-    command
-        .add_option("--custom-plan", m_customPlan,
-                    "Your own plan: charge in Rs, limit in MB (0 counts as 1), Rs per excess MB; "
-                    "chosen unless --plan names another")
-        ->type_name("CHARGE,LIMIT_MB,RATE");
+    addPlanOptions(command, false);
     command.add_option("--today", m_today, "The date taken as today (default: the system date)")
         ->type_name("YYYY-MM-DD");
     command.add_flag("--compare-plans", m_comparePlans,

@@ -18,6 +18,8 @@ class PlanOptions {
 public:
     // Adds the four options to the command; this object must live as long as the command.
     void addTo(CLI::App& command);
+    // Only --plan or --custom-plan, one or the other.
+    void addPlanTo(CLI::App& command);
     // Throws CliError with a one-line message for an unknown plan, a malformed custom plan or
     // a bad date. Without --today "today" comes from the clock.
     PlanChoice resolve(const Clock& clock) const;
@@ -27,6 +29,8 @@ public:
     void setComparePlans(bool compare) { m_comparePlans = compare; }
 
 private:
+    void addPlanOptions(CLI::App& command, bool oneOrTheOther);
+
     std::string m_plan;
     std::string m_customPlan;
     std::string m_today;

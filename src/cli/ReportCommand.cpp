@@ -2,6 +2,7 @@
 #include "cli/AlertDelivery.h"
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/HistoryUpdate.h"
 #include "cli/MonthReport.h"
 #include "platform/Clock.h"
 #include "platform/MessagePresenter.h"
@@ -48,6 +49,7 @@ void runReport(const ReportCommandOptions& options) {
     if (!options.request.jsonToStandardOutput()) {
         report.printText(std::cout);
     }
+    HistoryUpdate::afterMonth(month->file, std::nullopt, std::cerr);
     AlertDelivery::finish(report.alerts(), options.request.alerts, std::cerr);
 }
 

@@ -133,7 +133,7 @@ TEST(CommandLine, MistakesAreOneLineThatNamesTheWordAndWhatWasMeant) {
     } cases[] = {
         {{"chek"}, "unknown command 'chek' (did you mean 'check'?)", 109},
         {{"sync"},
-         "unknown command 'sync' (the commands are check, report, demo, plans and cache)",
+         "unknown command 'sync' (the commands are check, report, demo, plans, cache and history)",
          109},
         {{"cache", "lst"}, "unknown command 'lst' for 'veltrix cache' (did you mean 'list'?)", 109},
         {{"check", "--plna", "x"},

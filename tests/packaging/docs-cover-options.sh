@@ -33,7 +33,7 @@ done
 # Lines of the first list missing from the second (both sorted, one option a line).
 missing() { comm -23 <(printf '%s\n' "$1") <(printf '%s\n' "$2") | grep . | tr '\n' ' '; }
 
-for command in "" check report demo plans "cache list"; do
+for command in "" check report demo plans "cache list" history; do
     # shellcheck disable=SC2086 # "cache list" is two words
     help=$("$veltrix" $command --help | options_in)
     # shellcheck disable=SC2086

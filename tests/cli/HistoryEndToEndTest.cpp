@@ -1,0 +1,80 @@
+// history.sqlite as processes share it: a check records its month, and processes that update
+// the history at once lose nothing.
+#include "cli/TestFiles.h"
+#include "cli/VeltrixProcess.h"
+#include "history/SqliteDatabase.h"
+#include "portal-sim/SimulatedPortal.h"
+#include "portalsim/SimTestConfig.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Months of many rows, so that every process spends a while reading them.
+std::string longMonth(int extraKB) {
+    std::string rows;
+    for (int i = 0; i < 3000; ++i) {
+        rows += marchRow(28 - i % 28, 100 + (i == 0 ? extraKB : 0));
+    }
+    return rows;
+}
+
+std::string query(const QString& folder, const std::string& sql) {
+    return SqliteDatabase(folder + "/history.sqlite").queryText(sql);
+}
+
+} // namespace
+
+TEST(HistoryEndToEnd, ACheckRecordsItsMonthWithThePortal) {
+    SimulatedPortal portal{simTestConfig()};
+    ASSERT_TRUE(portal.start());
+    QTemporaryDir data;
+    const Result check =
+        veltrix(checkOf(portal.baseUrl()) +
+                    QStringList{"--quiet", "--cache", "--data-dir", data.path(), "--json", "-"},
+                "secret\n");
+    ASSERT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_EQ(query(data.path(), "SELECT total_kb || ' ' || portal FROM months"),
+              check.json()["totals"]["bandwidth_kb"].dump() + " " + portal.baseUrl());
+}
+
+TEST(HistoryEndToEnd, ProcessesUpdatingAtOnceLoseNothing) {
+    QTemporaryDir data;
+    const auto monthFile = [&data](int month) {
+        return data.filePath(QString("2006-%1-alice.cache").arg(month, 2, 10, QChar('0')));
+    };
+    for (int month = 1; month <= 12; ++month) {
+        ASSERT_EQ(storeMonth(monthFile(month), longMonth(0)), "");
+    }
+    const auto runAtOnce = [&data](const std::vector<QStringList>& commands) {
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (const QStringList& command : commands) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->start(binary(), command + QStringList{"--data-dir", data.path()});
+        }
+        for (const auto& process : processes) {
+            ASSERT_TRUE(process->waitForFinished(120000));
+            EXPECT_EQ(process->exitCode(), 0);
+            EXPECT_EQ(process->readAllStandardError(), "");
+        }
+    };
+    // two make the database at once, two record the month they report
+    runAtOnce({{"history"},
+               {"history"},
+               {"report", "--cache-entry", "2006-01-alice"},
+               {"report", "--cache-entry", "2006-12-alice"}});
+    // every month grows; each of two processes records six of them while the other does too
+    for (int month = 1; month <= 12; ++month) {
+        ASSERT_EQ(storeMonth(monthFile(month), longMonth(month)), "");
+    }
+    std::vector<QStringList> reports;
+    for (int month = 1; month <= 12; ++month) {
+        reports.push_back({"report", "--cache-entry", QFileInfo(monthFile(month)).baseName()});
+    }
+    runAtOnce(reports);
+    EXPECT_EQ(query(data.path(), "SELECT count(*) || ' ' || sum(total_kb) FROM months"),
+              "12 " + std::to_string(12 * 3000 * 100 + 78));
+    EXPECT_EQ(query(data.path(), "PRAGMA integrity_check"), "ok");
+}
