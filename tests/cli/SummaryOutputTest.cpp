@@ -63,7 +63,8 @@ TEST(SummaryJson, OverQuotaMonthToTheLastDigit) {
               R"("visible":{"fraAvailable":false,"fraExcess":true,"today":false},)"
               R"("bar":{"used":1.0,"excess":0.25}}},)"
               R"("projection":{"days_elapsed":10,"days_in_month":31,"usage_mb":3968.0,)"
-              R"("excess_mb":2944.0,"total_and_tax":925.2}})");
+              R"("excess_mb":2944.0,"total_and_tax":925.2,"quota_runs_out":"2007-03-10",)"
+              R"("daily_allowance_mb":0.0}})");
 }
 
 TEST(SummaryJson, WithoutAPlanNothingIsBilled) {
@@ -124,6 +125,8 @@ Month-end projection at this pace (10 of 31 days)
   Usage                                    3968.000 MB
   Excess                                   2944.000 MB
   Total + Tax                               Rs. 925.20
+  The 1024 MB ran out by 10 Mar
+  Left: nothing for 21 more days
 )");
     EXPECT_NE(SummaryText::render(report, true).find("\033[1mBill\033[0m"), std::string::npos);
 }
