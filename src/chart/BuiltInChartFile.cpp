@@ -21,13 +21,15 @@ std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
     return QSize(width, height);
 }
 
-QString BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels) {
+QString BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels,
+                                 bool allowanceLine) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return QStringLiteral(
             "Chart images need a QGuiApplication (create a HeadlessApplication first)");
     }
     XChartModel chart;
     ChartImage::resize(chart, pixels);
+    chart.setAllowanceOn(allowanceLine);
     bool upToDate = false;
     const QString failure = ChartFeed::UpdateGraphControl(chart, input, upToDate);
     if (!failure.isEmpty()) {

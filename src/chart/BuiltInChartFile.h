@@ -16,6 +16,8 @@ inline constexpr QSize DefaultSize{900, 500};
 std::optional<QSize> parseSize(const QString& text);
 
 // Needs a QGuiApplication (see HeadlessApplication). Empty on success, else what went wrong.
-QString render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize);
+// `allowanceLine` switches the daily allowance line on, as the window's chart page does.
+QString render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize,
+               bool allowanceLine = false);
 
 } // namespace BuiltInChartFile

@@ -128,11 +128,17 @@ void MonthReport::writeChart() const {
         writeStackedChart(*size);
         return;
     }
+    const std::optional<QuotaOutlook>& quota = m_result.summary.quota;
+    if (m_request.chartAllowance && !quota) {
+        std::cerr << "veltrix: warning: --chart-allowance: without a plan that has a limit there "
+                     "is no allowance to draw\n";
+    }
     const ChartFeedInput input{QString::fromStdString(chart().mstrChartDataAvg),
                                QString::fromStdString(monthText()),
-                               m_request.reportOptions().mlngInbuiltChartColor};
-    const QString error =
-        BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
+                               m_request.reportOptions().mlngInbuiltChartColor,
+                               quota ? std::optional(quota->evenShareMB) : std::nullopt};
+    const QString error = BuiltInChartFile::render(
+        input, QString::fromStdString(m_request.chartFile), *size, m_request.chartAllowance);
     if (!error.isEmpty()) {
         throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
                        error.toStdString());

@@ -128,6 +128,37 @@ TEST_F(Drawing, MeanItemTakesMeanColourAndStaysOffTheValueLine) {
     EXPECT_EQ(surface.texts(QStringLiteral("*")).size(), 4u);
 }
 
+TEST_F(Drawing, AllowanceLineOnlyWhenSwitchedOnWithAValueInRange) {
+    ChartTestItems::fill(model, {10, 55});
+    const auto allowanceLines = [this] {
+        draw();
+        std::vector<RecordingSurface::Operation> found;
+        for (const auto& line : surface.operations(Kind::Line)) {
+            if (line.color == model.properties().AllowanceColor) {
+                found.push_back(line);
+            }
+        }
+        return found;
+    };
+    model.setAllowanceOn(true); // no value yet: no line, no legend entry
+    EXPECT_TRUE(allowanceLines().empty());
+    EXPECT_EQ(model.legendEntries().size(), 2u);
+    model.setAllowanceValue(33.03);
+    const auto drawn = allowanceLines();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].from, QPointF(57 * 15, model.geometry().valueY(33.03)));
+    EXPECT_EQ(drawn[0].to, QPointF(845 * 15, model.geometry().valueY(33.03)));
+    EXPECT_EQ(drawn[0].drawWidth, 2);
+    ASSERT_EQ(model.legendEntries().size(), 3u);
+    EXPECT_EQ(model.legendEntries()[2].swatchColor, model.properties().AllowanceColor);
+    model.setAllowanceValue(150); // above MaxY: it would cross the title
+    EXPECT_TRUE(allowanceLines().empty());
+    model.setAllowanceValue(33.03);
+    model.setAllowanceOn(false);
+    EXPECT_TRUE(allowanceLines().empty());
+    EXPECT_EQ(model.legendEntries().size(), 2u);
+}
+
 TEST_F(Drawing, ItemLabelsLieFlatWhenTheyFitAndStandUpWhenTheyDoNot) {
     ChartTestItems::fill(model, {1, 2});
     model.item(1)->XAxisDescription = QStringLiteral("Mar\r\n05");

@@ -75,6 +75,19 @@ TEST(ChartFeed, MaxYLeavesRoomAboveTheHighestBar) {
     }
 }
 
+TEST(ChartFeed, TheScaleReachesTheAllowanceLineOnlyWhileItIsShown) {
+    for (const bool shown : {false, true}) {
+        XChartModel chart;
+        chart.setAllowanceOn(shown);
+        bool upToDate = false;
+        ChartFeedInput fed = input(QStringLiteral("\t01\r\nNonFree\t10.00"));
+        fed.dailyAllowanceMB = 1024.0 / 31;
+        ChartFeed::UpdateGraphControl(chart, fed, upToDate);
+        EXPECT_EQ(chart.properties().MaxY, shown ? 40 : 20);
+        EXPECT_EQ(chart.properties().AllowanceCaption, "Daily allowance: 33.03 MB");
+    }
+}
+
 TEST(ChartFeed, MalformedTextStopsWithTheItemsSoFarAndAReason) {
     XChartModel chart;
     bool upToDate = false;
