@@ -48,21 +48,6 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
     EXPECT_EQ(draws.count(), 0);
 }
 
-TEST(ChartFeed, SeriesLinesMayBeAbsent) {
-    XChartModel chart;
-    bool upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\t02\tAvg")), upToDate);
-    ASSERT_EQ(chart.itemCount(), 3);
-    EXPECT_EQ(chart.item(1)->Value, 0);
-    EXPECT_EQ(chart.item(1)->LegendDescription, "");
-    EXPECT_EQ(chart.properties().MaxY, 10);
-
-    upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\tAvg\r\nNonFree\t3.5\t3.5")),
-                                  upToDate);
-    EXPECT_EQ(chart.item(0)->LegendDescription, "3.5 MB");
-}
-
 TEST(ChartFeed, MaxYLeavesRoomAboveTheHighestBar) {
     const std::pair<double, double> cases[] = {
         {0, 10}, {95.3, 100}, {99.6, 110}, {100.4, 110}, {109.5, 120}, {0.5, 10}, {1234.56, 1240}};

@@ -31,36 +31,6 @@ TEST(XChartModel, MeanItemTrailsTheCollectionWithTheMeanOfAllElements) {
     EXPECT_FALSE(model.isMeanItem(4));
 }
 
-TEST(XChartModel, RangeModeAndUnitsFollowTheSignsOfTheEnds) {
-    const struct {
-        double maxY, minY;
-        int mode;
-        double units;
-    } cases[] = {{100, 0, 2, 100},
-                 {0.4, 0, 2, 1},
-                 {10, -5, 0, 15},
-                 {-5, -20, 1, 15},
-                 {2.5, 0, 2, 2}}; // half to even
-    for (const auto& c : cases) {
-        XChartModel model;
-        model.setMinY(-1000);
-        model.setMaxY(c.maxY);
-        model.setMinY(c.minY);
-        fill(model, {});
-        EXPECT_EQ(model.layout().RangeMode, c.mode) << c.maxY;
-        EXPECT_DOUBLE_EQ(model.layout().RangeUnits, c.units) << c.maxY;
-    }
-}
-
-TEST(XChartModel, AutomaticGridStepsAreStoredBackOnTheFirstDrawing) {
-    XChartModel model;
-    model.setIntersectMajor(0);
-    model.setIntersectMinor(0);
-    fill(model, {});
-    EXPECT_FLOAT_EQ(model.properties().IntersectMajor, 10);
-    EXPECT_FLOAT_EQ(model.properties().IntersectMinor, 2);
-}
-
 TEST(XChartModel, WritesRedrawOnlyWhenTheirRuleSaysSo) {
     XChartModel model;
     fill(model, {5});
@@ -97,18 +67,6 @@ TEST(XChartModel, AutoRedrawOffDrawsNothingAndKeepsTheLayout) {
     model.setAutoRedraw(true);
     EXPECT_EQ(draws.count(), 1);
     EXPECT_LT(model.layout().ItemBounds[1].top, top);
-}
-
-TEST(XChartModel, MarginsArePublishedInPixelsAndHeldInTwips) {
-    XChartModel model;
-    model.setTwipsPerPixel(15, 12);
-    model.setMarginLeft(55);
-    model.setMarginTop(10);
-    EXPECT_FLOAT_EQ(model.marginsTwips().left, 825);
-    EXPECT_FLOAT_EQ(model.marginsTwips().top, 120);
-    EXPECT_EQ(model.MarginLeft(), 55);
-    model.setTwipsPerPixel(10, 12); // another screen: the twips stay
-    EXPECT_EQ(model.MarginLeft(), 82);
 }
 
 class HitTesting : public ::testing::Test {

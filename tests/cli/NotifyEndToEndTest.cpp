@@ -131,7 +131,7 @@ TEST_F(Notify, NoServiceOrNoBusIsOneLineNotAFailure) {
 // A scheduled check that fails says why on the desktop too, with the line it prints.
 TEST_F(Notify, AFailedCheckSendsItsReasonOnceWhenAsked) {
     ASSERT_TRUE(service.registerOnSessionBus());
-    // nothing listens on port 1 of the loopback; this bus has no keyring
+    // nothing listens on port 1 of the loopback; this bus's keyring holds no password for it
     const QStringList unreachable = {"check", "--portal", "http://127.0.0.1:1/", "--user",
                                      "a",     "--quiet",  "--notify-failure"};
     const struct {

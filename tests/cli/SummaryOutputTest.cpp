@@ -79,16 +79,6 @@ TEST(SummaryJson, WithoutAPlanNothingIsBilled) {
     EXPECT_FALSE(SummaryJson::fragments(reportFor({})).contains("compare_plans"));
 }
 
-// The custom plan joins the comparison on the window's rule: chosen, or describing a plan.
-TEST(SummaryJson, TheCustomPlanIsComparedWhenItDescribesAPlan) {
-    const auto compared = [](const char* custom) {
-        return reportFor({"--plan", "BBG 250", "--custom-plan", custom, "--compare-plans"})
-            .compared->size();
-    };
-    EXPECT_EQ(compared("0,0,0"), 29U);
-    EXPECT_EQ(compared("0,2048,0"), 30U);
-}
-
 TEST(SummaryText, OverQuotaMonthAsAPersonReadsIt) {
     const MonthSummary report = reportFor({"--plan", "BBG 250", "--today", "2007-04-02"});
     EXPECT_EQ(SummaryText::render(report, false), R"(Usage for 2007-03
@@ -166,6 +156,5 @@ TEST(PlansCommand, PrintsTheListInOrderWithSlotsAndTermsInColumns) {
               std::string::npos);
     EXPECT_TRUE(printed.ends_with("\nslot:29  Custom/User entered                 "
                                   "(your own: --custom-plan CHARGE,LIMIT_MB,RATE)\n"));
-    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_free"],
-              true);
+    EXPECT_EQ(nlohmann::json::parse(runVeltrix({"plans", "--json"}).out)[15]["night_free"], true);
 }
