@@ -2,7 +2,7 @@
 // byte typed as a key at a caret and selection also taken from the input.
 #include "controls/NumberBoxLogic.h"
 #include "controls/NumberTextBox.h"
-#include "platform/MessagePresenter.h"
+#include "support/RecordingMessages.h"
 
 #include <cstddef>
 #include <cstdint>

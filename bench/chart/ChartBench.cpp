@@ -1,10 +1,10 @@
 // Drawing a month's chart and tracking the pointer over it.
+#include "RecordingSurface.h"
 #include "SampleChartText.h"
 #include "chart/ChartFeed.h"
 #include "chart/ChartImage.h"
 #include "chart/ChartRenderer.h"
 #include "chart/PainterSurface.h"
-#include "chart/RecordingSurface.h"
 #include "chart/XChart.h"
 
 #include <QApplication>

@@ -1,15 +1,15 @@
 // The result window answering an option change: the report rebuilt and shown, the chart
 // refilled and the summary recomputed.
 #include "analysis/MonthAnalysis.h"
-#include "controls/ScriptedColorChooser.h"
-#include "controls/ScriptedFileChooser.h"
 #include "desktop/frmResult.h"
-#include "platform/Clock.h"
-#include "platform/DesktopShell.h"
-#include "platform/MessagePresenter.h"
-#include "platform/SettingsStore.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportOptions.h"
+#include "support/FixedClock.h"
+#include "support/MemorySettingsStore.h"
+#include "support/RecordingDesktopShell.h"
+#include "support/RecordingMessages.h"
+#include "support/ScriptedColorChooser.h"
+#include "support/ScriptedFileChooser.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 // month read) against warm (the history up to date), and cold against reading the same 24
 // months with `veltrix report --json` one after another. Whole processes, start included.
 // usage: bench_history [VELTRIX] [ROUNDS]   (VELTRIX defaults to the veltrix built beside it)
+#include "platform/Failure.h"
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
 #include "support/SampleMonthRows.h"
@@ -58,12 +59,12 @@ int main(int argc, char** argv) {
         const QString month =
             QString("%1-%2").arg(2005 + m / 12).arg(1 + m % 12, 2, 10, QChar('0'));
         entries << month + "-bench";
-        const QString error =
-            FileDataStore::writeFile(data.filePath(entries.back() + ".cache"),
-                                     sampleMonthRows(RowsPerMonth, month.toStdString(), 28), true,
-                                     SingleByteText::Unmappable::CharacterReference);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        try {
+            FileDataStore::SaveFileData(data.filePath(entries.back() + ".cache"),
+                                        sampleMonthRows(RowsPerMonth, month.toStdString(), 28),
+                                        true);
+        } catch (const Failure& failure) {
+            std::fprintf(stderr, "%s\n", failure.what());
             return 1;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "chart/ChartImage.h"
 #include "chart/XChartModel.h"
+#include "platform/Failure.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -21,19 +22,15 @@ std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
     return QSize(width, height);
 }
 
-QString BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels,
-                                 bool allowanceLine) {
+void BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels,
+                              bool allowanceLine) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        return QStringLiteral(
-            "Chart images need a QGuiApplication (create a HeadlessApplication first)");
+        throw Failure("Chart images need a QGuiApplication (create a HeadlessApplication first)");
     }
     XChartModel chart;
     ChartImage::resize(chart, pixels);
     chart.setAllowanceOn(allowanceLine);
     bool upToDate = false;
-    const QString failure = ChartFeed::UpdateGraphControl(chart, input, upToDate);
-    if (!failure.isEmpty()) {
-        return failure;
-    }
-    return ChartImage::save(chart, path);
+    ChartFeed::UpdateGraphControl(chart, input, upToDate);
+    ChartImage::save(chart, path);
 }

@@ -15,9 +15,9 @@ inline constexpr QSize DefaultSize{900, 500};
 // "WxH" in pixels, each between 50 and 10000; nullopt for anything else.
 std::optional<QSize> parseSize(const QString& text);
 
-// Needs a QGuiApplication (see HeadlessApplication). Empty on success, else what went wrong.
+// Needs a QGuiApplication (see HeadlessApplication). Throws a Failure saying what went wrong.
 // `allowanceLine` switches the daily allowance line on, as the window's chart page does.
-QString render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize,
-               bool allowanceLine = false);
+void render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize,
+            bool allowanceLine = false);
 
 } // namespace BuiltInChartFile

@@ -2,11 +2,11 @@
 
 #include "chart/XChartModel.h"
 #include "platform/ColorValue.h"
+#include "platform/Failure.h"
 #include "platform/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -15,20 +15,20 @@ const QChar Tab = QLatin1Char('\t');
 
 double readNumber(const QStringList& cells, qsizetype column, int line) {
     if (column >= cells.size()) {
-        throw std::runtime_error(QStringLiteral("Chart data line %1 has no value for column %2")
-                                     .arg(line)
-                                     .arg(column)
-                                     .toStdString());
+        throw Failure(QStringLiteral("Chart data line %1 has no value for column %2")
+                          .arg(line)
+                          .arg(column)
+                          .toStdString());
     }
     bool ok = false;
     const double value = cells[column].trimmed().toDouble(&ok);
     if (!ok) {
-        throw std::runtime_error(QStringLiteral("Chart data line %1, column %2: \"%3\" is not a "
-                                                "number")
-                                     .arg(line)
-                                     .arg(column)
-                                     .arg(cells[column])
-                                     .toStdString());
+        throw Failure(QStringLiteral("Chart data line %1, column %2: \"%3\" is not a "
+                                     "number")
+                          .arg(line)
+                          .arg(column)
+                          .arg(cells[column])
+                          .toStdString());
     }
     return value;
 }
@@ -111,17 +111,17 @@ std::uint32_t ChartFeed::ChangeColor(int red, int green, int blue) {
     return ColorValue::rgb(shift(red), shift(green), shift(blue));
 }
 
-QString ChartFeed::UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input,
-                                      bool& mblnChartUpToDate,
-                                      const std::function<void(const QString&)>& setToolTip) {
+void ChartFeed::UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input,
+                                   bool& mblnChartUpToDate,
+                                   const std::function<void(const QString&)>& setToolTip) {
     if (mblnChartUpToDate) {
-        return {};
+        return;
     }
-    // Every property write below would repaint; the picture is painted once, at the end.
+    // Every property write below would repaint; the picture is painted once, at the end (or
+    // with the items added so far, when the text breaks off).
     const bool autoRedraw = chart.properties().AutoRedraw;
     chart.setAutoRedraw(false);
     chart.Clear();
-    QString failure;
     try {
         QStringList lines = input.mstrChartDataAvg.split(CrLf);
         lines.removeIf([](const QString& line) { return line.isEmpty(); });
@@ -133,10 +133,10 @@ QString ChartFeed::UpdateGraphControl(XChartModel& chart, const ChartFeedInput& 
             max = std::max(max, total);
         }
         applyLook(chart, input, max, setToolTip);
-        mblnChartUpToDate = true;
-    } catch (const std::exception& error) {
-        failure = QString::fromStdString(error.what());
+    } catch (...) {
+        chart.setAutoRedraw(autoRedraw);
+        throw;
     }
     chart.setAutoRedraw(autoRedraw);
-    return failure;
+    mblnChartUpToDate = true;
 }

@@ -33,9 +33,9 @@ std::uint32_t ChangeColor(int red, int green, int blue);
 // Rebuilds the chart's items and look from the chart text, unless `mblnChartUpToDate` is
 // already set; sets it when done. The allowance line gets its value and caption; while the
 // chart's AllowanceOn is set the value scale reaches up to the line too. On a malformed text it
-// stops, keeps the items added so far, leaves the flag clear and returns the description of the
-// failure (empty on success). `setToolTip` receives the chart's cleared tool tip.
-QString UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input, bool& mblnChartUpToDate,
-                           const std::function<void(const QString&)>& setToolTip = {});
+// stops, keeps the items added so far, leaves the flag clear and throws a Failure saying what is
+// wrong with the text. `setToolTip` receives the chart's cleared tool tip.
+void UpdateGraphControl(XChartModel& chart, const ChartFeedInput& input, bool& mblnChartUpToDate,
+                        const std::function<void(const QString&)>& setToolTip = {});
 
 } // namespace ChartFeed

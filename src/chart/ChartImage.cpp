@@ -4,6 +4,7 @@
 #include "chart/PainterSurface.h"
 #include "chart/XChartModel.h"
 #include "platform/AtomicFile.h"
+#include "platform/Failure.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -24,11 +25,12 @@ int dotsPerMeter(double twipsPerPixel) {
     return static_cast<int>(std::lround(1440.0 / twipsPerPixel / 0.0254));
 }
 
-QString writeFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot write the chart image \"%1\": %2").arg(path, reason);
+Failure writeFailure(const QString& path, const QString& reason) {
+    return Failure(
+        QStringLiteral("Cannot write the chart image \"%1\": %2").arg(path, reason).toStdString());
 }
 
-QString saveSvg(const XChartModel& chart, QBuffer& file, QSize size) {
+void saveSvg(const XChartModel& chart, QBuffer& file, QSize size, const QString& path) {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(size);
@@ -37,11 +39,10 @@ QString saveSvg(const XChartModel& chart, QBuffer& file, QSize size) {
     generator.setTitle(chart.properties().ChartTitle);
     QPainter painter;
     if (!painter.begin(&generator)) {
-        return QStringLiteral("the SVG writer could not start");
+        throw writeFailure(path, QStringLiteral("the SVG writer could not start"));
     }
     ChartImage::paint(chart, painter);
     painter.end();
-    return {};
 }
 
 } // namespace
@@ -67,31 +68,32 @@ void ChartImage::resize(XChartModel& chart, QSize pixels) {
     chart.DrawChart();
 }
 
-QString ChartImage::save(const XChartModel& chart, const QString& path, int widthPixels) {
+void ChartImage::save(const XChartModel& chart, const QString& path, int widthPixels) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
-        return QStringLiteral("Cannot tell the image type of \"%1\": the file name must end in "
-                              ".png or .svg")
-            .arg(path);
+        throw Failure(QStringLiteral("Cannot tell the image type of \"%1\": the file name must "
+                                     "end in .png or .svg")
+                          .arg(path)
+                          .toStdString());
     }
     QSize size = pixelSize(chart);
     if (widthPixels > 0) {
         size.setWidth(std::min(size.width(), widthPixels));
     }
     if (size.isEmpty()) {
-        return QStringLiteral("The chart has no size to draw");
+        throw Failure("The chart has no size to draw");
     }
     // Encoded in memory first, so the file is written by the one checked, atomic writer.
     QBuffer file;
     file.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("svg")) {
-        const QString failure = saveSvg(chart, file, size);
-        if (!failure.isEmpty()) {
-            return writeFailure(path, failure);
-        }
+        saveSvg(chart, file, size, path);
     } else if (!toImage(chart).copy(QRect(QPoint(0, 0), size)).save(&file, "PNG")) {
-        return writeFailure(path, QStringLiteral("the PNG encoder failed"));
+        throw writeFailure(path, QStringLiteral("the PNG encoder failed"));
     }
-    const QString reason = AtomicFile::write(path, file.data());
-    return reason.isEmpty() ? reason : writeFailure(path, reason);
+    try {
+        AtomicFile::write(path, file.data());
+    } catch (const AtomicFile::WriteError& error) {
+        throw writeFailure(path, error.reason());
+    }
 }

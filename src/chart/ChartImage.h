@@ -17,8 +17,8 @@ QImage toImage(const XChartModel& chart);
 // Gives the model a size of `pixels` at 96 dots per inch and lays it out again.
 void resize(XChartModel& chart, QSize pixels);
 // Writes the picture as PNG or SVG, chosen by the file's extension, keeping only the left
-// `widthPixels` when given (the part beside a shown legend pane). Empty on success, otherwise
-// a message saying what went wrong.
-QString save(const XChartModel& chart, const QString& path, int widthPixels = 0);
+// `widthPixels` when given (the part beside a shown legend pane). Throws a Failure saying
+// what went wrong.
+void save(const XChartModel& chart, const QString& path, int widthPixels = 0);
 
 } // namespace ChartImage

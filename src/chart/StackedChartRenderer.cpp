@@ -3,6 +3,7 @@
 #include "chart/ChartSurface.h"
 #include "chart/PainterSurface.h"
 #include "platform/AtomicFile.h"
+#include "platform/Failure.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -139,17 +140,23 @@ QImage StackedChartRenderer::toImage(const StackedChartData& data, const Stacked
     return image;
 }
 
-QString StackedChartRenderer::save(const StackedChartData& data, const StackedChartStyle& style,
-                                   const QString& path, QSize pixels) {
+void StackedChartRenderer::save(const StackedChartData& data, const StackedChartStyle& style,
+                                const QString& path, QSize pixels) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        return QStringLiteral("Chart images need a QGuiApplication");
+        throw Failure("Chart images need a QGuiApplication");
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
-        return QStringLiteral("Cannot tell the image type of \"%1\": the file name must end in "
-                              ".png or .svg")
-            .arg(path);
+        throw Failure(QStringLiteral("Cannot tell the image type of \"%1\": the file name must "
+                                     "end in .png or .svg")
+                          .arg(path)
+                          .toStdString());
     }
+    const auto writeFailure = [&path](const QString& reason) {
+        return Failure(QStringLiteral("Cannot write the chart image \"%1\": %2")
+                           .arg(path, reason)
+                           .toStdString());
+    };
     // drawn in memory, then written whole or not at all
     QBuffer file;
     file.open(QIODevice::WriteOnly);
@@ -162,18 +169,17 @@ QString StackedChartRenderer::save(const StackedChartData& data, const StackedCh
         generator.setTitle(style.title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            return QStringLiteral("the SVG writer could not start");
+            throw Failure("the SVG writer could not start");
         }
         PainterSurface surface(painter);
         StackedChartRenderer(data, style, surface).draw();
         painter.end();
     } else if (!toImage(data, style, pixels).save(&file, "PNG")) {
-        return QStringLiteral("Cannot write the chart image \"%1\": the PNG writer failed")
-            .arg(path);
+        throw writeFailure(QStringLiteral("the PNG writer failed"));
     }
-    const QString reason = AtomicFile::write(path, file.data());
-    if (!reason.isEmpty()) {
-        return QStringLiteral("Cannot write the chart image \"%1\": %2").arg(path, reason);
+    try {
+        AtomicFile::write(path, file.data());
+    } catch (const AtomicFile::WriteError& error) {
+        throw writeFailure(error.reason());
     }
-    return {};
 }

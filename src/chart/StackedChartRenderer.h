@@ -27,10 +27,10 @@ public:
     // QGuiApplication for its fonts).
     static QImage toImage(const StackedChartData& data, const StackedChartStyle& style,
                           QSize pixels);
-    // PNG or SVG by the file's extension, written whole or not at all. Empty on success,
-    // otherwise what went wrong.
-    static QString save(const StackedChartData& data, const StackedChartStyle& style,
-                        const QString& path, QSize pixels);
+    // PNG or SVG by the file's extension, written whole or not at all. Throws a Failure
+    // saying what went wrong.
+    static void save(const StackedChartData& data, const StackedChartStyle& style,
+                     const QString& path, QSize pixels);
 
 private:
     void drawTitle();

@@ -10,6 +10,7 @@
 #include "chart/PainterSurface.h"
 #include "chart/XChartMenus.h"
 #include "platform/ColorValue.h"
+#include "platform/Failure.h"
 #include "platform/MessagePresenter.h"
 
 #include <QAction>
@@ -302,10 +303,6 @@ void XChart::copyPicture() {
     QGuiApplication::clipboard()->setImage(m_picture);
 }
 
-QString XChart::saveChart(const QString& path) const {
-    return ChartImage::save(*m_model, path, chartPartWidth());
-}
-
 void XChart::saveAs() {
     const QString caption = m_model->properties().SaveAsCaption;
     const QString path =
@@ -313,9 +310,10 @@ void XChart::saveAs() {
     if (path.isEmpty()) {
         return;
     }
-    const QString failure = saveChart(path);
-    if (!failure.isEmpty()) {
-        reportFailure(failure);
+    try {
+        ChartImage::save(*m_model, path, chartPartWidth());
+    } catch (const Failure& failure) {
+        reportFailure(QString::fromStdString(failure.what()));
     }
 }
 

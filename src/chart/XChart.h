@@ -50,8 +50,6 @@ public:
 
     // The chart part of the control: left of the divider while the legend is shown.
     int chartPartWidth() const;
-    // Saves the picture as PNG or SVG (by extension); empty on success, else the reason.
-    QString saveChart(const QString& path) const;
 
 Q_SIGNALS:
     void ItemClick(const ChartItemRef& item);

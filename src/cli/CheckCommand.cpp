@@ -11,6 +11,7 @@
 #include "platform/PlainText.h"
 #include "platform/session/KeychainSecretStore.h"
 #include "retrieval/AttachHelp.h"
+#include "retrieval/AttachedPages.h"
 #include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
@@ -71,12 +72,19 @@ void walkTheMonth(MonthCheck& check, const CheckCommandOptions& options) {
     check.execute();
 }
 
-// The user's own browser: the month and the login are the ones chosen in that browser.
+// The user's own browser: the month and the login are the ones chosen in that browser. With
+// --portal only windows of the portal's site are read.
 void runAttachedCheck(const CheckCommandOptions& options, const QString& folder) {
     const int port = *options.attachPort;
-    MonthCheck check(options.request,
-                     RunRequest::nonPasswordVersion(
-                         "http://127.0.0.1:" + std::to_string(port) + "/", port, folder));
+    if (!options.portal.empty() && AttachedPages::siteOf(options.portal).empty()) {
+        throw CliError("check: --portal with --attach takes the portal's http:// or https:// "
+                       "address, whose site alone is read",
+                       2);
+    }
+    // without --portal the run names no site: any window that shows the month is read
+    const std::string portal =
+        options.portal.empty() ? "the browser on port " + std::to_string(port) : options.portal;
+    MonthCheck check(options.request, RunRequest::nonPasswordVersion(portal, port, folder));
     walkTheMonth(check, options);
     check.report(std::cout);
 }
@@ -114,8 +122,9 @@ void Commands::addCheckCommand(CLI::App& app) {
         "check", "Log into the usage portal (or read your own browser), walk the month's record "
                  "pages and report the month");
     auto options = std::make_shared<CheckCommandOptions>();
-    CLI::Option* portal =
-        command->add_option("--portal", options->portal, "Address of the portal's login page");
+    command->add_option("--portal", options->portal,
+                        "Address of the portal's login page (with --attach: only windows of its "
+                        "site are read)");
     CLI::Option* user = command->add_option("--user", options->user, "Portal user name");
     CLI::Option* passwordStdin =
         command->add_flag("--password-stdin", options->passwordStdin,
@@ -138,7 +147,6 @@ void Commands::addCheckCommand(CLI::App& app) {
         ->default_str(std::to_string(AttachHelp::DefaultPort))
         ->type_name("[PORT]")
         ->check(CLI::Range(1, 65535))
-        ->excludes(portal)
         ->excludes(user)
         ->excludes(passwordStdin)
         ->excludes(month);

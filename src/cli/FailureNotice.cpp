@@ -1,6 +1,7 @@
 #include "cli/FailureNotice.h"
 
 #include "cli/CliError.h"
+#include "platform/Failure.h"
 #include "platform/session/FreedesktopNotifier.h"
 
 #include <ostream>
@@ -13,12 +14,11 @@ void FailureNotice::runNotifying(bool wanted, const std::function<void()>& comma
         throw;
     } catch (const std::exception& failure) {
         if (wanted) {
-            const QString refusal =
+            try {
                 notifier.notify(NotificationSummary, QString::fromUtf8(failure.what()),
                                 DesktopNotifier::Urgency::Normal);
-            if (!refusal.isEmpty()) {
-                err << "veltrix: notification not shown: " << refusal.toStdString() << '\n'
-                    << std::flush;
+            } catch (const Failure& refusal) {
+                err << "veltrix: notification not shown: " << refusal.what() << '\n' << std::flush;
             }
         }
         throw;

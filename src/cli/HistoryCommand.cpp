@@ -5,8 +5,8 @@
 #include "cli/Commands.h"
 #include "cli/HistoryListing.h"
 #include "cli/PlanOptions.h"
+#include "cli/Utf8Output.h"
 #include "history/HistoryChart.h"
-#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "retrieval/CacheFolder.h"
 
@@ -26,20 +26,12 @@ struct HistoryOptions {
     std::string chartFile;
 };
 
-void writeFile(const std::string& path, const std::string& text) {
-    const QString error =
-        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
-    }
-}
-
 void drawChart(const std::vector<HistoryMonth>& months, const std::string& path) {
-    const QString error =
+    try {
         StackedChartRenderer::save(HistoryChart::data(months), HistoryChart::style(months),
                                    QString::fromStdString(path), BuiltInChartFile::DefaultSize);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + path + ": " + error.toStdString());
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + path + ": " + failure.what());
     }
 }
 
@@ -61,7 +53,7 @@ void runHistory(const HistoryOptions& options) {
                      "plan would have cost least\n";
     }
     if (!options.csvFile.empty()) {
-        writeFile(options.csvFile, listing.csv());
+        Utf8Output::writeFile(options.csvFile, listing.csv());
     }
     if (!options.chartFile.empty()) {
         drawChart(listing.months, options.chartFile);
@@ -72,7 +64,7 @@ void runHistory(const HistoryOptions& options) {
         return;
     }
     if (!options.jsonFile.empty()) {
-        writeFile(options.jsonFile, json);
+        Utf8Output::writeFile(options.jsonFile, json);
     }
     if (listing.months.empty()) {
         std::cout << "No stored months" << (options.user.empty() ? "" : " of " + options.user)

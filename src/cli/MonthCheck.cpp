@@ -46,6 +46,9 @@ void MonthCheck::report(std::ostream& out) {
     m_outcome.month.reset();
     m_report->extraJson()["pages_fetched"] = m_outcome.pagesFetched;
     m_report->extraJson()["portal_total_gb"] = portalTotalGB;
+    if (!m_outcome.attachedWindow.empty()) {
+        m_report->extraJson()["attached_window"] = m_outcome.attachedWindow;
+    }
     m_report->writeFiles();
     if (!m_request.jsonToStandardOutput()) {
         m_report->printText(out);

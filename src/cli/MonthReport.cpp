@@ -8,7 +8,7 @@
 #include "cli/ReportText.h"
 #include "cli/SummaryJson.h"
 #include "cli/SummaryText.h"
-#include "platform/AtomicFile.h"
+#include "cli/Utf8Output.h"
 #include "platform/Clock.h"
 #include "platform/SingleByteText.h"
 #include "report/ReportExport.h"
@@ -22,24 +22,11 @@ namespace {
 
 void writeTextFile(const std::string& path, const std::string& text,
                    SingleByteText::Unmappable policy) {
-    const QString error =
-        FileDataStore::writeFile(QString::fromStdString(path), text, false, policy);
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
+    try {
+        FileDataStore::SaveFileData(QString::fromStdString(path), text, false, policy);
+    } catch (const Failure& failure) {
+        throw CliError("cannot write " + path + ": " + failure.what());
     }
-}
-
-// JSON is UTF-8 by definition; written whole or not at all.
-void writeUtf8File(const std::string& path, const std::string& text) {
-    const QString error =
-        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
-    }
-}
-
-std::string dumped(const nlohmann::ordered_json& json) {
-    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 } // namespace
@@ -103,10 +90,8 @@ void MonthReport::writeFiles() const {
     if (!m_request.chartFile.empty()) {
         writeChart();
     }
-    if (m_request.jsonToStandardOutput()) {
-        std::cout << dumped(json()) << std::flush;
-    } else if (!m_request.jsonFile.empty()) {
-        writeUtf8File(m_request.jsonFile, dumped(json()));
+    if (!m_request.jsonFile.empty()) {
+        Utf8Output::writeJson(m_request.jsonFile, json());
     }
 }
 
@@ -137,11 +122,11 @@ void MonthReport::writeChart() const {
                                QString::fromStdString(monthText()),
                                m_request.reportOptions().mlngInbuiltChartColor,
                                quota ? std::optional(quota->evenShareMB) : std::nullopt};
-    const QString error = BuiltInChartFile::render(
-        input, QString::fromStdString(m_request.chartFile), *size, m_request.chartAllowance);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
-                       error.toStdString());
+    try {
+        BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size,
+                                 m_request.chartAllowance);
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " + failure.what());
     }
 }
 
@@ -152,11 +137,10 @@ void MonthReport::writeStackedChart(QSize size) const {
                                      options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
                                      options.mlngChartColorFree});
     const StackedChartStyle style{ChartFeed::TitlePrefix + QString::fromStdString(monthText())};
-    const QString error =
+    try {
         StackedChartRenderer::save(data, style, QString::fromStdString(m_request.chartFile), size);
-    if (!error.isEmpty()) {
-        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " +
-                       error.toStdString());
+    } catch (const Failure& failure) {
+        throw CliError("cannot draw the chart to " + m_request.chartFile + ": " + failure.what());
     }
 }
 

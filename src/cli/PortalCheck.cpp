@@ -43,6 +43,7 @@ PortalCheck::run(Browser& browser, const RunRequest& request, std::chrono::milli
     outcome.pagesFetched = session.walk().pagesWalked();
     outcome.rowsTaken = session.walk().rowsTaken();
     outcome.userName = session.walk().mstrUserName();
+    outcome.attachedWindow = session.attachedWindow();
     outcome.monthFile = session.walk().mstrCacheFile();
     outcome.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return outcome;

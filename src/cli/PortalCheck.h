@@ -19,6 +19,7 @@ struct CheckOutcome {
     std::vector<RunMessage> notices;  // shown on the way
     int pagesFetched = 0;             // record pages handed to the walk
     std::string userName;             // the portal user (read from the page when attached)
+    std::string attachedWindow;       // the address of the user's window walked, if any
     QString monthFile;                // the month file the walk kept, with caching on
     int rowsTaken = 0;
     double seconds = 0;

@@ -5,7 +5,6 @@
 #include "cli/HistoryUpdate.h"
 #include "cli/MonthReport.h"
 #include "platform/Clock.h"
-#include "platform/MessagePresenter.h"
 #include "retrieval/CacheFolder.h"
 #include "retrieval/CacheMode.h"
 
@@ -25,31 +24,30 @@ void runReport(const ReportCommandOptions& options) {
     // The plan options are checked first: their errors must never be blamed on the month file.
     options.request.alerts.requirePlan(options.request.plans.resolve(SystemClock()));
     const QString folder = CacheFolder().resolve(QString::fromStdString(options.dataDir));
-    RecordingMessages messages;
-    auto month =
-        CacheMode::loadSelected(folder, QString::fromStdString(options.cacheEntry), messages);
-    if (!month) {
-        const QString text = messages.lastText();
-        const bool namesFile =
-            text != CacheMode::MissingFileMessage && text != CacheMode::NoSelectionMessage;
-        throw CliError(namesFile ? text.toStdString()
-                                 : text.toStdString() + ": " + options.cacheEntry + " in " +
+    CachedMonth month;
+    try {
+        month = CacheMode::loadSelected(folder, QString::fromStdString(options.cacheEntry));
+    } catch (const StoredMonthError& error) {
+        // an unreadable month names its file; "none" and "no such file" say which was asked for
+        const bool namesFile = error.kind() == StoredMonthError::Kind::Unreadable;
+        throw CliError(namesFile ? std::string(error.what())
+                                 : error.what() + std::string(": ") + options.cacheEntry + " in " +
                                        folder.toStdString());
     }
     MonthReport report(options.request);
     try {
-        report.build({std::move(month->rows), month->month.toStdString(), FixedPoint()},
-                     month->user.toStdString());
+        report.build({std::move(month.rows), month.month.toStdString(), FixedPoint()},
+                     month.user.toStdString());
     } catch (const BadRowError& error) {
         throw CliError(std::string(error.what()) + " (the stored month " +
-                       month->file.toStdString() +
+                       month.file.toStdString() +
                        " may be damaged: delete it and check the month again)");
     }
     report.writeFiles();
     if (!options.request.jsonToStandardOutput()) {
         report.printText(std::cout);
     }
-    HistoryUpdate::afterMonth(month->file, std::nullopt, std::cerr);
+    HistoryUpdate::afterMonth(month.file, std::nullopt, std::cerr);
     AlertDelivery::finish(report.alerts(), options.request.alerts, std::cerr);
 }
 

@@ -8,7 +8,7 @@
 #include "cli/MonthStatus.h"
 #include "cli/PlanOptions.h"
 #include "cli/SummaryText.h"
-#include "platform/AtomicFile.h"
+#include "cli/Utf8Output.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "retrieval/CacheFolder.h"
@@ -79,19 +79,6 @@ std::string chooseUser(const MonthHistory& history, const std::string& asked,
                    2);
 }
 
-void writeJson(const std::string& path, const nlohmann::ordered_json& json) {
-    const std::string text = json.dump(2) + "\n";
-    if (path == "-") {
-        std::cout << text;
-        return;
-    }
-    const QString error =
-        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    if (!error.isEmpty()) {
-        throw CliError("cannot write " + path + ": " + error.toStdString());
-    }
-}
-
 void runStatus(const StatusOptions& options) {
     PlanChoice choice = options.plans.resolve(SystemClock());
     const FileSettingsStore settings(QCoreApplication::applicationName());
@@ -119,7 +106,7 @@ void runStatus(const StatusOptions& options) {
         status.alerts = UsageAlerts::raise(status.summary, options.alerts.thresholds);
     }
     if (!options.jsonFile.empty()) {
-        writeJson(options.jsonFile, status.json(options.alerts.wanted()));
+        Utf8Output::writeJson(options.jsonFile, status.json(options.alerts.wanted()));
     }
     if (options.jsonFile != "-") {
         std::cout << status.text(SummaryText::colourForStdout());

@@ -15,44 +15,89 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTextBrowser>
 
 namespace {
 
+using K = ControlDesign::Kind;
+
 QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
-QWidget* makeLabel(const QString& caption, QWidget* parent, bool link) {
+bool isLabel(K kind) {
+    return kind == K::Label || kind == K::Note || kind == K::Link;
+}
+
+QLabel* makeLabel(const QString& caption, bool wrap, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
-    if (link) {
-        // drawn as a link; the window opens the page on a click
-        label->setStyleSheet(QStringLiteral("color:#0000ff;text-decoration:underline;"));
-        label->setCursor(Qt::PointingHandCursor);
-        label->setFocusPolicy(Qt::TabFocus);
+    if (wrap) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    return label;
+}
+
+// Drawn in the palette's link colour, and reached by Tab and opened by Enter as well as by a
+// click: the window connects linkActivated.
+QLabel* makeLink(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setText("<a href=\"#\">" + caption.toHtmlEscaped() + "</a>");
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
 QWidget* makeFrame(const QString& caption, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
-    ControlKind::setFrameBorder(frame, true);
+    if (caption.isEmpty()) {
+        frame->setFlat(true); // a tab page: the strip draws its border
+    } else {
+        ControlKind::setFrameBorder(frame, true);
+    }
     return frame;
+}
+
+QWidget* makeTextBox(QWidget* parent, K kind) {
+    auto* box = new QLineEdit(parent);
+    if (kind == K::Password) {
+        box->setEchoMode(QLineEdit::Password);
+    } else if (kind == K::ReadOnlyText) {
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setAlignment(Qt::AlignCenter);
+    }
+    return box;
+}
+
+QWidget* makeCombo(QWidget* parent, bool editable) {
+    auto* box = new QComboBox(parent);
+    if (editable) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert); // the window decides what joins the list
+    }
+    return box;
+}
+
+QWidget* makeTable(QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    return table;
 }
 
 } // namespace
 
-void DesignBuilder::place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Twips::toPixelsX(widget, left), Twips::toPixelsY(widget, top),
-                        Twips::toPixelsX(widget, width), Twips::toPixelsY(widget, height));
-}
-
 QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
     const QString caption = text(control.caption);
-    using K = ControlDesign::Kind;
     switch (control.kind) {
+    case K::TabStrip:
+        return new ctlTabs(parent);
     case K::Frame:
         return makeFrame(caption, parent);
     case K::Panel: {
@@ -64,39 +109,36 @@ QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
         return panel;
     }
     case K::Label:
-        return makeLabel(caption, parent, false);
+        return makeLabel(caption, false, parent);
+    case K::Note:
+        return makeLabel(caption, true, parent);
     case K::Link:
-        return makeLabel(caption, parent, true);
+        return makeLink(caption, parent);
+    case K::TextBox:
+    case K::Password:
+    case K::ReadOnlyText:
+        return makeTextBox(parent, control.kind);
+    case K::CheckBox:
+        return new QCheckBox(caption, parent);
+    case K::Option:
+        return new QRadioButton(caption, parent);
+    case K::ComboBox:
+    case K::ListCombo:
+        return makeCombo(parent, control.kind == K::ComboBox);
     case K::Button:
         return new QPushButton(caption, parent);
-    case K::Check:
-        return new QCheckBox(caption, parent);
-    case K::Combo:
-        return new QComboBox(parent);
+    case K::Viewer: {
+        auto* viewer = new QTextBrowser(parent);
+        viewer->setOpenLinks(false); // a page on view: the window decides what a link does
+        return viewer;
+    }
+    case K::RowsTable:
+        return makeTable(parent);
     case K::Picture: {
         auto* box = new QLabel(parent);
         box->setAutoFillBackground(true);
         box->setProperty("TypeName", QStringLiteral("PictureBox"));
         return box;
-    }
-    case K::TextBox: {
-        auto* box = new QLineEdit(parent);
-        box->setReadOnly(true);
-        box->setFrame(false);
-        box->setAlignment(Qt::AlignCenter);
-        return box;
-    }
-    case K::Browser: {
-        auto* browser = new QTextBrowser(parent);
-        browser->setOpenLinks(false);
-        return browser;
-    }
-    case K::RowsTable: {
-        auto* table = new QTableView(parent);
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setWordWrap(false);
-        table->verticalHeader()->hide();
-        return table;
     }
     case K::Chart:
         return new XChart(parent);
@@ -104,16 +146,16 @@ QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
         return new StackedChartView(parent);
     case K::NumberBox:
         return new neb(m_messages, parent);
-    case K::Tabs:
-        return new ctlTabs(parent);
+    case K::Marker:
+        return new QWidget(parent);
     }
     return new QWidget(parent);
 }
 
 void DesignBuilder::build(std::span<const ControlDesign> design) {
     for (const ControlDesign& control : design) {
-        QWidget* parent = control.parent.empty() ? &m_window : find(text(control.parent));
-        QWidget* widget = create(control, parent ? parent : &m_window);
+        QWidget* parent = control.parent.empty() ? &m_window : require<QWidget>(control.parent);
+        QWidget* widget = create(control, parent);
         widget->setObjectName(text(control.name));
         if (control.index >= 0) {
             widget->setProperty("Index", control.index);
@@ -121,37 +163,55 @@ void DesignBuilder::build(std::span<const ControlDesign> design) {
         if (!control.tag.empty()) {
             widget->setProperty("Tag", text(control.tag));
         }
-        const QString caption = text(control.caption);
         // a label's own text is its accessible name, so figures read as they change
-        const bool isLabel =
-            control.kind == ControlDesign::Kind::Label || control.kind == ControlDesign::Kind::Link;
-        if (!caption.isEmpty() && !isLabel) {
-            widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        if (!control.caption.empty() && !isLabel(control.kind)) {
+            widget->setAccessibleName(text(control.caption).remove(QLatin1Char('&')));
         }
         if (!control.toolTip.empty()) {
             widget->setToolTip(text(control.toolTip));
         }
-        place(widget, control.left, control.top, control.width, control.height);
-        widget->setVisible(control.visible);
+        widget->setGeometry(
+            Twips::toPixelsX(widget, control.left), Twips::toPixelsY(widget, control.top),
+            Twips::toPixelsX(widget, control.width), Twips::toPixelsY(widget, control.height));
+        if (!control.visible) {
+            widget->hide();
+        }
         m_controls[{widget->objectName(), control.index}] = widget;
     }
     for (const ControlDesign& control : design) {
-        if (control.buddy.empty()) {
-            continue;
+        if (!control.buddy.empty()) {
+            nameByLabel(control);
         }
-        auto* label = get<QLabel>(text(control.name), control.index);
-        QWidget* box = find(text(control.buddy));
-        if (auto* number = qobject_cast<neb*>(box)) {
-            number->textBox()->setAccessibleName(label ? label->text() : QString());
-            box = number->textBox();
-        }
-        if (label && box) {
-            label->setBuddy(box);
-        }
+    }
+}
+
+// The label names its box for assistive technology; a figure beside its caption keeps its
+// own text as its name, so it is read as it changes.
+void DesignBuilder::nameByLabel(const ControlDesign& control) {
+    auto* label = require<QLabel>(control.name, control.index);
+    QWidget* box = require<QWidget>(control.buddy);
+    if (auto* number = qobject_cast<neb*>(box)) {
+        box = number->textBox();
+    }
+    label->setBuddy(box);
+    if (qobject_cast<QLabel*>(box)) {
+        return;
+    }
+    const QString name = text(control.caption).remove(QLatin1Char('&'));
+    box->setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(name);
     }
 }
 
 QWidget* DesignBuilder::find(const QString& name, int index) const {
     const auto found = m_controls.find({name, index});
     return found == m_controls.end() ? nullptr : found->second;
+}
+
+void DesignBuilder::missing(std::string_view name, int index, const char* kind) const {
+    const std::string control =
+        std::string(name) + (index >= 0 ? "(" + std::to_string(index) + ")" : std::string());
+    qFatal("The design of %s has no %s that is a %s", qPrintable(m_window.objectName()),
+           control.c_str(), kind);
 }

@@ -4,28 +4,28 @@
 
 namespace {
 
-using K = MainWindowControl::Kind;
+using K = ControlDesign::Kind;
 
 // Containers come before what they hold. Frames inside a tab strip are its pages; the
 // login page and the month-file page are kept centred on picCenter as the window widens.
-constexpr MainWindowControl Controls[] = {
+constexpr ControlDesign Controls[] = {
     // clang-format off
-    {K::TabStrip, "ctlTabs1", -1, "", "", 120, 120, 8760, 5760, "::2:2", ""},
-    {K::Marker, "picCenter", -1, "", "", 4365, 314, 15, 15, "1:::", ""},
-    {K::CheckBox, "chkEnableCache", -1, "", "Retrieve only newer pages", 120, 5985, 2700, 300, ":2::", ""},
-    {K::Link, "Label12", -1, "", "What is this ?", 2880, 6015, 1200, 255, "0:2:0:", ""},
-    {K::Button, "cmdCalculate", -1, "", "Check Bandwidth Usage", 5310, 6345, 2175, 375, "3810:1065::", ""},
-    {K::Button, "cmdClose", -1, "", "&Close", 7680, 6345, 1095, 375, "1440:1065::", ""},
-    {K::Link, "lblWebsite", -1, "", "", 120, 6420, 4500, 255, ":990::", ""},
+    {K::TabStrip, "ctlTabs1", -1, "", "", 120, 120, 8760, 5760, "::2:2$~$", ""},
+    {K::Marker, "picCenter", -1, "", "", 4365, 314, 15, 15, "1:::$~$", "", "", false},
+    {K::CheckBox, "chkEnableCache", -1, "", "Retrieve only newer pages", 120, 5985, 2700, 300, ":2::$~$", ""},
+    {K::Link, "Label12", -1, "", "What is this ?", 2880, 6015, 1200, 255, "0:2:0:$~$", ""},
+    {K::Button, "cmdCalculate", -1, "", "Check Bandwidth Usage", 5310, 6345, 2175, 375, "3810:1065::$~$", ""},
+    {K::Button, "cmdClose", -1, "", "&Close", 7680, 6345, 1095, 375, "1440:1065::$~$", ""},
+    {K::Link, "lblWebsite", -1, "", "", 120, 6420, 4500, 255, ":990::$~$", ""},
 
-    {K::Frame, "fraPassword", -1, "ctlTabs1", "", 30, 405, 8700, 5325, "::2:2", ""},
-    {K::Frame, "fraNonPassword", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::", ""},
-    {K::Frame, "fraUseCacheData", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::", ""},
+    {K::Frame, "fraPassword", -1, "ctlTabs1", "", 30, 405, 8700, 5325, "::2:2$~$", ""},
+    {K::Frame, "fraNonPassword", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::$~$", ""},
+    {K::Frame, "fraUseCacheData", -1, "ctlTabs1", "", 105, 554, 8550, 5100, "-4275_picCenter:225_picCenter::$~$", ""},
 
     // The inner strip grows with its page, or it would cut off the "Processing" page.
-    {K::TabStrip, "ctlPasswordVersion", -1, "fraPassword", "", 0, 0, 8700, 5325, "::2:2", ""},
-    {K::Frame, "fraLoginInfo", -1, "ctlPasswordVersion", "", 120, 330, 8520, 4920, "-4260_picCenter:1_picCenter::", ""},
-    {K::Frame, "fraProcessing", -1, "ctlPasswordVersion", "", 60, 330, 8580, 4935, "::2:2", ""},
+    {K::TabStrip, "ctlPasswordVersion", -1, "fraPassword", "", 0, 0, 8700, 5325, "::2:2$~$", ""},
+    {K::Frame, "fraLoginInfo", -1, "ctlPasswordVersion", "", 120, 330, 8520, 4920, "-4260_picCenter:1_picCenter::$~$", ""},
+    {K::Frame, "fraProcessing", -1, "ctlPasswordVersion", "", 60, 330, 8580, 4935, "::2:2$~$", ""},
 
     {K::Label, "lblUserName", -1, "fraLoginInfo", "Netravo UserName", 120, 150, 2280, 255, "", "txtUserName"},
     {K::TextBox, "txtUserName", -1, "fraLoginInfo", "", 2520, 120, 3000, 315, "", ""},
@@ -48,9 +48,9 @@ constexpr MainWindowControl Controls[] = {
     {K::Note, "lblPasswordWarning", -1, "fraLoginInfo", "", 120, 3120, 8280, 1200, "", ""},
 
     {K::Label, "lblProcessing", -1, "fraProcessing", "Here the processing of pages from netravo site is shown.", 120, 60, 8340, 255, "", "WebBrowser1"},
-    {K::Viewer, "WebBrowser1", -1, "fraProcessing", "", 120, 360, 8340, 3960, "::2:2", ""},
-    {K::Label, "lblProgress", -1, "fraProcessing", "", 120, 4455, 6600, 255, ":2::", ""},
-    {K::Button, "cmdStop", -1, "fraProcessing", "Stop", 7380, 4395, 1080, 375, "2:2::", ""},
+    {K::Viewer, "WebBrowser1", -1, "fraProcessing", "", 120, 360, 8340, 3960, "::2:2$~$", ""},
+    {K::Label, "lblProgress", -1, "fraProcessing", "", 120, 4455, 6600, 255, ":2::$~$", ""},
+    {K::Button, "cmdStop", -1, "fraProcessing", "Stop", 7380, 4395, 1080, 375, "2:2::$~$", ""},
 
     {K::Label, "lblNonPasswordHeading", -1, "fraNonPassword", "Step for running Non password version", 240, 120, 8070, 285, "", ""},
     {K::Note, "lblStep1", -1, "fraNonPassword", AttachHelp::Steps[0], 240, 540, 8070, 285, "", ""},
@@ -95,7 +95,7 @@ QFont font(bool bold) {
     return font;
 }
 
-std::span<const MainWindowControl> controls() {
+std::span<const ControlDesign> controls() {
     return Controls;
 }
 

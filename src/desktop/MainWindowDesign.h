@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/MainWindowControl.h"
+#include "desktop/ControlDesign.h"
 
 #include <QFont>
 #include <QSize>
@@ -15,7 +15,7 @@ inline constexpr int ClientHeight = 6900;
 // Window border and caption bar the resize rules count in (they measure the outer size).
 inline constexpr QSize FrameAllowance{120, 510};
 
-std::span<const MainWindowControl> controls();
+std::span<const ControlDesign> controls();
 // The font of every caption, and of the program's message boxes.
 QFont font(bool bold = false);
 

@@ -1,8 +1,8 @@
 #include "desktop/ReportOutput.h"
 
-#include "report/ReportExport.h"
 #include "controls/clsCommonDialog.h"
 #include "platform/MessagePresenter.h"
+#include "report/ReportExport.h"
 #include "retrieval/FileDataStore.h"
 
 #include <QFileInfo>
@@ -37,19 +37,17 @@ QString ReportOutput::chooseTarget(const QString& extension) {
     return path;
 }
 
-void ReportOutput::showFailure(const QString& description) {
-    m_messages.show(description, FileDataStore::ApplicationTitle, MessageIcon::Critical);
-}
-
 bool ReportOutput::cmdSave(const Document& report) {
     const QString path = chooseTarget(QStringLiteral("htm"));
     if (path.isEmpty()) {
         return false;
     }
-    // the report declares Latin-1; characters beyond it are kept as character references
-    if (!FileDataStore(m_messages)
-             .SaveFileData(path, ReportExport::htmlText(report), false,
-                           SingleByteText::Unmappable::CharacterReference)) {
+    try {
+        // the report declares Latin-1; characters beyond it are kept as character references
+        FileDataStore::SaveFileData(path, ReportExport::htmlText(report), false,
+                                    SingleByteText::Unmappable::CharacterReference);
+    } catch (const Failure& failure) {
+        m_messages.showFailure(failure);
         return false;
     }
     m_messages.show(SavedMessage, FileDataStore::ApplicationTitle, MessageIcon::Information);
@@ -61,13 +59,12 @@ bool ReportOutput::cmdExport(const Document& report) {
     if (path.isEmpty()) {
         return false;
     }
-    std::string text;
     try {
-        text = ReportExport::csvText(report);
-    } catch (const ExportError& error) {
-        showFailure(QString::fromStdString(error.what()));
+        FileDataStore::SaveFileData(path, ReportExport::csvText(report), false,
+                                    SingleByteText::Unmappable::QuestionMark);
+    } catch (const Failure& failure) { // rows that cannot be exported, or the file
+        m_messages.showFailure(failure);
         return false;
     }
-    return FileDataStore(m_messages)
-        .SaveFileData(path, text, false, SingleByteText::Unmappable::QuestionMark);
+    return true;
 }

@@ -9,8 +9,8 @@ class clsCommonDialog;
 
 // Saving the report page: the report as HTML ("&Save Report..") and its detail rows as
 // comma-separated text ("Export..."), each through the save dialog, the overwrite question
-// and the file writer, which reports its own failures. Nothing is written unless the whole
-// text could be made.
+// and the file writer; a failure is shown in a message box. Nothing is written unless the
+// whole text could be made.
 class ReportOutput {
 public:
     static constexpr const char* OverwriteQuestion =
@@ -34,8 +34,6 @@ public:
     QString chooseTarget(const QString& extension);
 
 private:
-    void showFailure(const QString& description);
-
     MessagePresenter& m_messages;
     FileChooser& m_files;
 };

@@ -4,27 +4,23 @@
 #include "chart/ChartFeed.h"
 #include "chart/StackedChartView.h"
 #include "chart/XChart.h"
-#include "desktop/DesignBuilder.h"
+#include "desktop/ResultWindowControls.h"
 #include "desktop/ResultWindowState.h"
 #include "platform/MessagePresenter.h"
 #include "report/ReportOptions.h"
-#include "retrieval/FileDataStore.h"
 
 #include <QLabel>
 
 void ResultChartPage::UpdateGraphControl() {
-    auto* chart = m_controls.get<XChart>(QStringLiteral("XChart1"));
-    if (!chart) {
-        return;
-    }
+    XChart* chart = m_controls.XChart1;
     const ChartFeedInput input{QString::fromStdString(m_result.report.chart.mstrChartDataAvg),
                                QString::fromStdString(m_result.totals().mstrMonthYear),
                                m_state.options().mlngInbuiltChartColor};
-    const QString failure =
+    try {
         ChartFeed::UpdateGraphControl(chart->model(), input, m_state.mblnChartUpToDate,
                                       [chart](const QString& tip) { chart->setToolTip(tip); });
-    if (!failure.isEmpty()) {
-        m_messages.show(failure, FileDataStore::ApplicationTitle, MessageIcon::None);
+    } catch (const Failure& failure) {
+        m_messages.showFailure(failure, MessageIcon::None);
     }
 }
 
@@ -34,20 +30,11 @@ std::string ResultChartPage::stackedDataText() const {
 }
 
 void ResultChartPage::CreateMSGraph() {
-    auto* notFound = m_controls.get<QLabel>(QStringLiteral("lblMSGraphNotfound"));
-    auto* view = m_controls.get<StackedChartView>(QStringLiteral("OLE1"));
-    if ((notFound && !notFound->isHidden()) || m_state.mblnGraphCreated) {
-        return;
-    }
-    if (!view) {
-        if (notFound) {
-            notFound->show();
-        }
-        m_state.mblnGraphCreated = false;
+    if (!m_controls.lblMSGraphNotfound->isHidden() || m_state.mblnGraphCreated) {
         return;
     }
     m_state.mblnGraphCreated = true;
-    StackedChartStyle& style = view->style();
+    StackedChartStyle& style = m_controls.OLE1->style();
     style.title = QString::fromLatin1(ChartFeed::TitlePrefix) +
                   QString::fromStdString(m_result.totals().mstrMonthYear);
     m_stacked = StackedChartData::parse(QString::fromStdString(stackedDataText()));
@@ -56,8 +43,7 @@ void ResultChartPage::CreateMSGraph() {
 }
 
 void ResultChartPage::FormatMSGraph() {
-    auto* view = m_controls.get<StackedChartView>(QStringLiteral("OLE1"));
-    if (!m_state.mblnGraphCreated || !view) {
+    if (!m_state.mblnGraphCreated) {
         return;
     }
     const ReportOptions& options = m_state.options();
@@ -65,7 +51,7 @@ void ResultChartPage::FormatMSGraph() {
                               {options.mblnExcludeNonFree, options.mblnExcludeFree,
                                options.mblnNightUnlimitedPlan, options.mlngChartColorNonFree,
                                options.mlngChartColorFree});
-    StackedChartStyle& style = view->style();
+    StackedChartStyle& style = m_controls.OLE1->style();
     style.showDataTable = options.mblnShowTotalValue;
     style.titlePoints = 8;
     style.tablePoints = 9;
@@ -74,12 +60,11 @@ void ResultChartPage::FormatMSGraph() {
 }
 
 void ResultChartPage::ResizeChart() {
-    auto* view = m_controls.get<StackedChartView>(QStringLiteral("OLE1"));
-    if (!m_state.mblnGraphCreated || !view) {
+    if (!m_state.mblnGraphCreated) {
         return;
     }
     // the widget already has its box's size; the fonts are set again as the chart was
-    StackedChartStyle& style = view->style();
+    StackedChartStyle& style = m_controls.OLE1->style();
     style.titlePoints = 8;
     style.tablePoints = 9;
     style.axisPoints = 10;
@@ -106,17 +91,12 @@ void ResultChartPage::setStackedData(const std::string& chartText) {
 }
 
 void ResultChartPage::refreshStacked() {
-    auto* view = m_controls.get<StackedChartView>(QStringLiteral("OLE1"));
-    if (view) {
-        view->setChart(m_stacked, view->style());
-    }
+    m_controls.OLE1->setChart(m_stacked, m_controls.OLE1->style());
 }
 
 bool ResultChartPage::copyShownChart() {
     if (m_state.options().ChartType == 1) {
-        auto* view = m_controls.get<StackedChartView>(QStringLiteral("OLE1"));
-        return m_state.mblnGraphCreated && view && view->EditCopy();
+        return m_state.mblnGraphCreated && m_controls.OLE1->EditCopy();
     }
-    auto* chart = m_controls.get<XChart>(QStringLiteral("XChart1"));
-    return chart && chart->EditCopy();
+    return m_controls.XChart1->EditCopy();
 }

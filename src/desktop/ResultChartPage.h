@@ -5,17 +5,17 @@
 #include <QString>
 #include <string>
 
-class DesignBuilder;
 class MessagePresenter;
 class ResultWindowState;
 struct MonthResult;
+struct ResultWindowControls;
 
 // The chart page of the result window: feeds the built-in chart from the result's chart
 // text, and sets up, formats and sizes the stacked-column chart (chart type 2, in the
 // office chart's place OLE1) the way the window's options say.
 class ResultChartPage {
 public:
-    ResultChartPage(const DesignBuilder& controls, ResultWindowState& state,
+    ResultChartPage(const ResultWindowControls& controls, ResultWindowState& state,
                     const MonthResult& result, MessagePresenter& messages)
         : m_controls(controls)
         , m_state(state)
@@ -42,7 +42,7 @@ public:
 private:
     void refreshStacked();
 
-    const DesignBuilder& m_controls;
+    const ResultWindowControls& m_controls;
     ResultWindowState& m_state;
     const MonthResult& m_result; // the window's, as it stands
     MessagePresenter& m_messages;

@@ -2,7 +2,9 @@
 
 #include "analysis/MonthSummary.h"
 #include "analysis/SummaryTexts.h"
+#include "controls/neb.h"
 #include "desktop/DesignBuilder.h"
+#include "desktop/ResultWindowControls.h"
 #include "desktop/SummaryOutlook.h"
 
 #include <QLabel>
@@ -23,12 +25,6 @@ void setText(const DesignBuilder& controls, const QString& name, const std::stri
     }
 }
 
-void setVisible(const DesignBuilder& controls, const QString& name, bool visible, int index = -1) {
-    if (QWidget* widget = controls.find(name, index)) {
-        widget->setVisible(visible);
-    }
-}
-
 } // namespace
 
 void SummaryPageView::show(const MonthSummary& summary) {
@@ -36,8 +32,8 @@ void SummaryPageView::show(const MonthSummary& summary) {
     showPlanDetails(figures.plan.custom());
     for (const auto& [name, text] : SummaryTexts::of(figures).byControl()) {
         if (text) {
-            setText(m_controls,
-                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), *text);
+            setText(m_design, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                    *text);
         }
     }
     showQuotaBar(figures);
@@ -45,26 +41,22 @@ void SummaryPageView::show(const MonthSummary& summary) {
 }
 
 void SummaryPageView::showPlanDetails(bool custom) {
-    for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB", "lblMB"}) {
-        setVisible(m_controls, QString::fromLatin1(box), custom);
+    const ResultWindowControls& c = m_controls;
+    for (QWidget* box : std::initializer_list<QWidget*>{c.nebPlanCharge, c.nebBandWidthLimit,
+                                                        c.nebRsPerMB, c.lblMB}) {
+        box->setVisible(custom);
     }
-    setVisible(m_controls, QStringLiteral("lblPlanCharge"), !custom);
+    c.lblPlanCharge->setVisible(!custom);
     // the custom plan's rate shows beside its entry box
-    QWidget* rate = m_controls.find(QStringLiteral("lblRsPerMB"));
-    QWidget* rateBox = m_controls.find(QStringLiteral("nebRsPerMB"));
-    if (rate && rateBox) {
-        rate->move(custom ? rateBox->geometry().right() + 6 : rateBox->x(), rate->y());
-    }
-    setVisible(m_controls, QStringLiteral("lblBandWidthLimit"), !custom);
+    const QRect rateBox = c.nebRsPerMB->geometry();
+    c.lblRsPerMB->move(custom ? rateBox.right() + 6 : rateBox.x(), c.lblRsPerMB->y());
+    c.lblBandWidthLimit->setVisible(!custom);
 }
 
 void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
-    QWidget* quota = m_controls.find(QStringLiteral("picDownloadAllowed"));
-    QWidget* used = m_controls.find(QStringLiteral("picActualDownload"));
-    QWidget* excess = m_controls.find(QStringLiteral("picExcessDownload"));
-    if (!quota || !used || !excess) {
-        return;
-    }
+    const QWidget* quota = m_controls.picDownloadAllowed;
+    QWidget* used = m_controls.picActualDownload;
+    QWidget* excess = m_controls.picExcessDownload;
     const int width = quota->width();
     used->setGeometry(0, 0,
                       static_cast<int>(std::lround(width * std::clamp(figures.barUsed, 0.0, 1.0))),
@@ -81,30 +73,26 @@ void SummaryPageView::showQuotaBar(const UsageSummary& figures) {
 }
 
 void SummaryPageView::showFrames(const UsageSummary& figures) {
-    QWidget* available = m_controls.find(QStringLiteral("fraAvailable"));
-    QWidget* excess = m_controls.find(QStringLiteral("fraExcess"));
-    if (available && excess) {
-        if (figures.exceeded()) {
-            excess->move(available->pos());
-            excess->raise();
-        } else {
-            available->raise();
-        }
-        available->setVisible(!figures.exceeded());
-        excess->setVisible(figures.exceeded());
+    QWidget* available = m_controls.fraAvailable;
+    QWidget* excess = m_controls.fraExcess;
+    if (figures.exceeded()) {
+        excess->move(available->pos());
+        excess->raise();
+    } else {
+        available->raise();
     }
-    for (int i = 0; i <= 6; ++i) {
-        setVisible(m_controls, QStringLiteral("lbl"), figures.lastDayIsToday, i);
+    available->setVisible(!figures.exceeded());
+    excess->setVisible(figures.exceeded());
+    for (QLabel* today : m_controls.lbl) {
+        today->setVisible(figures.lastDayIsToday);
     }
-    for (const char* name :
-         {"lblUsageToday", "lblUsedAverageExclToday", "lblAvailableAverageExclToday"}) {
-        setVisible(m_controls, QString::fromLatin1(name), figures.lastDayIsToday);
+    for (QLabel* figure : {m_controls.lblUsageToday, m_controls.lblUsedAverageExclToday,
+                           m_controls.lblAvailableAverageExclToday}) {
+        figure->setVisible(figures.lastDayIsToday);
     }
 }
 
 void SummaryPageView::showOutlook(const SummaryOutlook& outlook) {
-    setText(m_controls, QStringLiteral("lblProjection"), outlook.projection.toStdString());
-    if (auto* table = m_controls.get<QTextBrowser>(QStringLiteral("txtPlanComparison"))) {
-        table->setHtml(outlook.comparisonHtml);
-    }
+    m_controls.lblProjection->setText(outlook.projection);
+    m_controls.txtPlanComparison->setHtml(outlook.comparisonHtml);
 }

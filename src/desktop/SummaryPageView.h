@@ -2,6 +2,7 @@
 
 class DesignBuilder;
 struct MonthSummary;
+struct ResultWindowControls;
 struct SummaryOutlook;
 struct UsageSummary;
 
@@ -12,8 +13,10 @@ struct UsageSummary;
 // comparison under the bill.
 class SummaryPageView {
 public:
-    explicit SummaryPageView(const DesignBuilder& controls)
-        : m_controls(controls) {}
+    // The formatter's texts name their labels; they are found by those names.
+    SummaryPageView(const DesignBuilder& design, const ResultWindowControls& controls)
+        : m_design(design)
+        , m_controls(controls) {}
 
     // A summary with a plan.
     void show(const MonthSummary& summary);
@@ -24,5 +27,6 @@ private:
     void showQuotaBar(const UsageSummary& figures);
     void showFrames(const UsageSummary& figures);
 
-    const DesignBuilder& m_controls;
+    const DesignBuilder& m_design;
+    const ResultWindowControls& m_controls;
 };

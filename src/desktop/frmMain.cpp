@@ -3,7 +3,6 @@
 #include "controls/Twips.h"
 #include "controls/WidgetResizerWindow.h"
 #include "controls/ctlTabs.h"
-#include "desktop/DesignedControls.h"
 #include "desktop/MainWindowDesign.h"
 #include "desktop/MainWindowRun.h"
 #include "desktop/MonthChoices.h"
@@ -74,13 +73,15 @@ void setUpStrip(ctlTabs& strip, int width, int height, const TabPage (&pages)[N]
 frmMain::frmMain(MainWindowServices services, QWidget* parent)
     : QWidget(parent)
     , m_services(std::move(services))
+    , m_design(*this, m_services.messages)
     , m_password(m_services.keyring) {
     static const bool accessible = (QAccessible::installFactory(windowInterface), true);
     (void)accessible;
     setObjectName("frmMain");
     setWindowTitle(Version::Title);
     setFont(MainWindowDesign::font());
-    m_controls = std::make_unique<DesignedControls>(this, MainWindowDesign::controls());
+    m_design.build(MainWindowDesign::controls());
+    m_controls = MainWindowControls::find(m_design);
     // Set on every control: the borderless pages carry a style sheet, which stops the window's
     // font from reaching what they hold.
     for (QWidget* control : findChildren<QWidget*>()) {
@@ -96,80 +97,69 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
-ctlTabs& frmMain::tabs() const {
-    return *m_controls->get<ctlTabs>("ctlTabs1");
-}
-
-ctlTabs& frmMain::innerTabs() const {
-    return *m_controls->get<ctlTabs>("ctlPasswordVersion");
-}
-
 void frmMain::setRunTimeout(std::chrono::milliseconds timeout) {
     m_run->setTimeout(timeout);
 }
 
 void frmMain::setUpTabStrips() {
-    setUpStrip(tabs(), 150, 25, MainTabs);
-    setUpStrip(innerTabs(), 80, 20, PasswordTabs);
+    setUpStrip(*m_controls.ctlTabs1, 150, 25, MainTabs);
+    setUpStrip(*m_controls.ctlPasswordVersion, 80, 20, PasswordTabs);
+    // a page reads as its tab's caption
     for (const TabPage& page : MainTabs) {
-        m_controls->find(page.frame)->setAccessibleName(page.caption);
+        m_design.require<QWidget>(page.frame)->setAccessibleName(page.caption);
     }
     for (const TabPage& page : PasswordTabs) {
-        m_controls->find(page.frame)->setAccessibleName(page.caption);
+        m_design.require<QWidget>(page.frame)->setAccessibleName(page.caption);
     }
-    m_controls->find("lblNonPasswordHeading")->setFont(MainWindowDesign::font(true));
+    m_controls.lblNonPasswordHeading->setFont(MainWindowDesign::font(true));
 }
 
 void frmMain::connectControls() {
-    const auto button = [this](const char* name) { return m_controls->get<QPushButton>(name); };
-    connect(button("cmdCalculate"), &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
-    connect(button("cmdClose"), &QPushButton::clicked, this, &frmMain::cmdClose_Click);
-    connect(button("cmdAddURL"), &QPushButton::clicked, this, &frmMain::cmdAddURL_Click);
-    connect(button("cmdDeleteURL"), &QPushButton::clicked, this, &frmMain::cmdDeleteURL_Click);
-    connect(button("cmdStop"), &QPushButton::clicked, this, &frmMain::cmdStop_Click);
-    connect(m_controls->get<QLabel>("Label12"), &QLabel::linkActivated, this,
-            &frmMain::Label12_Click);
-    connect(m_controls->get<QLabel>("lblWebsite"), &QLabel::linkActivated, this,
-            &frmMain::lblWebsite_Click);
-    connect(&tabs(), &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
-    connect(button("cmdBrowserHelp"), &QPushButton::clicked, this, &frmMain::cmdBrowserHelp_Click);
-    auto* port = m_controls->get<QLineEdit>("txtDebugPort");
-    port->setValidator(new QIntValidator(1, 65535, port));
+    const MainWindowControls& c = m_controls;
+    connect(c.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(c.cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    connect(c.cmdAddURL, &QPushButton::clicked, this, &frmMain::cmdAddURL_Click);
+    connect(c.cmdDeleteURL, &QPushButton::clicked, this, &frmMain::cmdDeleteURL_Click);
+    connect(c.cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
+    connect(c.Label12, &QLabel::linkActivated, this, &frmMain::Label12_Click);
+    connect(c.lblWebsite, &QLabel::linkActivated, this, &frmMain::lblWebsite_Click);
+    connect(c.ctlTabs1, &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
+    connect(c.cmdBrowserHelp, &QPushButton::clicked, this, &frmMain::cmdBrowserHelp_Click);
+    c.txtDebugPort->setValidator(new QIntValidator(1, 65535, c.txtDebugPort));
 }
 
 void frmMain::connectRun() {
     MainWindowRun& run = *m_run;
     connect(&run, &MainWindowRun::processingStarted, this, [this] {
-        innerTabs().setSelectedTab(2);
+        m_controls.ctlPasswordVersion->setSelectedTab(2);
         setRunning(true);
     });
-    connect(&run, &MainWindowRun::pageShown, this, [this](const QString& html) {
-        m_controls->get<QTextBrowser>("WebBrowser1")->setHtml(html);
-    });
+    connect(&run, &MainWindowRun::pageShown, this,
+            [this](const QString& html) { m_controls.WebBrowser1->setHtml(html); });
     connect(&run, &MainWindowRun::progressChanged, this, [this](const QString& line) {
-        m_controls->get<QLabel>("lblProgress")->setText(line);
+        m_controls.lblProgress->setText(line);
         // a walk in the user's own browser shows how far it is on its own tab
-        if (tabs().SelectedTab() == static_cast<int>(RunMode::NonPasswordVersion)) {
-            m_controls->get<QLabel>("lblAttachProgress")->setText(line);
+        if (m_controls.ctlTabs1->SelectedTab() == static_cast<int>(RunMode::NonPasswordVersion)) {
+            m_controls.lblAttachProgress->setText(line);
         }
     });
     connect(&run, &MainWindowRun::focusRequested, this, &frmMain::focusControl);
     connect(&run, &MainWindowRun::runEnded, this, [this] {
         setRunning(false);
-        m_controls->get<QLabel>("lblAttachProgress")->clear(); // the message said why
+        m_controls.lblAttachProgress->clear(); // the message said why
     });
     connect(&run, &MainWindowRun::handOverFinished, this, [this](bool refreshCacheFileList) {
         setRunning(false);
         if (refreshCacheFileList) {
             LoadCacheFileList();
         }
-        innerTabs().setSelectedTab(1);
+        m_controls.ctlPasswordVersion->setSelectedTab(1);
     });
     setRunning(false);
 }
 
 void frmMain::setRunning(bool running) {
-    m_controls->find("cmdStop")->setEnabled(running);
+    m_controls.cmdStop->setEnabled(running);
 }
 
 void frmMain::Form_Load() {
@@ -181,13 +171,12 @@ void frmMain::Form_Load() {
                           ClientHeight + FrameAllowance.height(), false);
 
     const QStringList months = MonthChoices::captions(m_services.clock.today());
-    for (QWidget* option : m_controls->array("optDate")) {
-        auto* button = qobject_cast<QRadioButton*>(option);
-        const QString caption = months.value(option->property("Index").toInt());
-        button->setText(caption);
-        button->setAccessibleName(caption);
+    for (std::size_t k = 0; k < m_controls.optDate.size(); ++k) {
+        const QString caption = months.value(static_cast<qsizetype>(k));
+        m_controls.optDate[k]->setText(caption);
+        m_controls.optDate[k]->setAccessibleName(caption);
     }
-    m_controls->get<QRadioButton>("optDate", 0)->setChecked(true);
+    m_controls.optDate[0]->setChecked(true);
 
     MainWindowSettings current;
     current.adminUrl = AdminUrlList::defaults().front();
@@ -202,17 +191,16 @@ void frmMain::Form_Load() {
     m_password.restore(m_settings, m_services.settings);
     applySettings(m_settings);
 
-    auto* warning = m_controls->get<QLabel>("lblPasswordWarning");
+    QLabel* warning = m_controls.lblPasswordWarning;
     warning->setText(QString(PasswordWarning) + "\n\nDownload this software only from " +
                      MakerPage);
     warning->setAccessibleName(warning->text());
-    auto* website = m_controls->get<QLabel>("lblWebsite");
-    website->setText(QString("<a href=\"#\">%1</a>").arg(MakerPage));
-    website->setAccessibleName(MakerPage);
+    m_controls.lblWebsite->setText(QString("<a href=\"#\">%1</a>").arg(MakerPage));
+    m_controls.lblWebsite->setAccessibleName(MakerPage);
 
     LoadCacheFileList();
     fillAddressBox(m_settings.urls);
-    m_controls->get<QComboBox>("cmbAdminURL")->setEditText(m_settings.adminUrl);
+    m_controls.cmbAdminURL->setEditText(m_settings.adminUrl);
     m_loaded = true;
     // said over the window once it is on screen, not before it appears
     QTimer::singleShot(0, this, [this] {
@@ -238,13 +226,13 @@ void frmMain::tellIfOnlyScrambled() {
 }
 
 void frmMain::applySettings(const MainWindowSettings& settings) {
-    m_controls->get<QLineEdit>("txtUserName")->setText(settings.userName);
-    m_controls->get<QLineEdit>("txtPassword")->setText(settings.password);
-    m_controls->get<QCheckBox>("chkSavePassword")->setChecked(settings.savePassword);
-    m_controls->get<QCheckBox>("chkEnableCache")->setChecked(settings.cachingEnabled);
-    m_controls->get<QLineEdit>("txtDebugPort")->setText(QString::number(settings.debugPort));
+    m_controls.txtUserName->setText(settings.userName);
+    m_controls.txtPassword->setText(settings.password);
+    m_controls.chkSavePassword->setChecked(settings.savePassword);
+    m_controls.chkEnableCache->setChecked(settings.cachingEnabled);
+    m_controls.txtDebugPort->setText(QString::number(settings.debugPort));
     applyPlacement(settings.placement);
-    tabs().setSelectedTab(settings.selectedTab);
+    m_controls.ctlTabs1->setSelectedTab(settings.selectedTab);
 }
 
 void frmMain::applyPlacement(const MainWindowSettings::Placement& placement) {
@@ -268,12 +256,12 @@ MainWindowSettings::Placement frmMain::placementNow() const {
 
 MainWindowSettings frmMain::settingsNow() const {
     MainWindowSettings settings = m_settings;
-    settings.userName = m_controls->get<QLineEdit>("txtUserName")->text();
-    settings.password = m_controls->get<QLineEdit>("txtPassword")->text();
-    settings.savePassword = m_controls->get<QCheckBox>("chkSavePassword")->isChecked();
-    settings.adminUrl = m_controls->get<QComboBox>("cmbAdminURL")->currentText();
-    settings.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
-    settings.selectedTab = tabs().SelectedTab();
+    settings.userName = m_controls.txtUserName->text();
+    settings.password = m_controls.txtPassword->text();
+    settings.savePassword = m_controls.chkSavePassword->isChecked();
+    settings.adminUrl = m_controls.cmbAdminURL->currentText();
+    settings.cachingEnabled = m_controls.chkEnableCache->isChecked();
+    settings.selectedTab = m_controls.ctlTabs1->SelectedTab();
     settings.debugPort = debugPort();
     settings.urls = m_urls.text();
     settings.placement = placementNow();
@@ -330,8 +318,8 @@ void frmMain::cmdClose_Click() {
 }
 
 void frmMain::ctlTabs1_TabClick(int, int NewTab) {
-    m_controls->find("chkEnableCache")->setVisible(NewTab != 3);
-    m_controls->find("Label12")->setVisible(NewTab != 3);
+    m_controls.chkEnableCache->setVisible(NewTab != 3);
+    m_controls.Label12->setVisible(NewTab != 3);
 }
 
 void frmMain::Label12_Click() {
@@ -345,7 +333,7 @@ void frmMain::cmdBrowserHelp_Click() {
 
 int frmMain::debugPort() const {
     bool number = false;
-    const int port = m_controls->get<QLineEdit>("txtDebugPort")->text().toInt(&number);
+    const int port = m_controls.txtDebugPort->text().toInt(&number);
     return number && AttachHelp::validPort(port) ? port : m_settings.debugPort;
 }
 
@@ -355,7 +343,7 @@ void frmMain::lblWebsite_Click() {
 
 void frmMain::fillAddressBox(const QString& text) {
     m_urls = AdminUrlList(text);
-    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    QComboBox* box = m_controls.cmbAdminURL;
     const QString typed = box->currentText();
     box->clear();
     box->addItems(m_urls.entries());
@@ -363,7 +351,7 @@ void frmMain::fillAddressBox(const QString& text) {
 }
 
 void frmMain::cmdAddURL_Click() {
-    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    QComboBox* box = m_controls.cmbAdminURL;
     if (m_urls.add(box->currentText(), m_services.messages)) {
         const QString typed = box->currentText();
         box->addItem(m_urls.entries().back());
@@ -372,7 +360,7 @@ void frmMain::cmdAddURL_Click() {
 }
 
 void frmMain::cmdDeleteURL_Click() {
-    auto* box = m_controls->get<QComboBox>("cmbAdminURL");
+    QComboBox* box = m_controls.cmbAdminURL;
     AdminUrlList::BoxChange change;
     if (!m_urls.remove(box->currentText(), m_services.messages, change)) {
         return;
@@ -388,7 +376,7 @@ void frmMain::cmdDeleteURL_Click() {
 
 void frmMain::LoadCacheFileList() {
     const CacheFileList list = ::LoadCacheFileList(m_services.cacheFolder);
-    auto* box = m_controls->get<QComboBox>("cmbCacheFiles");
+    QComboBox* box = m_controls.cmbCacheFiles;
     box->clear();
     for (const CacheEntry& entry : list.entries) {
         box->addItem(entry.entry);
@@ -397,25 +385,24 @@ void frmMain::LoadCacheFileList() {
 }
 
 int frmMain::selectedMonth() const {
-    for (QWidget* option : m_controls->array("optDate")) {
-        if (qobject_cast<QRadioButton*>(option)->isChecked()) {
-            return option->property("Index").toInt();
-        }
-    }
-    return 0;
+    const auto& options = m_controls.optDate;
+    const auto checked =
+        std::find_if(options.begin(), options.end(),
+                     [](const QRadioButton* option) { return option->isChecked(); });
+    return checked == options.end() ? 0 : static_cast<int>(checked - options.begin());
 }
 
 RunRequest frmMain::runRequest() const {
     RunRequest request;
-    request.mode = static_cast<RunMode>(tabs().SelectedTab());
-    request.portalAddress = m_controls->get<QComboBox>("cmbAdminURL")->currentText().toStdString();
-    request.userName = m_controls->get<QLineEdit>("txtUserName")->text().toStdString();
-    request.password = m_controls->get<QLineEdit>("txtPassword")->text().toStdString();
+    request.mode = static_cast<RunMode>(m_controls.ctlTabs1->SelectedTab());
+    request.portalAddress = m_controls.cmbAdminURL->currentText().toStdString();
+    request.userName = m_controls.txtUserName->text().toStdString();
+    request.password = m_controls.txtPassword->text().toStdString();
     request.monthsBack = selectedMonth();
-    request.cachingEnabled = m_controls->get<QCheckBox>("chkEnableCache")->isChecked();
+    request.cachingEnabled = m_controls.chkEnableCache->isChecked();
     request.cacheFolder = m_services.cacheFolder;
     request.debugPort = debugPort();
-    const auto* months = m_controls->get<QComboBox>("cmbCacheFiles");
+    const QComboBox* months = m_controls.cmbCacheFiles;
     if (months->currentIndex() >= 0) {
         request.selectedCacheEntry = months->currentText();
     }
@@ -433,7 +420,7 @@ void frmMain::cmdStop_Click() {
 }
 
 void frmMain::focusControl(const QString& name) {
-    if (QWidget* control = m_controls->find(name)) {
+    if (QWidget* control = m_design.find(name)) {
         control->setFocus(Qt::OtherFocusReason);
     }
 }

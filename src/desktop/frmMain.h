@@ -2,6 +2,8 @@
 
 #include "controls/ControlResizer.h"
 #include "desktop/AdminUrlList.h"
+#include "desktop/DesignBuilder.h"
+#include "desktop/MainWindowControls.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
 #include "desktop/ResultWindowPort.h"
@@ -12,14 +14,12 @@
 
 class Browser;
 class Clock;
-class DesignedControls;
 class DesktopShell;
 class MainWindowRun;
 class MessagePresenter;
 class SecretStore;
 class SettingsStore;
 class WidgetResizerWindow;
-class ctlTabs;
 struct RunRequest;
 
 // What the main window works with, handed in so tests can fix each of them.
@@ -86,11 +86,10 @@ private:
     void focusControl(const QString& name);
     void tellIfOnlyScrambled();
     void setRunning(bool running);
-    ctlTabs& tabs() const;
-    ctlTabs& innerTabs() const;
 
     MainWindowServices m_services;
-    std::unique_ptr<DesignedControls> m_controls;
+    DesignBuilder m_design;
+    MainWindowControls m_controls{};
     std::unique_ptr<WidgetResizerWindow> m_resizerWindow;
     ControlResizer m_resizer;
     MainWindowSettings m_settings;

@@ -46,15 +46,16 @@ frmResult::frmResult(MonthAnalysis& month, ReportOptions& options, ResultWindowS
     , m_month(month)
     , m_seams(std::move(seams))
     , m_state(options)
-    , m_controls(*this, m_seams.messages)
+    , m_design(*this, m_seams.messages)
     , m_chartPage(m_controls, m_state, m_result, m_seams.messages)
-    , m_summaryView(m_controls) {
+    , m_summaryView(m_design, m_controls) {
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Result"));
     setAccessibleName(QStringLiteral("Result"));
     setFont(MainWindowDesign::font());
     setSizeGripEnabled(true);
-    m_controls.build(ResultWindowDesign::controls());
+    m_design.build(ResultWindowDesign::controls());
+    m_controls = ResultWindowControls::find(m_design);
     resize(Twips::toPixelsX(this, ResultWindowDesign::ClientWidth),
            Twips::toPixelsY(this, ResultWindowDesign::ClientHeight));
     setUpTabs();
@@ -89,44 +90,39 @@ void frmResult::setUpTabs() {
                      QString::fromLatin1(captions[tab]));
         design.write(QStringLiteral("tabframe%1").arg(tab + 1), QString::fromLatin1(frames[tab]));
     }
-    m_controls.get<ctlTabs>(QStringLiteral("ctlTabs1"))->load(design);
+    m_controls.ctlTabs1->load(design);
 }
 
 void frmResult::setUpLists() {
     // the chart's own failures (printing, saving) come up in the window's message boxes
-    m_controls.get<XChart>(QStringLiteral("XChart1"))->setMessagePresenter(&m_seams.messages);
-    auto* chartType = m_controls.get<QComboBox>(QStringLiteral("cmbChartType"));
-    chartType->addItems({QStringLiteral("Chart Type 1"), QStringLiteral("Chart Type 2")});
-    chartType->setCurrentIndex(-1);
+    const ResultWindowControls& c = m_controls;
+    c.XChart1->setMessagePresenter(&m_seams.messages);
+    c.cmbChartType->addItems({QStringLiteral("Chart Type 1"), QStringLiteral("Chart Type 2")});
+    c.cmbChartType->setCurrentIndex(-1);
     struct Box {
-        const char* name;
+        neb* box;
         int integers;
         int decimals;
     };
     for (const Box& box :
-         {Box{"nebPlanCharge", 6, 2}, Box{"nebBandWidthLimit", 7, 0}, Box{"nebRsPerMB", 3, 2}}) {
-        auto* number = m_controls.get<neb>(QString::fromLatin1(box.name));
-        number->properties().setIntegerSize(box.integers);
-        number->properties().setDecimalSize(box.decimals);
+         {Box{c.nebPlanCharge, 6, 2}, Box{c.nebBandWidthLimit, 7, 0}, Box{c.nebRsPerMB, 3, 2}}) {
+        box.box->properties().setIntegerSize(box.integers);
+        box.box->properties().setDecimalSize(box.decimals);
     }
-    for (auto* picture : {m_controls.find(QStringLiteral("picDownloadAllowed")),
-                          m_controls.find(QStringLiteral("picAvailableColor"))}) {
+    for (QLabel* picture : {c.picDownloadAllowed, c.picAvailableColor}) {
         picture->setStyleSheet(QStringLiteral("background-color:#00c000;"));
     }
-    for (auto* picture : {m_controls.find(QStringLiteral("picActualDownload")),
-                          m_controls.find(QStringLiteral("picUsedColor"))}) {
+    for (QLabel* picture : {c.picActualDownload, c.picUsedColor}) {
         picture->setStyleSheet(QStringLiteral("background-color:#ff8080;"));
     }
-    for (auto* picture : {m_controls.find(QStringLiteral("picExcessDownload")),
-                          m_controls.find(QStringLiteral("picExcessColor"))}) {
+    for (QLabel* picture : {c.picExcessDownload, c.picExcessColor}) {
         picture->setStyleSheet(QStringLiteral("background-color:#ff0000;"));
     }
-    auto* percentage = m_controls.get<QLineEdit>(QStringLiteral("txtPercentage"));
-    percentage->setText(QStringLiteral("000"));
-    percentage->setStyleSheet(QStringLiteral("background:transparent;"));
-    m_controls.get<QLabel>(QStringLiteral("lblProjection"))->setWordWrap(true);
+    c.txtPercentage->setText(QStringLiteral("000"));
+    c.txtPercentage->setStyleSheet(QStringLiteral("background:transparent;"));
+    c.lblProjection->setWordWrap(true);
     // the report's tables keep their natural width and scroll, rather than wrap every cell
-    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    QTableView* rows = c.grdReportRows;
     m_rows = new ReportRowsModel(rows);
     rows->setModel(m_rows);
     // sizing the columns looks at the first rows only: a month's rows are alike
@@ -134,8 +130,7 @@ void frmResult::setUpLists() {
     rows->horizontalHeader()->setStretchLastSection(true);
     rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
-    for (int i = 0; i < 3; ++i) {
-        auto* label = m_controls.get<QLabel>(QStringLiteral("lblSetColor"), i);
+    for (QLabel* label : c.lblSetColor) {
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);
     }
@@ -145,12 +140,11 @@ void frmResult::Form_Load() {
     m_resizerWindow = std::make_unique<WidgetResizerWindow>(this, FrameAllowance);
     m_resizer.InitResizer(*m_resizerWindow, m_resizerWindow->width(), m_resizerWindow->height());
     // the colour controls of one kind share their first member's tip
-    const QString labelTip = control(QStringLiteral("lblSetColor"), 0)->toolTip();
-    control(QStringLiteral("lblSetColor"), 1)->setToolTip(labelTip);
-    control(QStringLiteral("lblSetColor"), 2)->setToolTip(labelTip);
-    const QString boxTip = control(QStringLiteral("picChartColor"), 0)->toolTip();
-    control(QStringLiteral("picChartColor"), 1)->setToolTip(boxTip);
-    control(QStringLiteral("picChartColor"), 2)->setToolTip(boxTip);
+    for (auto* controls : {&m_controls.lblSetColor, &m_controls.picChartColor}) {
+        for (QLabel* member : *controls) {
+            member->setToolTip(controls->front()->toolTip());
+        }
+    }
     readEntryBoxes();
     m_summary.restoreCustomPlan(m_seams.settings);
     writeEntryBoxes();
@@ -179,23 +173,23 @@ void frmResult::showModal() {
 
 void frmResult::readEntryBoxes() {
     CustomPlanValues& custom = m_summary.customPlan();
-    custom.nebPlanCharge = m_controls.get<neb>(QStringLiteral("nebPlanCharge"))->Value();
-    custom.nebBandWidthLimit = m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->Value();
-    custom.nebRsPerMB = m_controls.get<neb>(QStringLiteral("nebRsPerMB"))->Value();
+    custom.nebPlanCharge = m_controls.nebPlanCharge->Value();
+    custom.nebBandWidthLimit = m_controls.nebBandWidthLimit->Value();
+    custom.nebRsPerMB = m_controls.nebRsPerMB->Value();
 }
 
 void frmResult::writeEntryBoxes() {
     m_writingBoxes = true;
     const CustomPlanValues& custom = m_summary.customPlan();
-    m_controls.get<neb>(QStringLiteral("nebPlanCharge"))->setValue(custom.nebPlanCharge);
-    m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->setValue(custom.nebBandWidthLimit);
-    m_controls.get<neb>(QStringLiteral("nebRsPerMB"))->setValue(custom.nebRsPerMB);
+    m_controls.nebPlanCharge->setValue(custom.nebPlanCharge);
+    m_controls.nebBandWidthLimit->setValue(custom.nebBandWidthLimit);
+    m_controls.nebRsPerMB->setValue(custom.nebRsPerMB);
     m_writingBoxes = false;
 }
 
 void frmResult::LoadCombo() {
     const bool chosen = m_summary.LoadCombo(m_seams.settings);
-    auto* plans = m_controls.get<QComboBox>(QStringLiteral("cmbPlans"));
+    QComboBox* plans = m_controls.cmbPlans;
     {
         const QSignalBlocker quiet(plans);
         plans->clear();
@@ -217,8 +211,7 @@ void frmResult::showResult(MonthResult result) {
     const bool averageWritten = !result.report.chart.averagePerDay.empty();
     m_result = std::move(result);
     if (averageWritten) {
-        m_controls.get<QLabel>(QStringLiteral("lblAverage"))
-            ->setText(QString::fromStdString(m_result.report.averagePerDay));
+        m_controls.lblAverage->setText(QString::fromStdString(m_result.report.averagePerDay));
     }
     showReportPage();
     if (m_state.options().ChartType == 1) {
@@ -235,9 +228,8 @@ void frmResult::showResult(MonthResult result) {
 }
 
 void frmResult::showReportPage() {
-    auto* page = m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1"));
-    page->setHtml(ReportPageHtml::headerForDisplay(m_document));
-    auto* rows = m_controls.get<QTableView>(QStringLiteral("grdReportRows"));
+    m_controls.WebBrowser1->setHtml(ReportPageHtml::headerForDisplay(m_document));
+    QTableView* rows = m_controls.grdReportRows;
     const int scroll = rows->verticalScrollBar()->value();
     m_rows->load(m_document, m_result.report.days);
     rows->clearSpans();
@@ -267,7 +259,7 @@ void frmResult::CreateSummary() {
         // being typed in, are left alone
         m_summary.customPlan().nebBandWidthLimit = 1;
         m_writingBoxes = true;
-        m_controls.get<neb>(QStringLiteral("nebBandWidthLimit"))->setValue(1);
+        m_controls.nebBandWidthLimit->setValue(1);
         m_writingBoxes = false;
     }
     m_summaryView.show(summary);
@@ -281,8 +273,7 @@ void frmResult::summariseAgain() {
     try {
         m_result.summary = MonthSummary::build(m_result.totals(), planChoice());
     } catch (const Failure& failure) {
-        m_seams.messages.show(QString::fromStdString(failure.what()),
-                              FileDataStore::ApplicationTitle, MessageIcon::None);
+        m_seams.messages.showFailure(failure, MessageIcon::None);
         return;
     }
     CreateSummary();
@@ -296,8 +287,7 @@ void frmResult::rebuild() {
             showResult(std::move(*result));
         }
     } catch (const ReportError& error) {
-        m_seams.messages.show(QString::fromStdString(error.what()), FileDataStore::ApplicationTitle,
-                              MessageIcon::Critical);
+        m_seams.messages.showFailure(error);
     }
 }
 
@@ -315,12 +305,11 @@ void frmResult::resizeEvent(QResizeEvent* event) {
 
 void frmResult::fitTabsToFrames() {
     // the strip holds the pages: it grows and shrinks with them, so no page is cut off
-    QWidget* tabs = control(QStringLiteral("ctlTabs1"));
     QRect pages;
-    for (const char* name : {"fraReport", "fraChart", "fraSummary"}) {
-        pages |= control(QString::fromLatin1(name))->geometry();
+    for (const QWidget* page : {m_controls.fraReport, m_controls.fraChart, m_controls.fraSummary}) {
+        pages |= page->geometry();
     }
-    tabs->resize(pages.right() + 1 + pages.left(), pages.bottom() + 1 + 4);
+    m_controls.ctlTabs1->resize(pages.right() + 1 + pages.left(), pages.bottom() + 1 + 4);
 }
 
 std::unique_ptr<QTextDocument> frmResult::wholeReport() const {

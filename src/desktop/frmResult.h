@@ -6,6 +6,7 @@
 #include "controls/WidgetResizerWindow.h"
 #include "desktop/DesignBuilder.h"
 #include "desktop/ResultChartPage.h"
+#include "desktop/ResultWindowControls.h"
 #include "desktop/ResultWindowPort.h"
 #include "desktop/ResultWindowState.h"
 #include "desktop/SummaryPageView.h"
@@ -83,7 +84,7 @@ public:
     const MonthResult& result() const { return m_result; }
     // A control by object name and control-array index.
     QWidget* control(const QString& name, int index = -1) const {
-        return m_controls.find(name, index);
+        return m_design.find(name, index);
     }
 
     // Writes the settings and marks the stacked chart gone; runs once, when the window closes.
@@ -106,7 +107,6 @@ private:
     void summariseAgain();
     void fitTabsToFrames();
     void applyNightRules(const ResultWindowState::NightRules& rules);
-    void setCheck(const QString& name, int index, bool on);
     void paintColourControls();
 
     void ctlTabs1_TabClick(int newTab);
@@ -136,7 +136,8 @@ private:
     SummaryPage m_summary;
     // What the window shows: the last report built, with the summary on the chosen plan.
     MonthResult m_result;
-    DesignBuilder m_controls;
+    DesignBuilder m_design;
+    ResultWindowControls m_controls{};
     ResultChartPage m_chartPage;
     SummaryPageView m_summaryView;
     ControlResizer m_resizer;

@@ -1,4 +1,5 @@
 // The result window's event handlers: options, colours, chart type, tabs, links and output.
+#include "chart/StackedChartView.h"
 #include "chart/XChart.h"
 #include "controls/clsCommonDialog.h"
 #include "controls/ctlTabs.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <algorithm>
 
 namespace {
 
@@ -51,54 +53,54 @@ public:
 } // namespace
 
 void frmResult::connectHandlers() {
-    auto* tabs = m_controls.get<ctlTabs>(QStringLiteral("ctlTabs1"));
-    connect(tabs, &ctlTabs::TabClick, this, [this](int, int tab) { ctlTabs1_TabClick(tab); });
-    connect(m_controls.get<QComboBox>(QStringLiteral("cmbChartType")),
-            &QComboBox::currentIndexChanged, this, [this] { cmbChartType_Click(); });
+    const ResultWindowControls& c = m_controls;
+    connect(c.ctlTabs1, &ctlTabs::TabClick, this, [this](int, int tab) { ctlTabs1_TabClick(tab); });
+    connect(c.cmbChartType, &QComboBox::currentIndexChanged, this,
+            [this] { cmbChartType_Click(); });
     for (int i = 0; i < 3; ++i) {
-        connect(m_controls.get<QCheckBox>(QStringLiteral("chkExclude"), i), &QCheckBox::toggled,
-                this, [this, i] { chkExclude_Click(i); });
-        control(QStringLiteral("lblSetColor"), i)->installEventFilter(this);
-        control(QStringLiteral("picChartColor"), i)->installEventFilter(this);
+        const auto member = static_cast<std::size_t>(i);
+        connect(c.chkExclude[member], &QCheckBox::toggled, this,
+                [this, i] { chkExclude_Click(i); });
+        c.lblSetColor[member]->installEventFilter(this);
+        c.picChartColor[member]->installEventFilter(this);
     }
-    control(QStringLiteral("picBuiltInChartColor"))->installEventFilter(this);
-    control(QStringLiteral("lblWebsite"))->installEventFilter(this);
-    control(QStringLiteral("lblPlans"))->installEventFilter(this);
-    connect(m_controls.get<QCheckBox>(QStringLiteral("chkNightUnlimited")), &QCheckBox::toggled,
-            this, [this] { chkNightUnlimited_Click(); });
-    connect(m_controls.get<QCheckBox>(QStringLiteral("chkShowAverageInChart")), &QCheckBox::toggled,
-            this, [this] { chkShowAverageInChart_Click(); });
-    connect(m_controls.get<QCheckBox>(QStringLiteral("chkDisplayDailyTotalinChart")),
-            &QCheckBox::toggled, this, [this] { chkDisplayDailyTotalinChart_Click(); });
-    connect(m_controls.get<XChart>(QStringLiteral("XChart1")), &XChart::ItemClick, this,
-            [this](const ChartItemRef& item) {
-                control(QStringLiteral("XChart1"))
-                    ->setToolTip(item ? item->LegendDescription : QString());
-            });
-    connect(m_controls.get<QTextBrowser>(QStringLiteral("WebBrowser1")),
-            &QTextBrowser::anchorClicked, this,
+    for (QLabel* clicked : {c.picBuiltInChartColor, c.lblWebsite, c.lblPlans}) {
+        clicked->installEventFilter(this);
+    }
+    // the links open by keyboard too; a click is taken by the event filter
+    for (QLabel* link : {c.lblWebsite, c.lblPlans}) {
+        connect(link, &QLabel::linkActivated, this,
+                [this] { m_seams.shell.L2N(PlansPageAddress); });
+    }
+    connect(c.chkNightUnlimited, &QCheckBox::toggled, this, [this] { chkNightUnlimited_Click(); });
+    connect(c.chkShowAverageInChart, &QCheckBox::toggled, this,
+            [this] { chkShowAverageInChart_Click(); });
+    connect(c.chkDisplayDailyTotalinChart, &QCheckBox::toggled, this,
+            [this] { chkDisplayDailyTotalinChart_Click(); });
+    connect(c.XChart1, &XChart::ItemClick, this, [this](const ChartItemRef& item) {
+        m_controls.XChart1->setToolTip(item ? item->LegendDescription : QString());
+    });
+    connect(c.WebBrowser1, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& address) { WebBrowser1_BeforeNavigate2(address); });
-    connect(m_controls.get<QComboBox>(QStringLiteral("cmbPlans")), &QComboBox::currentIndexChanged,
-            this, [this](int index) { cmbPlans_Click(index); });
-    for (const char* box : {"nebPlanCharge", "nebBandWidthLimit", "nebRsPerMB"}) {
-        connect(m_controls.get<neb>(QString::fromLatin1(box)), &neb::Change, this, [this] {
+    connect(c.cmbPlans, &QComboBox::currentIndexChanged, this,
+            [this](int index) { cmbPlans_Click(index); });
+    for (neb* box : {c.nebPlanCharge, c.nebBandWidthLimit, c.nebRsPerMB}) {
+        connect(box, &neb::Change, this, [this] {
             if (!m_writingBoxes) {
                 summariseAgain();
             }
         });
     }
-    connect(m_controls.get<QPushButton>(QStringLiteral("cmdClose")), &QPushButton::clicked, this,
-            &QDialog::accept);
+    connect(c.cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void frmResult::connectOutput() {
-    connect(m_controls.get<QPushButton>(QStringLiteral("cmdSave")), &QPushButton::clicked, this,
+    connect(m_controls.cmdSave, &QPushButton::clicked, this,
             [this] { ReportOutput(m_seams.messages, m_seams.files).cmdSave(m_document); });
-    connect(m_controls.get<QPushButton>(QStringLiteral("cmdExport")), &QPushButton::clicked, this,
+    connect(m_controls.cmdExport, &QPushButton::clicked, this,
             [this] { ReportOutput(m_seams.messages, m_seams.files).cmdExport(m_document); });
-    connect(m_controls.get<QPushButton>(QStringLiteral("cmdCopyChart")), &QPushButton::clicked,
-            this, [this] { cmdCopyChart_Click(); });
-    auto* print = m_controls.get<QPushButton>(QStringLiteral("cmdPrint"));
+    connect(m_controls.cmdCopyChart, &QPushButton::clicked, this, [this] { cmdCopyChart_Click(); });
+    QPushButton* print = m_controls.cmdPrint;
     auto* menu = new QMenu(print);
     menu->setObjectName(QStringLiteral("mnuPrint"));
     menu->addAction(QStringLiteral("Print report..."), this, [this] { printReport(); });
@@ -108,12 +110,13 @@ void frmResult::connectOutput() {
 
 void frmResult::ctlTabs1_TabClick(int newTab) {
     const bool footer = ResultWindowState::footerVisibleOnTab(newTab);
-    for (const char* name : {"fraNightUnlimited", "lblWebsite", "chkNightUnlimited", "Label5"}) {
-        control(QString::fromLatin1(name))->setVisible(footer);
+    for (QWidget* option :
+         std::initializer_list<QWidget*>{m_controls.fraNightUnlimited, m_controls.lblWebsite,
+                                         m_controls.chkNightUnlimited, m_controls.Label5}) {
+        option->setVisible(footer);
     }
     m_state.mblnIgnoreChartTypeClick = true;
-    m_controls.get<QComboBox>(QStringLiteral("cmbChartType"))
-        ->setCurrentIndex(m_state.options().ChartType);
+    m_controls.cmbChartType->setCurrentIndex(m_state.options().ChartType);
     m_state.mblnIgnoreChartTypeClick = false;
     cmbChartType_Click();
 }
@@ -122,23 +125,22 @@ void frmResult::cmbChartType_Click() {
     if (m_state.mblnIgnoreChartTypeClick) {
         return;
     }
-    const int index = m_controls.get<QComboBox>(QStringLiteral("cmbChartType"))->currentIndex();
+    const int index = m_controls.cmbChartType->currentIndex();
     const ResultWindowState::ChartTypeView view = m_state.chartTypeChosen(std::max(0, index));
     if (view.createStacked) {
         m_chartPage.CreateMSGraph();
     }
-    control(QStringLiteral("XChart1"))->setVisible(view.builtInChartVisible);
-    control(QStringLiteral("OLE1"))
-        ->setVisible(!view.builtInChartVisible && m_state.mblnGraphCreated);
+    m_controls.XChart1->setVisible(view.builtInChartVisible);
+    m_controls.OLE1->setVisible(!view.builtInChartVisible && m_state.mblnGraphCreated);
     if (view.refreshBuiltIn) {
         m_chartPage.UpdateGraphControl();
     }
-    control(QStringLiteral("fraBuiltinChartOptions"))->setVisible(view.builtInChartVisible);
-    control(QStringLiteral("fraChartColors"))->setVisible(view.stackedOptionsVisible);
+    m_controls.fraBuiltinChartOptions->setVisible(view.builtInChartVisible);
+    m_controls.fraChartColors->setVisible(view.stackedOptionsVisible);
 }
 
 void frmResult::chkExclude_Click(int index) {
-    const bool on = m_controls.get<QCheckBox>(QStringLiteral("chkExclude"), index)->isChecked();
+    const bool on = m_controls.chkExclude[static_cast<std::size_t>(index)]->isChecked();
     if (!m_state.exclusionClicked(index, on)) {
         return;
     }
@@ -148,17 +150,17 @@ void frmResult::chkExclude_Click(int index) {
 }
 
 void frmResult::applyNightRules(const ResultWindowState::NightRules& rules) {
-    control(QStringLiteral("chkExclude"), 0)->setEnabled(rules.exclusionsEnabled);
-    control(QStringLiteral("chkExclude"), 2)->setEnabled(rules.exclusionsEnabled);
-    control(QStringLiteral("picChartColor"), 0)->setVisible(rules.freeColoursVisible);
-    control(QStringLiteral("Label3"))->setVisible(rules.freeColoursVisible);
-    control(QStringLiteral("lblSetColor"), 0)->setVisible(rules.freeColoursVisible);
-    control(QStringLiteral("lblSetColor"), 1)->setVisible(rules.freeColoursVisible);
+    m_controls.chkExclude[0]->setEnabled(rules.exclusionsEnabled);
+    m_controls.chkExclude[2]->setEnabled(rules.exclusionsEnabled);
+    m_controls.picChartColor[0]->setVisible(rules.freeColoursVisible);
+    m_controls.Label3->setVisible(rules.freeColoursVisible);
+    m_controls.lblSetColor[0]->setVisible(rules.freeColoursVisible);
+    m_controls.lblSetColor[1]->setVisible(rules.freeColoursVisible);
 }
 
 void frmResult::chkNightUnlimited_Click() {
-    const bool on = m_controls.get<QCheckBox>(QStringLiteral("chkNightUnlimited"))->isChecked();
-    const bool nonFreeBox = m_controls.get<QCheckBox>(QStringLiteral("chkExclude"), 2)->isChecked();
+    const bool on = m_controls.chkNightUnlimited->isChecked();
+    const bool nonFreeBox = m_controls.chkExclude[2]->isChecked();
     const ResultWindowState::NightRules rules = m_state.nightUnlimitedClicked(on, nonFreeBox);
     applyNightRules(rules);
     if (rules.rebuild) {
@@ -168,32 +170,27 @@ void frmResult::chkNightUnlimited_Click() {
 }
 
 void frmResult::chkShowAverageInChart_Click() {
-    const bool on = m_controls.get<QCheckBox>(QStringLiteral("chkShowAverageInChart"))->isChecked();
+    const bool on = m_controls.chkShowAverageInChart->isChecked();
     if (m_state.showAverageClicked(on)) {
         m_chartPage.setStackedData(m_chartPage.stackedDataText());
     }
 }
 
 void frmResult::chkDisplayDailyTotalinChart_Click() {
-    const bool on =
-        m_controls.get<QCheckBox>(QStringLiteral("chkDisplayDailyTotalinChart"))->isChecked();
+    const bool on = m_controls.chkDisplayDailyTotalinChart->isChecked();
     if (!m_state.mblnSuppressEvents) {
         m_state.showTotalClicked(on);
         m_chartPage.FormatMSGraph();
     }
 }
 
-void frmResult::setCheck(const QString& name, int index, bool on) {
-    m_controls.get<QCheckBox>(name, index)->setChecked(on);
-}
-
 void frmResult::copyOptionControls(const ReportOptions& options) {
-    setCheck(QStringLiteral("chkExclude"), 0, options.mblnExcludeFree);
-    setCheck(QStringLiteral("chkExclude"), 1, options.mblnExcludeMixed);
-    setCheck(QStringLiteral("chkExclude"), 2, options.mblnExcludeNonFree);
-    setCheck(QStringLiteral("chkDisplayDailyTotalinChart"), -1, options.mblnShowTotalValue);
-    setCheck(QStringLiteral("chkShowAverageInChart"), -1, options.mblnShowAverage);
-    setCheck(QStringLiteral("chkNightUnlimited"), -1, options.mblnNightUnlimitedPlan);
+    m_controls.chkExclude[0]->setChecked(options.mblnExcludeFree);
+    m_controls.chkExclude[1]->setChecked(options.mblnExcludeMixed);
+    m_controls.chkExclude[2]->setChecked(options.mblnExcludeNonFree);
+    m_controls.chkDisplayDailyTotalinChart->setChecked(options.mblnShowTotalValue);
+    m_controls.chkShowAverageInChart->setChecked(options.mblnShowAverage);
+    m_controls.chkNightUnlimited->setChecked(options.mblnNightUnlimitedPlan);
     // also when the night box did not change and so raised nothing
     applyNightRules(ResultWindowState::nightRules(options.mblnNightUnlimitedPlan));
     paintColourControls();
@@ -201,12 +198,11 @@ void frmResult::copyOptionControls(const ReportOptions& options) {
 
 void frmResult::paintColourControls() {
     for (int i = 0; i < 3; ++i) {
-        paintColours(control(QStringLiteral("lblSetColor"), i), m_state.rowFore(i),
-                     m_state.rowBack(i));
-        paintBack(control(QStringLiteral("picChartColor"), i), m_state.chartColour(i));
+        const auto member = static_cast<std::size_t>(i);
+        paintColours(m_controls.lblSetColor[member], m_state.rowFore(i), m_state.rowBack(i));
+        paintBack(m_controls.picChartColor[member], m_state.chartColour(i));
     }
-    paintBack(control(QStringLiteral("picBuiltInChartColor")),
-              m_state.options().mlngInbuiltChartColor);
+    paintBack(m_controls.picBuiltInChartColor, m_state.options().mlngInbuiltChartColor);
 }
 
 std::uint32_t frmResult::chooseColour(std::uint32_t current) {
@@ -225,40 +221,47 @@ void frmResult::lblSetColor_MouseDown(int index, Qt::MouseButton button) {
     std::uint32_t back = m_state.rowBack(index);
     (button == Qt::LeftButton ? fore : back) = chooseColour(button == Qt::LeftButton ? fore : back);
     m_state.storeRowColours(index, fore, back);
-    paintColours(control(QStringLiteral("lblSetColor"), index), fore, back);
+    paintColours(m_controls.lblSetColor[static_cast<std::size_t>(index)], fore, back);
     rebuild();
 }
 
 void frmResult::picChartColor_Click(int index) {
     m_state.storeChartColour(index, chooseColour(m_state.chartColour(index)));
-    paintBack(control(QStringLiteral("picChartColor"), index), m_state.chartColour(index));
+    paintBack(m_controls.picChartColor[static_cast<std::size_t>(index)],
+              m_state.chartColour(index));
     m_chartPage.FormatMSGraph();
 }
 
 void frmResult::picBuiltInChartColor_Click() {
     m_state.storeBuiltInColour(chooseColour(m_state.options().mlngInbuiltChartColor));
-    paintBack(control(QStringLiteral("picBuiltInChartColor")),
-              m_state.options().mlngInbuiltChartColor);
+    paintBack(m_controls.picBuiltInChartColor, m_state.options().mlngInbuiltChartColor);
     m_chartPage.UpdateGraphControl();
 }
 
 bool frmResult::eventFilter(QObject* watched, QEvent* event) {
+    const ResultWindowControls& c = m_controls;
+    const bool link = watched == c.lblWebsite || watched == c.lblPlans;
+    if (link && event->type() == QEvent::MouseButtonRelease) {
+        return true; // the press opened the page: the link must not open it again
+    }
     if (event->type() != QEvent::MouseButtonPress) {
         return QDialog::eventFilter(watched, event);
     }
     const auto button = static_cast<QMouseEvent*>(event)->button();
-    const QString name = watched->objectName();
-    const int index =
-        watched->property("Index").isValid() ? watched->property("Index").toInt() : -1;
-    if (name == QLatin1String("lblSetColor")) {
-        lblSetColor_MouseDown(index, button);
+    // the member of a control array that was pressed, or -1
+    const auto memberOf = [watched](const std::array<QLabel*, 3>& members) {
+        const auto found = std::find(members.begin(), members.end(), watched);
+        return found == members.end() ? -1 : static_cast<int>(found - members.begin());
+    };
+    if (const int label = memberOf(c.lblSetColor); label >= 0) {
+        lblSetColor_MouseDown(label, button);
     } else if (button != Qt::LeftButton) {
         return false;
-    } else if (name == QLatin1String("picChartColor")) {
-        picChartColor_Click(index);
-    } else if (name == QLatin1String("picBuiltInChartColor")) {
+    } else if (const int box = memberOf(c.picChartColor); box >= 0) {
+        picChartColor_Click(box);
+    } else if (watched == c.picBuiltInChartColor) {
         picBuiltInChartColor_Click();
-    } else if (name == QLatin1String("lblWebsite") || name == QLatin1String("lblPlans")) {
+    } else if (link) {
         m_seams.shell.L2N(PlansPageAddress);
     } else {
         return QDialog::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "history/MonthFileSync.h"
 
 #include "history/HistoryMonthModel.h"
+#include "platform/Failure.h"
 #include "retrieval/CacheFileList.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/MonthCache.h"
@@ -74,18 +75,23 @@ std::optional<std::string> MonthFileSync::update(const QString& fileName,
         }
         return std::nullopt;
     }
-    FileDataStore::ReadResult read = FileDataStore::readFile(path, true);
-    if (read.status != FileDataStore::ReadStatus::Read) {
-        return read.error.isEmpty() ? std::nullopt : std::optional(read.error.toStdString());
+    std::optional<std::string> text;
+    try {
+        text = FileDataStore::readFile(path, true);
+    } catch (const Failure& unreadable) {
+        return unreadable.what();
     }
-    if (const auto why = MonthCache::damage(read.text, false)) {
+    if (!text) { // gone since the folder was listed
+        return std::nullopt;
+    }
+    if (const auto why = MonthCache::damage(*text, false)) {
         return MonthCache::damagedFileText(path, *why).toStdString();
     }
     month.fileName = fileName.toStdString();
     month.portal = portal;
     month.stamp = *stamp;
     month.stamp.sha256 =
-        QCryptographicHash::hash(QByteArray::fromStdString(read.text), QCryptographicHash::Sha256)
+        QCryptographicHash::hash(QByteArray::fromStdString(*text), QCryptographicHash::Sha256)
             .toHex()
             .toStdString();
     if (held && held->stamp.sha256 == month.stamp.sha256) {
@@ -93,7 +99,7 @@ std::optional<std::string> MonthFileSync::update(const QString& fileName,
         return std::nullopt;
     }
     try {
-        MonthReading reading = HistoryMonthModel::read(std::move(read.text), month.month);
+        MonthReading reading = HistoryMonthModel::read(std::move(*text), month.month);
         month.figures = reading.figures;
         m_store.save(month, reading.days);
     } catch (const SqliteError&) {

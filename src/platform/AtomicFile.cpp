@@ -16,69 +16,68 @@ QString reasonOf(const QFileDevice& file) {
     return errno != 0 ? qt_error_string(errno) : file.errorString();
 }
 
-QString writeInPlace(const QString& path, const QByteArray& bytes) {
+void writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+        throw AtomicFile::WriteError(path, file.errorString());
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        return reasonOf(file);
+        throw AtomicFile::WriteError(path, reasonOf(file));
     }
-    return {};
 }
 
 } // namespace
 
-QString AtomicFile::write(const QString& path, const QByteArray& bytes, Access access,
-                          Folder folder) {
+void AtomicFile::write(const QString& path, const QByteArray& bytes, Access access, Folder folder) {
     if (path.isEmpty()) {
-        return QStringLiteral("the file has no name");
+        throw WriteError(path, QStringLiteral("the file has no name"));
     }
     if (folder == Folder::Create) {
-        const QString folderProblem = makeFolder(QFileInfo(path).absolutePath(), access);
-        if (!folderProblem.isEmpty()) {
-            return folderProblem;
+        try {
+            makeFolder(QFileInfo(path).absolutePath(), access);
+        } catch (const WriteError& folderProblem) {
+            throw WriteError(path, folderProblem.reason());
         }
     }
     // A device or a pipe (/dev/stdout, a FIFO) is written in place: there is nothing to
     // replace, and a renamed temporary file must never take the place of a device node.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile()) {
-        return writeInPlace(path, bytes);
+        writeInPlace(path, bytes);
+        return;
     }
     QSaveFile file(path);
     // Unbuffered: every write reaches the file system here, where its failure can be seen.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+        throw WriteError(path, file.errorString());
     }
     if (access == Access::OwnerOnly && file.handle() >= 0 && ::fchmod(file.handle(), 0600) != 0) {
+        const QString reason = qt_error_string(errno);
         file.cancelWriting();
-        return qt_error_string(errno);
+        throw WriteError(path, reason);
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const QString reason = reasonOf(file);
         file.cancelWriting();
-        return reason;
+        throw WriteError(path, reason);
     }
     errno = 0;
     if (!file.commit()) {
-        return reasonOf(file);
+        throw WriteError(path, reasonOf(file));
     }
-    return {};
 }
 
-QString AtomicFile::makeFolder(const QString& folder, Access access) {
+void AtomicFile::makeFolder(const QString& folder, Access access) {
     if (QFileInfo(folder).isDir()) {
-        return {};
+        return;
     }
     if (!QDir().mkpath(folder)) {
-        return QStringLiteral("cannot create the folder %1").arg(folder);
+        throw WriteError(folder, QStringLiteral("cannot create the folder %1").arg(folder));
     }
     if (access == Access::OwnerOnly &&
         !QFile::setPermissions(folder, ownerOnlyFile | QFileDevice::ExeOwner)) {
-        return QStringLiteral("cannot make the folder %1 private").arg(folder);
+        throw WriteError(folder, QStringLiteral("cannot make the folder %1 private").arg(folder));
     }
-    return {};
 }

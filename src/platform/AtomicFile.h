@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,13 +21,25 @@ enum class Folder {
     Create,    // the program's own files: a missing folder is made
 };
 
-// Makes a folder and the folders above it; a private one is for its owner only. Returns why
-// it could not, or an empty text (also when the folder is there already).
-QString makeFolder(const QString& folder, Access access);
+// A file that could not be written: "Cannot write <path>: <reason>". Callers that name the
+// file in their own words take the reason alone.
+class WriteError : public Failure {
+public:
+    WriteError(const QString& path, const QString& reason)
+        : Failure(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString())
+        , m_reason(reason) {}
+    const QString& reason() const { return m_reason; }
 
-// Replaces `path` with `bytes`. Returns why it failed (the caller names the file in its own
-// words), or an empty text on success.
-QString write(const QString& path, const QByteArray& bytes, Access access = Access::Shared,
-              Folder folder = Folder::MustExist);
+private:
+    QString m_reason;
+};
+
+// Makes a folder and the folders above it (nothing to do when it is there); a private one is
+// for its owner only. Throws WriteError naming the folder.
+void makeFolder(const QString& folder, Access access);
+
+// Replaces `path` with `bytes`. Throws WriteError.
+void write(const QString& path, const QByteArray& bytes, Access access = Access::Shared,
+           Folder folder = Folder::MustExist);
 
 } // namespace AtomicFile

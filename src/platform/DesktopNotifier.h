@@ -8,7 +8,7 @@ public:
     enum class Urgency { Normal, Critical };
 
     virtual ~DesktopNotifier() = default;
-    // Shows the notification. Returns an empty text when the desktop took it, else one line
-    // saying why not (no notification service is not an error of the caller's).
-    virtual QString notify(const QString& summary, const QString& body, Urgency urgency) = 0;
+    // Shows the notification; throws a Failure saying why the desktop did not take it (no
+    // session bus, no notification service).
+    virtual void notify(const QString& summary, const QString& body, Urgency urgency) = 0;
 };

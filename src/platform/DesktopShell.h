@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // The desktop's "open" of a web address or file with its default application (the maker's and
 // the plans' web pages, a saved report). Tests record instead of opening anything.
@@ -16,11 +15,4 @@ public:
 class SystemDesktopShell final : public DesktopShell {
 public:
     void L2N(const std::string& address) override;
-};
-
-// Keeps the addresses it was asked to open.
-class RecordingDesktopShell final : public DesktopShell {
-public:
-    void L2N(const std::string& address) override { opened.push_back(address); }
-    std::vector<std::string> opened;
 };

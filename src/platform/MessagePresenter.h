@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/Failure.h"
+#include "platform/Version.h"
+
 #include <QString>
-#include <deque>
-#include <vector>
 
 enum class MessageIcon { None, Information, Question, Warning, Critical };
 
@@ -14,37 +15,9 @@ public:
     virtual void show(const QString& text, const QString& title, MessageIcon icon) = 0;
     // true for Yes.
     virtual bool askYesNo(const QString& text, const QString& title, bool defaultYes) = 0;
-};
 
-// Keeps every message and answers questions from a queue (No when the queue is empty).
-class RecordingMessages final : public MessagePresenter {
-public:
-    struct Shown {
-        QString text;
-        QString title;
-        MessageIcon icon;
-        bool question;
-    };
-
-    void show(const QString& text, const QString& title, MessageIcon icon) override {
-        m_shown.push_back({text, title, icon, false});
+    // Where a window meets a failure: its one line in a box titled with the program's name.
+    void showFailure(const Failure& failure, MessageIcon icon = MessageIcon::Critical) {
+        show(QString::fromStdString(failure.what()), Version::ApplicationTitle, icon);
     }
-    bool askYesNo(const QString& text, const QString& title, bool) override {
-        m_shown.push_back({text, title, MessageIcon::Question, true});
-        if (m_answers.empty()) {
-            return false;
-        }
-        const bool answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-
-    void setNextAnswer(bool yes) { m_answers.push_back(yes); }
-    const std::vector<Shown>& shown() const { return m_shown; }
-    QString lastText() const { return m_shown.empty() ? QString() : m_shown.back().text; }
-    void clear() { m_shown.clear(); }
-
-private:
-    std::vector<Shown> m_shown;
-    std::deque<bool> m_answers;
 };

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <map>
-#include <optional>
 
 // The desktop's keyring as a seam: secrets by key, kept encrypted by the desktop. Every call
 // says whether a keyring answered at all, so callers can tell "nothing stored" from "no
@@ -27,50 +25,4 @@ public:
     virtual Result write(const QString& key, const QString& secret, const QString& label) = 0;
     // Removing what is not there is done, not a failure.
     virtual Result remove(const QString& key) = 0;
-};
-
-// A keyring in memory, for tests; `reachable` false plays a machine without one, `locked` a
-// keyring whose owner cancels every unlock prompt.
-class MemorySecretStore final : public SecretStore {
-public:
-    Result read(const QString& key) override {
-        if (const auto refused = refusal()) {
-            return *refused;
-        }
-        const auto found = secrets.find(key);
-        return found == secrets.end() ? Result{Status::NotFound, {}, {}}
-                                      : Result{Status::Done, found->second, {}};
-    }
-    Result write(const QString& key, const QString& secret, const QString& label) override {
-        if (const auto refused = refusal()) {
-            return *refused;
-        }
-        secrets[key] = secret;
-        labels[key] = label;
-        return {Status::Done, {}, {}};
-    }
-    Result remove(const QString& key) override {
-        if (const auto refused = refusal()) {
-            return *refused;
-        }
-        secrets.erase(key);
-        labels.erase(key);
-        return {Status::Done, {}, {}};
-    }
-
-    std::map<QString, QString> secrets;
-    std::map<QString, QString> labels;
-    bool reachable = true;
-    bool locked = false;
-
-private:
-    std::optional<Result> refusal() const {
-        if (!reachable) {
-            return Result{Status::Unreachable, {}, "no keyring"};
-        }
-        if (locked) {
-            return Result{Status::Locked, {}, "the unlock prompt was cancelled"};
-        }
-        return std::nullopt;
-    }
 };

@@ -35,16 +35,6 @@ void SettingsStore::writeNumber(const QString& section, const QString& key, long
     write(section, key, QString::number(value));
 }
 
-QString MemorySettingsStore::read(const QString& section, const QString& key,
-                                  const QString& fallback) const {
-    const auto found = m_values.find({section, key});
-    return found == m_values.end() ? fallback : found->second;
-}
-
-void MemorySettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    m_values[{section, key}] = value;
-}
-
 FileSettingsStore::FileSettingsStore(const QString& applicationName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty()) {
@@ -128,8 +118,12 @@ bool FileSettingsStore::flush() {
     }
     const QFileInfo target(m_path);
     const QString folder = target.absolutePath();
-    if ((target.exists() && !target.isFile()) ||
-        !AtomicFile::makeFolder(folder, AtomicFile::Access::OwnerOnly).isEmpty()) {
+    if (target.exists() && !target.isFile()) {
+        return false;
+    }
+    try {
+        AtomicFile::makeFolder(folder, AtomicFile::Access::OwnerOnly);
+    } catch (const AtomicFile::WriteError&) {
         return false;
     }
     // What the file holds now (another window of the program may have stored its own keys
@@ -158,9 +152,10 @@ bool FileSettingsStore::flush() {
     if (!written.open(QIODevice::ReadOnly)) {
         return false;
     }
-    if (!AtomicFile::write(m_path, written.readAll(), AtomicFile::Access::OwnerOnly,
-                           AtomicFile::Folder::Create)
-             .isEmpty()) {
+    try {
+        AtomicFile::write(m_path, written.readAll(), AtomicFile::Access::OwnerOnly,
+                          AtomicFile::Folder::Create);
+    } catch (const AtomicFile::WriteError&) {
         return false;
     }
     m_loaded = std::move(values);

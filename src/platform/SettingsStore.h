@@ -30,19 +30,6 @@ public:
     void writeNumber(const QString& section, const QString& key, long long value);
 };
 
-// Settings kept in memory only, for tests and for runs that must not touch the user's store.
-class MemorySettingsStore final : public SettingsStore {
-public:
-    QString read(const QString& section, const QString& key,
-                 const QString& fallback) const override;
-    void write(const QString& section, const QString& key, const QString& value) override;
-
-    const std::map<std::pair<QString, QString>, QString>& values() const { return m_values; }
-
-private:
-    std::map<std::pair<QString, QString>, QString> m_values;
-};
-
 // Settings in a per-user INI file: $XDG_CONFIG_HOME/<application>/<application>.ini
 // (or the file given), one group per section. Keys keep their exact text, blanks included.
 // The file is read once, whatever of it can be read; writes are collected and stored together

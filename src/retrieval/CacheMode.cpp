@@ -1,40 +1,34 @@
 #include "retrieval/CacheMode.h"
 
-#include "platform/MessagePresenter.h"
 #include "retrieval/CacheFileList.h"
 #include "retrieval/FileDataStore.h"
 #include "retrieval/MonthCache.h"
 
 #include <QDir>
 
-std::optional<CachedMonth> CacheMode::loadSelected(const QString& folder,
-                                                   const std::optional<QString>& selectedEntry,
-                                                   MessagePresenter& messages) {
-    const QString title = FileDataStore::ApplicationTitle;
+CachedMonth CacheMode::loadSelected(const QString& folder,
+                                    const std::optional<QString>& selectedEntry) {
+    using Kind = StoredMonthError::Kind;
     if (!selectedEntry || selectedEntry->isEmpty()) {
-        messages.show(NoSelectionMessage, title, MessageIcon::Information);
-        return std::nullopt;
+        throw StoredMonthError(Kind::NotChosen, NoSelectionMessage);
     }
     const QString& entry = *selectedEntry;
     // Entries name files of this folder only; a path in their place finds nothing.
     const bool plainName = !entry.contains(u'/') && !entry.contains(u'\\');
     const QString file = QDir(folder).filePath(entry + ".cache");
-    FileDataStore::ReadResult read{FileDataStore::ReadStatus::Missing, {}, {}};
-    if (plainName) {
-        read = FileDataStore::readFile(file, true);
+    std::optional<std::string> rows;
+    try {
+        rows = plainName ? FileDataStore::readFile(file, true) : std::nullopt;
+    } catch (const Failure& unreadable) {
+        throw StoredMonthError(Kind::Unreadable, unreadable.what());
     }
-    if (read.status == FileDataStore::ReadStatus::Unreadable) {
-        messages.show(read.error, title, MessageIcon::Critical);
-        return std::nullopt;
+    if (!rows) {
+        throw StoredMonthError(Kind::Missing, MissingFileMessage);
     }
-    if (read.status != FileDataStore::ReadStatus::Read) {
-        messages.show(MissingFileMessage, title, MessageIcon::Information);
-        return std::nullopt;
+    if (const auto why = MonthCache::damage(*rows, false)) {
+        throw StoredMonthError(Kind::Unreadable,
+                               MonthCache::damagedFileText(file, *why).toStdString());
     }
-    if (const auto why = MonthCache::damage(read.text, false)) {
-        messages.show(MonthCache::damagedFileText(file, *why), title, MessageIcon::Critical);
-        return std::nullopt;
-    }
-    return CachedMonth{std::move(read.text), CacheEntry::monthOf(entry), CacheEntry::userOf(entry),
+    return CachedMonth{std::move(*rows), CacheEntry::monthOf(entry), CacheEntry::userOf(entry),
                        file};
 }

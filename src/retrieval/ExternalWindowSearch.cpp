@@ -1,13 +1,34 @@
 #include "retrieval/ExternalWindowSearch.h"
 
 #include "platform/browser/BrowserWindows.h"
+#include "platform/browser/WebAddress.h"
 #include "platform/dom/Document.h"
 
+namespace {
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items) {
+        out += (out.empty() ? "" : ", ") + item;
+    }
+    return out;
+}
+
+} // namespace
+
 ExternalWindowSearch::ExternalWindowSearch(BrowserWindows& windows, PortalLayout layout,
-                                           QObject* parent)
+                                           std::string site, QObject* parent)
     : QObject(parent)
     , m_windows(windows)
-    , m_layout(layout) {}
+    , m_layout(layout)
+    , m_site(std::move(site)) {
+    m_windowTimer.setSingleShot(true);
+    connect(&m_windowTimer, &QTimer::timeout, this, [this] {
+        failed("it did not answer within " +
+               std::to_string(std::chrono::ceil<std::chrono::seconds>(m_windowTimeout).count()) +
+               " seconds");
+    });
+}
 
 bool ExternalWindowSearch::titleQualifies(const std::string& title, const PortalLayout& layout) {
     return title.find(layout.externalTitlePart) != std::string::npos;
@@ -32,10 +53,29 @@ bool ExternalWindowSearch::showsFirstRecordPage(const std::string& title, const 
     return false;
 }
 
+bool ExternalWindowSearch::onSite(const std::string& address) const {
+    return m_site.empty() || WebAddress::host(address) == m_site;
+}
+
+std::string ExternalWindowSearch::passedOver() const {
+    std::string out;
+    if (!m_otherSites.empty()) {
+        out = "windows like the portal's on other sites than " + m_site +
+              " were not read: " + joined(m_otherSites);
+    }
+    if (!m_unreadable.empty()) {
+        out += (out.empty() ? "" : "; ") + std::string("windows that could not be read: ") +
+               joined(m_unreadable);
+    }
+    return out;
+}
+
 void ExternalWindowSearch::start() {
     cancel();
     m_active = true;
     m_next = 0;
+    m_otherSites.clear();
+    m_unreadable.clear();
     connect(&m_windows, &BrowserWindows::Refreshed, this, &ExternalWindowSearch::listed,
             Qt::UniqueConnection);
     m_windows.refresh();
@@ -44,6 +84,9 @@ void ExternalWindowSearch::start() {
 void ExternalWindowSearch::cancel() {
     m_active = false;
     disconnect(&m_windows, &BrowserWindows::Refreshed, this, &ExternalWindowSearch::listed);
+    if (m_reading) {
+        m_reading->detach();
+    }
     release();
 }
 
@@ -57,14 +100,19 @@ void ExternalWindowSearch::listed() {
 void ExternalWindowSearch::tryNext() {
     while (m_next < m_windows.count()) {
         BrowserWindow* window = m_windows.item(m_next++);
-        // the title comes with the list: pages of other sites are never read
+        // the title and address come with the list: pages of other sites are never read
         if (!window || !titleQualifies(window->title(), m_layout)) {
+            continue;
+        }
+        if (!onSite(window->address())) {
+            m_otherSites.push_back(WebAddress::forMessage(window->address()));
             continue;
         }
         m_reading = window;
         connect(window, &BrowserWindow::Loaded, this, &ExternalWindowSearch::loaded);
-        connect(window, &BrowserWindow::LoadFailed, this, &ExternalWindowSearch::passOver);
-        connect(window, &BrowserWindow::Lost, this, &ExternalWindowSearch::passOver);
+        connect(window, &BrowserWindow::LoadFailed, this, &ExternalWindowSearch::failed);
+        connect(window, &BrowserWindow::Lost, this, &ExternalWindowSearch::failed);
+        m_windowTimer.start(m_windowTimeout);
         window->load();
         return;
     }
@@ -79,17 +127,22 @@ void ExternalWindowSearch::loaded() {
         return;
     }
     const Document* document = window->document();
-    // the document's own title decides; the listed one may be older
+    // the document's own title and address decide; the listed ones may be older
     const std::string title = document ? document->rawTitle() : std::string();
-    if (showsFirstRecordPage(title, document, m_layout)) {
+    if (showsFirstRecordPage(title, document, m_layout) && onSite(document->url())) {
         m_active = false;
         Q_EMIT Found(window);
         return;
     }
+    window->detach();
     tryNext();
 }
 
-void ExternalWindowSearch::passOver() {
+void ExternalWindowSearch::failed(const std::string& why) {
+    if (m_reading) {
+        m_unreadable.push_back(WebAddress::forMessage(m_reading->address()) + " (" + why + ")");
+        m_reading->detach();
+    }
     release();
     if (m_active) {
         tryNext();
@@ -97,6 +150,7 @@ void ExternalWindowSearch::passOver() {
 }
 
 void ExternalWindowSearch::release() {
+    m_windowTimer.stop();
     if (m_reading) {
         disconnect(m_reading, nullptr, this, nullptr);
     }

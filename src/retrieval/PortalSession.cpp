@@ -5,8 +5,10 @@
 #include "platform/browser/Browser.h"
 #include "platform/browser/BrowserWindows.h"
 #include "platform/browser/DevToolsWindows.h"
+#include "platform/browser/WebAddress.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/FormFields.h"
+#include "retrieval/AttachedPages.h"
 #include "retrieval/CacheMode.h"
 #include "retrieval/ExternalWindowSearch.h"
 #include "retrieval/SessionMessages.h"
@@ -68,6 +70,7 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
     // a press ends any walk of the user's window, whatever the mode
     m_externalWalk = false;
     detachExternalWindow();
+    m_attachedWindow.clear();
     if (trimmed(request.portalAddress).empty()) {
         Q_EMIT Abandoned(SessionMessages::noAddress());
         return;
@@ -89,16 +92,15 @@ void PortalSession::cmdCalculate_Click(const RunRequest& request) {
 }
 
 void PortalSession::startCacheRun(const RunRequest& request) {
-    RecordingMessages shown;
-    const auto month =
-        CacheMode::loadSelected(request.cacheFolder, request.selectedCacheEntry, shown);
-    if (!month) {
-        const RecordingMessages::Shown& last = shown.shown().back();
-        Q_EMIT Abandoned(SessionMessages::fromCacheMode(last.text, last.title, last.icon));
+    CachedMonth month;
+    try {
+        month = CacheMode::loadSelected(request.cacheFolder, request.selectedCacheEntry);
+    } catch (const StoredMonthError& error) {
+        Q_EMIT Abandoned(SessionMessages::storedMonthRefused(error));
         return;
     }
     // A stored month has no portal total, so the report shows no comparison.
-    Q_EMIT Finished(MonthRecord{month->rows, month->month.toStdString(), FixedPoint()});
+    Q_EMIT Finished(MonthRecord{std::move(month.rows), month.month.toStdString(), FixedPoint()});
 }
 
 void PortalSession::startPortalRun(const RunRequest& request) {
@@ -213,6 +215,7 @@ void PortalSession::walkRecordPage(Document& document) {
     case WalkStep::Kind::NextPage:
         // the user's own window is not guarded: its clicks never touch mblnAllowNavigation
         if (m_externalWalk && m_mIELog) {
+            m_attachedPages->walked(document, step.nextPageLink);
             m_mIELog->click(*step.nextPageLink);
             return;
         }
@@ -294,7 +297,7 @@ RunProgress PortalSession::progress() const {
     } else if (m_loginSubmitted) {
         stage = RunProgress::Stage::LoggingIn;
     }
-    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken(), m_walk.pageCount()};
+    return {stage, m_walk.pagesWalked(), m_walk.rowsTaken(), m_walk.pageCount(), m_attachedWindow};
 }
 
 void PortalSession::reportProgress() {
@@ -322,7 +325,7 @@ std::string RunProgress::text(double seconds) const {
     const std::string of =
         pages <= pageCount ? " of " + NumberFormat::grouped(pageCount) : std::string();
     return "page " + NumberFormat::grouped(pages) + of + ", " + NumberFormat::grouped(rows) +
-           (rows == 1 ? " row, " : " rows, ") + elapsed;
+           (rows == 1 ? " row, " : " rows, ") + elapsed + (window.empty() ? "" : ", in " + window);
 }
 
 std::string PortalSession::awaitedPage() const {
@@ -330,7 +333,10 @@ std::string PortalSession::awaitedPage() const {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1) + " in the browser window";
     }
     if (m_search) {
-        return "The list of the browser's windows";
+        const BrowserWindow* window = m_search->reading();
+        return window ? "An answer from the browser window at " +
+                            WebAddress::forMessage(window->address())
+                      : "The list of the browser's windows";
     }
     if (m_querySubmitted) {
         return "Record page " + std::to_string(m_walk.pagesWalked() + 1);

@@ -16,8 +16,10 @@
 #include <optional>
 #include <string>
 
+class AttachedPages;
 class Browser;
 class ExternalWindowSearch;
+struct AttachedStep;
 struct BrowserFailure;
 
 // The tabs of the main window's tab strip, each a way of checking the month.
@@ -26,10 +28,12 @@ enum class RunMode { PasswordVersion = 1, NonPasswordVersion = 2, UseCacheData =
 // What the main window's controls hold when "Check Bandwidth Usage" is pressed.
 struct RunRequest {
     RunMode mode = RunMode::PasswordVersion;
-    std::string portalAddress; // cmbAdminURL
-    std::string userName;      // txtUserName
-    std::string password;      // txtPassword; forgotten once the login form is filled
-    int monthsBack = 0;        // k of the selected optDate(k)
+    // cmbAdminURL; in the "Non Password Version" an http or https address names the site
+    // whose windows alone are read
+    std::string portalAddress;
+    std::string userName; // txtUserName
+    std::string password; // txtPassword; forgotten once the login form is filled
+    int monthsBack = 0;   // k of the selected optDate(k)
     bool cachingEnabled = false;
     QString cacheFolder;
     std::optional<QString> selectedCacheEntry; // cmbCacheFiles
@@ -73,9 +77,10 @@ struct RunProgress {
         Attaching, // looking for the user's browser window
     };
     Stage stage = Stage::OpeningPortal;
-    int pages = 0;     // record pages walked
-    int rows = 0;      // log rows taken
-    int pageCount = 0; // the month's pages as the portal counts them; 0 when it does not say
+    int pages = 0;           // record pages walked
+    int rows = 0;            // log rows taken
+    int pageCount = 0;       // the month's pages as the portal counts them; 0 when it does not say
+    std::string window = {}; // the address of the user's window walked, when attached
 
     // The stage and counts for a person, e.g. "page 24 of 150, 2,310 rows, 3.1 s" (the
     // window's progress label and the command line's progress line).
@@ -132,6 +137,8 @@ public:
     void clearExternalWalk() { m_externalWalk = false; }
     // The user's window being walked; null when none is attached.
     BrowserWindow* mIELog() const { return m_mIELog; }
+    // The address of the user's window the last attached run walked (shown without its query).
+    const std::string& attachedWindow() const { return m_attachedWindow; }
     const RecordPageWalk& walk() const { return m_walk; }
     RunProgress progress() const;
 
@@ -154,6 +161,7 @@ private:
     void startExternalRun(const RunRequest& request);
     void externalWindowFound(BrowserWindow* window);
     void externalWindowMissing();
+    void followAttached(const AttachedStep& step, Document& page);
     void detachExternalWindow();
     void end();
     void endWith(const RunMessage& message);
@@ -180,4 +188,7 @@ private:
     int m_shellWindowsPort = 0;
     std::unique_ptr<ExternalWindowSearch> m_search;
     QPointer<BrowserWindow> m_mIELog;
+    std::string m_portalSite;
+    std::unique_ptr<AttachedPages> m_attachedPages;
+    std::string m_attachedWindow;
 };

@@ -1,12 +1,14 @@
 // The "Non Password Version" of PortalSession: the walk over a record page the user opened in
 // their own browser window.
 #include "platform/browser/BrowserWindows.h"
+#include "platform/browser/WebAddress.h"
 #include "platform/dom/Document.h"
+#include "retrieval/AttachedPages.h"
 #include "retrieval/ExternalWindowSearch.h"
 #include "retrieval/PortalSession.h"
 #include "retrieval/SessionMessages.h"
 
-#include <algorithm>
+#include <QString>
 
 void PortalSession::setShellWindowsFactory(ShellWindowsFactory factory) {
     m_search.reset();
@@ -24,7 +26,10 @@ void PortalSession::startExternalRun(const RunRequest& request) {
         return;
     }
     m_running = true;
-    m_search = std::make_unique<ExternalWindowSearch>(*m_shellWindows, m_layout);
+    // a tab of another site titled like the portal is never read when the portal is named
+    m_portalSite = AttachedPages::siteOf(
+        QString::fromStdString(request.portalAddress).trimmed().toStdString());
+    m_search = std::make_unique<ExternalWindowSearch>(*m_shellWindows, m_layout, m_portalSite);
     connect(m_search.get(), &ExternalWindowSearch::Found, this,
             &PortalSession::externalWindowFound);
     connect(m_search.get(), &ExternalWindowSearch::NotFound, this,
@@ -42,30 +47,25 @@ void PortalSession::externalWindowMissing() {
             titles << QString::fromStdString(window->title());
         }
     }
+    const std::string passedOver = m_search->passedOver();
     m_search.release()->deleteLater();
-    endWith(SessionMessages::noExternalWindow(m_shellWindowsPort, problem, titles));
+    endWith(SessionMessages::noExternalWindow(m_shellWindowsPort, problem, titles, passedOver));
 }
 
 void PortalSession::externalWindowFound(BrowserWindow* window) {
     m_search.release()->deleteLater();
     m_mIELog = window;
+    m_attachedWindow = WebAddress::forMessage(window->address());
     connect(window, &BrowserWindow::DocumentComplete, this,
             &PortalSession::mIELog_DocumentComplete);
     connect(window, &BrowserWindow::Lost, this, &PortalSession::mIELog_Lost);
     m_externalWalk = true;
+    m_attachedPages = std::make_unique<AttachedPages>(m_layout, m_portalSite);
     restartWatchdog();
     reportProgress();
     // The window may show any page of the month: the walk starts from the first one, which
     // the "Homepage" link brings back; a page without it is taken as the first.
-    Document* frame = window->document()->frames().front()->contentDocument();
-    const auto& texts = m_layout.firstPageTexts;
-    for (Element* link : frame->links()) {
-        if (std::find(texts.begin(), texts.end(), link->innerText()) != texts.end()) {
-            window->click(*link);
-            return;
-        }
-    }
-    walkRecordPage(*window->document());
+    followAttached(m_attachedPages->start(*window->document()), *window->document());
 }
 
 void PortalSession::mIELog_DocumentComplete(const std::string&) {
@@ -73,7 +73,34 @@ void PortalSession::mIELog_DocumentComplete(const std::string&) {
         return;
     }
     restartWatchdog();
-    walkRecordPage(*m_mIELog->document());
+    Document& page = *m_mIELog->document();
+    followAttached(m_attachedPages->loaded(page), page);
+}
+
+// Only a page the walk has not taken yet reaches the walk: the window loads for many other
+// reasons (a frame that refreshes itself, the user reloading or clicking on).
+void PortalSession::followAttached(const AttachedStep& step, Document& page) {
+    switch (step.kind) {
+    case AttachedStep::Kind::Walk:
+        walkRecordPage(page);
+        return;
+    case AttachedStep::Kind::Click:
+        m_mIELog->click(*step.link);
+        return;
+    case AttachedStep::Kind::Wait:
+        return;
+    case AttachedStep::Kind::Left:
+        m_externalWalk = false;
+        endWith(SessionMessages::externalWindowLeft(step.address));
+        return;
+    case AttachedStep::Kind::MovedOn:
+        m_externalWalk = false;
+        endWith(SessionMessages::externalWindowMovedOn(step.address));
+        return;
+    case AttachedStep::Kind::LeadsBack:
+        endWith(SessionMessages::pagesLoop(m_walk.pagesWalked() + 1));
+        return;
+    }
 }
 
 void PortalSession::mIELog_Lost(const std::string& why) {

@@ -1,5 +1,6 @@
 #include "retrieval/RecordPageWalk.h"
 
+#include "platform/Failure.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
@@ -205,21 +206,24 @@ void RecordPageWalk::openCache() {
     m_cacheFile = MonthCache::cacheFileName(m_settings.cacheFolder,
                                             QString::fromStdString(m_month.mstrMonthYear),
                                             QString::fromStdString(m_userName));
-    FileDataStore::ReadResult read = FileDataStore::readFile(m_cacheFile, true);
-    if (read.status == FileDataStore::ReadStatus::Unreadable) {
+    std::string cached;
+    try {
+        cached = FileDataStore::ReadFileData(m_cacheFile, true);
+    } catch (const Failure& unreadable) {
         // Walk every page, but leave the file alone: what it holds may still be wanted.
         m_cacheReadable = false;
-        m_notices.push_back(SessionMessages::cacheUnreadable(m_cacheFile, read.error));
+        m_notices.push_back(SessionMessages::cacheUnreadable(
+            m_cacheFile, QString::fromStdString(unreadable.what())));
         return;
     }
     // A damaged month is neither merged nor written over: every page is fetched instead.
-    if (const auto why = readCachedRows(read.text)) {
+    if (const auto why = readCachedRows(cached)) {
         m_cachedRowNodes.reset();
         m_cacheReadable = false;
         m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, *why));
         return;
     }
-    m_cachedRows = std::move(read.text);
+    m_cachedRows = std::move(cached);
     for (const RowText::Piece& piece : RowText::split(m_cachedRows)) {
         if (piece.isRow) {
             m_cachedRowSet.emplace(RowText::cellsOf(piece.text));
@@ -367,11 +371,11 @@ WalkStep RecordPageWalk::finish() {
         if (why) {
             m_notices.push_back(SessionMessages::cacheDamaged(m_cacheFile, "merged: " + *why));
         } else if (m_cacheReadable) {
-            const QString error =
-                FileDataStore::writeFile(m_cacheFile, m_month.mstrRows, true,
-                                         SingleByteText::Unmappable::CharacterReference);
-            if (!error.isEmpty()) {
-                m_notices.push_back(SessionMessages::cacheNotStored(error));
+            try {
+                FileDataStore::SaveFileData(m_cacheFile, m_month.mstrRows, true);
+            } catch (const Failure& notStored) {
+                m_notices.push_back(
+                    SessionMessages::cacheNotStored(QString::fromStdString(notStored.what())));
             }
         }
     }

@@ -18,6 +18,7 @@ struct RunMessage {
         PortalChanged,  // the portal's pages are not laid out as expected
         BadRow,         // a log row that cannot be read
         NetworkFailure, // the browser could not load a page
+        WindowMoved,    // the user's browser window went elsewhere during the walk
         TimedOut,       // no page came within the time-out
         Stopped,        // the owner stopped the run
     };

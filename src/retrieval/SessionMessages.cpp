@@ -3,6 +3,7 @@
 #include "platform/browser/Browser.h"
 #include "platform/browser/WebAddress.h"
 #include "retrieval/AttachHelp.h"
+#include "retrieval/CacheMode.h"
 #include "retrieval/MonthCache.h"
 
 namespace {
@@ -29,29 +30,63 @@ RunMessage SessionMessages::noAddress() {
     return out;
 }
 
-RunMessage SessionMessages::fromCacheMode(const QString& text, const QString& title,
-                                          MessageIcon icon) {
-    RunMessage out = message(RunMessage::Reason::MissingInput, text, icon, {}, title);
+RunMessage SessionMessages::storedMonthRefused(const StoredMonthError& error) {
+    const bool unreadable = error.kind() == StoredMonthError::Kind::Unreadable;
+    RunMessage out = message(RunMessage::Reason::MissingInput, QString::fromStdString(error.what()),
+                             unreadable ? MessageIcon::Critical : MessageIcon::Information);
     out.focus = "cmbCacheFiles";
     return out;
 }
 
 RunMessage SessionMessages::noExternalWindow(int port, const std::string& problem,
-                                             const QStringList& windowTitles) {
+                                             const QStringList& windowTitles,
+                                             const std::string& passedOver) {
     // the first line stays as users know it; the second names the cause
-    const QString cause = !AttachHelp::validPort(port) ? AttachHelp::notAPortLine(port)
-                          : !problem.empty()           ? AttachHelp::noBrowserLine(port)
-                                             : AttachHelp::noRecordPageLine(port, windowTitles);
+    const QString cause =
+        !AttachHelp::validPort(port) ? AttachHelp::notAPortLine(port)
+        : !problem.empty()           ? AttachHelp::noBrowserLine(port)
+        : !passedOver.empty()
+            ? QStringLiteral("A browser answers on port %1 of this computer, but %2.")
+                  .arg(port)
+                  .arg(QString::fromStdString(passedOver))
+            : AttachHelp::noRecordPageLine(port, windowTitles);
     return message(RunMessage::Reason::NotAvailable, QString(NoExternalWindowText) + "\n" + cause,
                    MessageIcon::None, AttachHelp::validPort(port) ? problem : std::string());
 }
 
+namespace {
+
+const QString tryAgain = "Nothing was stored; open the first record page again and press "
+                         "\"Check Bandwidth Usage\".";
+
+} // namespace
+
 RunMessage SessionMessages::externalWindowLost(const std::string& why) {
     return message(RunMessage::Reason::NetworkFailure,
-                   "The browser window with the service records was closed before all its "
-                   "pages were read; nothing was stored. Open the first record page again "
-                   "and press \"Check Bandwidth Usage\".",
-                   MessageIcon::Critical, why);
+                   QString::fromStdString("The browser window with the service records could "
+                                          "not be read to the end: " +
+                                          why + ". ") +
+                       tryAgain,
+                   MessageIcon::Critical);
+}
+
+RunMessage SessionMessages::externalWindowLeft(const std::string& address) {
+    return message(RunMessage::Reason::WindowMoved,
+                   QString::fromStdString("The browser window left the service-record pages "
+                                          "before all of them were read; it shows " +
+                                          WebAddress::forMessage(address) + " now. ") +
+                       tryAgain,
+                   MessageIcon::Warning);
+}
+
+RunMessage SessionMessages::externalWindowMovedOn(const std::string& address) {
+    return message(RunMessage::Reason::WindowMoved,
+                   QString::fromStdString("The browser window went on to " +
+                                          WebAddress::forMessage(address) +
+                                          " by itself, past record pages not read yet, and "
+                                          "shows no link back to the month's first page. ") +
+                       tryAgain + " Leave the window alone while the check runs.",
+                   MessageIcon::Warning);
 }
 
 RunMessage SessionMessages::loginRejected() {

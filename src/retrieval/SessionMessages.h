@@ -6,6 +6,7 @@
 #include <string>
 
 struct BrowserFailure;
+class StoredMonthError;
 
 // The messages a run of "Check Bandwidth Usage" ends with, or shows on the way, in one place
 // so the window and the command line tell the same story.
@@ -22,15 +23,22 @@ inline constexpr char NoExternalWindowText[] =
 inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
 
 RunMessage noAddress();
-// A message the "Use Cache Data" run showed; the focus goes back to the list of months.
-RunMessage fromCacheMode(const QString& text, const QString& title, MessageIcon icon);
+// The "Use Cache Data" run could not have its month; the focus goes back to the list of months.
+RunMessage storedMonthRefused(const StoredMonthError& error);
 // No open browser window on `port` shows the first record page. `problem` says why no browser
 // could be asked at all (nothing listening), when that was the case; otherwise the browser
-// answered with the windows of these titles.
+// answered with the windows of these titles, and `passedOver` says which windows like the
+// portal's were not taken and why (another site, could not be read), if any were.
 RunMessage noExternalWindow(int port, const std::string& problem,
-                            const QStringList& windowTitles = {});
-// The user's browser window went away (closed, crashed) before the walk ended.
+                            const QStringList& windowTitles = {},
+                            const std::string& passedOver = {});
+// The user's browser window could no longer be read (closed, crashed, too large) before the
+// walk ended; `why` says which, in words.
 RunMessage externalWindowLost(const std::string& why);
+// The user's window went from the record pages to `address` before the walk ended.
+RunMessage externalWindowLeft(const std::string& address);
+// The user's window jumped ahead to `address` with no link back to the month's first page.
+RunMessage externalWindowMovedOn(const std::string& address);
 RunMessage loginRejected();
 // `hadFrame`: the page had its record frame, but no record tables in it.
 RunMessage relogin(const std::string& address, bool hadFrame);

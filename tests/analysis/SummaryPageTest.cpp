@@ -1,6 +1,6 @@
 #include "analysis/SummaryPage.h"
 
-#include "platform/SettingsStore.h"
+#include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ChartTestItems.h"
+#include "RecordingSurface.h"
 #include "chart/ChartRenderer.h"
-#include "chart/RecordingSurface.h"
 #include "chart/RotatedText.h"
 
 #include <gtest/gtest.h>
@@ -92,42 +92,6 @@ TEST_F(Drawing, BarsFillTheirSlotsAndUseTheirColours) {
     EXPECT_DOUBLE_EQ(drawn[2].to.y(), 445 * 15);
     EXPECT_EQ(drawn[0].fillColor, model.properties().BarColor);
     EXPECT_EQ(drawn[1].fillColor, model.properties().SelectedBarColor);
-}
-
-TEST_F(Drawing, ShadowsAndOtherShapes) {
-    ChartTestItems::fill(model, {20, -0.0});
-    draw();
-    const auto shadows = surface.operations(Kind::FilledBox);
-    ASSERT_EQ(shadows.size(), 2u);
-    EXPECT_EQ(shadows[0].color, model.properties().BarShadowColor);
-    EXPECT_DOUBLE_EQ(shadows[0].to.x() - shadows[0].from.x(), 30);
-
-    model.setChartType(ChartTypeBits::Triangle | ChartTypeBits::Diamond);
-    draw();
-    const auto triangles = surface.operations(Kind::Polygon);
-    ASSERT_EQ(triangles.size(), 2u);
-    EXPECT_EQ(triangles[0].pixels.size(), 3);
-    model.setChartType(ChartTypeBits::Ellipse | ChartTypeBits::Bar); // the ellipse wins
-    draw();
-    EXPECT_EQ(surface.operations(Kind::Ellipse).size(), 4u); // shadow + item, twice
-    EXPECT_TRUE(bars().empty());
-}
-
-TEST_F(Drawing, MeanItemTakesMeanColourAndStaysOffTheValueLine) {
-    model.setMeanOn(true);
-    model.setMeanColor(0x00AA00);
-    model.setChartType(ChartTypeBits::Bar | ChartTypeBits::Line | ChartTypeBits::Symbol);
-    ChartTestItems::fill(model, {10, 30, 20});
-    draw();
-    const auto drawn = bars();
-    ASSERT_EQ(drawn.size(), 4u);
-    EXPECT_EQ(drawn[3].fillColor, 0x00AA00u);
-    std::size_t valueLines = 0;
-    for (const auto& line : surface.operations(Kind::Line)) {
-        valueLines += line.color == model.properties().LineColor ? 1 : 0;
-    }
-    EXPECT_EQ(valueLines, 2u); // 1-2 and 2-3, never to the mean
-    EXPECT_EQ(surface.texts(QStringLiteral("*")).size(), 4u);
 }
 
 TEST_F(Drawing, AllowanceLineOnlyWhenSwitchedOnWithAValueInRange) {

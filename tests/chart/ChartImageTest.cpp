@@ -4,6 +4,8 @@
 #include "chart/BuiltInChartFile.h"
 #include "chart/PainterSurface.h"
 #include "chart/XChartModel.h"
+#include "support/FailureOf.h"
+#include "support/FileContent.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -33,7 +35,7 @@ TEST(ChartImage, TheChartFontResolvesToAnInstalledFamily) {
 TEST(ChartImage, ADemoMonthRendersBarsGridAndText) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("month.png"));
-    ASSERT_EQ(BuiltInChartFile::render(demoMonth(), path, QSize(900, 500)), "");
+    BuiltInChartFile::render(demoMonth(), path, QSize(900, 500));
     const QImage image(path);
     ASSERT_EQ(image.size(), QSize(900, 500));
     std::set<QRgb> colours;
@@ -53,10 +55,8 @@ TEST(ChartImage, ADemoMonthRendersBarsGridAndText) {
 TEST(ChartImage, SvgFilesCarryTheChart) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("month.SVG"));
-    ASSERT_EQ(BuiltInChartFile::render(demoMonth(), path, QSize(600, 400)), "");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray svg = file.readAll();
+    BuiltInChartFile::render(demoMonth(), path, QSize(600, 400));
+    const QByteArray svg = fileContent(path);
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("Netravo Usage Chart for 2007-03"));
     EXPECT_TRUE(svg.contains("Megabytes"));
@@ -64,17 +64,19 @@ TEST(ChartImage, SvgFilesCarryTheChart) {
 
 TEST(ChartImage, FailuresSayWhatWentWrong) {
     QTemporaryDir dir;
-    const QString bmp =
-        BuiltInChartFile::render(demoMonth(), dir.filePath(QStringLiteral("a.bmp")));
-    EXPECT_TRUE(bmp.contains(".png or .svg")) << bmp.toStdString();
+    const auto render = [](const ChartFeedInput& month, const QString& path) {
+        return failureOf([&] { BuiltInChartFile::render(month, path); });
+    };
+    const QString bmp = dir.filePath(QStringLiteral("a.bmp"));
+    EXPECT_EQ(render(demoMonth(), bmp), "Cannot tell the image type of \"" + bmp.toStdString() +
+                                            "\": the file name must end in .png or .svg");
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.png"));
-    const QString unwritable = BuiltInChartFile::render(demoMonth(), missing);
-    EXPECT_TRUE(unwritable.startsWith("Cannot write the chart image")) << unwritable.toStdString();
+    EXPECT_TRUE(render(demoMonth(), missing)
+                    .starts_with("Cannot write the chart image \"" + missing.toStdString()));
     EXPECT_FALSE(QFile::exists(missing));
-    const QString bad =
-        BuiltInChartFile::render(ChartFeedInput{QStringLiteral("\t01\r\nNonFree\tx"), QString(), 0},
-                                 dir.filePath(QStringLiteral("b.png")));
-    EXPECT_TRUE(bad.contains("not a number")) << bad.toStdString();
+    EXPECT_EQ(render(ChartFeedInput{QStringLiteral("\t01\r\nNonFree\tx"), QString(), 0},
+                     dir.filePath(QStringLiteral("b.png"))),
+              "Chart data line 1, column 1: \"x\" is not a number");
 }
 
 TEST(BuiltInChartFile, SizesAreWidthByHeightInPixels) {

@@ -1,4 +1,4 @@
-#include "chart/RecordingSurface.h"
+#include "RecordingSurface.h"
 #include "chart/StackedChartData.h"
 #include "chart/StackedChartGeometry.h"
 #include "chart/StackedChartRenderer.h"

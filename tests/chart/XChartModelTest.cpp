@@ -8,29 +8,6 @@
 using ChartTestItems::fill;
 using ChartTestItems::item;
 
-TEST(XChartModel, MeanItemTrailsTheCollectionWithTheMeanOfAllElements) {
-    XChartModel model;
-    model.setMeanOn(true);
-    for (const double value : {2.0, 4.0, 9.0}) {
-        model.AddItem(item(value));
-    }
-    ASSERT_EQ(model.itemCount(), 4);
-    const ChartItemRef mean = model.item(3);
-    EXPECT_DOUBLE_EQ(mean->Value, 5);
-    for (const QString& text : {mean->ItemID, mean->SelectedDescription, mean->LegendDescription,
-                                mean->XAxisDescription}) {
-        EXPECT_EQ(text, "Mean");
-    }
-    EXPECT_TRUE(model.isMeanItem(3));
-
-    // Switching the mean off leaves the old mean item where it stands.
-    model.setMeanOn(false);
-    model.AddItem(item(1));
-    ASSERT_EQ(model.itemCount(), 5);
-    EXPECT_EQ(model.item(3)->ItemID, "Mean");
-    EXPECT_FALSE(model.isMeanItem(4));
-}
-
 TEST(XChartModel, WritesRedrawOnlyWhenTheirRuleSaysSo) {
     XChartModel model;
     fill(model, {5});
@@ -49,9 +26,6 @@ TEST(XChartModel, WritesRedrawOnlyWhenTheirRuleSaysSo) {
     EXPECT_EQ(draws.count(), 2);
     EXPECT_EQ(model.properties().MaxY, 100);
     EXPECT_EQ(model.properties().MinY, 0);
-
-    model.setLegendCaption(QString());
-    EXPECT_EQ(model.properties().LegendCaption, "Display legend");
 }
 
 TEST(XChartModel, AutoRedrawOffDrawsNothingAndKeepsTheLayout) {

@@ -1,6 +1,6 @@
 // The "Non Password Version" against a real browser: the user logs into the simulated portal
 // in Chromium and opens the month; the session finds that window and walks it.
-#include "chromium/ChromiumBrowser.h"
+#include "chromium/PortalInUsersBrowser.h"
 #include "cli/PortalCheck.h"
 #include "platform/browser/Browser.h"
 #include "portal-sim/SimulatedPortal.h"
@@ -12,15 +12,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-
-SimConfig externalStyle(int delayMs = 0) {
-    SimConfig config = simTestConfig({.delayMs = delayMs});
-    config.layout = SimLayout::ExternalStyle;
-    return config;
-}
 
 // One run of a session to its end, with what it reported.
 CheckOutcome runToEnd(
@@ -40,15 +35,6 @@ protected:
         }
     }
 
-    // The user's browser on the portal, showing the first page of a month.
-    void openMonth(SimulatedPortal& portal, ChromiumBrowser& browser, int monthsBack) {
-        ASSERT_TRUE(portal.start());
-        QString why;
-        ASSERT_TRUE(browser.start(QString::fromStdString(portal.baseUrl()), &why))
-            << why.toStdString();
-        ASSERT_TRUE(browser.openFirstRecordPage("Jos\u00e9", "secret", monthsBack));
-    }
-
     static CheckOutcome passwordVersion(const SimulatedPortal& portal, int monthsBack) {
         return runToEnd(
             RunRequest::passwordVersion(portal.baseUrl(), "Jos\u00e9", "secret", monthsBack));
@@ -61,38 +47,11 @@ protected:
 
 } // namespace
 
-TEST_F(AttachToChromium, AttachedWalkEqualsThePasswordVersionAndCachedSecondWalkTakesOnlyNewPages) {
-    SimulatedPortal portal(externalStyle());
-    ChromiumBrowser browser;
-    openMonth(portal, browser, 0);
-    QTemporaryDir folder;
-
-    const CheckOutcome attached = runToEnd(attach(browser.port(), folder.path()));
-    ASSERT_TRUE(attached.month) << attached.failure.oneLine();
-    const CheckOutcome typed = passwordVersion(portal, 0);
-    ASSERT_TRUE(typed.month);
-    EXPECT_EQ(attached.month->mstrRows, typed.month->mstrRows);
-    EXPECT_EQ(attached.month->mstrMonthYear, typed.month->mstrMonthYear);
-    EXPECT_EQ(attached.month->mcurSiteTotal, typed.month->mcurSiteTotal);
-    EXPECT_EQ(attached.pagesFetched, typed.pagesFetched);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
-              QStringList{attached.month->mstrMonthYear.c_str() + QString("-Jos\u00e9.cache")});
-
-    // newer rows: the walk goes back to page 1 and stops at the first stored row
-    portal.addRows(3);
-    const int served = portal.recordPagesServed();
-    const CheckOutcome again = runToEnd(attach(browser.port(), folder.path()));
-    ASSERT_TRUE(again.month) << again.failure.oneLine();
-    EXPECT_EQ(again.pagesFetched, 1);
-    EXPECT_EQ(again.rowsTaken, 3);
-    EXPECT_EQ(portal.recordPagesServed() - served, 1);
-    EXPECT_EQ(again.month->mstrRows, passwordVersion(portal, 0).month->mstrRows);
-}
-
 TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMessage) {
-    SimulatedPortal portal(externalStyle());
-    ChromiumBrowser browser;
-    openMonth(portal, browser, 1);
+    PortalInUsersBrowser user;
+    ASSERT_EQ(user.open(1), "");
+    SimulatedPortal& portal = user.portal;
+    ChromiumBrowser& browser = user.chromium;
     ASSERT_TRUE(browser.open(QString::fromStdString(portal.baseUrl()) + "home"));
     for (const bool browserRunning : {true, false}) {
         SCOPED_TRACE(browserRunning ? "window on the home page" : "no browser");
@@ -111,13 +70,19 @@ TEST_F(AttachToChromium, WindowOnAnotherPageOrNoBrowserGivesTheUnableToDetectMes
                              AttachHelp::startCommand(browser.port());
         EXPECT_EQ(lines.back(), (browserRunning ? seen : none).arg(browser.port()));
         EXPECT_EQ(outcome.failure.detail.empty(), browserRunning);
+        if (browserRunning) {
+            // a page past the bound is not read: the browser is told so in the page itself
+            ASSERT_TRUE(browser.evaluate("document.body.append('x'.repeat(9e6)); true"));
+            EXPECT_TRUE(runToEnd(attach(browser.port()))
+                            .failure.text.contains("its page holds more than 8 MB of text"));
+        }
     }
 }
 
 TEST_F(AttachToChromium, BrowserClosedMidWalkEndsTheRunAndStoresNothing) {
-    SimulatedPortal portal(externalStyle(150));
-    ChromiumBrowser browser;
-    openMonth(portal, browser, 1);
+    PortalInUsersBrowser user(150);
+    ASSERT_EQ(user.open(1), "");
+    ChromiumBrowser& browser = user.chromium;
     QTemporaryDir folder;
     const CheckOutcome outcome =
         runToEnd(attach(browser.port(), folder.path()), [&browser](PortalSession& session) {
@@ -127,6 +92,30 @@ TEST_F(AttachToChromium, BrowserClosedMidWalkEndsTheRunAndStoresNothing) {
         });
     ASSERT_FALSE(outcome.month);
     EXPECT_EQ(outcome.failure.reason, RunMessage::Reason::NetworkFailure);
-    EXPECT_TRUE(outcome.failure.text.contains("closed")) << outcome.failure.oneLine();
+    EXPECT_TRUE(outcome.failure.text.contains("could not be read to the end: the browser closed"))
+        << outcome.failure.oneLine();
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(AttachToChromium, FrameReloadAndAJumpAheadDuringTheWalkStillTakeEachPageOnce) {
+    PortalInUsersBrowser user(100);
+    ASSERT_EQ(user.open(1), "");
+    const QString frame = "document.querySelector('iframe').contentWindow.location";
+    // while the walk's click from page 2 is on its way the frame reloads; from page 3, the
+    // window jumps to page 5
+    QStringList disturbances = {frame + ".reload(); true",
+                                frame + ".href = " + frame +
+                                    ".href.replace(/page=\\d+/, 'page=5')"};
+    QObject context;
+    const CheckOutcome attached =
+        runToEnd(attach(user.chromium.port()), [&](PortalSession& session) {
+            if (session.walk().pagesWalked() >= 2 && !disturbances.isEmpty()) {
+                QTimer::singleShot(0, &context, [&user, script = disturbances.takeFirst()] {
+                    user.chromium.evaluate(script);
+                });
+            }
+        });
+    ASSERT_TRUE(attached.month) << attached.failure.oneLine();
+    EXPECT_EQ(attached.pagesFetched, 5);
+    EXPECT_TRUE(attached.month->mstrRows == passwordVersion(user.portal, 1).month->mstrRows);
 }

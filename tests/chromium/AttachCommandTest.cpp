@@ -28,12 +28,22 @@ TEST(AttachCommand, PrintsWhatThePasswordVersionPrintsForTheMonthInTheBrowser) {
                     common,
                 "secret\n");
     ASSERT_EQ(typed.exitCode, 0) << typed.err;
-    const auto json = attached.json();
+    auto json = attached.json();
+    EXPECT_EQ(json["attached_window"], portal.baseUrl() + "records/ResultsView");
+    json.erase("attached_window");
     EXPECT_EQ(json, typed.json());
     EXPECT_EQ(json["pages_fetched"], 5);
 
-    // a login for a run that logs in itself has no place beside --attach
-    const Result mixed = veltrix({"check", "--attach", "--user", "x"});
-    EXPECT_NE(mixed.exitCode, 0);
-    EXPECT_NE(mixed.err.find("--attach"), std::string::npos) << mixed.err;
+    // with the portal named only its site is read: the same window under another host name
+    // counts as another site
+    const QString elsewhereSite =
+        QString::fromStdString(portal.baseUrl()).replace("127.0.0.1", "localhost");
+    const Result elsewhere =
+        veltrix(QStringList{"check", "--attach", QString::number(chromium.port()), "--portal",
+                            elsewhereSite} +
+                common);
+    EXPECT_NE(elsewhere.err.find("on other sites than localhost were not read: " +
+                                 portal.baseUrl() + "records/ResultsView"),
+              std::string::npos)
+        << elsewhere.err;
 }

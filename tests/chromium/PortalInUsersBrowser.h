@@ -9,8 +9,12 @@
 // The simulated portal in the layout a user's browser shows, and a headless Chromium in which
 // the "user" has logged in and opened the first record page of the month `monthsBack` back:
 // the state the user leaves the browser in before pressing the button.
+// `delayMs`: every answer of the portal waits this long.
 struct PortalInUsersBrowser {
-    SimulatedPortal portal{externalStyle()};
+    explicit PortalInUsersBrowser(int delayMs = 0)
+        : portal(externalStyle(delayMs)) {}
+
+    SimulatedPortal portal;
     ChromiumBrowser chromium;
 
     // Empty when the browser shows that page; else what went wrong.
@@ -28,8 +32,8 @@ struct PortalInUsersBrowser {
     }
 
 private:
-    static SimConfig externalStyle() {
-        SimConfig config = simTestConfig();
+    static SimConfig externalStyle(int delayMs) {
+        SimConfig config = simTestConfig({.delayMs = delayMs});
         config.layout = SimLayout::ExternalStyle;
         return config;
     }

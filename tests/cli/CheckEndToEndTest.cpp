@@ -249,7 +249,7 @@ TEST(Demo, WritesTheReportFilesAndServesThePortalForTheWindowUntilInterrupted) {
 // be written whole keeps its old content.
 TEST(OutputFailures, EndTheCommandWithOneLineAndKeepOldFiles) {
     QTemporaryDir data;
-    ASSERT_TRUE(storeMonth(data.filePath("2007-03-a.cache"), marchDays(28, 300)).isEmpty());
+    storeMonth(data.filePath("2007-03-a.cache"), marchDays(28, 300));
     const QString old = data.filePath("old.out");
     const struct {
         const char* name;

@@ -49,7 +49,7 @@ protected:
             GTEST_SKIP() << PrivateSessionBus::missingReason();
         }
         // 1280 MB in the first ten days of March: 125% of BBG 250's 1024 MB
-        ASSERT_TRUE(storeMonth(data.filePath("2007-03-a.cache"), marchDays(10, 131072)).isEmpty());
+        storeMonth(data.filePath("2007-03-a.cache"), marchDays(10, 131072));
     }
 
     // Runs `veltrix report` while this process's event loop serves the bus.

@@ -1,7 +1,7 @@
 #include "cli/PlanOptions.h"
 
 #include "cli/CliError.h"
-#include "platform/Clock.h"
+#include "support/FixedClock.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

@@ -24,8 +24,9 @@ TEST(ProgressLine, SaysWhereTheRunStands) {
     using Stage = RunProgress::Stage;
     EXPECT_EQ(ProgressLine::text({Stage::OpeningPortal, 0, 0}, 0.04), "opening the portal, 0.0 s");
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 1, 1}, 2.5), "page 1, 1 row, 2.5 s");
-    EXPECT_EQ(ProgressLine::text({Stage::Walking, 24, 2310, 150}, 3.14),
-              "page 24 of 150, 2,310 rows, 3.1 s");
+    // an attached run also says which window it reads
+    EXPECT_EQ(ProgressLine::text({Stage::Walking, 24, 2310, 150, "http://p/view"}, 3.14),
+              "page 24 of 150, 2,310 rows, 3.1 s, in http://p/view");
     EXPECT_EQ(ProgressLine::text({Stage::Walking, 151, 1001000, 150}, 60),
               "page 151, 1,001,000 rows, 60.0 s");
 }

@@ -4,10 +4,8 @@
 // `veltrix check --cache` leaves them, and whole files of any content.
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
+#include "support/FileContent.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <string>
 
 // A session from 10:00 to 11:00 on that day of March 2007.
@@ -28,21 +26,7 @@ inline std::string marchDays(int lastDay, long long bandwidthKB) {
     return rows;
 }
 
-// Writes the rows scrambled as a month file; returns the error, empty on success.
-inline QString storeMonth(const QString& file, const std::string& rows) {
-    return FileDataStore::writeFile(file, rows, true,
-                                    SingleByteText::Unmappable::CharacterReference);
-}
-
-// The whole content of a file; empty when it cannot be read.
-inline QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Replaces a file's content; false when it cannot be written whole.
-inline bool writeContent(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(content) == content.size();
+// Writes the rows scrambled as a month file.
+inline void storeMonth(const QString& file, const std::string& rows) {
+    FileDataStore::SaveFileData(file, rows, true);
 }

@@ -17,19 +17,14 @@ FakeResizerWindow mainWindow() {
     return w;
 }
 
-// The result window at 9600 x 7800 twips, the controls whose rules differ. The chart option frames
-// are listed before OLE1, whose new place they follow.
+// The result window's kinds of rule at 9600 x 7800 twips (its whole design is laid out by the
+// desktop tests). The chart option frame comes before OLE1, whose new place it follows.
 FakeResizerWindow resultWindow() {
     FakeResizerWindow w(9600, 7800);
-    w.add("fraReport", "0:0:285:1560$~$", {120, 400, 9195, 5840});
-    w.add("fraSummary", "0:0:285:1575$~$", {120, 400, 9195, 5825});
-    w.add("fraBuiltinChartOptions", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
     w.add("fraChartColors", "5500:60_OLE1::$~$", {4100, 5535, 4000, 600});
     w.add("OLE1", "0:0:645:2325$~$", {60, 240, 8895, 5235}, "OLE");
-    w.add("cmdExport", ":2205::$~$", {120, 5595, 1200, 375}, "CommandButton");
     w.add("fraReportFooter", "5790:2235::$~$", {3810, 5565, 5400, 500});
     w.add("fraFooter", ":1410:1:$~$TTFF*/", {60, 6390, 9300, 900});
-    w.add("cmdClose", "1920:::$~$", {7680, 6900, 1200, 375}, "CommandButton");
     return w;
 }
 
@@ -47,20 +42,16 @@ TEST(ControlResizer, TheResultWindowFollowsItsEdgesAndTheChartBox) {
     auto w = resultWindow();
     ControlResizer resizer;
     resizer.InitResizer(w, 9600, 7800);
-    EXPECT_TRUE(order(resizer).endsWith("fraBuiltinChartOptions 2, fraChartColors 2"));
+    EXPECT_TRUE(order(resizer).endsWith("fraChartColors 2"));
     w.resize(12000, 9000);
     resizer.FormResized(w);
-    EXPECT_EQ(w.at("fraReport"), (Geometry{120, 400, 12000 - 120 - 285, 9000 - 400 - 1560}));
-    EXPECT_EQ(w.at("fraSummary").height, 9000 - 400 - 1575);
     const auto chart = w.at("OLE1");
     EXPECT_EQ(chart, (Geometry{60, 240, 12000 - 60 - 645, 9000 - 240 - 2325}));
     EXPECT_EQ(w.at("fraChartColors"),
               (Geometry{12000 - 5500, chart.top + chart.height + 60, 4000, 600}));
-    EXPECT_EQ(w.at("cmdExport").top, 9000 - 2205);
     EXPECT_EQ(w.at("fraReportFooter"), (Geometry{12000 - 5790, 9000 - 2235, 5400, 500}));
     EXPECT_EQ(w.at("fraFooter"), (Geometry{60, 9000 - 1410, 11625, 900})); // 9300 * 1.25
     EXPECT_EQ(w.control("fraFooter").tag, "TTFF*/");
-    EXPECT_EQ(w.at("cmdClose").left, 12000 - 1920);
 }
 
 TEST(ControlResizer, MinimumSizeMinimisingAndComboBoxes) {
@@ -87,13 +78,6 @@ TEST(ControlResizer, MinimumSizeMinimisingAndComboBoxes) {
     w.resize(9000, 7000);
     resizer.FormResized(w);
     EXPECT_EQ(w.at("cmdClose").left, 9000 - 1440);
-
-    auto free = mainWindow();
-    ControlResizer freeResizer;
-    freeResizer.InitResizer(free, 7200, 6600, true);
-    free.resize(5000, 7000);
-    freeResizer.FormResized(free);
-    EXPECT_EQ(free.width() + free.moves, 5000);
 }
 
 TEST(ControlResizer, TagsKeepWhatFollowsTheMarkerAndAreReadOnce) {
@@ -113,7 +97,6 @@ TEST(ControlResizer, TagsKeepWhatFollowsTheMarkerAndAreReadOnce) {
 TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
     FakeResizerWindow w(8000, 6000);
     w.add("picLeft", "2:::$~$", {1000, 500, 2000, 1000});
-    w.add("copy", "4_picLeft:4_picLeft:4_picLeft:4_picLeft$~$", {0, 0, 10, 10});
     w.add("besideRight", "5_picLeft:5_picLeft:0:0$~$", {0, 0, 300, 200});
     w.add("stretch", "0:0:5_picLeft:5_picLeft$~$", {200, 100, 10, 10});
     w.add("before", "0:0:120_picLeft:-60_picLeft$~$", {100, 50, 10, 10});
@@ -121,7 +104,6 @@ TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
     resizer.InitResizer(w, 0, 0);
     w.resize(8500, 6000);
     resizer.FormResized(w);
-    EXPECT_EQ(w.at("copy"), (Geometry{1500, 500, 2000, 1000}));
     EXPECT_EQ(w.at("besideRight"), (Geometry{3200, 1300, 300, 200}));
     EXPECT_EQ(w.at("stretch"), (Geometry{200, 100, 3300, 1400}));
     // right edge 120 before picLeft's left edge; bottom edge 60 past its top edge

@@ -1,7 +1,7 @@
 #include "controls/NumberBoxLogic.h"
 
-#include "platform/MessagePresenter.h"
 #include "platform/PropertyBag.h"
+#include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -28,22 +28,19 @@ TEST(TabStripGeometry, EachStylePlacesTheBandOnItsEdgeAndLeavesThePageBeside) {
     constexpr int TopOpen = G::Left | G::Right | G::Bottom;
     constexpr int BottomOpen = G::Left | G::Top | G::Right;
     const struct {
+        int style;
         PixelRect tab2;
         PixelRect page;
         int selectedSides;
-    } styles[] = {{{70, 0, 141, 21}, {0, 20, 300, 200}, BottomOpen},  // top, from the left
-                  {{159, 0, 230, 21}, {0, 20, 300, 200}, BottomOpen}, // top, to the right
-                  {{70, 179, 141, 200}, {0, 0, 300, 180}, TopOpen},   // bottom, from the left
-                  {{159, 179, 230, 200}, {0, 0, 300, 180}, TopOpen},  // bottom, to the right
-                  {{0, 20, 71, 41}, {70, 0, 300, 200}, 11},           // left, from the top
-                  {{229, 20, 300, 41}, {0, 0, 230, 200}, 14},         // right, from the top
-                  {{0, 159, 71, 180}, {70, 0, 300, 200}, 11},         // left, to the bottom
-                  {{229, 159, 300, 180}, {0, 0, 230, 200}, 14}};      // right, to the bottom
-    for (int style = 0; style < 8; ++style) {
-        const auto g = strip(style);
-        EXPECT_EQ(g.tabRect(2), styles[style].tab2) << style;
-        EXPECT_EQ(g.pageArea(), styles[style].page) << style;
-        EXPECT_EQ(g.selectedEdgeSides(), styles[style].selectedSides) << style;
+    } styles[] = {{0, {70, 0, 141, 21}, {0, 20, 300, 200}, BottomOpen}, // top, from the left
+                  {3, {159, 179, 230, 200}, {0, 0, 300, 180}, TopOpen}, // bottom, to the right
+                  {4, {0, 20, 71, 41}, {70, 0, 300, 200}, 11},          // left, from the top
+                  {7, {229, 159, 300, 180}, {0, 0, 230, 200}, 14}};     // right, to the bottom
+    for (const auto& s : styles) {
+        const auto g = strip(s.style);
+        EXPECT_EQ(g.tabRect(2), s.tab2) << s.style;
+        EXPECT_EQ(g.pageArea(), s.page) << s.style;
+        EXPECT_EQ(g.selectedEdgeSides(), s.selectedSides) << s.style;
     }
 }
 

@@ -1,8 +1,8 @@
 #include "controls/clsCommonDialog.h"
 
 #include "controls/CommonDialogError.h"
-#include "controls/ScriptedColorChooser.h"
-#include "controls/ScriptedFileChooser.h"
+#include "support/ScriptedColorChooser.h"
+#include "support/ScriptedFileChooser.h"
 
 #include <gtest/gtest.h>
 

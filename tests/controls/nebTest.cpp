@@ -1,10 +1,8 @@
 #include "controls/neb.h"
 
-#include "platform/MessagePresenter.h"
 #include "platform/PropertyBag.h"
+#include "support/RecordingMessages.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,21 +52,6 @@ TEST_F(nebTest, KeysPassTheHostAndTheFilterAndEnterMovesOn) {
     QTest::keyClick(edit(rate), Qt::Key_Return);
     EXPECT_TRUE(after->hasFocus());
     EXPECT_EQ(edit(rate)->text(), "1.34");
-}
-
-TEST_F(nebTest, PasteGoesThroughTheRepair) {
-    QApplication::clipboard()->setText("1234567.891");
-    charge->properties().setDecimalSize(2);
-    charge->setFocus();
-    edit(charge)->selectAll();
-    QTest::keyClick(edit(charge), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(edit(charge)->text(), "12345.89");
-}
-
-TEST_F(nebTest, ALowBoxGrowsTo300TwipsAndTheTextBoxFillsIt) {
-    rate->resize(90, 5);
-    EXPECT_EQ(rate->height(), 20);
-    EXPECT_EQ(edit(rate)->geometry(), rate->rect());
 }
 
 TEST_F(nebTest, DisablingGreysTheTextAndTheDesignKeepsFontColourAndState) {

@@ -3,14 +3,14 @@
 #include "analysis/MonthResult.h"
 #include "desktop/ResultWindowPort.h"
 #include "desktop/frmMain.h"
-#include "platform/Clock.h"
-#include "platform/DesktopShell.h"
-#include "platform/MessagePresenter.h"
-#include "platform/SecretStore.h"
-#include "platform/SettingsStore.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "report/ReportOptions.h"
+#include "support/FixedClock.h"
+#include "support/MemorySecretStore.h"
+#include "support/MemorySettingsStore.h"
+#include "support/RecordingDesktopShell.h"
+#include "support/RecordingMessages.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

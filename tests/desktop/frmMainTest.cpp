@@ -39,34 +39,26 @@ void rememberScrambled(SettingsStore& settings) {
 
 } // namespace
 
-TEST_F(DesktopWindow, ControlsCarryTheirCaptionsAsAccessibleNames) {
+TEST_F(DesktopWindow, EveryControlAUserCanReachIsNamed) {
     const auto window = open();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
-    // Qt names a combo box on this desktop by its text; the label names it through the
-    // labelled-by relation, which screen readers speak.
+    // a combo box reads as its text on this desktop; its label names it through the relation
     EXPECT_EQ(labelOf(control(*window, "cmbAdminURL")), "Administrative login url");
-    EXPECT_EQ(labelOf(control(*window, "cmbCacheFiles")),
-              "Select the cache file to generate report");
-    EXPECT_EQ(accessibleName(control(*window, "txtPassword")), "Netravo Password");
     const QStringList months = {"2007-03", "2007-02", "2007-01", "2006-12", "2006-11", "2006-10"};
-    for (int k = 0; k < 6; ++k) {
-        auto* option = get<QRadioButton>(*window, "optDate", k);
-        EXPECT_EQ(option->text(), months[k]);
-        EXPECT_EQ(accessibleName(option), months[k]);
-        EXPECT_EQ(option->isChecked(), k == 0);
+    for (int k = 0; k < 6; ++k) { // 31 March: each month as far back as the calendar allows
+        EXPECT_EQ(accessibleName(control(*window, "optDate", k)), months[k]);
     }
+    EXPECT_TRUE(get<QRadioButton>(*window, "optDate", 0)->isChecked());
     // Nothing a user can act on is left without a name, and no text names a browser this
     // desktop does not have.
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(widget);
         EXPECT_FALSE((label ? label->text() : accessibleName(widget)).contains("Internet"))
             << widget->objectName().toStdString();
-        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-            qobject_cast<QComboBox*>(widget) || qobject_cast<ctlTabs*>(widget)) {
-            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) {
-                EXPECT_FALSE(accessibleName(widget).isEmpty())
-                    << widget->objectName().toStdString();
-            }
+        if ((qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+             qobject_cast<QComboBox*>(widget) || qobject_cast<ctlTabs*>(widget)) &&
+            !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) {
+            EXPECT_FALSE(accessibleName(widget).isEmpty()) << widget->objectName().toStdString();
         }
     }
 }
@@ -79,58 +71,37 @@ TEST_F(DesktopWindow, TabStripIsAPageTabListWhoseTabsCanBeChosen) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->role(), QAccessible::PageTabList);
     ASSERT_GE(list->childCount(), 3);
-    const QStringList captions = {"Password Version", "Non Password Version", "Use Cache Data"};
     for (int tab = 0; tab < 3; ++tab) {
         QAccessibleInterface* page = list->child(tab);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(page->role(), QAccessible::PageTab);
-        EXPECT_EQ(page->text(QAccessible::Name), captions[tab]);
         EXPECT_EQ(list->indexOfChild(page), tab);
         EXPECT_EQ(page->parent(), list);
     }
-    QAccessibleInterface* cachePage = list->child(2);
-    cachePage->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name), "Use Cache Data");
+    list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(strip->SelectedTab(), 3);
-    EXPECT_TRUE(cachePage->state().selected);
-    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_TRUE(list->child(2)->state().selected);
     EXPECT_FALSE(control(*window, "chkEnableCache")->isVisible());
     EXPECT_FALSE(control(*window, "Label12")->isVisible());
-    EXPECT_TRUE(control(*window, "fraUseCacheData")->isVisible());
     list->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(control(*window, "chkEnableCache")->isVisible());
 }
 
-TEST_F(DesktopWindow, ResizerMovesTheControlsByTheirRules) {
+// The rules themselves are the resizer's tests; here the window hands it its outer size and
+// keeps the login page centred although its rule counts among those placed first.
+TEST_F(DesktopWindow, ResizingWidensTheTabsAndKeepsTheButtonsAtTheEdges) {
     const auto window = open();
     window->show();
     const QSize design = outerTwips(*window);
-    EXPECT_EQ(design, QSize(9120, 7410));
     const QRect tabsAtDesign = twips(control(*window, "ctlTabs1"));
-    const QRect labelAtDesign = twips(control(*window, "Label12"));
-
-    for (const QSize pixels : {QSize(640, 480), QSize(1260, 900)}) {
-        window->resize(pixels);
-        const QSize outer = outerTwips(*window);
-        const int dW = outer.width() - design.width();
-        const int dH = outer.height() - design.height();
-        SCOPED_TRACE(outer.width());
-        // buttons keep their distance from the right and bottom edges
-        EXPECT_EQ(twips(control(*window, "cmdCalculate")).topLeft(),
-                  QPoint(outer.width() - 3810, outer.height() - 1065));
-        EXPECT_EQ(twips(control(*window, "cmdClose")).topLeft(),
-                  QPoint(outer.width() - 1440, outer.height() - 1065));
-        EXPECT_EQ(twips(control(*window, "lblWebsite")).y(), outer.height() - 990);
-        EXPECT_EQ(twips(control(*window, "ctlTabs1")).size(), tabsAtDesign.size() + QSize(dW, dH));
-        EXPECT_EQ(twips(control(*window, "Label12")), labelAtDesign.translated(0, dH));
-        // the pages grow with the strip; the centred pages follow picCenter
-        EXPECT_EQ(twips(control(*window, "fraProcessing")).width(), 8580 + dW);
-        const QRect center = twips(control(*window, "picCenter"));
-        EXPECT_NEAR(twips(control(*window, "fraUseCacheData")).x(), center.right() + 1 - 4275, 15);
-        EXPECT_EQ(twips(control(*window, "fraUseCacheData")).y(), center.bottom() + 1 + 225);
-        const QRect login = twips(control(*window, "fraLoginInfo"));
-        EXPECT_NEAR(login.x(), center.right() + 1 - 4260, 15);
-        EXPECT_NEAR(login.y(), 330 * outer.height() / design.height(), 15);
-    }
+    window->resize(window->size() + QSize(40, 20)); // 600 by 300 twips
+    const QSize outer = outerTwips(*window);
+    EXPECT_EQ(twips(control(*window, "cmdCalculate")).topLeft(),
+              QPoint(outer.width() - 3810, outer.height() - 1065));
+    EXPECT_EQ(twips(control(*window, "ctlTabs1")).size(), tabsAtDesign.size() + QSize(600, 300));
+    const QRect center = twips(control(*window, "picCenter"));
+    EXPECT_NEAR(twips(control(*window, "fraLoginInfo")).x(), center.right() + 1 - 4260, 15);
     window->resize(200, 150); // below the design size: held at it
     EXPECT_EQ(outerTwips(*window), design);
 }
@@ -180,7 +151,6 @@ TEST_F(DesktopWindow, AddAndDeleteAddressesWithTheirMessages) {
 TEST_F(DesktopWindow, RestoresItsSettingsAndStoresThemWhenClosed) {
     rememberScrambled(settings);
     settings.write(Section, "mblnCachingEnabled ", "True");
-    settings.write(Section, "mblnExcludeNonFree", "True");
     settings.write(Section, "ctlTabs1.SelectedTab", "3");
     settings.write(Section, "URLs", "https://x.example/#  #https://y.example/#");
     settings.write(Section, "WindowState", "1");
@@ -193,21 +163,17 @@ TEST_F(DesktopWindow, RestoresItsSettingsAndStoresThemWhenClosed) {
         EXPECT_EQ(get<ctlTabs>(*window, "ctlTabs1")->SelectedTab(), 3);
         EXPECT_EQ(get<QComboBox>(*window, "cmbAdminURL")->count(), 2);
         EXPECT_EQ(get<QComboBox>(*window, "cmbAdminURL")->currentText(), "https://x.example/");
-        EXPECT_FALSE(window->options().mblnExcludeNonFree);
         EXPECT_FALSE(window->isMinimized());
         EXPECT_EQ(window->width(), 700);
 
         get<QAbstractButton>(*window, "chkSavePassword")->setChecked(false);
-        window->options().mblnExcludeNonFree = true; // as the result window may leave it
         QTest::mouseClick(control(*window, "cmdClose"), Qt::LeftButton);
     }
     EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
     EXPECT_EQ(settings.read(Section, "chkSavePassword", "?"), "0");
-    EXPECT_EQ(settings.read(Section, "mblnExcludeNonFree", "?"), "True");
     EXPECT_EQ(settings.read(Section, "URLs", "?"), "https://x.example/#https://y.example/#");
     EXPECT_EQ(settings.read(Section, "WindowState", "?"), "0");
     EXPECT_EQ(settings.read(Section, "Width", "?"), "10620");
-    EXPECT_EQ(settings.read(Section, "ctlTabs1.SelectedTab", "?"), "3");
 }
 
 TEST_F(DesktopWindow, BrowserHelpGivesTheCommandForThePortAndThePortIsKept) {
@@ -219,7 +185,6 @@ TEST_F(DesktopWindow, BrowserHelpGivesTheCommandForThePortAndThePortIsKept) {
         QTest::mouseClick(control(*window, "cmdBrowserHelp"), Qt::LeftButton);
         EXPECT_TRUE(
             messages.lastText().contains("chromium --remote-debugging-port=9333 --user-data-dir="));
-        EXPECT_EQ(messages.shown().back().icon, MessageIcon::Information);
 
         port->clear();
         QTest::keyClicks(port, "x70000"); // no port: the stored one stays in use

@@ -1,4 +1,4 @@
-#include "platform/SettingsStore.h"
+#include "support/MemorySettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

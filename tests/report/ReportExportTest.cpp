@@ -21,7 +21,7 @@ const char* header =
 
 } // namespace
 
-// Whole exports, byte for byte, are checked by the report command and the result window tests.
+// Whole exports, byte for byte, are checked by the report command tests.
 TEST(ReportExport, FieldsAreNeitherQuotedNorEscaped) {
     const std::string row =
         "<tr><td> 7 </td><td>a, b</td><td>2007-03-05 10:00:00</td><td>2007-03-05 11:00:00</td>"

@@ -8,7 +8,9 @@
 #include "retrieval/SimPages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,8 +26,8 @@ std::string titled(const std::string& title, const std::string& page = framedPag
     return out;
 }
 
-// The user's own browser on the simulated portal, brought to the first record page of a
-// month by hand: log in, "Service Records", pick the month, show it.
+// The user's own browser on the simulated portal, logged in and showing the first record page
+// of a month.
 struct UsersBrowser {
     explicit UsersBrowser(SimConfig config = simTestConfig())
         : site((config.layout = SimLayout::ExternalStyle, config))
@@ -39,19 +41,8 @@ struct UsersBrowser {
         FormFields::setValue(*FormFields::named(login, "Password").at(0), "secret");
         browser.submit(login);
         browser.deliverAll();
-        for (Element* link : browser.document()->links()) {
-            if (link->innerText() == "Service Records") {
-                browser.click(*link);
-                break;
-            }
-        }
-        browser.deliverAll();
-        Document& query = *browser.document()->frames().at(0)->contentDocument();
-        Element& form = *query.forms().at(0);
-        FormFields::setChecked(
-            form, *FormFields::named(form, "querydate").at(static_cast<std::size_t>(monthsBack)),
-            true);
-        browser.submit(form);
+        browser.Navigate(std::string(FakeBrowser::Origin) +
+                         "/records/ResultsView?querydate=" + std::to_string(monthsBack));
         browser.deliverAll();
     }
 
@@ -122,14 +113,18 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
         std::string html;
         std::vector<std::string> frames;
         bool unreadable = false;
+        std::string address = "http://portal.test/records";
+        bool hangs = false;
     };
     struct Case {
         const char* name;
         std::vector<Window> windows;
         int expected; // -1: none
+        std::string site = {};
     };
     const std::string otherFrame = "<html><body><p>News</p></body></html>";
     const std::string addressFrame = "<html><body>see pages/record/records</body></html>";
+    const Window elsewhere{"portal", titled("portal"), {recordFrame}, false, "http://other.test/"};
     const std::vector<Case> cases = {
         {"title without portal", {{"Records", titled("Records"), {recordFrame}}}, -1},
         {"no frame", {{"portal", "<title>portal</title>Total Send Volume(GB)", {}}}, -1},
@@ -146,17 +141,34 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
           {"portal A", titled("portal A"), {recordFrame}},
           {"portal B", titled("portal B"), {recordFrame}}},
          1},
+        {"window that never answers passed over",
+         {{"portal", titled("portal"), {recordFrame}, false, "http://portal.test/", true},
+          {"portal", titled("portal"), {recordFrame}}},
+         1},
+        {"newer tab of another site than the portal's",
+         {elsewhere,
+          {"portal", titled("portal"), {otherFrame}},
+          {"portal", titled("portal"), {recordFrame}}},
+         2,
+         "portal.test"},
+        {"only another site shows the month", {elsewhere}, -1, "portal.test"},
+        {"any site when none is named", {elsewhere}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeBrowserWindows windows;
         for (const Window& w : c.windows) {
             FakeBrowserWindow& added = windows.addPage(w.listedTitle, w.html, w.frames);
+            added.document()->setUrl(w.address);
             if (w.unreadable) {
                 added.failLoads("target closed");
             }
+            if (w.hangs) {
+                added.hang();
+            }
         }
-        ExternalWindowSearch search(windows);
+        ExternalWindowSearch search(windows, {}, c.site);
+        search.setWindowTimeout(std::chrono::milliseconds(1));
         BrowserWindow* found = nullptr;
         int notFound = 0;
         QObject::connect(&search, &ExternalWindowSearch::Found, &search,
@@ -164,69 +176,40 @@ TEST(ExternalWindowSearch, TakesTheFirstReadableWindowThatShowsTheFirstRecordPag
         QObject::connect(&search, &ExternalWindowSearch::NotFound, &search,
                          [&notFound] { ++notFound; });
         search.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return found || notFound; }, 5000));
         EXPECT_EQ(found, c.expected < 0 ? nullptr : windows.item(c.expected));
         EXPECT_EQ(notFound, c.expected < 0 ? 1 : 0);
         for (int i = 0; i < windows.count(); ++i) {
-            // a page whose title does not qualify is never read
+            // a page whose title or site does not qualify is never read, and every page read
+            // but not taken is let go
             auto* window = static_cast<FakeBrowserWindow*>(windows.item(i));
-            if (!ExternalWindowSearch::titleQualifies(window->title(), {})) {
+            if (!ExternalWindowSearch::titleQualifies(window->title(), {}) ||
+                (!c.site.empty() && window->address().find(c.site) == std::string::npos)) {
                 EXPECT_EQ(window->loads(), 0);
             }
+            EXPECT_EQ(window->detached(), window->loads() > 0 && window != found);
         }
     }
 }
 
-TEST(ExternalWalk, WalksTheUsersWindowFromItsFirstPageLikeThePasswordVersion) {
+TEST(ExternalWalk, WalksFromTheFirstPageAndTheFlagLastsUntilHandOverOrTheNextPress) {
     UsersBrowser user;
     user.openFirstRecordPage(1);
     AttachRun run;
     run.addUsersBrowser(user);
-    run.press({}, 9333);
+    QTemporaryDir folder;
+    run.press(folder.path(), 9333);
     FakeBrowserWindow& window = run.window();
-    EXPECT_EQ(run.ports, std::vector<int>{9333});
-    EXPECT_TRUE(run.session.mblnExternalWalk());
-    EXPECT_EQ(run.session.progress().stage, RunProgress::Stage::Attaching);
     user.browser.deliverAll();
-
     ASSERT_EQ(run.finished.size(), 1u);
-    EXPECT_TRUE(run.abandoned.empty());
-    EXPECT_EQ(run.finished[0].mstrMonthYear, "2007-02");
+    EXPECT_EQ(run.ports, std::vector<int>{9333});
+    EXPECT_TRUE(QFile::exists(folder.filePath("2007-02-Jos\u00e9.cache")));
     EXPECT_EQ(run.finished[0].mstrRows, passwordVersionRows(SimPages::February, 5));
-    EXPECT_EQ(run.session.walk().mstrUserName(), "Jos\u00e9");
-    EXPECT_EQ(run.session.walk().pagesWalked(), 5);
-    // "Homepage" first (the window may show any page of the month), then page after page
-    EXPECT_EQ(window.clicks(), (std::vector<std::string>{"Homepage", "Next Page", "Next Page",
-                                                         "Next Page", "Next Page"}));
-    // the user's window is not guarded, so its clicks leave the flag alone
+    // "Homepage" first (the window may show any page of the month); the user's window is not
+    // guarded, so its clicks leave the flag alone
+    EXPECT_EQ(window.clicks().front(), "Homepage");
     EXPECT_TRUE(run.session.mblnAllowNavigation());
     EXPECT_TRUE(run.ownBrowser.fetched().empty());
-    // the window stays on the page the walk stopped on
-    EXPECT_NE(user.browser.document()->frames().at(0)->contentDocument()->url().find("page=5"),
-              std::string::npos);
-}
-
-TEST(ExternalWalk, WindowWithoutTheHomepageLinkIsWalkedAtOnce) {
-    AttachRun run;
-    auto page = SimPages().page(SimPages::February, 5, {}, [](std::string& html) {
-        html.replace(html.find(">Homepage<"), 10, ">Start<");
-    });
-    run.pending.push_back(std::make_unique<FakeBrowserWindow>("Netravo portal", std::move(page)));
-    FakeBrowserWindow& window = *run.pending.back();
-    run.press();
-    ASSERT_EQ(run.finished.size(), 1u);
-    EXPECT_TRUE(window.clicks().empty());
-    EXPECT_EQ(run.session.walk().pagesWalked(), 1);
-}
-
-TEST(ExternalWalk, FlagLastsUntilHandOverReloginOrTheNextPressAndLateEventsAreIgnored) {
-    UsersBrowser user;
-    user.openFirstRecordPage(1);
-    AttachRun run;
-    run.addUsersBrowser(user);
-    run.press();
-    FakeBrowserWindow& window = run.window();
-    user.browser.deliverAll();
-    ASSERT_EQ(run.finished.size(), 1u);
     EXPECT_TRUE(run.session.mblnExternalWalk());
     // the user clicks on in the window before the hand-over: the month is already complete
     Q_EMIT window.DocumentComplete("http://portal.test/records/Results");
@@ -235,35 +218,40 @@ TEST(ExternalWalk, FlagLastsUntilHandOverReloginOrTheNextPressAndLateEventsAreIg
     run.session.clearExternalWalk();
     EXPECT_FALSE(run.session.mblnExternalWalk());
 
-    // the next press clears it whatever the tab
-    run.press();
+    // the next press clears it whatever the tab; a stored month ends the walk at page 1
+    run.press(folder.path());
     EXPECT_TRUE(run.session.mblnExternalWalk());
+    user.browser.deliverAll();
+    EXPECT_EQ(run.finished.size(), 2u);
+    EXPECT_EQ(run.session.walk().pagesWalked(), 1);
     run.session.cmdCalculate_Click(RunRequest::passwordVersion("", "u", "p", 0));
     EXPECT_FALSE(run.session.mblnExternalWalk());
     EXPECT_EQ(run.session.mIELog(), nullptr);
 }
 
-TEST(ExternalWalk, EndedSessionOrClosedWindowEndsTheRunAndStoresNothing) {
-    for (const bool closeWindow : {false, true}) {
-        SCOPED_TRACE(closeWindow ? "window closed" : "session ended");
+TEST(ExternalWalk, EndedSessionOrLeftRecordPagesEndTheRunSayingWhichAndStoreNothing) {
+    for (const bool leave : {false, true}) {
+        SCOPED_TRACE(leave ? "user opens the home page" : "session ended");
         QTemporaryDir folder;
-        SimConfig config = simTestConfig({.expireAfterPages = closeWindow ? 0 : 2});
-        UsersBrowser user(config);
+        UsersBrowser user(simTestConfig({.expireAfterPages = leave ? 0 : 2}));
         user.openFirstRecordPage(1);
         AttachRun run;
         run.addUsersBrowser(user);
         run.press(folder.path());
-        FakeBrowserWindow& window = run.window();
         user.browser.deliver();
         user.browser.deliver();
-        if (closeWindow) {
-            window.close("the browser closed the connection");
+        if (leave) {
+            user.browser.Navigate(std::string(FakeBrowser::Origin) + "/home");
         }
         user.browser.deliverAll();
         ASSERT_EQ(run.abandoned.size(), 1u);
         EXPECT_TRUE(run.finished.empty());
         EXPECT_EQ(run.abandoned[0].reason,
-                  closeWindow ? RunMessage::Reason::NetworkFailure : RunMessage::Reason::Relogin);
+                  leave ? RunMessage::Reason::WindowMoved : RunMessage::Reason::Relogin);
+        EXPECT_NE(run.abandoned[0].oneLine().find(leave ? "it shows http://portal.test/home now"
+                                                        : "Please relogin"),
+                  std::string::npos)
+            << run.abandoned[0].oneLine();
         EXPECT_FALSE(run.session.mblnExternalWalk());
         EXPECT_FALSE(run.session.running());
         EXPECT_TRUE(QDir(folder.path()).isEmpty());

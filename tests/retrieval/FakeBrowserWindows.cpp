@@ -15,6 +15,10 @@ FakeBrowserWindow::FakeBrowserWindow(std::string title, Browser& browser)
 
 void FakeBrowserWindow::load() {
     ++m_loads;
+    m_detached = false;
+    if (m_hang) {
+        return;
+    }
     if (!m_loadFailure.empty()) {
         Q_EMIT LoadFailed(m_loadFailure);
         return;
@@ -49,7 +53,6 @@ FakeBrowserWindow& FakeBrowserWindows::addPage(std::string title, const std::str
 }
 
 void FakeBrowserWindows::refresh() {
-    ++m_refreshes;
     Q_EMIT Refreshed();
 }
 

@@ -18,16 +18,19 @@ public:
     FakeBrowserWindow(std::string title, Browser& browser);
 
     std::string title() const override { return m_title; }
+    std::string address() const override { return document() ? document()->url() : ""; }
     void load() override;
     Document* document() const override;
     void click(Element& link) override;
+    void detach() override { m_detached = true; }
 
-    // Every later load fails with this reason.
+    // Every later load fails with this reason, or (hang) never answers.
     void failLoads(std::string why) { m_loadFailure = std::move(why); }
-    // The window (or its browser) goes away.
-    void close(const std::string& why) { Q_EMIT Lost(why); }
+    void hang() { m_hang = true; }
 
     int loads() const { return m_loads; }
+    // Let go of since its last load (for a real window: its socket closed).
+    bool detached() const { return m_detached; }
     // The inner text of every link clicked, in order.
     const std::vector<std::string>& clicks() const { return m_clicks; }
 
@@ -37,6 +40,8 @@ private:
     Browser* m_browser = nullptr;
     std::string m_loadFailure;
     int m_loads = 0;
+    bool m_detached = false;
+    bool m_hang = false;
     std::vector<std::string> m_clicks;
 };
 
@@ -52,13 +57,8 @@ public:
     int count() const override { return static_cast<int>(m_windows.size()); }
     BrowserWindow* item(int index) const override;
     std::string searched() const override { return "the fake browser"; }
-    std::string problem() const override { return m_problem; }
-    void setProblem(std::string problem) { m_problem = std::move(problem); }
-
-    int refreshes() const { return m_refreshes; }
+    std::string problem() const override { return {}; }
 
 private:
     std::vector<std::unique_ptr<FakeBrowserWindow>> m_windows;
-    std::string m_problem;
-    int m_refreshes = 0;
 };

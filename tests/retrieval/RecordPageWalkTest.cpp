@@ -77,7 +77,7 @@ void expectRowNodesMatchText(const MonthRecord& month) {
 }
 
 std::string fileText(const QString& file) {
-    return FileDataStore::readFile(file, true).text;
+    return FileDataStore::ReadFileData(file, true);
 }
 
 } // namespace

@@ -13,15 +13,17 @@ class Element;
 // - DocumentComplete(url), once per navigation of the window, after the page and its frames
 //   have loaded and document() has been read again, with the address of the browsing context
 //   that navigated (a frame's address when only that frame navigated);
-// - Lost(why), when the window or its browser has gone away; nothing follows it.
+// - Lost(why), when the window can no longer be followed: it or its browser has gone away,
+//   or it sent more than this program reads; nothing follows it.
 class BrowserWindow : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
     ~BrowserWindow() override = default;
 
-    // The window's title as the browser lists it; known without reading the document.
+    // The window's title and address as the browser lists them (as last read, once read).
     virtual std::string title() const = 0;
+    virtual std::string address() const = 0;
 
     // Reads the document the window shows now, its frames included.
     virtual void load() = 0;
@@ -31,8 +33,12 @@ public:
     virtual Document* document() const = 0;
 
     // Clicks a link of document() (top or any frame) in the live page, in the frame that
-    // holds it, as the user would. A page that changed since it was read raises Lost.
+    // holds it, as the user would. A link the live page no longer holds is not clicked: the
+    // page that replaced it comes with a DocumentComplete of its own.
     virtual void click(Element& link) = 0;
+
+    // Lets go of the window: its connection closes and no event follows until load().
+    virtual void detach() = 0;
 
 Q_SIGNALS:
     void Loaded();

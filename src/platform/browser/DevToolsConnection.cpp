@@ -3,12 +3,15 @@
 #include <QJsonDocument>
 #include <QNetworkProxy>
 
-DevToolsConnection::DevToolsConnection(QUrl socket, QObject* parent)
+DevToolsConnection::DevToolsConnection(QUrl socket, qint64 maxMessageBytes, QObject* parent)
     : QObject(parent)
-    , m_url(std::move(socket)) {
+    , m_url(std::move(socket))
+    , m_maxMessageBytes(maxMessageBytes) {
     // loopback only: a proxy from the environment must never see this traffic
     m_socket.setProxy(QNetworkProxy::NoProxy);
-    // pages can be large (a frameset of record pages); the default frame limit is ample
+    // the socket itself holds no more than one message, however it is cut into frames
+    m_socket.setMaxAllowedIncomingMessageSize(static_cast<quint64>(maxMessageBytes));
+    m_socket.setMaxAllowedIncomingFrameSize(static_cast<quint64>(maxMessageBytes));
     connect(&m_socket, &QWebSocket::connected, this, [this] {
         m_open = true;
         Q_EMIT Opened();
@@ -26,6 +29,13 @@ DevToolsConnection::~DevToolsConnection() {
 void DevToolsConnection::open() {
     m_closed = false;
     m_socket.open(m_url);
+}
+
+void DevToolsConnection::close() {
+    m_closed = true;
+    m_open = false;
+    m_pending.clear();
+    m_socket.abort();
 }
 
 void DevToolsConnection::call(const QString& method, const QJsonObject& params, Reply reply) {
@@ -64,7 +74,24 @@ void DevToolsConnection::closed() {
     const bool wasOpen = m_open;
     m_open = false;
     m_pending.clear();
-    Q_EMIT Closed(wasOpen
-                      ? QStringLiteral("the browser closed the window or ended")
-                      : "cannot connect to " + m_url.toString() + ": " + m_socket.errorString());
+    Q_EMIT Closed(
+        wasOpen ? why() : "cannot connect to " + m_url.toString() + ": " + m_socket.errorString());
+}
+
+QString DevToolsConnection::why() const {
+    const QString reason = m_socket.closeReason();
+    switch (m_socket.closeCode()) {
+    case QWebSocketProtocol::CloseCodeTooMuchData:
+        return QString::fromStdString("the browser sent a message larger than " +
+                                      DevToolsLimits::megabytes(m_maxMessageBytes) +
+                                      ", more than this program reads");
+    case QWebSocketProtocol::CloseCodeNormal:
+    case QWebSocketProtocol::CloseCodeGoingAway:
+        return reason.isEmpty() ? QStringLiteral("the browser closed the connection")
+                                : "the browser closed the connection: " + reason;
+    default:
+        // no closing handshake: the browser ended, or its end of the socket was dropped
+        return "the connection to the browser broke off (" + m_socket.errorString() +
+               "); the browser may have ended";
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/browser/DevToolsPage.h"
+
 #include <QJsonObject>
 #include <QObject>
 #include <QUrl>
@@ -16,25 +18,31 @@ public:
     // The command's result, or an error text when it failed.
     using Reply = std::function<void(const QJsonObject& result, const QString& error)>;
 
-    explicit DevToolsConnection(QUrl socket, QObject* parent = nullptr);
+    // A message longer than `maxMessageBytes`, in one frame or many, closes the connection.
+    explicit DevToolsConnection(QUrl socket, qint64 maxMessageBytes = DevToolsLimits().messageBytes,
+                                QObject* parent = nullptr);
     ~DevToolsConnection() override;
 
     // Opened or Closed follows.
     void open();
     bool isOpen() const { return m_open; }
+    // Closes the socket; no signal follows it (open() may be called again).
+    void close();
     void call(const QString& method, const QJsonObject& params, Reply reply);
 
 Q_SIGNALS:
     void Opened();
     void Event(const QString& method, const QJsonObject& params);
-    // The socket closed or could not be opened; pending replies are dropped.
+    // The socket closed or could not be opened, and why; pending replies are dropped.
     void Closed(const QString& why);
 
 private:
     void received(const QString& message);
     void closed();
+    QString why() const;
 
     QUrl m_url;
+    qint64 m_maxMessageBytes;
     QWebSocket m_socket;
     bool m_open = false;
     bool m_closed = false;

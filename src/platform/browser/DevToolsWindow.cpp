@@ -1,16 +1,37 @@
 #include "platform/browser/DevToolsWindow.h"
 
 #include "platform/browser/DevToolsConnection.h"
-#include "platform/browser/DevToolsPage.h"
 #include "platform/browser/FrameTree.h"
 #include "platform/dom/Document.h"
 
 #include <algorithm>
 
-DevToolsWindow::DevToolsWindow(std::string title, QUrl socket, QObject* parent)
+namespace {
+
+// Why the browser let go of the page, in words ("target_closed" is what it says when the
+// user closes the tab).
+std::string detachedBecause(const QString& reason) {
+    if (reason == "target_closed") {
+        return "the window was closed";
+    }
+    if (reason == "replaced_with_devtools") {
+        return "another debugging tool took the window over";
+    }
+    if (reason.startsWith("Render process gone")) {
+        return "the window's page crashed";
+    }
+    return "the browser let go of the window (" + reason.toStdString() + ")";
+}
+
+} // namespace
+
+DevToolsWindow::DevToolsWindow(std::string title, std::string address, QUrl socket,
+                               DevToolsLimits limits, QObject* parent)
     : BrowserWindow(parent)
     , m_title(std::move(title))
-    , m_connection(std::make_unique<DevToolsConnection>(std::move(socket))) {
+    , m_address(std::move(address))
+    , m_limits(limits)
+    , m_connection(std::make_unique<DevToolsConnection>(std::move(socket), limits.messageBytes)) {
     connect(m_connection.get(), &DevToolsConnection::Opened, this, &DevToolsWindow::opened);
     connect(m_connection.get(), &DevToolsConnection::Closed, this, &DevToolsWindow::closed);
     connect(m_connection.get(), &DevToolsConnection::Event, this, &DevToolsWindow::event);
@@ -23,26 +44,35 @@ void DevToolsWindow::load() {
         Q_EMIT LoadFailed("the window has gone away");
         return;
     }
+    // wanted until the read answers, so a socket that closes first fails the load
+    m_loadWanted = true;
     if (m_connection->isOpen()) {
         read(ReadFor::Load);
         return;
     }
-    m_loadWanted = true;
     m_connection->open();
+}
+
+void DevToolsWindow::detach() {
+    m_loadWanted = false;
+    m_loads.clear();
+    m_connection->close();
 }
 
 void DevToolsWindow::opened() {
     // the frames' load events are what DocumentComplete is made of
     m_connection->call("Page.enable", {}, [](const QJsonObject&, const QString&) {});
     if (m_loadWanted) {
-        m_loadWanted = false;
         read(ReadFor::Load);
     }
 }
 
 void DevToolsWindow::closed(const QString& why) {
+    if (m_lost) {
+        return;
+    }
     const bool loading = m_loadWanted;
-    m_loadWanted = false;
+    detach();
     m_lost = true;
     if (loading) {
         Q_EMIT LoadFailed(why.toStdString());
@@ -52,53 +82,48 @@ void DevToolsWindow::closed(const QString& why) {
 }
 
 void DevToolsWindow::read(ReadFor purpose, const std::string& url) {
-    const QJsonObject params{{"expression", DevToolsPage::readExpression()},
+    const QJsonObject params{{"expression", DevToolsPage::readExpression(m_limits.pageCharacters)},
                              {"returnByValue", true}};
-    m_connection->call(
-        "Runtime.evaluate", params,
-        [this, purpose, url](const QJsonObject& result, const QString& error) {
-            const QJsonObject value = result.value("result").toObject().value("value").toObject();
-            if (!error.isEmpty() || result.contains("exceptionDetails") || value.isEmpty()) {
-                const std::string why =
-                    "the page could not be read" +
-                    (error.isEmpty() ? std::string() : ": " + error.toStdString());
-                purpose == ReadFor::Load ? Q_EMIT LoadFailed(why) : Q_EMIT Lost(why);
-                return;
-            }
-            m_document = DevToolsPage::toDocument(value);
-            m_title = m_document->rawTitle();
-            if (purpose == ReadFor::Load) {
-                Q_EMIT Loaded();
-            } else {
-                Q_EMIT DocumentComplete(url.empty() ? m_document->url() : url);
-            }
-        });
+    m_connection->call("Runtime.evaluate", params,
+                       [this, purpose, url](const QJsonObject& result, const QString& error) {
+                           if (purpose == ReadFor::Load) {
+                               m_loadWanted = false;
+                           }
+                           const QJsonObject value =
+                               result.value("result").toObject().value("value").toObject();
+                           std::string why = "the page could not be read";
+                           auto document =
+                               error.isEmpty() && !result.contains("exceptionDetails")
+                                   ? DevToolsPage::toDocument(value, m_limits.pageCharacters, why)
+                                   : nullptr;
+                           if (!document) {
+                               why += error.isEmpty() ? std::string() : ": " + error.toStdString();
+                               if (purpose == ReadFor::Load) {
+                                   Q_EMIT LoadFailed(why);
+                               } else {
+                                   closed(QString::fromStdString(why));
+                               }
+                               return;
+                           }
+                           m_document = std::move(document);
+                           m_title = m_document->rawTitle();
+                           m_address = m_document->url();
+                           if (purpose == ReadFor::Load) {
+                               Q_EMIT Loaded();
+                           } else {
+                               Q_EMIT DocumentComplete(url.empty() ? m_document->url() : url);
+                           }
+                       });
 }
 
 void DevToolsWindow::event(const QString& method, const QJsonObject& params) {
-    const QString frameId = params.value("frameId").toString();
-    if (method == "Page.frameStartedLoading") {
-        if (m_loadingFrames.empty()) {
-            m_navigatingFrame = frameId;
-        }
-        m_loadingFrames.insert(frameId);
-    } else if (method == "Page.frameNavigated") {
-        const QJsonObject frame = params.value("frame").toObject();
-        m_frameUrls[frame.value("id").toString()] = frame.value("url").toString().toStdString();
-    } else if (method == "Page.frameStoppedLoading" || method == "Page.frameDetached") {
-        frameStopped(frameId);
-    } else if (method == "Inspector.detached") {
-        closed("the browser ended the connection: " + params.value("reason").toString());
-    }
-}
-
-void DevToolsWindow::frameStopped(const QString& frameId) {
-    if (m_loadingFrames.erase(frameId) == 0 || !m_loadingFrames.empty()) {
+    if (method == "Inspector.detached") {
+        closed(QString::fromStdString(detachedBecause(params.value("reason").toString())));
         return;
     }
-    const auto url = m_frameUrls.find(m_navigatingFrame);
-    m_navigatingFrame.clear();
-    read(ReadFor::DocumentComplete, url == m_frameUrls.end() ? std::string() : url->second);
+    if (const auto completed = m_loads.event(method, params)) {
+        read(ReadFor::DocumentComplete, *completed);
+    }
 }
 
 void DevToolsWindow::click(Element& link) {
@@ -113,11 +138,8 @@ void DevToolsWindow::click(Element& link) {
     const QString expression = DevToolsPage::clickExpression(
         *path, static_cast<std::size_t>(at - links.begin()),
         QString::fromStdString(link.getAttribute("href").value_or("")));
+    // A page that changed since it was read is not clicked: the page that replaced it has
+    // its own load, and with it its own DocumentComplete.
     m_connection->call("Runtime.evaluate", {{"expression", expression}, {"returnByValue", true}},
-                       [this](const QJsonObject& result, const QString& error) {
-                           if (!error.isEmpty() ||
-                               !result.value("result").toObject().value("value").toBool()) {
-                               Q_EMIT Lost("the page changed before its link could be clicked");
-                           }
-                       });
+                       [](const QJsonObject&, const QString&) {});
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/browser/BrowserWindows.h"
+#include "platform/browser/DevToolsPage.h"
+#include "platform/browser/FrameLoads.h"
 
 #include <QString>
 #include <QUrl>
-#include <map>
 #include <memory>
-#include <set>
 
 class DevToolsConnection;
 class QJsonObject;
@@ -18,13 +18,16 @@ class QJsonObject;
 class DevToolsWindow final : public BrowserWindow {
     Q_OBJECT
 public:
-    DevToolsWindow(std::string title, QUrl socket, QObject* parent = nullptr);
+    DevToolsWindow(std::string title, std::string address, QUrl socket, DevToolsLimits limits = {},
+                   QObject* parent = nullptr);
     ~DevToolsWindow() override;
 
     std::string title() const override { return m_title; }
+    std::string address() const override { return m_address; }
     void load() override;
     Document* document() const override { return m_document.get(); }
     void click(Element& link) override;
+    void detach() override;
 
 private:
     enum class ReadFor { Load, DocumentComplete };
@@ -32,15 +35,14 @@ private:
     void opened();
     void closed(const QString& why);
     void event(const QString& method, const QJsonObject& params);
-    void frameStopped(const QString& frameId);
     void read(ReadFor purpose, const std::string& url = {});
 
     std::string m_title;
+    std::string m_address;
+    DevToolsLimits m_limits;
     std::unique_ptr<DevToolsConnection> m_connection;
     std::unique_ptr<Document> m_document;
     bool m_loadWanted = false;
     bool m_lost = false;
-    std::set<QString> m_loadingFrames;
-    QString m_navigatingFrame;
-    std::map<QString, std::string> m_frameUrls;
+    FrameLoads m_loads;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/browser/BrowserWindows.h"
+#include "platform/browser/DevToolsPage.h"
 
+#include <QByteArray>
 #include <memory>
 #include <vector>
 
@@ -11,11 +13,12 @@ class QNetworkReply;
 
 // The windows of a Chromium-family browser that the user started with remote debugging on
 // this computer: the page targets it lists on 127.0.0.1:port. Nothing here turns debugging
-// on or starts a browser; only this computer is ever contacted.
+// on or starts a browser; only this computer is ever contacted, on that port alone: the list
+// follows no redirect, and what the browser sends is bounded by `limits`.
 class DevToolsWindows final : public BrowserWindows {
     Q_OBJECT
 public:
-    explicit DevToolsWindows(int port, QObject* parent = nullptr);
+    explicit DevToolsWindows(int port, DevToolsLimits limits = {}, QObject* parent = nullptr);
     ~DevToolsWindows() override;
 
     void refresh() override;
@@ -29,8 +32,12 @@ public:
 
 private:
     void listed(QNetworkReply* reply);
+    void take(const QByteArray& list);
 
     int m_port;
+    DevToolsLimits m_limits;
+    QByteArray m_list;
+    bool m_listTooLarge = false;
     std::unique_ptr<QNetworkAccessManager> m_network;
     std::vector<std::unique_ptr<DevToolsWindow>> m_windows;
     std::string m_problem;

@@ -119,6 +119,10 @@ std::string WebAddress::baseOf(const Document& document) {
     return document.url();
 }
 
+std::string WebAddress::host(std::string_view address) {
+    return isHttp(address) ? toUrl(cleaned(address)).host().toLower().toStdString() : std::string();
+}
+
 std::string WebAddress::fromUserInput(std::string_view text) {
     const std::string address = cleaned(text);
     if (address.empty() || isScript(address) || isBlank(address)) {

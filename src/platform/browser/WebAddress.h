@@ -26,6 +26,8 @@ std::string baseOf(const Document& document);
 std::string fromUserInput(std::string_view text);
 // Why a typed address gave no address from fromUserInput, in words for the person who typed it.
 std::string problemWith(std::string_view typed);
+// The host of an http or https address, in lower case; empty for any other address.
+std::string host(std::string_view address);
 // The address with its query replaced (what a GET form does with its fields).
 std::string withQuery(std::string_view address, std::string_view encodedQuery);
 

@@ -1,5 +1,7 @@
 #include "platform/session/FreedesktopNotifier.h"
 
+#include "platform/Failure.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariantMap>
@@ -16,10 +18,10 @@ unsigned char urgencyLevel(DesktopNotifier::Urgency urgency) {
 
 } // namespace
 
-QString FreedesktopNotifier::notify(const QString& summary, const QString& body, Urgency urgency) {
+void FreedesktopNotifier::notify(const QString& summary, const QString& body, Urgency urgency) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        return "no desktop session bus";
+        throw Failure("no desktop session bus");
     }
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
     const QVariantMap hints = {
@@ -32,7 +34,7 @@ QString FreedesktopNotifier::notify(const QString& summary, const QString& body,
          << hints << -1;
     const QDBusMessage reply = bus.call(call, QDBus::Block, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        return "no desktop notification service (" + reply.errorMessage() + ")";
+        throw Failure("no desktop notification service (" + reply.errorMessage().toStdString() +
+                      ")");
     }
-    return {};
 }

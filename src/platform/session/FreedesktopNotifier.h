@@ -11,5 +11,5 @@ public:
     // The desktop entry and icon the notification names, so the desktop shows our icon.
     static constexpr char DesktopEntry[] = "org.veltrix.Veltrix";
 
-    QString notify(const QString& summary, const QString& body, Urgency urgency) override;
+    void notify(const QString& summary, const QString& body, Urgency urgency) override;
 };

@@ -22,6 +22,7 @@ public:
     void on(const std::string& pattern, Handler handler);
     bool start();
     std::string url(const std::string& path) const;
+    int port() const { return m_port; }
     // "METHOD target body" of every request so far.
     std::vector<std::string> requests();
 

@@ -46,7 +46,11 @@ TEST(DevToolsPage, ReadPageBecomesADocumentWithItsFramesInOrder) {
                  "<iframe src=\"/late\"></iframe></body></html>"},
         // a frame of another site reads as null; a frame the parse does not find is dropped
         {"frames", QJsonArray{frame, QJsonValue(), frame, frame}}};
-    const auto document = DevToolsPage::toDocument(top);
+    std::string why;
+    // the frames count towards the bound: 354 characters in all
+    EXPECT_EQ(DevToolsPage::toDocument(top, 353, why), nullptr);
+    EXPECT_EQ(why, "its page holds more than 353 bytes of text (354 characters)");
+    const auto document = DevToolsPage::toDocument(top, 354, why);
     EXPECT_EQ(document->url(), "http://p/view");
     EXPECT_EQ(document->charset(), "utf-8");
     EXPECT_EQ(document->rawTitle(), "Netravo portal ");

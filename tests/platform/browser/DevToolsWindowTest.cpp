@@ -1,13 +1,17 @@
-// A window of the user's browser over the debugging protocol, against a scripted stand-in for
-// the browser's end of the WebSocket: replies matched on id, events of other sessions ignored,
-// the frames' loads gathered into one DocumentComplete, a closed socket reported.
+// The user's browser over the debugging protocol, against stand-ins for the browser: a
+// window's WebSocket (replies matched on id, events of other sessions ignored, the frames'
+// loads gathered into one DocumentComplete, a closed socket reported, messages bounded) and
+// the list of windows (asked of this computer only, bounded).
 #include "platform/browser/DevToolsWindow.h"
 
+#include "platform/browser/BrowserHarness.h"
+#include "platform/browser/DevToolsWindows.h"
 #include "platform/dom/Document.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -84,7 +88,7 @@ private:
 
 TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigation) {
     ScriptedBrowser browser;
-    DevToolsWindow window("listed title", browser.address());
+    DevToolsWindow window("listed title", "http://p/view", browser.address());
     int loaded = 0;
     std::vector<std::string> completed;
     std::vector<std::string> lost;
@@ -129,6 +133,54 @@ TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigat
     EXPECT_EQ(completed, (std::vector<std::string>{"http://p/r?page=2", "http://p/view"}));
     EXPECT_TRUE(lost.empty());
 
-    browser.socket->close();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.size() == 1; }, 5000));
+    // the browser says why it let go; the window lets go of its socket, and nothing follows
+    bool disconnected = false;
+    QObject::connect(browser.socket, &QWebSocket::disconnected, [&] { disconnected = true; });
+    browser.event("Inspector.detached", {{"reason", "target_closed"}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return disconnected; }, 5000));
+    EXPECT_EQ(lost, std::vector<std::string>{"the window was closed"});
+}
+
+TEST(DevToolsWindow, ReadsNoMessagePastItsBound) {
+    ScriptedBrowser browser;
+    DevToolsLimits limits;
+    limits.messageBytes = 1 << 20;
+    DevToolsWindow window("portal", "http://p/view", browser.address(), limits);
+    std::vector<std::string> lost;
+    QObject::connect(&window, &BrowserWindow::Lost,
+                     [&lost](const std::string& why) { lost.push_back(why); });
+    window.load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.document() != nullptr; }, 5000));
+    browser.event("Page.huge", {{"text", QString(2 << 20, 'x')}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lost.empty(); }, 10000));
+    EXPECT_EQ(lost[0], "the browser sent a message larger than 1 MB, more than this program reads");
+}
+
+TEST(DevToolsWindows, ListFollowsNoRedirectAndStopsAtItsBound) {
+    TestServer elsewhere;
+    elsewhere.on("/.*", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("[]", "application/json");
+    });
+    ASSERT_TRUE(elsewhere.start());
+    const std::pair<TestServer::Handler, std::string> cases[] = {
+        {[&elsewhere](const httplib::Request&, httplib::Response& response) {
+             response.set_redirect(elsewhere.url("/json/list"));
+         },
+         "answered with a redirect elsewhere, which is not followed"},
+        {[](const httplib::Request&, httplib::Response& response) {
+             response.set_content(std::string(5 << 20, ' ') + "[]", "application/json");
+         },
+         "sent a list of windows larger than 4 MB"},
+    };
+    for (const auto& [answer, problem] : cases) {
+        TestServer browser;
+        browser.on("/json/list", answer);
+        ASSERT_TRUE(browser.start());
+        DevToolsWindows windows(browser.port());
+        QSignalSpy refreshed(&windows, &BrowserWindows::Refreshed);
+        windows.refresh();
+        ASSERT_TRUE(refreshed.wait(10000));
+        EXPECT_NE(windows.problem().find(problem), std::string::npos) << windows.problem();
+    }
+    EXPECT_TRUE(elsewhere.requests().empty());
 }

@@ -4,13 +4,13 @@
 #include "cli/VeltrixProcess.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
-#include "platform/SettingsStore.h"
 #include "platform/session/KeychainSecretStore.h"
 #include "platform/session/SecretServiceItems.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 #include "retrieval/ClsAsmXor.h"
 #include "retrieval/PortalKeyring.h"
+#include "support/MemorySettingsStore.h"
 
 QString keyringSkipReason();          // KeyringTestMain.cpp
 bool lockKeyring(bool locked);        // KeyringTestMain.cpp

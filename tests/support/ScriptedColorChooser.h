@@ -1,12 +1,12 @@
 #pragma once
 
 #include "controls/ColorChooser.h"
-#include "controls/ScriptedReplies.h"
+#include "support/ScriptedReplies.h"
 
 #include <deque>
 
 // Answers colour pickers from a queue instead of a person (cancel when the queue is empty)
-// and keeps every request, for tests and for runs without a display.
+// and keeps every request.
 class ScriptedColorChooser final : public ColorChooser {
 public:
     void answerColor(std::uint32_t color) { m_script.push({1, color, 0}); }

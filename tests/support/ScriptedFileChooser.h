@@ -1,10 +1,10 @@
 #pragma once
 
 #include "controls/FileChooser.h"
-#include "controls/ScriptedReplies.h"
+#include "support/ScriptedReplies.h"
 
 // Answers save dialogs from a queue instead of a person (cancel when the queue is empty) and
-// keeps every request, for tests and for runs without a display.
+// keeps every request.
 class ScriptedFileChooser final : public FileChooser {
 public:
     void answerPath(const QString& path) { m_script.push({true, path}); }
