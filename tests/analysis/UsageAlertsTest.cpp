@@ -68,7 +68,6 @@ TEST_P(AlertRule, RaisesExactlyTheExpectedAlerts) {
 INSTANTIATE_TEST_SUITE_P(Thresholds, AlertRule, ::testing::Values(
     AlertCase{"JustBelowShare", BBG250, 838860, 838860, MonthEnd, At80, {}},
     AlertCase{"JustAtShare", BBG250, 838861, 838861, MonthEnd, At80, {Kind::Reached}},
-    AlertCase{"AboveTheLimitShare", BBG250, 1572864, 0, MonthEnd, {150.0, false}, {Kind::Reached}},
     AlertCase{"ProjectionExactlyAtLimit", BBG250, 524288, 0, "2007-04-15 20:00:00", Projection, {}},
     AlertCase{"ProjectionJustOver", BBG250, 524289, 0, "2007-04-15 20:00:00", Projection,
               {Kind::Projected}},

@@ -1,5 +1,6 @@
-// history.sqlite as processes share it: a check records its month, `veltrix status` answers
-// from it what the check said, and processes that update the history at once lose nothing.
+// history.sqlite as processes share it: a check records its month with its portal, `veltrix
+// status` answers from it what the check said, and processes that update the history at once
+// lose nothing.
 #include "cli/TestFiles.h"
 #include "cli/VeltrixProcess.h"
 #include "history/SqliteDatabase.h"
@@ -29,20 +30,7 @@ std::string query(const QString& folder, const std::string& sql) {
 
 } // namespace
 
-TEST(HistoryEndToEnd, ACheckRecordsItsMonthWithThePortal) {
-    SimulatedPortal portal{simTestConfig()};
-    ASSERT_TRUE(portal.start());
-    QTemporaryDir data;
-    const Result check =
-        veltrix(checkOf(portal.baseUrl()) +
-                    QStringList{"--quiet", "--cache", "--data-dir", data.path(), "--json", "-"},
-                "secret\n");
-    ASSERT_EQ(check.exitCode, 0) << check.err;
-    EXPECT_EQ(query(data.path(), "SELECT total_kb || ' ' || portal FROM months"),
-              check.json()["totals"]["bandwidth_kb"].dump() + " " + portal.baseUrl());
-}
-
-TEST(HistoryEndToEnd, StatusAnswersWhatTheCheckThatKeptTheMonthSaid) {
+TEST(HistoryEndToEnd, ACheckRecordsItsMonthAndStatusAnswersWhatTheCheckSaid) {
     SimulatedPortal portal{simTestConfig()};
     ASSERT_TRUE(portal.start());
     QTemporaryDir data;
@@ -55,6 +43,8 @@ TEST(HistoryEndToEnd, StatusAnswersWhatTheCheckThatKeptTheMonthSaid) {
                                          common + plan + night,
                                      "secret\n");
         ASSERT_EQ(check.exitCode, 0) << check.err;
+        EXPECT_EQ(query(data.path(), "SELECT total_kb || ' ' || portal FROM months"),
+                  check.json()["totals"]["bandwidth_kb"].dump() + " " + portal.baseUrl());
         const Result status = veltrix(QStringList{"status"} + common + plan + night);
         ASSERT_EQ(status.exitCode, 0) << status.err;
         ASSERT_TRUE(check.json()["summary"]["today"]);
