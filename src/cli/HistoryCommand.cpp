@@ -4,14 +4,13 @@
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/HistoryListing.h"
+#include "cli/HistoryUpdate.h"
 #include "cli/PlanOptions.h"
 #include "cli/Utf8Output.h"
 #include "history/HistoryChart.h"
 #include "platform/Clock.h"
-#include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
-#include <QFileInfo>
 #include <iostream>
 #include <memory>
 
@@ -38,15 +37,8 @@ void drawChart(const std::vector<HistoryMonth>& months, const std::string& path)
 void runHistory(const HistoryOptions& options) {
     // the plan is checked first: a mistyped plan must not wait for a month to be read
     const PlanChoice choice = options.plans.resolve(SystemClock());
-    const QString explicitFolder = QString::fromStdString(options.dataDir);
-    const QString folder = CacheFolder().resolve(explicitFolder);
-    if (!explicitFolder.isEmpty() && !QFileInfo(folder).isDir()) {
-        throw CliError("no such folder: " + folder.toStdString());
-    }
-    const MonthHistory history = MonthHistory::load(folder);
-    for (const std::string& notice : history.notices()) {
-        std::cerr << "veltrix: warning: " << notice << '\n';
-    }
+    QString folder;
+    const MonthHistory history = HistoryUpdate::readFolder(options.dataDir, folder, std::cerr);
     const HistoryListing listing = HistoryListing::of(history, options.user, choice);
     if (listing.planChosen && !listing.plans) {
         std::cerr << "veltrix: note: the months are of several users: give --user to see which "

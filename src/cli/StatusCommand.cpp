@@ -5,17 +5,16 @@
 #include "cli/AlertOptions.h"
 #include "cli/CliError.h"
 #include "cli/Commands.h"
+#include "cli/HistoryUpdate.h"
 #include "cli/MonthStatus.h"
 #include "cli/PlanOptions.h"
 #include "cli/SummaryText.h"
 #include "cli/Utf8Output.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -88,15 +87,8 @@ void runStatus(const StatusOptions& options) {
         planFrom = choice.slot == -1 ? MonthStatus::PlanFrom::None : MonthStatus::PlanFrom::Window;
     }
     options.alerts.requirePlan(choice);
-    const QString explicitFolder = QString::fromStdString(options.dataDir);
-    const QString folder = CacheFolder().resolve(explicitFolder);
-    if (!explicitFolder.isEmpty() && !QFileInfo(folder).isDir()) {
-        throw CliError("no such folder: " + folder.toStdString());
-    }
-    const MonthHistory history = MonthHistory::load(folder);
-    for (const std::string& notice : history.notices()) {
-        std::cerr << "veltrix: warning: " << notice << '\n';
-    }
+    QString folder;
+    const MonthHistory history = HistoryUpdate::readFolder(options.dataDir, folder, std::cerr);
     const std::string user = chooseUser(history, options.user, settings, folder);
     HistoryMonth latest = history.months(user).front();
     const std::vector<DayFigures> days = history.days(latest);
