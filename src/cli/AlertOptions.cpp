@@ -24,7 +24,7 @@ CLI::Validator percentOrOff() {
             const std::string mistake = plainDecimal()(text);
             return mistake.empty() ? CLI::Range(MinimumPercent, MaximumPercent)(text) : mistake;
         },
-        "PERCENT|off");
+        "in [0.01 - 1000]");
 }
 
 } // namespace
