@@ -85,6 +85,9 @@ void runStatus(const StatusOptions& options) {
     if (choice.slot == -1) {
         choice = windowPlan(settings, choice.today);
         planFrom = choice.slot == -1 ? MonthStatus::PlanFrom::None : MonthStatus::PlanFrom::Window;
+        if (!settings.problem().isEmpty()) {
+            std::cerr << "veltrix: warning: " << settings.problem().toStdString() << '\n';
+        }
     }
     options.alerts.requirePlan(choice);
     QString folder;
