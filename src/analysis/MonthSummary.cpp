@@ -12,6 +12,7 @@ MonthSummary MonthSummary::build(const MonthTotals& totals, const PlanChoice& ch
         summary.figures->limitRaised =
             plan.custom() && choice.custom.value_or(CustomPlanValues()).nebBandWidthLimit == 0;
         summary.projection = MonthProjection::forPlan(plan, totals);
+        summary.quota = QuotaOutlook::of(*summary.figures, *summary.projection);
     }
     if (choice.comparePlans) {
         summary.compared = PlanComparison::compare(totals, choice);

@@ -12,11 +12,34 @@ std::string SummaryTexts::rupees(FixedPoint amount) {
     return "Rs. " + NumberFormat::decimals(amount, 2);
 }
 
-std::string SummaryTexts::dayText(QDate date) {
+std::string SummaryTexts::shortDayText(QDate date) {
     static constexpr std::array<const char*, 12> months = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::to_string(date.day()) + " " + months[static_cast<std::size_t>(date.month() - 1)] +
-           " " + std::to_string(date.year());
+    return std::to_string(date.day()) + " " + months[static_cast<std::size_t>(date.month() - 1)];
+}
+
+std::string SummaryTexts::dayText(QDate date) {
+    return shortDayText(date) + " " + std::to_string(date.year());
+}
+
+std::string SummaryTexts::quotaRunOut(const QuotaOutlook& quota) {
+    const std::string limit = NumberFormat::general(quota.limitMB) + " MB";
+    if (quota.usedUp) {
+        return "The " + limit + " ran out by " + shortDayText(*quota.runsOut);
+    }
+    return "At this pace the " + limit +
+           (quota.runsOut ? " run out on " + shortDayText(*quota.runsOut) : " last the month");
+}
+
+std::string SummaryTexts::dailyAllowance(const QuotaOutlook& quota) {
+    if (!quota.dailyAllowanceMB) {
+        return "No day left this month";
+    }
+    const std::string days = " for " + std::to_string(quota.daysLeft) +
+                             (quota.daysLeft == 1 ? " more day" : " more days");
+    return *quota.dailyAllowanceMB > 0
+               ? "Left: " + megabytes(*quota.dailyAllowanceMB, 2) + " a day" + days
+               : "Left: nothing" + days;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/QuotaOutlook.h"
 #include "analysis/UsageSummary.h"
 #include "platform/FixedPoint.h"
 
@@ -48,8 +49,18 @@ struct SummaryTexts {
     // What a control shows before a plan is chosen: "000" in the quota bar, "0" elsewhere.
     static std::string designText(std::string_view control);
 
-    // "1280.000 MB", "Rs. 51.20", "10 Mar 2007" (English month names whatever the locale).
+    // The quota in words, for the command line and the page's "This Month" box: "At this pace
+    // the 1024 MB run out on 12 Mar", "At this pace the 1024 MB last the month", "The 1024 MB
+    // ran out by 10 Mar".
+    static std::string quotaRunOut(const QuotaOutlook& quota);
+    // "Left: 33.38 MB a day for 21 more days", "Left: nothing for 21 more days", "No day left
+    // this month".
+    static std::string dailyAllowance(const QuotaOutlook& quota);
+
+    // "1280.000 MB", "Rs. 51.20", "10 Mar 2007", "10 Mar" (English month names whatever the
+    // locale).
     static std::string megabytes(double value, int decimals);
     static std::string rupees(FixedPoint amount);
     static std::string dayText(QDate date);
+    static std::string shortDayText(QDate date);
 };

@@ -22,12 +22,14 @@ std::optional<QSize> BuiltInChartFile::parseSize(const QString& text) {
     return QSize(width, height);
 }
 
-void BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels) {
+void BuiltInChartFile::render(const ChartFeedInput& input, const QString& path, QSize pixels,
+                              bool allowanceLine) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         throw Failure("Chart images need a QGuiApplication (create a HeadlessApplication first)");
     }
     XChartModel chart;
     ChartImage::resize(chart, pixels);
+    chart.setAllowanceOn(allowanceLine);
     bool upToDate = false;
     ChartFeed::UpdateGraphControl(chart, input, upToDate);
     ChartImage::save(chart, path);

@@ -16,6 +16,8 @@ inline constexpr QSize DefaultSize{900, 500};
 std::optional<QSize> parseSize(const QString& text);
 
 // Needs a QGuiApplication (see HeadlessApplication). Throws a Failure saying what went wrong.
-void render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize);
+// `allowanceLine` switches the daily allowance line on, as the window's chart page does.
+void render(const ChartFeedInput& input, const QString& path, QSize pixels = DefaultSize,
+            bool allowanceLine = false);
 
 } // namespace BuiltInChartFile

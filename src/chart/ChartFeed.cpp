@@ -58,9 +58,23 @@ ChartItemRef makeItem(const QStringList& lines, const QStringList& header, qsize
     return item;
 }
 
+void applyAllowance(XChartModel& chart, const std::optional<double>& allowanceMB, double& max) {
+    chart.setAllowanceValue(allowanceMB);
+    if (!allowanceMB) {
+        return;
+    }
+    chart.setAllowanceCaption(QStringLiteral("Daily allowance: ") +
+                              QString::fromStdString(NumberFormat::decimals(*allowanceMB, 2)) +
+                              QStringLiteral(" MB"));
+    if (chart.properties().AllowanceOn) {
+        max = std::max(max, *allowanceMB);
+    }
+}
+
 void applyLook(XChartModel& chart, const ChartFeedInput& input, double max,
                const std::function<void(const QString&)>& setToolTip) {
     const std::uint32_t c = input.mlngInbuiltChartColor;
+    applyAllowance(chart, input.dailyAllowanceMB, max);
     chart.setChartTitle(QString::fromLatin1(ChartFeed::TitlePrefix) + input.mstrMonthYear);
     chart.setAxisLabelY(QStringLiteral("Megabytes"));
     chart.setAxisLabelX(QStringLiteral("Days"));

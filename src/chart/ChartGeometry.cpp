@@ -124,6 +124,14 @@ double ChartGeometry::valueY(double value) const {
     return plotBottom() - (value - m_minY) * m_layout.UnitHeight;
 }
 
+std::optional<QLineF> ChartGeometry::levelLine(double value) const {
+    if (value < m_minY || value > m_maxY || !(m_layout.UnitHeight > 0)) {
+        return std::nullopt;
+    }
+    const double y = valueY(value);
+    return QLineF(plotLeft() + 2 * m_frame.twipsPerPixelX, y, plotRight(), y);
+}
+
 std::vector<GridLine> ChartGeometry::gridLines(double major, double minor, bool minorOn,
                                                double labelPitch, double minorPitch) const {
     const long long low = roundHalfEven(m_minY);

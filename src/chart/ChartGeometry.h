@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLineF>
 #include <QRectF>
+#include <optional>
 #include <vector>
 
 // The control's size and margins, all in twips. `marginRight` is the working right margin,
@@ -70,6 +72,9 @@ public:
     ItemBound itemExtent(double value) const;
     // Y of the grid line for a value.
     double valueY(double value) const;
+    // A level across the plot where the grid lines run (the allowance line); none for a value
+    // outside the range, which would cross the titles or the axis labels.
+    std::optional<QLineF> levelLine(double value) const;
 
     // Grid lines between the rounded ends of the value range. Majors sit on multiples of
     // `major`, minors on steps of `minor` counted down from the top. Where the steps would

@@ -112,5 +112,10 @@ bool ChartPrinter::printLegend(XChartModel& model, QPrinter& printer) {
         writer.left(item->LegendDescription + QStringLiteral(" (") +
                     ValueFormat::format(item->Value, props.DataFormat) + QStringLiteral(")"));
     }
+    if (model.allowanceShown()) {
+        writer.left(props.AllowanceCaption + QStringLiteral(" (") +
+                    ValueFormat::format(*model.AllowanceValue(), props.DataFormat) +
+                    QStringLiteral(")"));
+    }
     return painter.end();
 }

@@ -91,4 +91,9 @@ struct ChartProperties {
     std::uint32_t LineColor = 0x00FF00;
     std::uint32_t BarSymbolColor = 0x00FF00;
     std::int16_t BarFillStyle = 6;
+    // A level line across the plot (the daily allowance), drawn while on and given a value;
+    // off by default, so a chart without it stays as it was.
+    bool AllowanceOn = false;
+    QString AllowanceCaption = QStringLiteral("Daily allowance");
+    std::uint32_t AllowanceColor = ColorValue::rgb(220, 0, 0);
 };

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int Transparent = 1;
+constexpr int DashStyle = 1;
 constexpr int TitleTop = 4;
 
 int roundHalfEven(double value) {
@@ -79,7 +80,24 @@ void ChartRenderer::draw() {
     for (int i = 0; i < m_model.itemCount(); ++i) {
         drawItem(i, previousPoint);
     }
+    drawAllowance();
     drawAxisCaptions();
+}
+
+void ChartRenderer::drawAllowance() {
+    if (!m_model.allowanceShown()) {
+        return;
+    }
+    const std::optional<QLineF> line = m_geometry.levelLine(*m_model.AllowanceValue());
+    if (!line) {
+        return;
+    }
+    // dashed and two pixels wide, so it reads as a level over the bars, not as a grid line
+    m_surface.setDrawStyle(DashStyle);
+    m_surface.setDrawWidth(2);
+    m_surface.Line(line->x1(), line->y1(), line->x2(), line->y2(), m_props.AllowanceColor);
+    m_surface.setDrawWidth(1);
+    m_surface.setDrawStyle(0);
 }
 
 void ChartRenderer::drawTitles() {

@@ -15,8 +15,8 @@ class QImage;
 
 // Paints one drawing of a chart onto a surface, in the order the picture is built: background
 // picture, title and subtitle, Y grid and numbers, frame, item shapes with symbols, value line
-// and X labels, then the axis captions. Reads the layout the model worked out; changes nothing
-// but the surface.
+// and X labels, the allowance line, then the axis captions. Reads the layout the model worked
+// out; changes nothing but the surface.
 class ChartRenderer {
 public:
     ChartRenderer(const XChartModel& model, ChartSurface& surface);
@@ -32,6 +32,7 @@ private:
     void drawItem(int index, std::optional<QPointF>& previousPoint);
     void drawShape(int index, double left, double right, double top, double bottom);
     void drawItemLabels(const QRectF& slot, const QString& description, bool upright);
+    void drawAllowance();
     void drawAxisCaptions();
     double valueEnd(double value, const ItemBound& bound) const;
 

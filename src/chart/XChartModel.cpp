@@ -143,6 +143,10 @@ void XChartModel::rebuildLegend() {
         m_legend.push_back(
             LegendEntry{item(i)->LegendDescription, swatch, m_props.LegendForeColor});
     }
+    if (allowanceShown()) {
+        m_legend.push_back(
+            LegendEntry{m_props.AllowanceCaption, m_props.AllowanceColor, m_props.LegendForeColor});
+    }
 }
 
 std::uint32_t XChartModel::itemFillColor(int index) const {
@@ -336,6 +340,13 @@ void XChartModel::setMinY(double v) {
         m_props.MinY = v;
         DrawChart();
         m_changed = true;
+    }
+}
+
+void XChartModel::setAllowanceValue(std::optional<double> value) {
+    if (value != m_allowanceValue) {
+        m_allowanceValue = value;
+        DrawChart();
     }
 }
 

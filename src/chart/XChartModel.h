@@ -5,6 +5,7 @@
 #include "chart/ChartProperties.h"
 
 #include <QObject>
+#include <optional>
 #include <vector>
 
 // One line of the legend pane as the last drawing left it.
@@ -157,6 +158,15 @@ public:
     void setLineColor(std::uint32_t v) { redraw(&ChartProperties::LineColor, v); }
     void setBarSymbolColor(std::uint32_t v) { redraw(&ChartProperties::BarSymbolColor, v); }
     void setBarFillStyle(std::int32_t v) { redraw(&ChartProperties::BarFillStyle, toShort(v)); }
+    void setAllowanceOn(bool v) { redraw(&ChartProperties::AllowanceOn, v); }
+    void setAllowanceCaption(const QString& v) { redraw(&ChartProperties::AllowanceCaption, v); }
+    void setAllowanceColor(std::uint32_t v) { redraw(&ChartProperties::AllowanceColor, v); }
+
+    // The allowance line's value in Y units (none: no line, as on a plan without a limit).
+    std::optional<double> AllowanceValue() const { return m_allowanceValue; }
+    void setAllowanceValue(std::optional<double> value);
+    // The line is drawn, and has its legend entry after the items', while on with a value.
+    bool allowanceShown() const { return m_props.AllowanceOn && m_allowanceValue.has_value(); }
 
     // Replaces every property at once, as loading a saved design does; nothing is drawn.
     void loadProperties(const ChartProperties& properties, int selectedColumn);
@@ -201,6 +211,7 @@ private:
     ChartProperties m_props;
     std::vector<ChartItemRef> m_items;
     double m_meanValue = 0;
+    std::optional<double> m_allowanceValue;
     int m_selectedColumn = -1;
     int m_lastSelectedColumn = -1;
     bool m_clickInProgress = false;

@@ -7,7 +7,7 @@ class App;
 }
 struct PlanChoice;
 
-// The options --alert-at PERCENT, --alert-projected and --notify of the commands that show
+// The options --alert-at PERCENT|off, --alert-projected and --notify of the commands that show
 // the summary: what a scheduled check warns about, and whether it also tells the desktop.
 struct AlertOptions {
     AlertThresholds thresholds;

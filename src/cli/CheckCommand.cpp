@@ -3,6 +3,7 @@
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/EnvironmentPassword.h"
+#include "cli/FailureNotice.h"
 #include "cli/KeyringPassword.h"
 #include "cli/MonthCheck.h"
 #include "cli/PlainDecimal.h"
@@ -33,6 +34,7 @@ struct CheckCommandOptions {
     bool quiet = false;
     bool rememberPassword = false;
     bool passwordFromKeyring = false;
+    bool notifyFailure = false;
     ReportRequest request;
 };
 
@@ -172,6 +174,12 @@ void Commands::addCheckCommand(CLI::App& app) {
                    "--remember-password or the desktop program's \"Remember password\")")
         ->excludes("--password-stdin")
         ->excludes("--attach");
+    command->add_flag("--notify-failure", options->notifyFailure,
+                      "When the check fails, also show why as a desktop notification (for a "
+                      "scheduled check)");
     options->request.addOptions(*command);
-    command->callback([options] { runCheck(*options); });
+    command->callback([options] {
+        FailureNotice::runNotifying(
+            options->notifyFailure, [&options] { runCheck(*options); }, std::cerr);
+    });
 }

@@ -36,6 +36,7 @@ int runCommandLine(int argc, char** argv) {
     Commands::addPlansCommand(app);
     Commands::addCacheCommand(app);
     Commands::addHistoryCommand(app);
+    Commands::addStatusCommand(app);
 
     int status = 0;
     try {

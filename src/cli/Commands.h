@@ -23,4 +23,5 @@ void addCheckCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);
 void addPlansCommand(CLI::App& app);
 void addHistoryCommand(CLI::App& app);
+void addStatusCommand(CLI::App& app);
 } // namespace Commands

@@ -4,14 +4,13 @@
 #include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/HistoryListing.h"
+#include "cli/HistoryUpdate.h"
 #include "cli/PlanOptions.h"
+#include "cli/Utf8Output.h"
 #include "history/HistoryChart.h"
-#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
-#include "retrieval/CacheFolder.h"
 
 #include <CLI/CLI.hpp>
-#include <QFileInfo>
 #include <iostream>
 #include <memory>
 
@@ -26,14 +25,6 @@ struct HistoryOptions {
     std::string chartFile;
 };
 
-void writeFile(const std::string& path, const std::string& text) {
-    try {
-        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    } catch (const AtomicFile::WriteError& error) {
-        throw CliError("cannot write " + path + ": " + error.reason().toStdString());
-    }
-}
-
 void drawChart(const std::vector<HistoryMonth>& months, const std::string& path) {
     try {
         StackedChartRenderer::save(HistoryChart::data(months), HistoryChart::style(months),
@@ -46,22 +37,15 @@ void drawChart(const std::vector<HistoryMonth>& months, const std::string& path)
 void runHistory(const HistoryOptions& options) {
     // the plan is checked first: a mistyped plan must not wait for a month to be read
     const PlanChoice choice = options.plans.resolve(SystemClock());
-    const QString explicitFolder = QString::fromStdString(options.dataDir);
-    const QString folder = CacheFolder().resolve(explicitFolder);
-    if (!explicitFolder.isEmpty() && !QFileInfo(folder).isDir()) {
-        throw CliError("no such folder: " + folder.toStdString());
-    }
-    const MonthHistory history = MonthHistory::load(folder);
-    for (const std::string& notice : history.notices()) {
-        std::cerr << "veltrix: warning: " << notice << '\n';
-    }
+    QString folder;
+    const MonthHistory history = HistoryUpdate::readFolder(options.dataDir, folder, std::cerr);
     const HistoryListing listing = HistoryListing::of(history, options.user, choice);
     if (listing.planChosen && !listing.plans) {
         std::cerr << "veltrix: note: the months are of several users: give --user to see which "
                      "plan would have cost least\n";
     }
     if (!options.csvFile.empty()) {
-        writeFile(options.csvFile, listing.csv());
+        Utf8Output::writeFile(options.csvFile, listing.csv());
     }
     if (!options.chartFile.empty()) {
         drawChart(listing.months, options.chartFile);
@@ -72,7 +56,7 @@ void runHistory(const HistoryOptions& options) {
         return;
     }
     if (!options.jsonFile.empty()) {
-        writeFile(options.jsonFile, json);
+        Utf8Output::writeFile(options.jsonFile, json);
     }
     if (listing.months.empty()) {
         std::cout << "No stored months" << (options.user.empty() ? "" : " of " + options.user)

@@ -8,7 +8,7 @@
 #include "cli/ReportText.h"
 #include "cli/SummaryJson.h"
 #include "cli/SummaryText.h"
-#include "platform/AtomicFile.h"
+#include "cli/Utf8Output.h"
 #include "platform/Clock.h"
 #include "platform/SingleByteText.h"
 #include "report/ReportExport.h"
@@ -27,19 +27,6 @@ void writeTextFile(const std::string& path, const std::string& text,
     } catch (const Failure& failure) {
         throw CliError("cannot write " + path + ": " + failure.what());
     }
-}
-
-// JSON is UTF-8 by definition; written whole or not at all.
-void writeUtf8File(const std::string& path, const std::string& text) {
-    try {
-        AtomicFile::write(QString::fromStdString(path), QByteArray::fromStdString(text));
-    } catch (const AtomicFile::WriteError& error) {
-        throw CliError("cannot write " + path + ": " + error.reason().toStdString());
-    }
-}
-
-std::string dumped(const nlohmann::ordered_json& json) {
-    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 } // namespace
@@ -103,10 +90,8 @@ void MonthReport::writeFiles() const {
     if (!m_request.chartFile.empty()) {
         writeChart();
     }
-    if (m_request.jsonToStandardOutput()) {
-        std::cout << dumped(json()) << std::flush;
-    } else if (!m_request.jsonFile.empty()) {
-        writeUtf8File(m_request.jsonFile, dumped(json()));
+    if (!m_request.jsonFile.empty()) {
+        Utf8Output::writeJson(m_request.jsonFile, json());
     }
 }
 
@@ -128,11 +113,18 @@ void MonthReport::writeChart() const {
         writeStackedChart(*size);
         return;
     }
+    const std::optional<QuotaOutlook>& quota = m_result.summary.quota;
+    if (m_request.chartAllowance && !quota) {
+        std::cerr << "veltrix: warning: --chart-allowance: without a plan that has a limit there "
+                     "is no allowance to draw\n";
+    }
     const ChartFeedInput input{QString::fromStdString(chart().mstrChartDataAvg),
                                QString::fromStdString(monthText()),
-                               m_request.reportOptions().mlngInbuiltChartColor};
+                               m_request.reportOptions().mlngInbuiltChartColor,
+                               quota ? std::optional(quota->evenShareMB) : std::nullopt};
     try {
-        BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size);
+        BuiltInChartFile::render(input, QString::fromStdString(m_request.chartFile), *size,
+                                 m_request.chartAllowance);
     } catch (const Failure& failure) {
         throw CliError("cannot draw the chart to " + m_request.chartFile + ": " + failure.what());
     }

@@ -140,10 +140,14 @@ void PlanOptions::addPlanTo(CLI::App& command) {
     addPlanOptions(command, true);
 }
 
-void PlanOptions::addTo(CLI::App& command) {
-    addPlanOptions(command, false);
+void PlanOptions::addTodayTo(CLI::App& command) {
     command.add_option("--today", m_today, "The date taken as today (default: the system date)")
         ->type_name("YYYY-MM-DD");
+}
+
+void PlanOptions::addTo(CLI::App& command) {
+    addPlanOptions(command, false);
+    addTodayTo(command);
     command.add_flag("--compare-plans", m_comparePlans,
                      "Also bill this month's usage on every plan, cheapest first");
 }

@@ -12,14 +12,16 @@ class App;
 }
 
 // The options --plan, --custom-plan, --today and --compare-plans of the commands that show
-// the summary. The command line never reads the plan the window saved: it takes what it is
-// given.
+// the summary. Only `veltrix status` falls back on the plan the window saved; the others take
+// what they are given.
 class PlanOptions {
 public:
     // Adds the four options to the command; this object must live as long as the command.
     void addTo(CLI::App& command);
     // Only --plan or --custom-plan, one or the other.
     void addPlanTo(CLI::App& command);
+    // Only --today.
+    void addTodayTo(CLI::App& command);
     // Throws CliError with a one-line message for an unknown plan, a malformed custom plan or
     // a bad date. Without --today "today" comes from the clock.
     PlanChoice resolve(const Clock& clock) const;

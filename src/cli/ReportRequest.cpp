@@ -26,6 +26,9 @@ void ReportRequest::addOptions(CLI::App& command) {
                     "and free usage")
         ->check(CLI::Range(1, 2))
         ->capture_default_str();
+    command.add_flag("--chart-allowance", chartAllowance,
+                     "Draw the plan's daily allowance (its limit spread over the month's days) "
+                     "as a line across the daily bars");
     plans.addTo(command);
     alerts.addTo(command);
 }

@@ -77,13 +77,19 @@ Json summaryJson(const UsageSummary& s) {
     };
 }
 
-Json projectionJson(const MonthProjection& projection) {
+// The quota's keys are null on an unlimited plan.
+Json projectionJson(const MonthProjection& projection, const std::optional<QuotaOutlook>& quota) {
     const PlanBill& bill = projection.bill;
-    return {{"days_elapsed", projection.daysElapsed},
-            {"days_in_month", projection.daysInMonth},
-            {"usage_mb", megabytes(bill.chargedMB)},
-            {"excess_mb", megabytes(bill.excessMB)},
-            {"total_and_tax", money(bill.totalWithTax)}};
+    const bool runsOut = quota && quota->runsOut;
+    return {
+        {"days_elapsed", projection.daysElapsed},
+        {"days_in_month", projection.daysInMonth},
+        {"usage_mb", megabytes(bill.chargedMB)},
+        {"excess_mb", megabytes(bill.excessMB)},
+        {"total_and_tax", money(bill.totalWithTax)},
+        {"quota_runs_out",
+         runsOut ? Json(quota->runsOut->toString(Qt::ISODate).toStdString()) : Json(nullptr)},
+        {"daily_allowance_mb", quota ? optionalMegabytes(quota->dailyAllowanceMB) : Json(nullptr)}};
 }
 
 Json comparisonJson(const std::vector<PlanComparisonRow>& rows) {
@@ -104,10 +110,11 @@ Json comparisonJson(const std::vector<PlanComparisonRow>& rows) {
 } // namespace
 
 nlohmann::ordered_json SummaryJson::fragments(const MonthSummary& summary) {
-    Json object = {
-        {"plan", summary.hasPlan() ? planJson(summary.figures->plan) : Json(nullptr)},
-        {"summary", summary.hasPlan() ? summaryJson(*summary.figures) : Json(nullptr)},
-        {"projection", summary.projection ? projectionJson(*summary.projection) : Json(nullptr)}};
+    Json object = {{"plan", summary.hasPlan() ? planJson(summary.figures->plan) : Json(nullptr)},
+                   {"summary", summary.hasPlan() ? summaryJson(*summary.figures) : Json(nullptr)},
+                   {"projection", summary.projection
+                                      ? projectionJson(*summary.projection, summary.quota)
+                                      : Json(nullptr)}};
     if (summary.compared) {
         object["compare_plans"] = comparisonJson(*summary.compared);
     }

@@ -95,12 +95,18 @@ void writeBill(TerminalWriter& out, const SummaryTexts& shown) {
     out.row("Total + Tax", shown.billTotalWithTax, Tone::Strong);
 }
 
-void writeProjection(TerminalWriter& out, const MonthProjection& projection) {
+void writeProjection(TerminalWriter& out, const MonthProjection& projection,
+                     const std::optional<QuotaOutlook>& quota) {
     out.heading("Month-end projection at this pace (" + std::to_string(projection.daysElapsed) +
                 " of " + std::to_string(projection.daysInMonth) + " days)");
     out.row("Usage", NumberFormat::decimals(projection.bill.chargedMB, 3) + " MB");
     out.row("Excess", NumberFormat::decimals(projection.bill.excessMB, 3) + " MB");
     out.row("Total + Tax", SummaryTexts::rupees(projection.bill.totalWithTax), Tone::Strong);
+    if (quota) {
+        out.line("  " + out.paint(SummaryTexts::quotaRunOut(*quota),
+                                  quota->runsOut ? Tone::Bad : Tone::Good));
+        out.line("  " + SummaryTexts::dailyAllowance(*quota));
+    }
 }
 
 // mark, slot, plan name, then the six amounts
@@ -163,7 +169,7 @@ std::string SummaryText::renderPlan(const MonthSummary& report, bool colour) {
         writeQuotaBar(out, figures, shown);
         writeBill(out, shown);
         if (report.projection) {
-            writeProjection(out, *report.projection);
+            writeProjection(out, *report.projection, report.quota);
         }
     } else {
         out.line();

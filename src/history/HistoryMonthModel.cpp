@@ -5,6 +5,7 @@
 #include "analysis/PlanCatalogue.h"
 #include "report/ReportRow.h"
 
+#include <algorithm>
 #include <map>
 
 MonthReading HistoryMonthModel::read(std::string rows, const std::string& month) {
@@ -42,6 +43,25 @@ MonthReading HistoryMonthModel::read(std::string rows, const std::string& month)
     }
     figures.daysRecorded = static_cast<int>(reading.days.size());
     return reading;
+}
+
+MonthTotals HistoryMonthModel::totals(const std::string& month, const MonthFigures& figures,
+                                      const std::vector<DayFigures>& days, bool nightUnlimited) {
+    MonthTotals totals;
+    totals.mstrMonthYear = month;
+    totals.mlngTotalBandwidthKB = figures.totalKB;
+    totals.mlngTotalChargedKB = figures.chargedKB;
+    if (figures.lastRecorded) {
+        totals.mdtLastRecordedDate = *figures.lastRecorded;
+    }
+    // the portal lists the newest rows first, so the report's top day is the newest date
+    const auto newest =
+        std::max_element(days.begin(), days.end(),
+                         [](const DayFigures& a, const DayFigures& b) { return a.date < b.date; });
+    if (newest != days.end()) {
+        totals.mlngLastDayUsageKB = nightUnlimited ? newest->chargedKB : newest->totalKB;
+    }
+    return totals;
 }
 
 std::vector<HistoryMonthModel::PlanName>

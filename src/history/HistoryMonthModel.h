@@ -2,6 +2,7 @@
 
 #include "analysis/PlanChoice.h"
 #include "history/MonthFigures.h"
+#include "report/MonthTotals.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,12 @@ namespace HistoryMonthModel {
 // The month's totals and days from its row text (month files' content). Throws Failure with
 // the report's own line when a row is bad.
 MonthReading read(std::string rows, const std::string& month);
+
+// The totals a summary works from, of a month the history holds: its sums, its last recorded
+// time and the usage of its newest day (that day's charged part with the night-unlimited
+// option), as the report of its rows would hand them on.
+MonthTotals totals(const std::string& month, const MonthFigures& figures,
+                   const std::vector<DayFigures>& days, bool nightUnlimited);
 
 struct PlanName {
     int slot = 0;

@@ -60,7 +60,8 @@ MonthHistory MonthHistory::load(const QString& folder) {
                 file = QDir(folder).filePath(QString::fromStdString(*stored.fileName));
             }
             history.m_months.push_back({std::move(stored.month), std::move(stored.user),
-                                        stored.figures, std::move(file), std::move(stored.portal)});
+                                        stored.figures, std::move(file), std::move(stored.portal),
+                                        stored.stamp.modifiedNs});
         }
     });
     return history;

@@ -15,6 +15,10 @@ struct HistoryMonth {
     MonthFigures figures;
     std::optional<QString> file; // the month file; none once it was deleted
     std::optional<std::string> portal;
+    // The month file's modification time when the history last read it, in nanoseconds since
+    // the epoch: every check that keeps the month rewrites its file, so this is when it was
+    // last checked. Kept after the file is deleted.
+    std::int64_t fileTimeNs = 0;
 };
 
 // The history of the stored months of one data folder, for the window and the command line:

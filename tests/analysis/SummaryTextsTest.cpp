@@ -127,3 +127,65 @@ TEST(CustomPlan, ALimitOfZeroIsShownAndBilledAsOneMegabyte) {
     EXPECT_EQ(shown.billTotal, "Rs. 100.25");
     EXPECT_EQ(summary.projection->plan.limitMB, 1);
 }
+
+namespace {
+
+struct QuotaCase {
+    const char* name;
+    int slot;
+    MonthTotals totals;
+    const char* runsOut; // "" when the quota lasts the month
+    const char* runOutText;
+    const char* allowanceText;
+};
+
+class QuotaRunOut : public ::testing::TestWithParam<QuotaCase> {};
+
+} // namespace
+
+TEST_P(QuotaRunOut, OnTheHandWorkedDay) {
+    const QuotaCase& c = GetParam();
+    const MonthSummary summary = MonthSummary::build(c.totals, {c.slot, std::nullopt, april2});
+    ASSERT_TRUE(summary.quota);
+    const QuotaOutlook& quota = *summary.quota;
+    EXPECT_EQ(quota.runsOut ? quota.runsOut->toString(Qt::ISODate).toStdString() : "", c.runsOut);
+    EXPECT_EQ(SummaryTexts::quotaRunOut(quota), c.runOutText);
+    EXPECT_EQ(SummaryTexts::dailyAllowance(quota), c.allowanceText);
+}
+
+// BBG 250 (slot 0) has 1024 MB, 1048576 KB. By the 10th of March, 524288 KB (512 MB) reach
+// the limit at this pace by the end of the 20th, and 512 MB are left for 21 days; a kilobyte
+// less reaches it only on the 21st. A 30-day April at its 15th projects 524288 KB to exactly
+// the limit: that lasts the month, as the bill counts no excess; a kilobyte more runs out on
+// the 30th.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Months, QuotaRunOut, ::testing::Values(
+    QuotaCase{"ReachesTheLimitExactlyAtTheEndOfADay", 0, usage(524288, "2007-03-10 18:00:00"),
+        "2007-03-20", "At this pace the 1024 MB run out on 20 Mar",
+        "Left: 24.38 MB a day for 21 more days"},
+    QuotaCase{"AKilobyteLessLastsADayMore", 0, usage(524287, "2007-03-10 18:00:00"),
+        "2007-03-21", "At this pace the 1024 MB run out on 21 Mar",
+        "Left: 24.38 MB a day for 21 more days"},
+    QuotaCase{"ProjectedExactlyToTheLimitLastsTheMonth", 0,
+        usage(524288, "2007-04-15 20:00:00", 0, 0, "2007-04"), "",
+        "At this pace the 1024 MB last the month", "Left: 34.13 MB a day for 15 more days"},
+    QuotaCase{"AKilobyteMoreRunsOutOnTheLastDay", 0,
+        usage(524289, "2007-04-15 20:00:00", 0, 0, "2007-04"), "2007-04-30",
+        "At this pace the 1024 MB run out on 30 Apr", "Left: 34.13 MB a day for 15 more days"},
+    QuotaCase{"UsedExactlyUpBeforeTheMonthEnds", 0, usage(1048576, "2007-03-10 18:00:00"),
+        "2007-03-10", "The 1024 MB ran out by 10 Mar", "Left: nothing for 21 more days"},
+    QuotaCase{"AtTheLimitOnTheLastDayLastsTheMonth", 0, usage(1048576, "2007-03-31 22:00:00"), "",
+        "At this pace the 1024 MB last the month", "No day left this month"},
+    QuotaCase{"OverAfterMidnightRanOutByTheMonthsLastDay", 0,
+        usage(1310720, "2007-04-01 00:30:00"), "2007-03-31", "The 1024 MB ran out by 31 Mar",
+        "No day left this month"},
+    // the night-free plan's 1536 MB against the charged 1024 MB, whatever the bandwidth
+    QuotaCase{"NightFreePlanCountsTheChargedUsage", 3,
+        usage(9000000, "2007-03-30 18:00:00", 1048576), "",
+        "At this pace the 1536 MB last the month", "Left: 512.00 MB a day for 1 more day"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(QuotaRunOut, AnUnlimitedPlanHasNone) {
+    EXPECT_FALSE(MonthSummary::build(usage(1310720, "2007-03-10 18:00:00"), {2, {}, april2}).quota);
+}

@@ -68,14 +68,9 @@ TEST_P(AlertRule, RaisesExactlyTheExpectedAlerts) {
 INSTANTIATE_TEST_SUITE_P(Thresholds, AlertRule, ::testing::Values(
     AlertCase{"JustBelowShare", BBG250, 838860, 838860, MonthEnd, At80, {}},
     AlertCase{"JustAtShare", BBG250, 838861, 838861, MonthEnd, At80, {Kind::Reached}},
-    AlertCase{"ExactlyHalf", BBG250, 524288, 0, MonthEnd, {50.0, false}, {Kind::Reached}},
-    AlertCase{"AboveTheLimitShare", BBG250, 1572864, 0, MonthEnd, {150.0, false}, {Kind::Reached}},
-    AlertCase{"BelowTheLimitShare", BBG250, 1572863, 0, MonthEnd, {150.0, false}, {}},
     AlertCase{"ProjectionExactlyAtLimit", BBG250, 524288, 0, "2007-04-15 20:00:00", Projection, {}},
     AlertCase{"ProjectionJustOver", BBG250, 524289, 0, "2007-04-15 20:00:00", Projection,
               {Kind::Projected}},
-    AlertCase{"ProjectionOverButShareNotAskedFor", BBG250, 600000, 0, "2007-04-15 20:00:00", At80,
-              {}},
     AlertCase{"ShareAndProjection", BBG250, 900000, 0, "2007-03-10 20:00:00", Both,
               {Kind::Reached, Kind::Projected}},
     AlertCase{"OverTheLimitAtMonthEndIsProjectedToo", BBG250, 1100000, 0, MonthEnd, Projection,
@@ -88,9 +83,6 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, AlertRule, ::testing::Values(
               Both, {}},
     AlertCase{"CustomLimitOfZeroIsBilledAsOneMB", PlanCatalogue::CustomSlot, 1024, 0, MonthEnd,
               {100.0, false}, {Kind::Reached}, 0},
-    AlertCase{"CustomLimitOfZeroBelowOneMB", PlanCatalogue::CustomSlot, 1023, 0, MonthEnd,
-              {100.0, false}, {}, 0},
-    AlertCase{"CustomUnlimited", PlanCatalogue::CustomSlot, 90000000, 0, MonthEnd, Both, {}, -1},
     AlertCase{"NoPlanNoAlert", NoPlan, 90000000, 0, MonthEnd, Both, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -83,6 +83,8 @@ TEST_F(Drawing, BarsFillTheirSlotsAndUseTheirColours) {
         EXPECT_DOUBLE_EQ(drawn[i].from.x(), shape.left());
         EXPECT_DOUBLE_EQ(drawn[i].to.x(), shape.right() - 15);
         EXPECT_NEAR(shape.width(), unit / 2 - 30, 1e-9);
+        EXPECT_NEAR(shape.center().x(), model.geometry().slotRect(static_cast<int>(i)).center().x(),
+                    1e-9);
         EXPECT_EQ(drawn[i].color, model.properties().BarColor);
         EXPECT_EQ(drawn[i].fillStyle, model.properties().BarFillStyle);
     }
@@ -90,6 +92,33 @@ TEST_F(Drawing, BarsFillTheirSlotsAndUseTheirColours) {
     EXPECT_DOUBLE_EQ(drawn[2].to.y(), 445 * 15);
     EXPECT_EQ(drawn[0].fillColor, model.properties().BarColor);
     EXPECT_EQ(drawn[1].fillColor, model.properties().SelectedBarColor);
+}
+
+TEST_F(Drawing, AllowanceLineOnlyWhenSwitchedOnWithAValueInRange) {
+    ChartTestItems::fill(model, {10, 55});
+    const auto levels = [this] {
+        draw();
+        auto lines = surface.operations(Kind::Line);
+        std::erase_if(
+            lines, [this](const auto& l) { return l.color != model.properties().AllowanceColor; });
+        return lines;
+    };
+    model.setAllowanceOn(true); // no value yet: no line, no legend entry
+    EXPECT_TRUE(levels().empty());
+    EXPECT_EQ(model.legendEntries().size(), 2u);
+    model.setAllowanceValue(33.03);
+    const auto drawn = levels();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].from, QPointF(57 * 15, model.geometry().valueY(33.03)));
+    EXPECT_EQ(drawn[0].to, QPointF(845 * 15, model.geometry().valueY(33.03)));
+    ASSERT_EQ(model.legendEntries().size(), 3u);
+    EXPECT_EQ(model.legendEntries()[2].swatchColor, model.properties().AllowanceColor);
+    model.setAllowanceValue(150); // above MaxY: it would cross the title
+    EXPECT_TRUE(levels().empty());
+    model.setAllowanceValue(33.03);
+    model.setAllowanceOn(false);
+    EXPECT_TRUE(levels().empty());
+    EXPECT_EQ(model.legendEntries().size(), 2u);
 }
 
 TEST_F(Drawing, ItemLabelsLieFlatWhenTheyFitAndStandUpWhenTheyDoNot) {

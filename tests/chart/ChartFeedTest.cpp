@@ -48,21 +48,6 @@ TEST(ChartFeed, BuildsOneBarPerDayAndTheAverageWithSplitLegends) {
     EXPECT_EQ(draws.count(), 0);
 }
 
-TEST(ChartFeed, SeriesLinesMayBeAbsent) {
-    XChartModel chart;
-    bool upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\t02\tAvg")), upToDate);
-    ASSERT_EQ(chart.itemCount(), 3);
-    EXPECT_EQ(chart.item(1)->Value, 0);
-    EXPECT_EQ(chart.item(1)->LegendDescription, "");
-    EXPECT_EQ(chart.properties().MaxY, 10);
-
-    upToDate = false;
-    ChartFeed::UpdateGraphControl(chart, input(QStringLiteral("\t01\tAvg\r\nNonFree\t3.5\t3.5")),
-                                  upToDate);
-    EXPECT_EQ(chart.item(0)->LegendDescription, "3.5 MB");
-}
-
 TEST(ChartFeed, MaxYLeavesRoomAboveTheHighestBar) {
     const std::pair<double, double> cases[] = {
         {0, 10}, {95.3, 100}, {99.6, 110}, {100.4, 110}, {109.5, 120}, {0.5, 10}, {1234.56, 1240}};
@@ -72,6 +57,19 @@ TEST(ChartFeed, MaxYLeavesRoomAboveTheHighestBar) {
         const QString data = QStringLiteral("\t01\r\nNonFree\t") + QString::number(max, 'f', 2);
         ChartFeed::UpdateGraphControl(chart, input(data), upToDate);
         EXPECT_EQ(chart.properties().MaxY, expected) << max;
+    }
+}
+
+TEST(ChartFeed, TheScaleReachesTheAllowanceLineOnlyWhileItIsShown) {
+    for (const bool shown : {false, true}) {
+        XChartModel chart;
+        chart.setAllowanceOn(shown);
+        bool upToDate = false;
+        ChartFeedInput fed = input(QStringLiteral("\t01\r\nNonFree\t10.00"));
+        fed.dailyAllowanceMB = 1024.0 / 31;
+        ChartFeed::UpdateGraphControl(chart, fed, upToDate);
+        EXPECT_EQ(chart.properties().MaxY, shown ? 40 : 20);
+        EXPECT_EQ(chart.properties().AllowanceCaption, "Daily allowance: 33.03 MB");
     }
 }
 

@@ -73,22 +73,6 @@ TEST(ChartGeometry, CrowdedGridsWidenTheirStepsAndKeepTheEndsLabelled) {
     EXPECT_TRUE(close.unlabelledMajor.count(100));
 }
 
-TEST(ChartGeometry, BarsAreCentredInTheirSlots) {
-    XChartModel model;
-    ChartTestItems::fill(model, {10, 20, 30, 40}, 1010);
-    const ChartGeometry geometry = model.geometry();
-    const double unit = model.layout().UnitWidth; // (1010 - 110) px / 4 = 225 px
-    ASSERT_DOUBLE_EQ(unit, 225 * 15);
-    const QRectF slot = geometry.slotRect(2);
-    EXPECT_DOUBLE_EQ(slot.left(), 2 * unit + 55 * 15 + 30);
-    EXPECT_DOUBLE_EQ(slot.width(), unit - 30);
-    for (const int percent : {50, 80, 100}) {
-        const QRectF bar = geometry.shapeRect(2, percent);
-        EXPECT_NEAR(bar.center().x(), slot.center().x(), 1e-9) << percent;
-        EXPECT_NEAR(bar.width(), unit * percent / 100 - 30, 1e-9) << percent;
-    }
-}
-
 TEST(ChartGeometry, ItemExtentsRiseAboveAndHangBelowZero) {
     XChartModel model;
     model.setMinY(-10);
@@ -103,7 +87,21 @@ TEST(ChartGeometry, ItemExtentsRiseAboveAndHangBelowZero) {
     EXPECT_NEAR(model.layout().ItemBounds[1].bottom, zero + 5 * unit, 1e-6);
 }
 
-TEST(ChartGeometry, ValueRangesOfAbsurdValuesStayPositiveAndFinite) {
+TEST(ChartGeometry, ValueRangesFollowTheSignsOfTheEndsAndStayPositiveAndFinite) {
+    const struct {
+        double minY, maxY;
+        int mode;
+        double units;
+    } signs[] = {{0, 100, 2, 100},
+                 {0, 0.4, 2, 1},
+                 {-5, 10, 0, 15},
+                 {-20, -5, 1, 15},
+                 {0, 2.5, 2, 2}}; // half to even
+    for (const auto& c : signs) {
+        const ValueRange range = ChartGeometry::computeValueRange(c.minY, c.maxY);
+        EXPECT_EQ(range.mode, c.mode) << c.maxY;
+        EXPECT_DOUBLE_EQ(range.units, c.units) << c.maxY;
+    }
     const struct {
         double minY;
         double maxY;

@@ -8,36 +8,6 @@
 using ChartTestItems::fill;
 using ChartTestItems::item;
 
-TEST(XChartModel, RangeModeAndUnitsFollowTheSignsOfTheEnds) {
-    const struct {
-        double maxY, minY;
-        int mode;
-        double units;
-    } cases[] = {{100, 0, 2, 100},
-                 {0.4, 0, 2, 1},
-                 {10, -5, 0, 15},
-                 {-5, -20, 1, 15},
-                 {2.5, 0, 2, 2}}; // half to even
-    for (const auto& c : cases) {
-        XChartModel model;
-        model.setMinY(-1000);
-        model.setMaxY(c.maxY);
-        model.setMinY(c.minY);
-        fill(model, {});
-        EXPECT_EQ(model.layout().RangeMode, c.mode) << c.maxY;
-        EXPECT_DOUBLE_EQ(model.layout().RangeUnits, c.units) << c.maxY;
-    }
-}
-
-TEST(XChartModel, AutomaticGridStepsAreStoredBackOnTheFirstDrawing) {
-    XChartModel model;
-    model.setIntersectMajor(0);
-    model.setIntersectMinor(0);
-    fill(model, {});
-    EXPECT_FLOAT_EQ(model.properties().IntersectMajor, 10);
-    EXPECT_FLOAT_EQ(model.properties().IntersectMinor, 2);
-}
-
 TEST(XChartModel, WritesRedrawOnlyWhenTheirRuleSaysSo) {
     XChartModel model;
     fill(model, {5});

@@ -1,12 +1,15 @@
-// history.sqlite as processes share it: a check records its month, and processes that update
-// the history at once lose nothing.
+// history.sqlite as processes share it: a check records its month with its portal, `veltrix
+// status` answers from it what the check said, and processes that update the history at once
+// lose nothing.
 #include "cli/TestFiles.h"
 #include "cli/VeltrixProcess.h"
 #include "history/SqliteDatabase.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -27,17 +30,47 @@ std::string query(const QString& folder, const std::string& sql) {
 
 } // namespace
 
-TEST(HistoryEndToEnd, ACheckRecordsItsMonthWithThePortal) {
+TEST(HistoryEndToEnd, ACheckRecordsItsMonthAndStatusAnswersWhatTheCheckSaid) {
     SimulatedPortal portal{simTestConfig()};
     ASSERT_TRUE(portal.start());
     QTemporaryDir data;
-    const Result check =
-        veltrix(checkOf(portal.baseUrl()) +
-                    QStringList{"--quiet", "--cache", "--data-dir", data.path(), "--json", "-"},
-                "secret\n");
-    ASSERT_EQ(check.exitCode, 0) << check.err;
-    EXPECT_EQ(query(data.path(), "SELECT total_kb || ' ' || portal FROM months"),
-              check.json()["totals"]["bandwidth_kb"].dump() + " " + portal.baseUrl());
+    // the portal's today, so that today's figures are there to compare too
+    const QStringList common = {"--today", "2007-03-15", "--data-dir", data.path(), "--json", "-"};
+    const QStringList plan = {"--custom-plan", "100,10000,0.5"};
+    double usedMB = 0;
+    for (const QStringList& night : {QStringList(), QStringList{"--night-unlimited"}}) {
+        const Result check = veltrix(checkOf(portal.baseUrl()) + QStringList{"--quiet", "--cache"} +
+                                         common + plan + night,
+                                     "secret\n");
+        ASSERT_EQ(check.exitCode, 0) << check.err;
+        EXPECT_EQ(query(data.path(), "SELECT total_kb || ' ' || portal FROM months"),
+                  check.json()["totals"]["bandwidth_kb"].dump() + " " + portal.baseUrl());
+        const Result status = veltrix(QStringList{"status"} + common + plan + night);
+        ASSERT_EQ(status.exitCode, 0) << status.err;
+        ASSERT_TRUE(check.json()["summary"]["today"]);
+        for (const char* key : {"plan", "summary", "projection"}) {
+            EXPECT_EQ(status.json()[key], check.json()[key]) << key;
+        }
+        EXPECT_EQ(status.json()["user"], "Jos\u00e9");
+        usedMB = check.json()["summary"]["used_mb"];
+    }
+
+    // a limit of twice the usage: 50% used, and the 15th of 31 days projects more than twice it
+    const QStringList half = {"status", "--custom-plan",
+                              QString("100,%1,0.5").arg(std::llround(usedMB * 2))};
+    EXPECT_EQ(veltrix(half + common + QStringList{"--alert-at", "40"}).exitCode, 10);
+    EXPECT_EQ(
+        veltrix(half + common + QStringList{"--alert-at", "60", "--alert-projected"}).exitCode, 11);
+    EXPECT_EQ(veltrix(half + common + QStringList{"--alert-at", "off"}).exitCode, 0);
+
+    // without --plan, the plan the window chose last
+    QTemporaryDir config;
+    ASSERT_TRUE(QDir(config.path()).mkdir("veltrix"));
+    ASSERT_TRUE(
+        writeContent(config.filePath("veltrix/veltrix.ini"), "[ScreenSettings]\nPlan6=0\n"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    EXPECT_EQ(veltrix(QStringList{"status"} + common, {}, environment).json()["plan"]["slot"], 12);
 }
 
 TEST(HistoryEndToEnd, ProcessesUpdatingAtOnceLoseNothing) {

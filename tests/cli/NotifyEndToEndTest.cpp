@@ -56,15 +56,22 @@ protected:
     Result
     report(const QStringList& extra,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        return run(QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir", data.path(),
+                               "--plan", "BBG 250"} +
+                       extra,
+                   environment);
+    }
+
+    Result run(const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         process.setProcessEnvironment(environment);
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         // a program that never starts would leave the loop waiting for ever
         QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        process.start(binary(), QStringList{"report", "--cache-entry", "2007-03-a", "--data-dir",
-                                            data.path(), "--plan", "BBG 250"} +
-                                    extra);
+        process.start(binary(), arguments);
+        process.closeWriteChannel();
         loop.exec();
         return {process.exitCode(), {}, process.readAllStandardError().toStdString()};
     }
@@ -119,6 +126,31 @@ TEST_F(Notify, NoServiceOrNoBusIsOneLineNotAFailure) {
     EXPECT_NE(noBus.err.find("veltrix: notification not shown: no desktop session bus"),
               std::string::npos)
         << noBus.err;
+}
+
+// A scheduled check that fails says why on the desktop too, with the line it prints.
+TEST_F(Notify, AFailedCheckSendsItsReasonOnceWhenAsked) {
+    ASSERT_TRUE(service.registerOnSessionBus());
+    // nothing listens on port 1 of the loopback; this bus's keyring holds no password for it
+    const QStringList unreachable = {"check", "--portal", "http://127.0.0.1:1/", "--user",
+                                     "a",     "--quiet",  "--notify-failure"};
+    const struct {
+        QStringList arguments;
+        int exitCode;
+    } failures[] = {{unreachable, 1}, {unreachable + QStringList{"--password-from-keyring"}, 2}};
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("VELTRIX_PASSWORD", "secret");
+    for (const auto& [arguments, exitCode] : failures) {
+        service.calls.clear();
+        const Result failed = run(arguments, environment);
+        EXPECT_EQ(failed.exitCode, exitCode) << failed.err;
+        ASSERT_EQ(service.calls.size(), 1U) << failed.err;
+        EXPECT_EQ(service.calls[0].summary, "Broadband usage check failed");
+        EXPECT_EQ("veltrix: " + service.calls[0].body.toStdString() + "\n", failed.err);
+    }
+    service.calls.clear();
+    EXPECT_EQ(run(unreachable.mid(0, 6), environment).exitCode, 1);
+    EXPECT_TRUE(service.calls.empty());
 }
 
 #include "NotifyEndToEndTest.moc"

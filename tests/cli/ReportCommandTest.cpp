@@ -131,7 +131,8 @@ TEST(CommandLine, MistakesAreOneLineThatNamesTheWordAndWhatWasMeant) {
     } cases[] = {
         {{"chek"}, "unknown command 'chek' (did you mean 'check'?)", 109},
         {{"sync"},
-         "unknown command 'sync' (the commands are check, report, demo, plans, cache and history)",
+         "unknown command 'sync' (the commands are check, report, demo, plans, cache, history "
+         "and status)",
          109},
         {{"cache", "lst"}, "unknown command 'lst' for 'veltrix cache' (did you mean 'list'?)", 109},
         {{"check", "--plna", "x"},

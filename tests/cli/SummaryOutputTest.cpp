@@ -63,7 +63,8 @@ TEST(SummaryJson, OverQuotaMonthToTheLastDigit) {
               R"("visible":{"fraAvailable":false,"fraExcess":true,"today":false},)"
               R"("bar":{"used":1.0,"excess":0.25}}},)"
               R"("projection":{"days_elapsed":10,"days_in_month":31,"usage_mb":3968.0,)"
-              R"("excess_mb":2944.0,"total_and_tax":925.2}})");
+              R"("excess_mb":2944.0,"total_and_tax":925.2,"quota_runs_out":"2007-03-10",)"
+              R"("daily_allowance_mb":0.0}})");
 }
 
 TEST(SummaryJson, WithoutAPlanNothingIsBilled) {
@@ -76,16 +77,6 @@ TEST(SummaryJson, WithoutAPlanNothingIsBilled) {
               R"({"slot":0,"name":"BBG 250","charged_mb":1280.0,"excess_mb":256.0,)"
               R"("excess_amount":51.2,"total":301.2,"tax":31.02,"total_and_tax":332.22})");
     EXPECT_FALSE(SummaryJson::fragments(reportFor({})).contains("compare_plans"));
-}
-
-// The custom plan joins the comparison on the window's rule: chosen, or describing a plan.
-TEST(SummaryJson, TheCustomPlanIsComparedWhenItDescribesAPlan) {
-    const auto compared = [](const char* custom) {
-        return reportFor({"--plan", "BBG 250", "--custom-plan", custom, "--compare-plans"})
-            .compared->size();
-    };
-    EXPECT_EQ(compared("0,0,0"), 29U);
-    EXPECT_EQ(compared("0,2048,0"), 30U);
 }
 
 TEST(SummaryText, OverQuotaMonthAsAPersonReadsIt) {
@@ -124,6 +115,8 @@ Month-end projection at this pace (10 of 31 days)
   Usage                                    3968.000 MB
   Excess                                   2944.000 MB
   Total + Tax                               Rs. 925.20
+  The 1024 MB ran out by 10 Mar
+  Left: nothing for 21 more days
 )");
     EXPECT_NE(SummaryText::render(report, true).find("\033[1mBill\033[0m"), std::string::npos);
 }

@@ -21,6 +21,13 @@ desktop)
     # the menu shows the icon of that name: it must be the one installed
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon named $icon"
+    # the autostart entry is a template the window copies: it starts the status icon alone
+    # and is no menu entry of its own
+    tray=$prefix/share/veltrix/autostart/veltrix-tray.desktop
+    desktop-file-validate "$tray"
+    grep -qx 'Exec=veltrix --tray' "$tray" || fail "the autostart entry does not start the icon"
+    grep -qx 'NoDisplay=true' "$tray" || fail "the autostart entry shows in the menu"
+    grep -qx "Icon=$icon" "$tray" || fail "the autostart entry has another icon"
     ;;
 appstream)
     need appstreamcli appstream

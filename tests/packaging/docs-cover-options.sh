@@ -33,7 +33,7 @@ done
 # Lines of the first list missing from the second (both sorted, one option a line).
 missing() { comm -23 <(printf '%s\n' "$1") <(printf '%s\n' "$2") | grep . | tr '\n' ' '; }
 
-for command in "" check report demo plans "cache list" history; do
+for command in "" check report demo plans "cache list" history status; do
     # shellcheck disable=SC2086 # "cache list" is two words
     help=$("$veltrix" $command --help | options_in)
     # shellcheck disable=SC2086
@@ -66,6 +66,7 @@ report --data-dir $data/cache --cache-entry|2007|2007-03-alice
 report --exclude|free,n|free,nonfree
 check --month||5
 check --attach||9222
+status --alert-at|o|off
 CASES
 
 [ "$status" = 0 ] && echo "every subcommand and option is in the manual and the completion"

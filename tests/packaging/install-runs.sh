@@ -26,6 +26,7 @@ share/doc/veltrix/copyright
 share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/veltrix.1.gz
 share/metainfo/$id.metainfo.xml
+share/veltrix/autostart/veltrix-tray.desktop
 LIST
 (cd "$prefix" && find . -type f | sed 's|^\./||' | sort) >"$work/installed"
 diff "$work/expected" "$work/installed" >&2 || fail "the installed files differ from the list"
