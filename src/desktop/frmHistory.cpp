@@ -82,8 +82,6 @@ void frmHistory::setUpTables() {
         table->setSelectionMode(QAbstractItemView::SingleSelection);
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     }
-    m_plans->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_plans->horizontalHeader()->setStretchLastSection(true);
 }
 
 void frmHistory::reload() {
@@ -140,7 +138,10 @@ void frmHistory::showPlans() {
         months->setData(plan.months, SortRole);
         m_planModel->appendRow({name, months, total});
     }
-    const QHeaderView* header = m_plans->horizontalHeader();
+    QHeaderView* header = m_plans->horizontalHeader();
+    // the figures keep their width, the plan's name takes what is left
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
     m_planModel->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
