@@ -11,9 +11,9 @@ constexpr ControlDesign Controls[] = {
     // clang-format off
     {K::Label, "lblMonths", -1, "", "Stored &months", 120, 120, 3000, 255, "", "grdMonths"},
     {K::RowsTable, "grdMonths", -1, "", "", 120, 420, 9360, 2700, "::2:1$~$", ""},
-    {K::StackedChart, "chtMonths", -1, "", "Monthly usage chart", 120, 3240, 5700, 3000, "0:120_grdMonths:1:1665$~$", ""},
-    {K::Label, "lblPlans", -1, "", "&Plans over these months", 5940, 3240, 3540, 255, "120_chtMonths:120_grdMonths::$~$", "grdPlans"},
-    {K::RowsTable, "grdPlans", -1, "", "", 5940, 3540, 3540, 2700, "120_chtMonths:420_grdMonths:240:1665$~$", ""},
+    {K::StackedChart, "chtMonths", -1, "", "Monthly usage chart", 120, 3240, 4560, 3000, "0:120_grdMonths:1:1665$~$", ""},
+    {K::Label, "lblPlans", -1, "", "&Plans over these months", 4800, 3240, 4680, 255, "120_chtMonths:120_grdMonths::$~$", "grdPlans"},
+    {K::RowsTable, "grdPlans", -1, "", "", 4800, 3540, 4680, 2700, "120_chtMonths:420_grdMonths:240:1665$~$", ""},
     {K::Note, "lblAdvice", -1, "", "", 120, 6360, 9360, 480, ":1545:240:$~$", ""},
     {K::Note, "lblNotice", -1, "", "", 120, 6870, 6600, 600, ":1035:3000:$~$", ""},
     {K::Button, "cmdOpen", -1, "", "&Open report", 6840, 7020, 1380, 360, "2880:885::$~$", ""},
