@@ -3,7 +3,6 @@
 #include "desktop/frmHistory.h"
 
 #include "DesktopFixture.h"
-#include "chart/StackedChartView.h"
 #include "cli/TestFiles.h"
 #include "desktop/HistoryWindowState.h"
 
@@ -43,11 +42,8 @@ TEST_F(HistoryWindow, ListsTheUsersMonthsAndOpensOneByDoubleClickOrEnter) {
     const auto window = history("alice");
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_EQ(window->windowTitle(), "History of alice");
     QTableView* months = table(*window, "grdMonths");
     ASSERT_EQ(months->model()->rowCount(), 2);
-    EXPECT_EQ(window->findChild<StackedChartView*>("chtMonths")->data().categories,
-              QStringList({"2007-02", "2007-03"}));
 
     const QPoint february = months->visualRect(months->model()->index(1, 0)).center();
     QTest::mouseClick(months->viewport(), Qt::LeftButton, {}, february);
