@@ -79,6 +79,9 @@ QStringList HistoryWindowState::monthCells(int row) const {
 
 std::vector<HistoryWindowState::PlanRow> HistoryWindowState::planRows() const {
     std::vector<PlanRow> rows;
+    if (m_overview.months.empty()) {
+        return rows; // nothing to sum: every plan would cost nothing
+    }
     for (const PlanTotal& plan : m_overview.plans.value_or(std::vector<PlanTotal>())) {
         rows.push_back({text(plan.name), plan.months,
                         text(HistoryOverview::rupees(plan.totalWithTaxCents)),
