@@ -67,7 +67,6 @@ TEST_F(HistoryWindow, EveryUsersMonthsADeletedFileAndADamagedDatabaseAreSaid) {
     MonthHistory::load(monthFolder.path());
     QFile::remove(file("2007-02-alice"));
     const auto window = history("");
-    EXPECT_EQ(window->windowTitle(), "History");
     EXPECT_EQ(window->state().monthCount(), 3);
     EXPECT_EQ(table(*window, "grdPlans")->model()->rowCount(), 0); // no user's question
     EXPECT_TRUE(window->findChild<QLabel*>("lblAdvice")->text().contains("one user"));
@@ -79,7 +78,6 @@ TEST_F(HistoryWindow, EveryUsersMonthsADeletedFileAndADamagedDatabaseAreSaid) {
     window->reload();
     window->reload(); // rebuilt at the first reading: said once, and kept while it is open
     EXPECT_EQ(window->findChild<QLabel*>("lblNotice")->text().count("is damaged"), 1);
-    EXPECT_EQ(window->state().monthCount(), 2);
 }
 
 TEST_F(HistoryWindow, OpensFromEveryPageAndHandsTheMonthToTheResultWindow) {
