@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
 namespace {
 
@@ -39,38 +38,7 @@ std::string csvField(const std::string& text) {
     return quoted + '"';
 }
 
-std::string plural(int months) {
-    return months == 1 ? "this 1 month" : "these " + std::to_string(months) + " months";
-}
-
 } // namespace
-
-HistoryListing HistoryListing::of(const MonthHistory& history, const std::string& user,
-                                  const PlanChoice& choice) {
-    HistoryListing listing;
-    listing.months = history.months(user);
-    listing.planChosen = choice.slot != -1;
-    for (const HistoryMonth& month : listing.months) {
-        listing.bills.push_back(HistoryPlans::billOf(month, choice));
-    }
-    // plans summed over several users' months would answer nobody's question
-    if (!user.empty() || history.users().size() == 1) {
-        listing.plans = HistoryPlans::totals(listing.months, choice.custom);
-        listing.advice = HistoryPlans::advice(*listing.plans, choice);
-    }
-    return listing;
-}
-
-std::string HistoryListing::amountText(std::int64_t cents) {
-    const std::int64_t whole = std::llabs(cents);
-    const std::string fraction = std::to_string(whole % 100);
-    return (cents < 0 ? "-" : "") + std::to_string(whole / 100) + "." +
-           (fraction.size() < 2 ? "0" : "") + fraction;
-}
-
-std::string HistoryListing::rupees(std::int64_t cents) {
-    return "Rs. " + amountText(cents);
-}
 
 std::string HistoryListing::text() const {
     std::vector<std::vector<std::string>> table = {
@@ -114,14 +82,8 @@ std::string HistoryListing::text() const {
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + '\n';
     }
-    if (advice && advice->chosenIsCheapest()) {
-        out += "\nOver " + plural(advice->chosen.months) + " no plan would have cost less than " +
-               advice->chosen.name + ": " + rupees(advice->chosen.totalWithTaxCents) +
-               " with tax\n";
-    } else if (advice) {
-        out += "\nOver " + plural(advice->chosen.months) + " " + advice->cheapest.name +
-               " would have cost " + rupees(advice->cheapest.totalWithTaxCents) + " with tax, " +
-               rupees(advice->savingCents()) + " less than " + advice->chosen.name + "\n";
+    if (advice) {
+        out += '\n' + adviceText() + '\n';
     }
     return out;
 }

@@ -1,25 +1,17 @@
 #pragma once
 
-#include "history/HistoryPlans.h"
-#include "history/MonthHistory.h"
+#include "history/HistoryOverview.h"
 
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
-#include <vector>
 
-// What `veltrix history` shows: the months, newest first, each with its bill on the chosen
-// plan; every plan summed over the months of one user; the advice against the chosen plan.
-struct HistoryListing {
-    std::vector<HistoryMonth> months;
-    std::vector<std::optional<MonthBill>> bills; // one per month; none without a plan
-    std::optional<std::vector<PlanTotal>> plans; // none when the months are of several users
-    std::optional<PlanAdvice> advice;
-    bool planChosen = false;
-
+// What `veltrix history` shows (see HistoryOverview) as text, JSON and CSV.
+struct HistoryListing : HistoryOverview {
     // The months of `user` (every user's when empty) billed on the choice.
     static HistoryListing of(const MonthHistory& history, const std::string& user,
-                             const PlanChoice& choice);
+                             const PlanChoice& choice) {
+        return {HistoryOverview::of(history, user, choice)};
+    }
 
     // One line per month under a heading, then the advice.
     std::string text() const;
@@ -27,8 +19,4 @@ struct HistoryListing {
     nlohmann::ordered_json json() const;
     // A header naming every column, then one line per month.
     std::string csv() const;
-
-    // "332.22", and "Rs. 332.22" as the bill shows it
-    static std::string amountText(std::int64_t cents);
-    static std::string rupees(std::int64_t cents);
 };

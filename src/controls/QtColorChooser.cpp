@@ -1,5 +1,6 @@
 #include "controls/QtColorChooser.h"
 
+#include "controls/DialogOwner.h"
 #include "platform/ColorValue.h"
 
 #include <QColorDialog>
@@ -10,7 +11,7 @@ ColorChooser::Reply QtColorChooser::choose(Request& request) {
     for (int i = 0; i < QColorDialog::customCount() && i < 16; ++i) {
         QColorDialog::setCustomColor(i, ColorValue::toQColor(request.customColors[i]));
     }
-    QColorDialog dialog(m_owner);
+    QColorDialog dialog(DialogOwner::over(m_owner));
     dialog.setObjectName("ColorDialog");
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     dialog.setCurrentColor((request.flags & 1u) ? ColorValue::toQColor(request.color)

@@ -1,5 +1,7 @@
 #include "controls/QtFileChooser.h"
 
+#include "controls/DialogOwner.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <algorithm>
@@ -14,7 +16,7 @@ QStringList QtFileChooser::nameFilters(const QString& filter) {
 }
 
 FileChooser::Reply QtFileChooser::chooseSave(const Request& request) {
-    QFileDialog dialog(m_owner, request.title);
+    QFileDialog dialog(DialogOwner::over(m_owner), request.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -49,6 +49,9 @@ public:
         state.selectable = true;
         state.selected = isValid() && m_strip->SelectedTab() == m_tab;
         state.invisible = !m_strip || !m_strip->isVisible();
+        // the strip takes the focus as a whole and moves it with its selection
+        state.focusable = state.selected;
+        state.focused = state.selected && m_strip->hasFocus();
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -90,6 +93,11 @@ public:
     }
 
     int childCount() const override { return tabCount() + QAccessibleWidget::childCount(); }
+
+    // With the focus on the strip, the selected tab is what a screen reader announces.
+    QAccessibleInterface* focusChild() const override {
+        return strip()->hasFocus() ? tab(strip()->SelectedTab()) : QAccessibleWidget::focusChild();
+    }
 
     QAccessibleInterface* child(int index) const override {
         if (index < 0) {

@@ -1,6 +1,7 @@
 #include "controls/TabStripModel.h"
 
 #include "controls/DesignValue.h"
+#include "platform/ColorValue.h"
 #include "platform/PropertyBag.h"
 
 #include <algorithm>
@@ -141,11 +142,19 @@ void TabStripModel::setTextColorActive(std::uint32_t color) {
     redraw();
 }
 
+QColor TabStripModel::tabFill(int tab, const QPalette& palette) const {
+    return ColorValue::toQColor(tab == m_selectedTab ? m_tabColorActive : m_tabColor, palette);
+}
+
+QColor TabStripModel::captionColor(int tab, const QPalette& palette) const {
+    const QColor text =
+        ColorValue::toQColor(tab == m_selectedTab ? m_textColorActive : m_textColor, palette);
+    return ColorValue::legibleOn(tabFill(tab, palette), text);
+}
+
 void TabStripModel::setHasFocus(bool focus) {
     m_hasFocus = focus;
-    if (m_useFocusRect) {
-        redraw();
-    }
+    redraw();
 }
 
 const TabStripGeometry& TabStripModel::relayout(int width, int height) {

@@ -2,6 +2,7 @@
 
 #include "controls/TabStripGeometry.h"
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 #include <optional>
 
 class PropertyBag;
+class QPalette;
 
 // The settings and selection rules of a tab strip: what each assignment accepts, when
 // TabClick fires, which tab a press or an arrow key selects, and the persisted design keys.
@@ -71,6 +73,15 @@ public:
     std::uint32_t TextColorActive() const { return m_textColorActive; }
     void setTextColorActive(std::uint32_t color);
 
+    // What a tab is filled with and its caption drawn in, the colours translated through
+    // `palette`. The fill is the tab colour as set; the caption takes the text colour where it
+    // reads on that fill (4.5:1) and black or white where it does not, so that a palette whose
+    // button highlight is pale on its button shadow still gives legible captions.
+    QColor tabFill(int tab, const QPalette& palette) const;
+    QColor captionColor(int tab, const QPalette& palette) const;
+
+    // The strip shows that it has the keyboard focus, whether or not it draws the dotted
+    // focus rectangle (UseFocusRect): a keyboard user must see where the arrow keys act.
     bool hasFocus() const { return m_hasFocus; }
     void setHasFocus(bool focus);
 

@@ -17,9 +17,10 @@ QRect fillRect(const PixelRect& r) {
 
 // A raised inner edge one pixel wide on the chosen sides: light on the left and top, shadow
 // on the right and bottom, inside the rectangle's right and bottom borders.
-void drawRaisedInnerEdge(QPainter& painter, const PixelRect& r, int sides) {
-    const QColor light = ColorValue::toQColor(ColorValue::systemColor(20));
-    const QColor shadow = ColorValue::toQColor(ColorValue::systemColor(16));
+void drawRaisedInnerEdge(QPainter& painter, const QPalette& palette, const PixelRect& r,
+                         int sides) {
+    const QColor light = ColorValue::toQColor(ColorValue::systemColor(20), palette);
+    const QColor shadow = ColorValue::toQColor(ColorValue::systemColor(16), palette);
     const int right = r.right - 1;
     const int bottom = r.bottom - 1;
     if (sides & TabStripGeometry::Left) {
@@ -53,6 +54,11 @@ ctlTabs::ctlTabs(QWidget* parent)
         QAccessibleEvent selected(this, QAccessible::Selection);
         selected.setChild(newTab - 1);
         QAccessible::updateAccessibility(&selected);
+        if (hasFocus()) { // the arrow keys move the focus with the selection
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(newTab - 1);
+            QAccessible::updateAccessibility(&focus);
+        }
         Q_EMIT TabClick(oldTab, newTab);
     });
     DrawTabs();
@@ -92,8 +98,8 @@ void ctlTabs::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), container ? container->palette().color(container->backgroundRole())
                                        : palette().color(QPalette::Window));
     const PixelRect page = m_geometry.pageArea();
-    painter.fillRect(fillRect(page), ColorValue::toQColor(m_model.TabColorActive()));
-    drawRaisedInnerEdge(painter, page, TabStripGeometry::AllSides);
+    painter.fillRect(fillRect(page), ColorValue::toQColor(m_model.TabColorActive(), palette()));
+    drawRaisedInnerEdge(painter, palette(), page, TabStripGeometry::AllSides);
     for (int tab = 1; tab <= m_model.Tabs(); ++tab) {
         paintTab(painter, tab);
     }
@@ -102,27 +108,36 @@ void ctlTabs::paintEvent(QPaintEvent*) {
 void ctlTabs::paintTab(QPainter& painter, int tab) {
     const PixelRect full = m_geometry.tabRect(tab);
     const bool selected = tab == m_model.SelectedTab();
+    const QColor caption = m_model.captionColor(tab, palette());
     if (selected) {
-        painter.fillRect(fillRect(full), ColorValue::toQColor(m_model.TabColorActive()));
-        drawRaisedInnerEdge(painter, full, m_geometry.selectedEdgeSides());
-        if (m_model.UseFocusRect() && m_model.hasFocus()) {
-            const QRect focus = fillRect(full.shrunk(2));
-            painter.setPen(QPen(ColorValue::toQColor(m_model.TextColorActive()), 1, Qt::DotLine));
-            painter.drawRect(focus.adjusted(0, 0, -1, -1));
+        painter.fillRect(fillRect(full), m_model.tabFill(tab, palette()));
+        drawRaisedInnerEdge(painter, palette(), full, m_geometry.selectedEdgeSides());
+        if (m_model.hasFocus()) {
+            paintFocus(painter, fillRect(full.shrunk(2)), caption);
         }
     } else {
-        painter.fillRect(fillRect(full.shrunk(1)), ColorValue::toQColor(m_model.TabColor()));
+        painter.fillRect(fillRect(full.shrunk(1)), m_model.tabFill(tab, palette()));
     }
     const QFont& font = selected ? m_model.TabFontActive() : m_model.TabFont();
-    const QString caption = m_model.caption(tab);
+    const QString text = m_model.caption(tab);
     const QFontMetricsF metrics(font, this);
     const QPointF at = m_geometry.captionPosition(
-        tab, QSizeF(metrics.horizontalAdvance(caption), metrics.height()),
-        m_model.CaptionAlignment());
+        tab, QSizeF(metrics.horizontalAdvance(text), metrics.height()), m_model.CaptionAlignment());
     painter.setFont(font);
-    painter.setPen(
-        ColorValue::toQColor(selected ? m_model.TextColorActive() : m_model.TextColor()));
-    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), caption);
+    painter.setPen(caption);
+    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+}
+
+// The dotted focus rectangle when the strip asks for one; otherwise a frame in the palette's
+// highlight colour, as the other controls of the window show their focus.
+void ctlTabs::paintFocus(QPainter& painter, const QRect& inside, const QColor& caption) {
+    if (m_model.UseFocusRect()) {
+        painter.setPen(QPen(caption, 1, Qt::DotLine));
+        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(inside).adjusted(1, 1, -1, -1));
 }
 
 void ctlTabs::mousePressEvent(QMouseEvent* event) {

@@ -50,6 +50,7 @@ protected:
 private:
     void bindFrames();
     void paintTab(QPainter& painter, int tab);
+    void paintFocus(QPainter& painter, const QRect& inside, const QColor& caption);
 
     TabStripModel m_model;
     TabStripGeometry m_geometry{TabStripGeometry::Input{}};

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTextBrowser>
+#include <vector>
 
 namespace {
 
@@ -41,10 +43,26 @@ QLabel* makeLabel(const QString& caption, bool wrap, QWidget* parent) {
     return label;
 }
 
+// A link label that is one stop of the Tab chain: reached by keyboard, its link takes the
+// focus at once (drawn so, and opened by Enter), where a plain label wants a second Tab first.
+class LinkLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLabel::focusInEvent(event);
+        if (event->reason() != Qt::MouseFocusReason) {
+            QLabel::focusNextPrevChild(event->reason() != Qt::BacktabFocusReason);
+        }
+    }
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 // Drawn in the palette's link colour, and reached by Tab and opened by Enter as well as by a
 // click: the window connects linkActivated.
 QLabel* makeLink(const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = new LinkLabel(parent);
     label->setTextFormat(Qt::RichText);
     label->setText("<a href=\"#\">" + caption.toHtmlEscaped() + "</a>");
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -60,6 +78,18 @@ QWidget* makeFrame(const QString& caption, QWidget* parent) {
         ControlKind::setFrameBorder(frame, true);
     }
     return frame;
+}
+
+// A group of option buttons is one stop of the Tab chain, at the chosen one; the arrow keys
+// move between them.
+QWidget* makeOption(const QString& caption, QWidget* parent) {
+    auto* option = new QRadioButton(caption, parent);
+    const auto tabStop = [option](bool chosen) {
+        option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(option, &QRadioButton::toggled, option, tabStop);
+    tabStop(false);
+    return option;
 }
 
 QWidget* makeTextBox(QWidget* parent, K kind) {
@@ -121,12 +151,16 @@ QWidget* DesignBuilder::create(const ControlDesign& control, QWidget* parent) {
     case K::CheckBox:
         return new QCheckBox(caption, parent);
     case K::Option:
-        return new QRadioButton(caption, parent);
+        return makeOption(caption, parent);
     case K::ComboBox:
     case K::ListCombo:
         return makeCombo(parent, control.kind == K::ComboBox);
-    case K::Button:
-        return new QPushButton(caption, parent);
+    case K::Button: {
+        // Enter presses a button that has the focus, in a window as in a dialog
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true);
+        return button;
+    }
     case K::Viewer: {
         auto* viewer = new QTextBrowser(parent);
         viewer->setOpenLinks(false); // a page on view: the window decides what a link does
@@ -201,6 +235,28 @@ void DesignBuilder::nameByLabel(const ControlDesign& control) {
     box->setAccessibleName(name);
     if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
         combo->lineEdit()->setAccessibleName(name);
+    }
+}
+
+void DesignBuilder::setTabOrder(std::span<const std::string_view> names) const {
+    QWidget* previous = nullptr;
+    for (std::string_view name : names) {
+        std::vector<QWidget*> members{find(text(name))};
+        if (!members.front()) { // a control array: its members in index order
+            members.clear();
+            for (int index = 0; find(text(name), index); ++index) {
+                members.push_back(find(text(name), index));
+            }
+        }
+        if (members.empty()) {
+            missing(name, -1, "control");
+        }
+        for (QWidget* member : members) {
+            if (previous) {
+                QWidget::setTabOrder(previous, member);
+            }
+            previous = member;
+        }
     }
 }
 

@@ -24,6 +24,10 @@ public:
 
     void build(std::span<const ControlDesign> design);
 
+    // Tab follows these controls in this order (a control array's members in index order),
+    // after the controls of the window not named.
+    void setTabOrder(std::span<const std::string_view> names) const;
+
     // The control, or nullptr when the design has none of that name and index.
     QWidget* find(const QString& name, int index = -1) const;
     template <typename W> W* get(const QString& name, int index = -1) const {

@@ -100,10 +100,19 @@ int DesktopProgram::run(int argc, char** argv) {
     // a locked keyring asks for its password: give the user time to type it
     KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
     const QString monthFolder = CacheFolder().resolve(folder.value_or(QString()));
-    frmMain window(
-        {settings, messages, clock, shell, *browser,
-         frmResult::factory({settings, messages, clock, colors, files, shell, {}, monthFolder}),
-         monthFolder, &keyring});
+    QWidget* mainWindow = nullptr; // the Result window opens over it and is modal to it
+    frmMain window({settings, messages, clock, shell, *browser,
+                    frmResult::factory({settings,
+                                        messages,
+                                        clock,
+                                        colors,
+                                        files,
+                                        shell,
+                                        {},
+                                        monthFolder,
+                                        [&mainWindow] { return mainWindow; }}),
+                    monthFolder, &keyring});
+    mainWindow = &window;
     messages.setParent(&window);
     window.show();
     QuitWhenPainted quitWhenPainted;

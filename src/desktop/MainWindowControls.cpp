@@ -29,8 +29,12 @@ MainWindowControls MainWindowControls::find(const DesignBuilder& built) {
     c.lblNonPasswordHeading = built.require<QLabel>("lblNonPasswordHeading");
     c.txtDebugPort = built.require<QLineEdit>("txtDebugPort");
     c.cmdBrowserHelp = built.require<QPushButton>("cmdBrowserHelp");
+    c.txtStartCommand = built.require<QLineEdit>("txtStartCommand");
+    c.cmdCopyCommand = built.require<QPushButton>("cmdCopyCommand");
     c.lblAttachProgress = built.require<QLabel>("lblAttachProgress");
+    c.cmdStopAttach = built.require<QPushButton>("cmdStopAttach");
     c.cmbCacheFiles = built.require<QComboBox>("cmbCacheFiles");
+    c.cmdHistory = built.require<QPushButton>("cmdHistory");
     c.chkEnableCache = built.require<QCheckBox>("chkEnableCache");
     c.Label12 = built.require<QLabel>("Label12");
     c.cmdCalculate = built.require<QPushButton>("cmdCalculate");

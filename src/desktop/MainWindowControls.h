@@ -34,9 +34,13 @@ struct MainWindowControls {
     QLabel* lblNonPasswordHeading;
     QLineEdit* txtDebugPort;
     QPushButton* cmdBrowserHelp;
+    QLineEdit* txtStartCommand;
+    QPushButton* cmdCopyCommand;
     QLabel* lblAttachProgress;
+    QPushButton* cmdStopAttach;
     // "Use Cache Data"
     QComboBox* cmbCacheFiles;
+    QPushButton* cmdHistory;
     // below the tabs
     QCheckBox* chkEnableCache;
     QLabel* Label12;

@@ -16,6 +16,8 @@ inline constexpr int ClientHeight = 6900;
 inline constexpr QSize FrameAllowance{120, 510};
 
 std::span<const ControlDesign> controls();
+// The order Tab goes through the controls.
+std::span<const std::string_view> tabOrder();
 // The font of every caption, and of the program's message boxes.
 QFont font(bool bold = false);
 

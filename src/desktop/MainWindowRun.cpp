@@ -1,10 +1,16 @@
 #include "desktop/MainWindowRun.h"
 
+#include "history/MonthHistory.h"
 #include "platform/MessagePresenter.h"
 #include "platform/browser/Browser.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "report/ReportRow.h"
+#include "retrieval/SessionMessages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
 
 namespace {
 
@@ -44,17 +50,47 @@ MainWindowRun::MainWindowRun(Browser& browser, MessagePresenter& messages,
 
 MainWindowRun::~MainWindowRun() = default;
 
-void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
+void MainWindowRun::startRun(RunMode mode, bool cachingEnabled) {
     m_timer1.stop();
-    m_mode = request.mode;
-    m_cachingEnabled = request.cachingEnabled;
+    m_mode = mode;
+    m_cachingEnabled = cachingEnabled;
+    m_monthFile.clear();
+    m_portal.reset();
+    m_noticeShown = false;
     m_clock.start();
+}
+
+void MainWindowRun::cmdCalculate_Click(const RunRequest& request) {
+    const bool toPortal = request.mode == RunMode::PasswordVersion &&
+                          !QString::fromStdString(request.portalAddress).trimmed().isEmpty();
+    if (toPortal) {
+        if (const auto refused = SessionMessages::noLogin(request.userName, request.password)) {
+            m_session.stop(); // the user chose to start again: the old check ends either way
+            sessionAbandoned(*refused);
+            return;
+        }
+    }
+    startRun(request.mode, request.cachingEnabled);
+    if (request.mode == RunMode::UseCacheData && request.selectedCacheEntry) {
+        m_monthFile = QDir(request.cacheFolder).filePath(*request.selectedCacheEntry + ".cache");
+    } else if (request.mode == RunMode::PasswordVersion) {
+        m_portal = request.portalAddress;
+    }
     // Only a run that will reach the portal has anything to show on "Processing".
-    if (request.mode == RunMode::PasswordVersion &&
-        !QString::fromStdString(request.portalAddress).trimmed().isEmpty()) {
+    if (toPortal) {
         Q_EMIT processingStarted();
     }
     m_session.cmdCalculate_Click(request);
+}
+
+void MainWindowRun::openStoredMonth(const QString& folder, const QString& entry) {
+    startRun(RunMode::UseCacheData, false);
+    m_monthFile = QDir(folder).filePath(entry + ".cache");
+    RunRequest request;
+    request.mode = RunMode::UseCacheData;
+    request.cacheFolder = folder;
+    request.selectedCacheEntry = entry;
+    m_session.openStoredMonth(request);
 }
 
 QString MainWindowRun::restartQuestion() const {
@@ -71,6 +107,10 @@ void MainWindowRun::stop() {
 }
 
 void MainWindowRun::sessionFinished(const MonthRecord& month) {
+    if (m_mode != RunMode::UseCacheData) {
+        // the month file the walk wrote, when it wrote one
+        m_monthFile = m_session.walk().mstrCacheFile();
+    }
     m_month.GrabbingFinished(month);
     m_timer1.start();
 }
@@ -84,10 +124,11 @@ void MainWindowRun::sessionAbandoned(const RunMessage& message) {
             Q_EMIT focusRequested(message.focus);
         }
     }
-    Q_EMIT runEnded();
+    Q_EMIT runEnded(message.reason == RunMessage::Reason::Stopped);
 }
 
 void MainWindowRun::sessionNotice(const RunMessage& message) {
+    m_noticeShown = true;
     m_messages.show(message.text, message.title, message.icon);
 }
 
@@ -134,5 +175,29 @@ bool MainWindowRun::ShowOutput() {
     window->setSuppressEvents(false);
     m_session.clearExternalWalk();
     window->showModal();
+    recordInHistory();
     return true;
+}
+
+// After the report was shown, so the history never keeps it waiting. A notice on the way (a
+// month file that could not be read or stored) means the file may not hold this month: the
+// history keeps what it had.
+void MainWindowRun::recordInHistory() {
+    if (m_monthFile.isEmpty() || m_noticeShown) {
+        return;
+    }
+    const QFileInfo file(m_monthFile);
+    const std::vector<std::string> notices =
+        MonthHistory::recordMonthFile(file.absolutePath(), file.fileName(), m_portal);
+    if (notices.empty() || m_historyWarned) {
+        return;
+    }
+    m_historyWarned = true;
+    QStringList lines;
+    for (const std::string& notice : notices) {
+        lines << QString::fromStdString(notice);
+    }
+    m_messages.show("The history of stored months was not brought up to date: " + lines.join('\n') +
+                        "\nThe check itself is complete.",
+                    RunMessage::ApplicationTitle, MessageIcon::Warning);
 }

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <optional>
+#include <string>
 
 class Browser;
 class MessagePresenter;
@@ -27,8 +29,12 @@ public:
 
     void setTimeout(std::chrono::milliseconds timeout) { m_session.setTimeout(timeout); }
 
-    // Starts a run in the request's mode; a run still going is ended first.
+    // Starts a run in the request's mode; a run still going is ended first. A "Password
+    // Version" run without a user name or password is refused before the portal is asked.
     void cmdCalculate_Click(const RunRequest& request);
+    // Hands the stored month `entry` ("2007-03-alice") of `folder` over as "Use Cache Data"
+    // does, whatever the window's tab and address.
+    void openStoredMonth(const QString& folder, const QString& entry);
     // Ends the walk in progress as a failed walk ends: nothing is stored, no report follows.
     void stop();
     bool running() const { return m_session.running(); }
@@ -49,7 +55,7 @@ Q_SIGNALS:
     // After a message: the control the user is sent back to ("cmbAdminURL").
     void focusRequested(const QString& controlName);
     // The run ended without a report (failed, stopped or refused).
-    void runEnded();
+    void runEnded(bool stopped);
     // Timer1's tick is over: the window returns to "Login Info" and, when asked, refreshes
     // its list of stored months.
     void handOverFinished(bool refreshCacheFileList);
@@ -63,6 +69,8 @@ private:
     void Timer1_Timer();
     bool ShowOutput();
     void WriteOutput(ResultWindowPort& window);
+    void startRun(RunMode mode, bool cachingEnabled);
+    void recordInHistory();
 
     Browser& m_browser;
     MessagePresenter& m_messages;
@@ -74,4 +82,8 @@ private:
     QElapsedTimer m_clock;
     RunMode m_mode = RunMode::PasswordVersion;
     bool m_cachingEnabled = false;
+    QString m_monthFile;                 // the month file the report is built from, if any
+    std::optional<std::string> m_portal; // where the month came from, when the portal said
+    bool m_noticeShown = false;          // the month file may not hold what the report shows
+    bool m_historyWarned = false;        // a history that cannot be written is said once
 };

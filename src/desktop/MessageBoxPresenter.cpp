@@ -1,5 +1,7 @@
 #include "desktop/MessageBoxPresenter.h"
 
+#include "controls/DialogOwner.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -23,14 +25,14 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 } // namespace
 
 void MessageBoxPresenter::show(const QString& text, const QString& title, MessageIcon icon) {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, DialogOwner::over(m_parent));
     box.setObjectName("MessageBox");
     box.exec();
 }
 
 bool MessageBoxPresenter::askYesNo(const QString& text, const QString& title, bool defaultYes) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
+                    DialogOwner::over(m_parent));
     box.setObjectName("MessageBox");
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

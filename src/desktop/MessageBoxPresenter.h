@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// Messages as modal message boxes over a window: the text, the title, the icon, an OK
-// button; questions with Yes and No and the default the caller names.
+// Messages as modal message boxes over a window (the modal one open, else the parent): the
+// text, the title, the icon, an OK button; questions with Yes and No and the default the
+// caller names.
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     explicit MessageBoxPresenter(QWidget* parent = nullptr)

@@ -75,19 +75,10 @@ void ResultChartPage::setStackedData(const std::string& chartText) {
     if (!m_state.mblnGraphCreated) {
         return;
     }
-    // the series keep the colours they had by name, as the office chart kept its formatting
-    StackedChartData data = StackedChartData::parse(QString::fromStdString(chartText));
-    for (StackedSeries& series : data.series) {
-        series.color = StackedChartColors::defaultColor(
-            static_cast<std::size_t>(&series - data.series.data()));
-        for (const StackedSeries& old : m_stacked.series) {
-            if (old.name == series.name) {
-                series.color = old.color;
-            }
-        }
-    }
-    m_stacked = std::move(data);
-    refreshStacked();
+    // a series the text gains (the free part, once the night plan is ticked) takes the user's
+    // colour at once: what is drawn and copied matches the colour boxes beside the chart
+    m_stacked = StackedChartData::parse(QString::fromStdString(chartText));
+    FormatMSGraph();
 }
 
 void ResultChartPage::refreshStacked() {

@@ -31,7 +31,8 @@ public:
     void CreateMSGraph();
     void FormatMSGraph();
     void ResizeChart();
-    // New data text for the stacked chart (the report changed, or "Show Average").
+    // New data text for the stacked chart (the report changed, or "Show Average"), coloured
+    // as the options say.
     void setStackedData(const std::string& chartText);
     // The data text the options ask for.
     std::string stackedDataText() const;

@@ -7,11 +7,9 @@
 #include "desktop/MainWindowRun.h"
 #include "desktop/MonthChoices.h"
 #include "platform/Clock.h"
-#include "platform/DesktopShell.h"
 #include "platform/MessagePresenter.h"
 #include "platform/SettingsStore.h"
 #include "platform/Version.h"
-#include "retrieval/AttachHelp.h"
 #include "retrieval/CacheFileList.h"
 
 #include <QAccessibleWidget>
@@ -19,15 +17,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 
@@ -82,6 +77,7 @@ frmMain::frmMain(MainWindowServices services, QWidget* parent)
     setFont(MainWindowDesign::font());
     m_design.build(MainWindowDesign::controls());
     m_controls = MainWindowControls::find(m_design);
+    m_design.setTabOrder(MainWindowDesign::tabOrder());
     // Set on every control: the borderless pages carry a style sheet, which stops the window's
     // font from reaching what they hold.
     for (QWidget* control : findChildren<QWidget*>()) {
@@ -112,54 +108,6 @@ void frmMain::setUpTabStrips() {
         m_design.require<QWidget>(page.frame)->setAccessibleName(page.caption);
     }
     m_controls.lblNonPasswordHeading->setFont(MainWindowDesign::font(true));
-}
-
-void frmMain::connectControls() {
-    const MainWindowControls& c = m_controls;
-    connect(c.cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
-    connect(c.cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
-    connect(c.cmdAddURL, &QPushButton::clicked, this, &frmMain::cmdAddURL_Click);
-    connect(c.cmdDeleteURL, &QPushButton::clicked, this, &frmMain::cmdDeleteURL_Click);
-    connect(c.cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
-    connect(c.Label12, &QLabel::linkActivated, this, &frmMain::Label12_Click);
-    connect(c.lblWebsite, &QLabel::linkActivated, this, &frmMain::lblWebsite_Click);
-    connect(c.ctlTabs1, &ctlTabs::TabClick, this, &frmMain::ctlTabs1_TabClick);
-    connect(c.cmdBrowserHelp, &QPushButton::clicked, this, &frmMain::cmdBrowserHelp_Click);
-    c.txtDebugPort->setValidator(new QIntValidator(1, 65535, c.txtDebugPort));
-}
-
-void frmMain::connectRun() {
-    MainWindowRun& run = *m_run;
-    connect(&run, &MainWindowRun::processingStarted, this, [this] {
-        m_controls.ctlPasswordVersion->setSelectedTab(2);
-        setRunning(true);
-    });
-    connect(&run, &MainWindowRun::pageShown, this,
-            [this](const QString& html) { m_controls.WebBrowser1->setHtml(html); });
-    connect(&run, &MainWindowRun::progressChanged, this, [this](const QString& line) {
-        m_controls.lblProgress->setText(line);
-        // a walk in the user's own browser shows how far it is on its own tab
-        if (m_controls.ctlTabs1->SelectedTab() == static_cast<int>(RunMode::NonPasswordVersion)) {
-            m_controls.lblAttachProgress->setText(line);
-        }
-    });
-    connect(&run, &MainWindowRun::focusRequested, this, &frmMain::focusControl);
-    connect(&run, &MainWindowRun::runEnded, this, [this] {
-        setRunning(false);
-        m_controls.lblAttachProgress->clear(); // the message said why
-    });
-    connect(&run, &MainWindowRun::handOverFinished, this, [this](bool refreshCacheFileList) {
-        setRunning(false);
-        if (refreshCacheFileList) {
-            LoadCacheFileList();
-        }
-        m_controls.ctlPasswordVersion->setSelectedTab(1);
-    });
-    setRunning(false);
-}
-
-void frmMain::setRunning(bool running) {
-    m_controls.cmdStop->setEnabled(running);
 }
 
 void frmMain::Form_Load() {
@@ -201,6 +149,7 @@ void frmMain::Form_Load() {
     LoadCacheFileList();
     fillAddressBox(m_settings.urls);
     m_controls.cmbAdminURL->setEditText(m_settings.adminUrl);
+    focusFirstBox();
     m_loaded = true;
     // said over the window once it is on screen, not before it appears
     QTimer::singleShot(0, this, [this] {
@@ -317,30 +266,6 @@ void frmMain::cmdClose_Click() {
     close();
 }
 
-void frmMain::ctlTabs1_TabClick(int, int NewTab) {
-    m_controls.chkEnableCache->setVisible(NewTab != 3);
-    m_controls.Label12->setVisible(NewTab != 3);
-}
-
-void frmMain::Label12_Click() {
-    m_services.messages.show(CacheHelp, RunMessage::ApplicationTitle, MessageIcon::Information);
-}
-
-void frmMain::cmdBrowserHelp_Click() {
-    m_services.messages.show(AttachHelp::helpText(debugPort()), RunMessage::ApplicationTitle,
-                             MessageIcon::Information);
-}
-
-int frmMain::debugPort() const {
-    bool number = false;
-    const int port = m_controls.txtDebugPort->text().toInt(&number);
-    return number && AttachHelp::validPort(port) ? port : m_settings.debugPort;
-}
-
-void frmMain::lblWebsite_Click() {
-    m_services.shell.L2N(MakerPage);
-}
-
 void frmMain::fillAddressBox(const QString& text) {
     m_urls = AdminUrlList(text);
     QComboBox* box = m_controls.cmbAdminURL;
@@ -382,45 +307,10 @@ void frmMain::LoadCacheFileList() {
         box->addItem(entry.entry);
     }
     box->setCurrentIndex(list.selected);
-}
-
-int frmMain::selectedMonth() const {
-    const auto& options = m_controls.optDate;
-    const auto checked =
-        std::find_if(options.begin(), options.end(),
-                     [](const QRadioButton* option) { return option->isChecked(); });
-    return checked == options.end() ? 0 : static_cast<int>(checked - options.begin());
-}
-
-RunRequest frmMain::runRequest() const {
-    RunRequest request;
-    request.mode = static_cast<RunMode>(m_controls.ctlTabs1->SelectedTab());
-    request.portalAddress = m_controls.cmbAdminURL->currentText().toStdString();
-    request.userName = m_controls.txtUserName->text().toStdString();
-    request.password = m_controls.txtPassword->text().toStdString();
-    request.monthsBack = selectedMonth();
-    request.cachingEnabled = m_controls.chkEnableCache->isChecked();
-    request.cacheFolder = m_services.cacheFolder;
-    request.debugPort = debugPort();
-    const QComboBox* months = m_controls.cmbCacheFiles;
-    if (months->currentIndex() >= 0) {
-        request.selectedCacheEntry = months->currentText();
-    }
-    return request;
-}
-
-void frmMain::cmdCalculate_Click() {
-    RunRequest request = runRequest();
-    m_run->cmdCalculate_Click(request);
-    std::fill(request.password.begin(), request.password.end(), '\0');
-}
-
-void frmMain::cmdStop_Click() {
-    m_run->stop();
-}
-
-void frmMain::focusControl(const QString& name) {
-    if (QWidget* control = m_design.find(name)) {
-        control->setFocus(Qt::OtherFocusReason);
-    }
+    // said in the list's place rather than only when the button is pressed
+    const QString none = list.status == CacheFileList::Status::Unreadable
+                             ? "The stored months cannot be listed: " + list.error
+                             : QString(CacheFileList::NoneStoredText);
+    box->setPlaceholderText(list.entries.empty() ? none : QString());
+    box->setAccessibleDescription(box->placeholderText());
 }

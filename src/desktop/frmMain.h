@@ -8,6 +8,7 @@
 #include "desktop/RememberedPassword.h"
 #include "desktop/ResultWindowPort.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -20,6 +21,7 @@ class MessagePresenter;
 class SecretStore;
 class SettingsStore;
 class WidgetResizerWindow;
+class frmHistory;
 struct RunRequest;
 
 // What the main window works with, handed in so tests can fix each of them.
@@ -55,6 +57,10 @@ public:
     void cmdAddURL_Click();
     void cmdDeleteURL_Click();
     void cmdStop_Click();
+    // Opens the history of the stored months ("History", or Ctrl+H from every page).
+    void cmdHistory_Click();
+    // The start command of "Non Password Version" onto the clipboard.
+    void cmdCopyCommand_Click();
     void Label12_Click();
     // The help of the "Non Password Version": how to start a browser this program can read.
     void cmdBrowserHelp_Click();
@@ -66,6 +72,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Enter presses "Check Bandwidth Usage" (the window's default button), Escape "Close".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -83,7 +91,11 @@ private:
     int selectedMonth() const;
     // The port in txtDebugPort, or the stored one while the box holds no port.
     int debugPort() const;
+    // The control after a message: its page brought forward, a box's text selected.
     void focusControl(const QString& name);
+    // Where the user starts typing on the selected page.
+    void focusFirstBox();
+    void showStoredMonth(const QString& entry);
     void tellIfOnlyScrambled();
     void setRunning(bool running);
 
@@ -99,4 +111,5 @@ private:
     std::unique_ptr<MainWindowRun> m_run;
     bool m_loaded = false;
     bool m_resizing = false;
+    QPointer<frmHistory> m_history;
 };

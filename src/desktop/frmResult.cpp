@@ -38,6 +38,15 @@ namespace {
 
 constexpr QSize FrameAllowance{ResultWindowDesign::FrameWidth, ResultWindowDesign::FrameHeight};
 
+// The wait cursor while the report is built again: a large month takes a moment.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 } // namespace
 
 frmResult::frmResult(MonthAnalysis& month, ReportOptions& options, ResultWindowSeams seams,
@@ -69,7 +78,8 @@ frmResult::~frmResult() = default;
 
 ResultWindowFactory frmResult::factory(ResultWindowSeams seams) {
     return [seams](MonthAnalysis& month, ReportOptions& options) {
-        return std::unique_ptr<ResultWindowPort>(new frmResult(month, options, seams));
+        QWidget* owner = seams.owner ? seams.owner() : nullptr;
+        return std::unique_ptr<ResultWindowPort>(new frmResult(month, options, seams, owner));
     };
 }
 
@@ -105,7 +115,7 @@ void frmResult::setUpLists() {
         int decimals;
     };
     for (const Box& box :
-         {Box{c.nebPlanCharge, 6, 2}, Box{c.nebBandWidthLimit, 7, 0}, Box{c.nebRsPerMB, 3, 2}}) {
+         {Box{c.nebPlanCharge, 5, 0}, Box{c.nebBandWidthLimit, 10, 0}, Box{c.nebRsPerMB, 1, 2}}) {
         box.box->properties().setIntegerSize(box.integers);
         box.box->properties().setDecimalSize(box.decimals);
     }
@@ -158,6 +168,9 @@ void frmResult::Form_Unload() {
     m_unloaded = true;
     m_state.mblnGraphCreated = false;
     readEntryBoxes();
+    if (limitRaised()) { // closed while the limit box still read 0: it is billed, so kept, as 1
+        m_summary.customPlan().nebBandWidthLimit = 1;
+    }
     m_summary.saveSettings(m_seams.settings);
 }
 
@@ -255,15 +268,28 @@ void frmResult::CreateSummary() {
         return;
     }
     if (summary.figures->limitRaised) {
-        // a custom limit of 0 is billed as 1 MB, and its box says so; the other boxes, perhaps
-        // being typed in, are left alone
-        m_summary.customPlan().nebBandWidthLimit = 1;
-        m_writingBoxes = true;
-        m_controls.nebBandWidthLimit->setValue(1);
-        m_writingBoxes = false;
+        showRaisedLimit();
     }
     m_summaryView.show(summary);
     m_summaryView.showOutlook(SummaryOutlook::build(summary));
+}
+
+bool frmResult::limitRaised() const {
+    return m_result.summary.hasPlan() && m_result.summary.figures->limitRaised;
+}
+
+// A custom limit of 0 is billed as 1 MB, and its box says so; but a box is never rewritten
+// under the user's caret: while the limit box is being typed in (emptied to type a new limit)
+// it is set when the user leaves it. The other boxes are left alone.
+void frmResult::showRaisedLimit() {
+    neb* box = m_controls.nebBandWidthLimit;
+    if (box->textBox()->hasFocus()) {
+        return;
+    }
+    m_summary.customPlan().nebBandWidthLimit = 1;
+    m_writingBoxes = true;
+    box->setValue(1);
+    m_writingBoxes = false;
 }
 
 // A plan was chosen or a custom value changed: the summary is worked out again from the
@@ -280,6 +306,7 @@ void frmResult::summariseAgain() {
 }
 
 void frmResult::rebuild() {
+    const WaitCursor wait;
     try {
         std::optional<MonthResult> result =
             m_month.build(m_state.options(), planChoice(), &m_document);

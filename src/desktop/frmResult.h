@@ -40,6 +40,9 @@ struct ResultWindowSeams {
     std::function<std::unique_ptr<QPrinter>()> printer = {};
     // Where the month files are, for the help that tells where to delete one.
     QString monthFolder = {};
+    // The window the Result window belongs to (the main window): it opens over it and stays
+    // modal to it. None in tests of the window alone.
+    std::function<QWidget*()> owner = {};
 };
 
 // The result window ("Result"): the report, the daily chart and the summary and bill of one
@@ -105,6 +108,8 @@ private:
     void showReportPage();
     void rebuild();
     void summariseAgain();
+    bool limitRaised() const;
+    void showRaisedLimit();
     void fitTabsToFrames();
     void applyNightRules(const ResultWindowState::NightRules& rules);
     void paintColourControls();

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -40,15 +41,6 @@ void paintBack(QWidget* widget, std::uint32_t back) {
         QStringLiteral("background-color:%1;").arg(ColorValue::toQColor(back).name()));
     widget->setProperty("BackColor", back);
 }
-
-// Waits with the wait cursor while the report is rebuilt.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -91,6 +83,7 @@ void frmResult::connectHandlers() {
             }
         });
     }
+    c.nebBandWidthLimit->textBox()->installEventFilter(this); // leaving it shows a raised limit
     connect(c.cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -144,7 +137,6 @@ void frmResult::chkExclude_Click(int index) {
     if (!m_state.exclusionClicked(index, on)) {
         return;
     }
-    const WaitCursor wait;
     rebuild();
     m_chartPage.FormatMSGraph();
 }
@@ -240,6 +232,18 @@ void frmResult::picBuiltInChartColor_Click() {
 
 bool frmResult::eventFilter(QObject* watched, QEvent* event) {
     const ResultWindowControls& c = m_controls;
+    if (watched == c.nebBandWidthLimit->textBox() && event->type() == QEvent::FocusOut) {
+        // after the box has formatted what was left in it
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (limitRaised()) {
+                    showRaisedLimit();
+                }
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
     const bool link = watched == c.lblWebsite || watched == c.lblPlans;
     if (link && event->type() == QEvent::MouseButtonRelease) {
         return true; // the press opened the page: the link must not open it again

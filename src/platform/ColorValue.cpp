@@ -1,6 +1,8 @@
 #include "platform/ColorValue.h"
 
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -76,4 +78,54 @@ QColor ColorValue::toQColor(std::uint32_t value) {
 
 std::uint32_t ColorValue::fromQColor(const QColor& color) {
     return rgb(color.red(), color.green(), color.blue());
+}
+
+namespace {
+
+double relativeLuminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+constexpr double LegibleRatio = 4.5;
+
+} // namespace
+
+double ColorValue::contrastRatio(const QColor& first, const QColor& second) {
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor ColorValue::legibleOn(std::initializer_list<QColor> backgrounds, const QColor& preferred) {
+    const auto weakest = [backgrounds](const QColor& text) {
+        double ratio = 21;
+        for (const QColor& background : backgrounds) {
+            ratio = std::min(ratio, contrastRatio(background, text));
+        }
+        return ratio;
+    };
+    if (weakest(preferred) >= LegibleRatio) {
+        return preferred;
+    }
+    const QColor towards =
+        weakest(Qt::black) >= weakest(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor from = preferred.toRgb();
+    constexpr int Steps = 20;
+    for (int step = 1; step < Steps; ++step) {
+        const double share = static_cast<double>(step) / Steps;
+        const auto mix = [share](int a, int b) {
+            return static_cast<int>(std::lround(a + (b - a) * share));
+        };
+        const QColor mixed(mix(from.red(), towards.red()), mix(from.green(), towards.green()),
+                           mix(from.blue(), towards.blue()));
+        if (weakest(mixed) >= LegibleRatio) {
+            return mixed;
+        }
+    }
+    return towards;
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <cstdint>
+#include <initializer_list>
 
 // Colour values as windows, the report and the chart store them: 0x00BBGGRR (red in the
 // lowest byte) or a system colour 0x800000nn that stands for a palette entry.
@@ -43,5 +44,16 @@ QColor toQColor(std::uint32_t value);
 
 // 0x00BBGGRR for a QColor (alpha dropped).
 std::uint32_t fromQColor(const QColor& color);
+
+// How well two colours stand apart as text and background: the ratio of their relative
+// luminances (each plus 0.05), from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor& first, const QColor& second);
+// Text that reads on every one of `backgrounds`: `preferred` when it stands apart from each
+// by at least 4.5:1, otherwise `preferred` taken towards black or white (whichever stands
+// apart more) just far enough, so that a link stays blue and only gets lighter or darker.
+QColor legibleOn(std::initializer_list<QColor> backgrounds, const QColor& preferred);
+inline QColor legibleOn(const QColor& background, const QColor& preferred) {
+    return legibleOn({background}, preferred);
+}
 
 } // namespace ColorValue

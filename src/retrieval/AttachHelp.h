@@ -13,7 +13,8 @@ inline constexpr int DefaultPort = 9222;
 
 // The steps of "Non Password Version", as the user takes them.
 inline constexpr const char* Steps[4] = {
-    "1. Start a Chromium-family browser with the command \"How to start your browser\" shows",
+    "1. Start a Chromium-family browser with the start command below (\"Copy\" puts it on the "
+    "clipboard)",
     "2. In that browser, go to the netravo account checking site and log in",
     "3. Open \"Service Records\", choose the year and month to check usage and click Ok",
     "4. When the first page of your log is displayed, press \"Check Bandwidth Usage\" below.",

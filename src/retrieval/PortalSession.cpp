@@ -62,15 +62,26 @@ PortalSession::~PortalSession() {
     wipeSecret(m_password);
 }
 
-void PortalSession::cmdCalculate_Click(const RunRequest& request) {
+void PortalSession::endPreviousRun() {
     if (m_running) {
         m_browser.stop();
         end();
     }
-    // a press ends any walk of the user's window, whatever the mode
+    // a new run ends any walk of the user's window, whatever the mode
     m_externalWalk = false;
     detachExternalWindow();
     m_attachedWindow.clear();
+}
+
+void PortalSession::openStoredMonth(const RunRequest& request) {
+    endPreviousRun();
+    m_walk = RecordPageWalk({false, request.cacheFolder, std::string(), m_layout});
+    m_allowNavigation = true;
+    startCacheRun(request);
+}
+
+void PortalSession::cmdCalculate_Click(const RunRequest& request) {
+    endPreviousRun();
     if (trimmed(request.portalAddress).empty()) {
         Q_EMIT Abandoned(SessionMessages::noAddress());
         return;

@@ -114,6 +114,9 @@ public:
     // Starts a run as the button does. A missing address, or a "Use Cache Data" run, reports
     // its outcome before this returns; a portal run reports it from a later browser event.
     void cmdCalculate_Click(const RunRequest& request);
+    // A stored month chosen elsewhere than on the window's tab (the history of stored months):
+    // the "Use Cache Data" run of request.selectedCacheEntry, which needs no portal address.
+    void openStoredMonth(const RunRequest& request);
     // Ends the run in progress (Abandoned with Reason::Stopped); nothing is stored.
     void stop();
     bool running() const { return m_running; }
@@ -152,6 +155,7 @@ Q_SIGNALS:
     void ProgressChanged(const RunProgress& progress);
 
 private:
+    void endPreviousRun();
     void startPortalRun(const RunRequest& request);
     void startCacheRun(const RunRequest& request);
     void submitLogin(Document& document);

@@ -30,6 +30,18 @@ RunMessage SessionMessages::noAddress() {
     return out;
 }
 
+std::optional<RunMessage> SessionMessages::noLogin(const std::string& userName,
+                                                   const std::string& password) {
+    const bool noUser = QString::fromStdString(userName).trimmed().isEmpty();
+    if (!noUser && !password.empty()) {
+        return std::nullopt;
+    }
+    RunMessage out = message(RunMessage::Reason::MissingInput,
+                             noUser ? NoUserNameText : NoPasswordText, MessageIcon::Information);
+    out.focus = noUser ? "txtUserName" : "txtPassword";
+    return out;
+}
+
 RunMessage SessionMessages::storedMonthRefused(const StoredMonthError& error) {
     const bool unreadable = error.kind() == StoredMonthError::Kind::Unreadable;
     RunMessage out = message(RunMessage::Reason::MissingInput, QString::fromStdString(error.what()),
@@ -90,8 +102,10 @@ RunMessage SessionMessages::externalWindowMovedOn(const std::string& address) {
 }
 
 RunMessage SessionMessages::loginRejected() {
-    return message(RunMessage::Reason::LoginRejected, LoginRejectedText, MessageIcon::Critical,
-                   "it showed its login page again");
+    RunMessage out = message(RunMessage::Reason::LoginRejected, LoginRejectedText,
+                             MessageIcon::Critical, "it showed its login page again");
+    out.focus = "txtPassword"; // to be typed again
+    return out;
 }
 
 RunMessage SessionMessages::relogin(const std::string& url, bool hadFrame) {

@@ -3,6 +3,7 @@
 #include "retrieval/RunMessage.h"
 
 #include <QStringList>
+#include <optional>
 #include <string>
 
 struct BrowserFailure;
@@ -13,6 +14,8 @@ class StoredMonthError;
 namespace SessionMessages {
 
 inline constexpr char NoAddressText[] = "Please enter URL for netravo account checking.";
+inline constexpr char NoUserNameText[] = "Please enter your Netravo UserName.";
+inline constexpr char NoPasswordText[] = "Please enter your Netravo Password.";
 inline constexpr char ReloginText[] = "Please relogin again to netravo";
 inline constexpr char PortalChangedTitle[] = "Cannot check usage";
 inline constexpr char PortalChangedText[] =
@@ -23,6 +26,9 @@ inline constexpr char NoExternalWindowText[] =
 inline constexpr char LoginRejectedText[] = "The portal did not accept the user name or password";
 
 RunMessage noAddress();
+// The "Password Version" asks the portal only with a user name and a password; nothing when
+// both are there.
+std::optional<RunMessage> noLogin(const std::string& userName, const std::string& password);
 // The "Use Cache Data" run could not have its month; the focus goes back to the list of months.
 RunMessage storedMonthRefused(const StoredMonthError& error);
 // No open browser window on `port` shows the first record page. `problem` says why no browser

@@ -56,7 +56,6 @@ TEST_F(TabStripModelTest, OutOfRangeStyleAndAlignmentAreIgnoredWithoutARedraw) {
     model.setStyle(8);
     model.setStyle(-1);
     model.setCaptionAlignment(9);
-    model.setHasFocus(true); // no focus rectangle: nothing to redraw
     EXPECT_EQ(model.Style() * 10 + model.CaptionAlignment(), 4);
     EXPECT_EQ(redraws, 0);
 }

@@ -1,6 +1,8 @@
 #include "controls/ctlTabs.h"
 
+#include "platform/ColorValue.h"
 #include "platform/PropertyBag.h"
+#include "support/Palettes.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -87,4 +89,20 @@ TEST_F(ctlTabsTest, MouseAndArrowKeysRaiseTabClickAndTheLowerTabWinsTheOverlap) 
     }
     EXPECT_EQ(seen.join(" ").toStdString(), "1>1 1>2 2>3 3>3 3>2");
     EXPECT_TRUE(shown("fraChart"));
+}
+
+TEST_F(ctlTabsTest, CaptionsReadInLightAndDarkPalettesAndTheFocusIsShown) {
+    for (const auto& [name, palette] :
+         {std::pair{"light", Palettes::light()}, std::pair{"dark", Palettes::dark()}}) {
+        for (int tab = 1; tab <= 3; ++tab) {
+            EXPECT_GE(ColorValue::contrastRatio(tabs->properties().tabFill(tab, palette),
+                                                tabs->properties().captionColor(tab, palette)),
+                      4.5)
+                << name << " tab " << tab;
+        }
+    }
+    tabs->clearFocus();
+    const QImage unfocused = tabs->grab().toImage();
+    tabs->setFocus(); // without a focus rectangle asked for, the strip still shows its focus
+    EXPECT_NE(tabs->grab().toImage(), unfocused);
 }

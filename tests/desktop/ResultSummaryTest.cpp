@@ -19,6 +19,7 @@ protected:
         get<ctlTabs>("ctlTabs1")->setSelectedTab(3);
     }
     int quotaWidth() const { return get("picDownloadAllowed")->width(); }
+    QString comparedPlans() const { return get<QTextBrowser>("txtPlanComparison")->toPlainText(); }
 };
 
 } // namespace
@@ -52,47 +53,88 @@ TEST_F(ResultSummaryTest, ThePageShowsTheSummaryAndSwitchesBetweenBalanceAndExce
     EXPECT_FALSE(get("picExcessDownload")->isVisible());
 }
 
-TEST_F(ResultSummaryTest, TheCustomPlanShowsItsEntryBoxesAndKeepsTheirValues) {
-    const auto comparedPlans = [this] {
-        return get<QTextBrowser>("txtPlanComparison")->toPlainText();
-    };
+TEST_F(ResultSummaryTest, TheCustomPlanIsTypedKeyByKeyBilledAsTypedAndStoredOnClosing) {
+    options.mblnNightUnlimitedPlan = true; // the custom plan charges the whole month all the same
+    open();
+    get<ctlTabs>("ctlTabs1")->setSelectedTab(3);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     choosePlan(0); // the custom plan's boxes, still at zero, describe no plan to compare
     EXPECT_FALSE(comparedPlans().contains("Custom/User entered"));
     choosePlan(Plan::CustomSlot);
-    EXPECT_TRUE(get("nebPlanCharge")->isVisible());
-    EXPECT_TRUE(get("nebBandWidthLimit")->isVisible());
     EXPECT_TRUE(get("lblMB")->isVisible());
     EXPECT_FALSE(get("lblPlanCharge")->isVisible());
-    // a limit of 0 is shown and billed as 1 MB
-    EXPECT_EQ(get<neb>("nebBandWidthLimit")->Value(), 1);
-    EXPECT_EQ(text("lblBandWidthLimit"), "1 MB");
-    get<neb>("nebPlanCharge")->setValue(100);
-    get<neb>("nebRsPerMB")->setValue(0.25);
-    get<neb>("nebBandWidthLimit")->setValue(2048);
-    EXPECT_EQ(text("lblRsPerMB"), "Rs 0.25");
-    EXPECT_EQ(text("lblAvailableBandWidth"), "768.000 MB");
-    EXPECT_EQ(text("lblAvailableAverage"), "36.57 MB");
-    EXPECT_EQ(get<QLineEdit>("txtPercentage")->text(), "63%");
-    EXPECT_EQ(text("lblBillTotalAndTax"), "Rs. 110.30");
+    EXPECT_EQ(text("lblBandWidthLimit"), "1 MB"); // a limit of 0 is shown and billed as 1 MB
+    const auto box = [this](const char* name) { return get<neb>(name)->textBox(); };
+    // Clicked into from elsewhere, a box selects its text; the keys go through its key filter.
+    const auto clickInto = [this, box](const char* name) {
+        get("cmbPlans")->setFocus();
+        QTest::mouseClick(box(name), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    };
+    const struct {
+        const char* box;
+        const char* keys;
+        const char* shown;
+    } typing[] = {
+        {"nebPlanCharge", "599999\b\b", "599"},             // a sixth digit is refused
+        {"nebBandWidthLimit", "12345678901", "1234567890"}, // ten digits
+        {"nebBandWidthLimit", "4096", "4096"},
+        {"nebRsPerMB", "0.755", "0.75"}, // two decimals
+    };
+    for (const auto& row : typing) {
+        clickInto(row.box);
+        QTest::keyClicks(box(row.box), row.keys);
+        EXPECT_EQ(box(row.box)->text().toStdString(), row.shown) << row.box;
+    }
+    EXPECT_EQ(text("lblUsedBandWidth"), "1280.000 MB"); // night usage too
+    EXPECT_EQ(text("lblAvailableBandWidth"), "2816.000 MB");
+    EXPECT_EQ(text("lblBillPlanCharge"), "Rs. 599");
+    EXPECT_EQ(text("lblBillTotalAndTax"), "Rs. 660.70"); // 599 + 10.3 % tax
+    clickInto("nebBandWidthLimit");
+    QTest::keyClicks(box("nebBandWidthLimit"), "1024");
+    for (const auto& [name, expected] :
+         {std::pair{"lblExcessAmount", "Rs. 192.00"}, // 256 MB x 0.75
+          {"lblBillTotal", "Rs. 791.00"},
+          {"lblBillTax", "Rs. 81.47"},
+          {"lblBillTotalAndTax", "Rs. 872.47"}}) {
+        EXPECT_EQ(text(name).toStdString(), expected) << name;
+    }
 
     // closing stores the plan and the values; the next window starts from them
     QTest::mouseClick(get("cmdClose"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->state().mblnGraphCreated);
     EXPECT_EQ(settings.read("ScreenSettings", "Plan6", ""),
               QString::number(window->summaryPage().cmbPlans().indexOfSlot(29)));
-    EXPECT_EQ(settings.read("ScreenSettings", "nebBandWidthLimit", ""), "2048");
-    EXPECT_EQ(settings.read("ScreenSettings", "nebPlanCharge", ""), "100");
-    EXPECT_EQ(settings.read("ScreenSettings", "nebRsPerMB", ""), "0.25");
+    EXPECT_EQ(settings.read("ScreenSettings", "nebPlanCharge", ""), "599");
+    EXPECT_EQ(settings.read("ScreenSettings", "nebBandWidthLimit", ""), "1024");
+    EXPECT_EQ(settings.read("ScreenSettings", "nebRsPerMB", ""), "0.75");
     open();
-    EXPECT_EQ(get<neb>("nebBandWidthLimit")->Value(), 2048);
-    EXPECT_FALSE(get("nebPlanCharge")->isHidden());
-    EXPECT_EQ(text("lblRsPerMB"), "Rs 0.25");
-    get<ctlTabs>("ctlTabs1")->setSelectedTab(3);
+    EXPECT_EQ(box("nebRsPerMB")->text(), "0.75");
+    EXPECT_EQ(text("lblBillTotalAndTax"), "Rs. 872.47");
     choosePlan(0);
-    EXPECT_FALSE(get("nebPlanCharge")->isVisible());
-    EXPECT_TRUE(get("lblPlanCharge")->isVisible());
     EXPECT_TRUE(comparedPlans().contains("Custom/User entered"));
+}
+
+TEST_F(ResultSummaryTest, AnEmptiedLimitShowsOneMegabyteOnceLeftAndWhenStored) {
+    choosePlan(Plan::CustomSlot);
+    get<neb>("nebBandWidthLimit")->setValue(2048);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* limit = get<neb>("nebBandWidthLimit")->textBox();
+    QTest::mouseClick(limit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClick(limit, Qt::Key_Backspace); // emptied to type anew: billed as 1 MB meanwhile,
+    EXPECT_EQ(limit->text(), "");              // but not rewritten under the caret
+    EXPECT_EQ(text("lblBandWidthLimit"), "1 MB");
+    QTest::mouseClick(get<neb>("nebRsPerMB")->textBox(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(limit->text(), "1");
+    QTest::mouseClick(limit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTest::keyClick(limit, Qt::Key_Backspace);
+    QTest::keyClick(window.get(), Qt::Key_Escape); // closed while the box is still empty
+    EXPECT_EQ(settings.read("ScreenSettings", "nebBandWidthLimit", ""), "1");
 }
 
 TEST_F(ResultSummaryTest, TodaysFiguresShowWhenTheLastRecordedDayIsToday) {

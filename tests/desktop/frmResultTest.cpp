@@ -1,14 +1,21 @@
 #include "ResultWindowHarness.h"
 #include "chart/StackedChartView.h"
 #include "chart/XChart.h"
+#include "controls/QtColorChooser.h"
+#include "controls/QtFileChooser.h"
 #include "controls/ctlTabs.h"
+#include "desktop/MessageBoxPresenter.h"
+#include "platform/ColorValue.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -223,8 +230,76 @@ TEST_F(frmResultTest, TheResizerKeepsTheRulesAndTheTabStripHoldsItsPages) {
     EXPECT_EQ(close->pos(), closeAt);
 }
 
-TEST_F(frmResultTest, CopyChartCopiesTheChartOnViewAndSaysSo) {
+TEST_F(frmResultTest, TheStackedChartDrawsAndCopiesTheFreePartInTheColourItsBoxShows) {
+    check("chkNightUnlimited")->click(); // off: the free part is all zero
+    selectTab(2);
+    chooseChartType(1);
+    check("chkNightUnlimited")->click(); // on again: the free part appears
+    const auto& series = stacked()->data().series;
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[1].color, options.mlngChartColorFree);
+    EXPECT_EQ(get("picChartColor", 0)->property("BackColor").toUInt(), options.mlngChartColorFree);
     get<QPushButton>("cmdCopyChart")->click();
     EXPECT_EQ(messages.shown().size(), 1u); // and says so
-    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+    const QImage copied =
+        QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    const QRgb free = ColorValue::toQColor(options.mlngChartColorFree).rgb();
+    bool drawn = false;
+    for (int y = 0; y < copied.height() && !drawn; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(copied.constScanLine(y));
+        drawn = std::find(line, line + copied.width(), free) != line + copied.width();
+    }
+    EXPECT_TRUE(drawn);
+}
+
+TEST_F(frmResultTest, EveryRebuildOfTheReportShowsTheWaitCursor) {
+    std::vector<bool> waiting;
+    QObject::connect(get<QTableView>("grdReportRows")->model(), &QAbstractItemModel::modelReset,
+                     window.get(), [&waiting] {
+                         const QCursor* cursor = QApplication::overrideCursor();
+                         waiting.push_back(cursor && cursor->shape() == Qt::WaitCursor);
+                     });
+    check("chkExclude", 0)->click();
+    check("chkNightUnlimited")->click();
+    colors.answerColor(0x000000FF);
+    QTest::mouseClick(get("lblSetColor", 2), Qt::LeftButton);
+    EXPECT_EQ(waiting, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(ResultWindowOwner, OpensModalOverTheMainWindowAndOwnsItsMessageBoxesAndDialogs) {
+    QWidget mainWindow;
+    mainWindow.show();
+    ResultWindowHarness h;
+    h.month.GrabbingFinished({ResultWindowHarness::workedMonth(), "2007-03", FixedPoint()});
+    MessageBoxPresenter boxes(&mainWindow); // as the program makes it: over the main window
+    const std::unique_ptr<ResultWindowPort> port = frmResult::factory(
+        {h.settings, boxes, h.clock, h.colors, h.files, h.shell, {}, {}, [&mainWindow] {
+             return &mainWindow;
+         }})(h.month, h.options);
+    auto* result = dynamic_cast<frmResult*>(port.get());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->parentWidget(), &mainWindow);
+    std::vector<const QWidget*> owners;
+    // answers whatever opens next, noting the window it opened over
+    const auto closeNext = [&owners] {
+        QTimer::singleShot(0, qApp, [&owners] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            owners.push_back(dialog->parentWidget());
+            dialog->reject();
+        });
+    };
+    QTimer::singleShot(0, qApp, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), result);
+        closeNext();
+        boxes.show("File saved successfully", "Veltrix", MessageIcon::Information);
+        closeNext();
+        QtColorChooser().choose(*std::make_unique<ColorChooser::Request>());
+        closeNext();
+        QtFileChooser().chooseSave({});
+        result->reject();
+    });
+    port->showModal();
+    EXPECT_EQ(owners, (std::vector<const QWidget*>(3, result)));
 }
