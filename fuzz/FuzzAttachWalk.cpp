@@ -101,10 +101,10 @@ struct AttachedRun {
         if (file.isEmpty() || !QFile::exists(file)) {
             return;
         }
-        const FileDataStore::ReadResult stored = FileDataStore::readFile(file, true);
-        fuzzRequire(rows(stored.text) == rows(walk.month().mstrRows),
-                    "the stored month has other rows than the month", stored.text);
-        fuzzRequire(!MonthCache::damage(stored.text), "a damaged month was stored", stored.text);
+        const std::string stored = FileDataStore::ReadFileData(file, true);
+        fuzzRequire(rows(stored) == rows(walk.month().mstrRows),
+                    "the stored month has other rows than the month", stored);
+        fuzzRequire(!MonthCache::damage(stored), "a damaged month was stored", stored);
         QFile::remove(file);
     }
 
