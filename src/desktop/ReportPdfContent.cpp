@@ -20,6 +20,19 @@ QStringList lines(const Element* element) {
     return kept;
 }
 
+// The note on the portal's total without its link: paper cannot open the help it leads to.
+QStringList noteLines(const Element& row) {
+    QStringList kept = lines(&row);
+    for (const Element* link : descendantsByTag(row, "a")) {
+        const QString linkText = QString::fromStdString(link->innerText()).simplified();
+        for (QString& line : kept) {
+            line = line.remove(linkText).trimmed();
+        }
+    }
+    kept.removeAll(QString());
+    return kept;
+}
+
 QStringList cellTexts(const Element* row) {
     QStringList texts;
     for (const Element* cell : row->cells()) {
@@ -86,7 +99,7 @@ ReportPdfContent ReportPdfContent::of(const Document& report, const MonthResult&
         content.totals = cellTexts(summary[2]);
     }
     if (summary.size() > 3) {
-        content.note = lines(summary[3]);
+        content.note = noteLines(*summary[3]);
     }
     const std::vector<Element*> detail = ReportPageHtml::detailRows(report);
     if (!detail.empty()) {

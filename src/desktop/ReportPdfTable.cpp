@@ -146,8 +146,8 @@ void ReportPdfTable::chooseWidths(const QPaintDevice& device, double width) {
     }
 }
 
-double ReportPdfTable::textHeight(const QString& text, const QFont& font, double width) const {
-    const QFontMetricsF metrics(font, m_device);
+double ReportPdfTable::textHeight(const QString& text, const QFontMetricsF& metrics,
+                                  double width) const {
     const double inner = width - 2 * PaddingPoints * m_unit;
     if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= inner) {
         return metrics.height();
@@ -155,14 +155,15 @@ double ReportPdfTable::textHeight(const QString& text, const QFont& font, double
     return metrics.boundingRect(QRectF(0, 0, inner, 1e9), Qt::TextWordWrap, text).height();
 }
 
-void ReportPdfTable::measureRows() {
-    const double padding = 2 * PaddingPoints * m_unit / 2;
-    const QFont plain = font(false);
-    const double oneLine = QFontMetricsF(plain, m_device).height();
+void ReportPdfTable::measureRows(const QPaintDevice& device) {
+    const double padding = PaddingPoints * m_unit; // half above the text, half below
+    const QFontMetricsF plain(font(false), &device);
+    const QFontMetricsF bold(font(true), &device);
+    const double oneLine = plain.height();
     m_headerHeight = 0;
     for (int c = 0; c < columnCount(); ++c) {
         m_headerHeight =
-            std::max(m_headerHeight, textHeight(m_header[c], font(true), m_widths[std::size_t(c)]));
+            std::max(m_headerHeight, textHeight(m_header[c], bold, m_widths[std::size_t(c)]));
     }
     m_headerHeight += padding;
     m_heights.assign(m_rows.size(), oneLine + padding);
@@ -189,13 +190,12 @@ void ReportPdfTable::measureRows() {
 }
 
 void ReportPdfTable::layout(const QPaintDevice& device, double width) {
-    m_device = &device;
     m_unit = device.logicalDpiY() / 72.0;
     if (columnCount() == 0) {
         return;
     }
     chooseWidths(device, width);
-    measureRows();
+    measureRows(device);
 }
 
 double ReportPdfTable::columnLeft(int column) const {
@@ -264,6 +264,9 @@ void ReportPdfTable::placeDays(int first, int end, const std::vector<double>& to
 }
 
 int ReportPdfTable::place(int first, double top, double bottom, ReportPdfPage& page) const {
+    if (m_widths.empty()) {
+        return rowCount(); // no header, no table
+    }
     placeHeader(top, page);
     double y = top + m_headerHeight;
     std::vector<double> tops;

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QFont;
+class QFontMetricsF;
 class QPaintDevice;
 
 // The report's detail table on paper. The columns share the whole page width in proportion to
@@ -57,8 +58,8 @@ private:
     QFont font(bool bold) const;
     Widths measure(const QPaintDevice& device) const;
     void chooseWidths(const QPaintDevice& device, double width);
-    double textHeight(const QString& text, const QFont& font, double width) const;
-    void measureRows();
+    double textHeight(const QString& text, const QFontMetricsF& metrics, double width) const;
+    void measureRows(const QPaintDevice& device);
     int blockEnd(int row) const;
     void placeHeader(double top, ReportPdfPage& page) const;
     void placeRow(int row, double top, ReportPdfPage& page) const;
@@ -70,7 +71,6 @@ private:
     std::vector<Day> m_days;
     std::vector<int> m_dayOfRow; // index into m_days, -1 for none
     std::vector<bool> m_rightAligned;
-    const QPaintDevice* m_device = nullptr;
     double m_unit = 1; // device units per point
     double m_points = LargestPoints;
     std::vector<double> m_widths;
