@@ -84,14 +84,10 @@ ReportPdfTable detailTable(const Document& report, const MonthResult& result) {
 } // namespace
 
 ReportPdfContent ReportPdfContent::of(const Document& report, const MonthResult& result) {
-    ReportPdfContent content{QString::fromStdString(result.totals().mstrMonthYear),
-                             {},
-                             {},
-                             {},
-                             {},
-                             {},
-                             detailTable(report, result),
-                             ReportPdfSummary::groups(result.summary)};
+    ReportPdfContent content;
+    content.month = QString::fromStdString(result.totals().mstrMonthYear);
+    content.table = detailTable(report, result);
+    content.summary = ReportPdfSummary::groups(result.summary);
     const std::vector<Element*> summary = summaryRows(report);
     if (summary.size() > 2) {
         content.title = lines(summary[0]);

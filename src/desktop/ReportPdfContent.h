@@ -20,7 +20,7 @@ struct ReportPdfContent {
     QStringList totals;
     QStringList note;
     QStringList detailTitle;
-    ReportPdfTable table;
+    ReportPdfTable table{{}, {}, {}};
     std::vector<ReportPdfGroup> summary; // none without a plan
 
     static ReportPdfContent of(const Document& report, const MonthResult& result);

@@ -101,8 +101,11 @@ ReportPdfTable::Widths ReportPdfTable::measure(const QPaintDevice& device) const
         }
     }
     for (const Day& day : m_days) {
-        widths.natural[daily] = std::max(widths.natural[daily], widestLine(plain, day.text));
-        widths.word[daily] = std::max(widths.word[daily], widestWord(plain, day.text));
+        const QString date = day.text.section(QLatin1Char('\n'), 0, 0); // in bold
+        widths.natural[daily] = std::max(
+            {widths.natural[daily], widestLine(plain, day.text), bold.horizontalAdvance(date)});
+        widths.word[daily] =
+            std::max({widths.word[daily], widestWord(plain, day.text), widestWord(bold, date)});
     }
     return widths;
 }
@@ -159,7 +162,8 @@ void ReportPdfTable::measureRows(const QPaintDevice& device) {
     const double padding = PaddingPoints * m_unit; // half above the text, half below
     const QFontMetricsF plain(font(false), &device);
     const QFontMetricsF bold(font(true), &device);
-    const double oneLine = plain.height();
+    m_lineHeight = plain.height();
+    const double oneLine = m_lineHeight;
     m_headerHeight = 0;
     for (int c = 0; c < columnCount(); ++c) {
         m_headerHeight =
@@ -250,14 +254,20 @@ void ReportPdfTable::placeDays(int first, int end, const std::vector<double>& to
         page.boxes.push_back({cell, Qt::white, GridColour});
         const int day = m_dayOfRow[std::size_t(r)];
         if (day >= 0) {
+            // the date in bold, as the report heads the cell; a day carried over to the next
+            // page names its date again
             const Day& d = m_days[std::size_t(day)];
-            // a day carried over to the next page names its date again
-            const QString text = r == d.firstRow ? d.text
-                                                 : d.text.section(QLatin1Char('\n'), 0, 0) +
-                                                       QLatin1Char('\n') + QLatin1String(Continued);
-            page.texts.push_back({cell.adjusted(padding, padding / 2, -padding, -padding / 2), text,
-                                  font(false), Qt::black,
-                                  int(Qt::AlignLeft | Qt::AlignTop) | Qt::TextWordWrap});
+            const QRectF inner = cell.adjusted(padding, padding / 2, -padding, -padding / 2);
+            const int flags = int(Qt::AlignLeft | Qt::AlignTop) | Qt::TextWordWrap;
+            page.texts.push_back({QRectF(inner.topLeft(), QSizeF(inner.width(), m_lineHeight)),
+                                  d.text.section(QLatin1Char('\n'), 0, 0), font(true), Qt::black,
+                                  flags});
+            const QString rest =
+                r == d.firstRow ? d.text.section(QLatin1Char('\n'), 1) : QLatin1String(Continued);
+            if (!rest.isEmpty()) {
+                page.texts.push_back(
+                    {inner.adjusted(0, m_lineHeight, 0, 0), rest, font(false), Qt::black, flags});
+            }
         }
         r = stop;
     }

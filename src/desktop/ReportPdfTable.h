@@ -76,4 +76,5 @@ private:
     std::vector<double> m_widths;
     std::vector<double> m_heights;
     double m_headerHeight = 0;
+    double m_lineHeight = 0;
 };
