@@ -8,6 +8,7 @@
 #include "desktop/MainWindowDesign.h"
 #include "desktop/ReportOutput.h"
 #include "desktop/ReportPageHtml.h"
+#include "desktop/ReportPdf.h"
 #include "desktop/ReportRowsModel.h"
 #include "desktop/ResultWindowDesign.h"
 #include "desktop/SummaryOutlook.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -368,10 +368,13 @@ void frmResult::saveReportPdf() {
     }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Netravo usage ") +
-                        QString::fromStdString(m_month.monthText()));
-        wholeReport()->print(&writer);
+        try {
+            ReportPdf(m_document, m_result, m_state.options()).write(file);
+        } catch (const Failure& failure) {
+            file.cancelWriting();
+            m_seams.messages.showFailure(failure);
+            return;
+        }
     }
     if (!file.commit()) {
         m_seams.messages.show(file.errorString(), FileDataStore::ApplicationTitle,
