@@ -33,7 +33,6 @@ protected:
 } // namespace
 
 TEST_F(Drawing, PaintsBackgroundTitleGridFrameShapesAndCaptionsInOrder) {
-    model.setChartSubTitle(QStringLiteral("March"));
     model.setAxisLabelX(QStringLiteral("Days"));
     model.setAxisLabelY(QStringLiteral("Megabytes"));
     ChartTestItems::fill(model, {10, 55});
@@ -46,10 +45,6 @@ TEST_F(Drawing, PaintsBackgroundTitleGridFrameShapesAndCaptionsInOrder) {
     ASSERT_EQ(title.size(), 1u);
     EXPECT_TRUE(title[0].bold);
     EXPECT_DOUBLE_EQ((title[0].from.x() + title[0].to.x()) / 2, 450 * 15); // centred
-    const auto subtitle = surface.texts(QStringLiteral("March"));
-    ASSERT_EQ(subtitle.size(), 1u);
-    EXPECT_DOUBLE_EQ(subtitle[0].from.y(), title[0].to.y()); // on the next line
-    EXPECT_EQ(subtitle[0].fontSize, 6);
 
     // Y numbers sit 5 px left of the plot, centred on their lines.
     const auto hundred = surface.texts(QStringLiteral("100"));
@@ -161,20 +156,6 @@ TEST_F(Drawing, ClearedChartKeepsTitleGridAndFrameAndAutoRedrawOffPaintsNothing)
     model.setAutoRedraw(false);
     draw();
     EXPECT_TRUE(surface.operations().empty());
-}
-
-TEST(RotatedText, RotatePointTurnsCounterClockwiseOnAScreen) {
-    const struct {
-        double angle;
-        QPoint point, expected;
-    } cases[] = {{0, {110, 90}, {110, 90}},
-                 {90, {110, 100}, {100, 90}},
-                 {180, {110, 95}, {90, 105}},
-                 {45, {110, 100}, {107, 93}}};
-    for (auto [angle, point, expected] : cases) {
-        basTextRot::RotatePoint(QPoint(100, 100), point, angle);
-        EXPECT_EQ(point, expected) << angle;
-    }
 }
 
 TEST(RotatedText, CentresTheTextOnThePoint) {
