@@ -60,10 +60,6 @@ struct AttachRun {
             ports.push_back(port);
             auto made = std::make_unique<FakeBrowserWindows>();
             windows = made.get();
-            for (auto& window : pending) {
-                made->add(std::move(window));
-            }
-            pending.clear();
             // the user's browsers are listed again at every press
             for (UsersBrowser* user : users) {
                 made->add(std::make_unique<FakeBrowserWindow>(user->browser.document()->rawTitle(),
@@ -88,7 +84,6 @@ struct AttachRun {
     SimSite ownSite;
     FakeBrowser ownBrowser;
     PortalSession session;
-    std::vector<std::unique_ptr<FakeBrowserWindow>> pending;
     std::vector<UsersBrowser*> users;
     FakeBrowserWindows* windows = nullptr;
     std::vector<int> ports;
