@@ -75,8 +75,11 @@ TEST(ChartGeometry, CrowdedGridsWidenTheirStepsAndKeepTheEndsLabelled) {
 
 // The chart's scale starts at 0 and ends at the largest day rounded up: any month's figures.
 TEST(ChartGeometry, ValueRangesStayPositiveAndFinite) {
-    const std::pair<double, double> cases[] = {{100, 100}, {0.4, 1}, {2.5, 2}, // half to even
-                                               {1e19, 0},  {std::nan(""), 0}};
+    const std::pair<double, double> cases[] = {{100, 100},
+                                               {0.4, 1},
+                                               {2.5, 2}, // half to even
+                                               {1e19, 0},
+                                               {std::nan(""), 0}};
     for (const auto& [maxY, units] : cases) {
         const ValueRange range = ChartGeometry::computeValueRange(0, maxY);
         if (units > 0) {
