@@ -131,9 +131,6 @@ public:
     void mIELog_DocumentComplete(const std::string& url);
     void mIELog_Lost(const std::string& why);
 
-    bool mblnLoginSubmitted() const { return m_loginSubmitted; }
-    bool mblnRecordsLinkClicked() const { return m_recordsLinkClicked; }
-    bool mblnQuerySubmitted() const { return m_querySubmitted; }
     bool mblnAllowNavigation() const { return m_allowNavigation; }
     bool mblnExternalWalk() const { return m_externalWalk; }
     // The hand-over ends an external walk: the result window takes the month from here on.

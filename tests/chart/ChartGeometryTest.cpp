@@ -73,42 +73,19 @@ TEST(ChartGeometry, CrowdedGridsWidenTheirStepsAndKeepTheEndsLabelled) {
     EXPECT_TRUE(close.unlabelledMajor.count(100));
 }
 
-TEST(ChartGeometry, ItemExtentsRiseAboveAndHangBelowZero) {
-    XChartModel model;
-    model.setMinY(-10);
-    model.setMaxY(30); // mixed: 40 units over 395 px
-    ChartTestItems::fill(model, {20, -5}, 900, 500);
-    const double unit = model.layout().UnitHeight;
-    const double bottom = 445 * 15;
-    const double zero = bottom - 10 * unit;
-    EXPECT_NEAR(model.layout().ItemBounds[0].top, zero - 20 * unit, 1e-6);
-    EXPECT_NEAR(model.layout().ItemBounds[0].bottom, zero, 1e-6);
-    EXPECT_NEAR(model.layout().ItemBounds[1].top, zero, 1e-6);
-    EXPECT_NEAR(model.layout().ItemBounds[1].bottom, zero + 5 * unit, 1e-6);
-}
-
-TEST(ChartGeometry, ValueRangesFollowTheSignsOfTheEndsAndStayPositiveAndFinite) {
-    const struct {
-        double minY, maxY;
-        int mode;
-        double units;
-    } signs[] = {{0, 100, 2, 100},
-                 {0, 0.4, 2, 1},
-                 {-5, 10, 0, 15},
-                 {-20, -5, 1, 15},
-                 {0, 2.5, 2, 2}}; // half to even
-    for (const auto& c : signs) {
-        const ValueRange range = ChartGeometry::computeValueRange(c.minY, c.maxY);
-        EXPECT_EQ(range.mode, c.mode) << c.maxY;
-        EXPECT_DOUBLE_EQ(range.units, c.units) << c.maxY;
-    }
-    const struct {
-        double minY;
-        double maxY;
-    } cases[] = {{0, 1e19}, {-1e300, 1e300}, {-1e19, -1}, {0, std::nan("")}};
-    for (const auto& c : cases) {
-        const ValueRange range = ChartGeometry::computeValueRange(c.minY, c.maxY);
-        EXPECT_GE(range.units, 1) << c.minY << " " << c.maxY;
-        EXPECT_LE(range.units, 2e15) << c.minY << " " << c.maxY;
+// The chart's scale starts at 0 and ends at the largest day rounded up: any month's figures.
+TEST(ChartGeometry, ValueRangesStayPositiveAndFinite) {
+    const std::pair<double, double> cases[] = {{100, 100},
+                                               {0.4, 1},
+                                               {2.5, 2}, // half to even
+                                               {1e19, 0},
+                                               {std::nan(""), 0}};
+    for (const auto& [maxY, units] : cases) {
+        const ValueRange range = ChartGeometry::computeValueRange(0, maxY);
+        if (units > 0) {
+            EXPECT_DOUBLE_EQ(range.units, units) << maxY;
+        }
+        EXPECT_GE(range.units, 1) << maxY;
+        EXPECT_LE(range.units, 2e15) << maxY;
     }
 }

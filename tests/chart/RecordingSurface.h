@@ -21,7 +21,6 @@ public:
         std::uint32_t color = 0;
         std::uint32_t fillColor = 0;
         int fillStyle = 0;
-        double fontSize = 0;
         bool bold = false;
     };
 
@@ -86,8 +85,8 @@ protected:
 
 private:
     Operation& add(Kind kind, QPointF from, QPointF to, std::uint32_t colour) {
-        m_operations.push_back({kind, from, to, QString(), 0, colour, FillColor(), FillStyle(),
-                                FontSize(), FontBold()});
+        m_operations.push_back(
+            {kind, from, to, QString(), 0, colour, FillColor(), FillStyle(), FontBold()});
         return m_operations.back();
     }
     template <typename Test> std::vector<Operation> matching(Test test) const {
