@@ -11,9 +11,6 @@ class ScriptedColorChooser final : public ColorChooser {
 public:
     void answerColor(std::uint32_t color) { m_script.push({1, color, 0}); }
     void answerCancel() { m_script.push({0, 0, 0}); }
-    void answerFailure(long apiReturn, long extendedError) {
-        m_script.push({apiReturn, 0, extendedError});
-    }
     // The next reply also paints the custom colours with `color`, as a user might.
     void alsoSetCustomColors(std::uint32_t color) { m_paintCustom.push_back(color); }
 
