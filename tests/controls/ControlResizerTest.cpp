@@ -71,17 +71,6 @@ TEST(ControlResizer, MinimisingAndRestoringMoveNothingAndAMaximisedWindowIsLaidO
     EXPECT_EQ(w.at("cmdClose").left, 9000 - 1440);
 }
 
-TEST(ControlResizer, TagsKeepWhatFollowsTheMarkerAndArraysAreNamedByIndex) {
-    FakeResizerWindow w(6000, 4000);
-    w.add("lblNote", "just a note", {0, 0, 100, 100}, "Label");
-    w.add("optDate", "1:::$~$", {600, 0, 100, 100}, "OptionButton", 2);
-    ControlResizer resizer;
-    resizer.InitResizer(w, 0, 0);
-    EXPECT_EQ(w.control("lblNote").tag, "just a note");
-    EXPECT_EQ(w.control("optDate").tag, "");
-    EXPECT_EQ(order(resizer), "optDate.2 -1");
-}
-
 TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
     FakeResizerWindow w(8000, 6000);
     w.add("picLeft", "2:::$~$", {1000, 500, 2000, 1000});

@@ -58,7 +58,13 @@ protected:
 
 } // namespace
 
-TEST_F(ctlTabsTest, OnlyTheSelectedTabsFrameIsShownWithoutABorder) {
+// The design is read from the result window's lower-case keys without a TabClick.
+TEST_F(ctlTabsTest, TheDesignLoadsQuietlyAndOnlyTheSelectedTabsFrameIsShownWithoutABorder) {
+    ctlTabs fresh;
+    QSignalSpy loadClicks(&fresh, &ctlTabs::TabClick);
+    fresh.load(design(70, 20, {"Report", "Chart"}, {"fraReport", "fraChart"}, 2));
+    EXPECT_EQ(fresh.properties().caption(2), "Chart");
+    EXPECT_EQ(loadClicks.count(), 0);
     EXPECT_TRUE(shown("fraReport"));
     EXPECT_TRUE(tabs->findChild<QGroupBox*>("fraReport")->isFlat());
     tabs->setSelectedTab(3);
