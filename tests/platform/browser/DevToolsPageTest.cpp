@@ -73,5 +73,4 @@ TEST(DevToolsPage, ClickNamesTheFrameAndLinkAndCannotBeBrokenOutOf) {
     EXPECT_EQ(parsed[0].toArray(), (QJsonArray{0, 2}));
     EXPECT_EQ(parsed[1].toInt(), 5);
     EXPECT_EQ(parsed[2].toString(), "/r?a=1&b='\");alert(1);//");
-    EXPECT_TRUE(expression.startsWith("(function (path, index, href) {"));
 }
