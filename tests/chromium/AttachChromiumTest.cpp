@@ -35,11 +35,6 @@ protected:
         }
     }
 
-    static CheckOutcome passwordVersion(const SimulatedPortal& portal, int monthsBack) {
-        return runToEnd(
-            RunRequest::passwordVersion(portal.baseUrl(), "Jos\u00e9", "secret", monthsBack));
-    }
-
     static RunRequest attach(int port, const QString& folder = {}) {
         return RunRequest::nonPasswordVersion("attached", port, folder);
     }
@@ -118,5 +113,7 @@ TEST_F(AttachToChromium, FrameReloadAndAJumpAheadDuringTheWalkStillTakeEachPageO
         });
     ASSERT_TRUE(attached.month) << attached.failure.oneLine();
     EXPECT_EQ(attached.pagesFetched, 5);
-    EXPECT_TRUE(attached.month->mstrRows == passwordVersion(user.portal, 1).month->mstrRows);
+    const CheckOutcome typed =
+        runToEnd(RunRequest::passwordVersion(user.portal.baseUrl(), "Jos\u00e9", "secret", 1));
+    EXPECT_TRUE(attached.month->mstrRows == typed.month->mstrRows);
 }

@@ -63,17 +63,12 @@ QString ChromiumBrowser::binary() {
 }
 
 bool ChromiumBrowser::start(const QString& url, QString* why) {
-    const QStringList arguments = {"--headless=new",
-                                   "--no-sandbox",
-                                   "--disable-gpu",
-                                   "--disable-dev-shm-usage",
-                                   "--remote-debugging-port=0",
-                                   "--disable-background-networking",
-                                   "--disable-component-update",
-                                   "--disable-sync",
-                                   "--no-first-run",
-                                   "--user-data-dir=" + m_profile.path(),
-                                   url};
+    const QStringList arguments =
+        QStringLiteral("--headless=new --no-sandbox --disable-gpu --disable-dev-shm-usage "
+                       "--remote-debugging-port=0 --disable-background-networking "
+                       "--disable-component-update --disable-sync --no-first-run")
+            .split(' ') +
+        QStringList{"--user-data-dir=" + m_profile.path(), url};
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.start(binary(), arguments);

@@ -12,7 +12,11 @@
 // `delayMs`: every answer of the portal waits this long.
 struct PortalInUsersBrowser {
     explicit PortalInUsersBrowser(int delayMs = 0)
-        : portal(externalStyle(delayMs)) {}
+        : portal([delayMs] {
+            SimConfig config = simTestConfig({.delayMs = delayMs});
+            config.layout = SimLayout::ExternalStyle;
+            return config;
+        }()) {}
 
     SimulatedPortal portal;
     ChromiumBrowser chromium;
@@ -29,12 +33,5 @@ struct PortalInUsersBrowser {
         return chromium.openFirstRecordPage("Jos\u00e9", "secret", monthsBack)
                    ? std::string()
                    : "the browser did not reach the first record page";
-    }
-
-private:
-    static SimConfig externalStyle(int delayMs) {
-        SimConfig config = simTestConfig({.delayMs = delayMs});
-        config.layout = SimLayout::ExternalStyle;
-        return config;
     }
 };

@@ -54,44 +54,21 @@ TEST(ControlResizer, TheResultWindowFollowsItsEdgesAndTheChartBox) {
     EXPECT_EQ(w.control("fraFooter").tag, "TTFF*/");
 }
 
-TEST(ControlResizer, MinimumSizeMinimisingAndComboBoxes) {
+// The windows' tests show a size below the design one brought back; here, minimising.
+TEST(ControlResizer, MinimisingAndRestoringMoveNothingAndAMaximisedWindowIsLaidOut) {
     auto w = mainWindow();
-    w.add("cmbPlans", "0:0:0:2$~$", {100, 100, 2000, 315}, "ComboBox");
     ControlResizer resizer;
     resizer.InitResizer(w, 7200, 6600);
-    w.resize(5000, 7000); // narrower than at load: brought back
-    resizer.FormResized(w);
-    EXPECT_EQ(w.width(), 7200);
-    EXPECT_EQ(w.at("cmdClose"), (Geometry{5760, 5935, 1200, 375}));
-    EXPECT_EQ(w.at("cmbPlans").height, 315);
-
-    const int moves = w.moves;
     w.windowState = ResizerWindow::State::Minimized;
     resizer.FormResized(w);
     w.windowState = ResizerWindow::State::Normal;
     w.resize(8000, 7000);
     resizer.FormResized(w); // restoring moves nothing
-    EXPECT_EQ(w.moves, moves);
-    w.windowState = ResizerWindow::State::Minimized;
-    resizer.FormResized(w);
+    EXPECT_EQ(w.moves, 0);
     w.windowState = ResizerWindow::State::Maximized;
     w.resize(9000, 7000);
     resizer.FormResized(w);
     EXPECT_EQ(w.at("cmdClose").left, 9000 - 1440);
-}
-
-TEST(ControlResizer, TagsKeepWhatFollowsTheMarkerAndAreReadOnce) {
-    FakeResizerWindow w(6000, 4000);
-    w.add("lblNote", "just a note", {0, 0, 100, 100}, "Label");
-    w.add("optDate", "1:::$~$", {600, 0, 100, 100}, "OptionButton", 2);
-    ControlResizer resizer;
-    resizer.FormResized(w); // before InitResizer: nothing happens
-    resizer.InitResizer(w, 0, 0);
-    EXPECT_EQ(w.control("lblNote").tag, "just a note");
-    EXPECT_EQ(w.control("optDate").tag, "");
-    EXPECT_EQ(order(resizer), "optDate.2 -1");
-    resizer.InitResizer(w, 0, 0);
-    EXPECT_TRUE(resizer.records().empty());
 }
 
 TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
@@ -108,25 +85,4 @@ TEST(ControlResizer, ReferencedSizesStretchToTheReferenceOrStopBeforeIt) {
     EXPECT_EQ(w.at("stretch"), (Geometry{200, 100, 3300, 1400}));
     // right edge 120 before picLeft's left edge; bottom edge 60 past its top edge
     EXPECT_EQ(w.at("before"), (Geometry{100, 50, 1500 - 120 - 100, 500 + 60 - 50}));
-}
-
-TEST(ControlResizer, BrokenRulesNeitherHangNorFreezeTheRestOfTheWindow) {
-    FakeResizerWindow w(6000, 4000);
-    w.add("a", "100_b:0::$~$", {0, 0, 100, 100});
-    w.add("b", "100_a:0::$~$", {0, 0, 100, 100});
-    w.add("lost", "4_nowhere:4::$~$", {70, 80, 100, 100});
-    w.add("cmdClose", "1440:2::$~$", {4560, 1000, 100, 100});
-    ControlResizer resizer;
-    resizer.InitResizer(w, 0, 0);
-    w.resize(7000, 4500);
-    resizer.FormResized(w);
-    EXPECT_EQ(w.at("lost"), (Geometry{70, 80, 100, 100}));
-    EXPECT_EQ(w.at("cmdClose"), (Geometry{5560, 1500, 100, 100}));
-    // a control that cannot be moved ends the pass; the size change is then redone
-    w.control("lost").gone = true;
-    w.resize(7000, 5000);
-    resizer.FormResized(w);
-    w.control("lost").gone = false;
-    resizer.FormResized(w);
-    EXPECT_EQ(w.at("cmdClose").top, 2000);
 }

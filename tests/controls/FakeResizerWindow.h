@@ -14,7 +14,6 @@ public:
         std::optional<int> index;
         QString tag;
         Geometry geometry;
-        bool gone = false;
     };
 
     FakeResizerWindow(int width, int height)
@@ -43,14 +42,9 @@ public:
     std::optional<int> index(int position) const override { return get(position).index; }
     QString tag(int position) const override { return get(position).tag; }
     void setTag(int position, const QString& tag) override { controls[position].tag = tag; }
-    std::optional<Geometry> geometry(int position) const override {
-        return get(position).gone ? std::nullopt : std::optional(get(position).geometry);
-    }
+    std::optional<Geometry> geometry(int position) const override { return get(position).geometry; }
     bool move(int position, int left, int top, int width, std::optional<int> height) override {
         auto& c = controls[position];
-        if (c.gone) {
-            return false;
-        }
         c.geometry = {left, top, width, height.value_or(c.geometry.height)};
         ++moves;
         return true;

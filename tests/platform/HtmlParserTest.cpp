@@ -1,14 +1,11 @@
-// The HTML parser and serialiser read directly (inner text is in DocumentTest): the walk and
-// the report rely on a page parsed here reading back as a browser would build it, and on a row
-// written out and parsed again being the same row.
-#include "platform/Utf8.h"
+// The HTML parser and serialiser read directly (inner text is in DocumentTest, malformed UTF-8
+// in SingleByteTextTest): the walk and the report rely on a page parsed here reading back as a
+// browser would build it, and on a row written out and parsed again being the same row.
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -35,8 +32,6 @@ const MarkupCase markupCases[] = {
     {"UnquotedAndUpperCaseAttributes", "<A HREF=page.htm?a=1&b=2 Title=x>y</A>",
      "<a href=\"page.htm?a=1&amp;b=2\" title=\"x\">y</a>"},
     {"VoidElementsHaveNoEnd", "a<br>b<img src=x.png><hr/>c", "a<br>b<img src=\"x.png\"><hr>c"},
-    {"TextBeyondLatin1AsReferences", "\u20ac \u00fc \u65e5", "&#8364; \u00fc &#26085;"},
-    {"Comments", "a<!-- c -->b", "a<!-- c -->b"},
     {"QuotesInTextAndAttributes",
      "<table><tr class=td01 onclick=x><TD Align=left>A &amp; B &lt;c&gt; \"q\"</TD>"
      "<td title='say \"hi\"'>\u20ac&nbsp;\u00e9</td></tr></table>",
@@ -45,43 +40,6 @@ const MarkupCase markupCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Html, ParseAndWrite, testing::ValuesIn(markupCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct Utf8Case {
-    const char* name;
-    std::string bytes;
-    std::vector<char32_t> codes;
-};
-
-class Utf8Decoding : public testing::TestWithParam<Utf8Case> {};
-
-TEST_P(Utf8Decoding, MalformedBytesEachBecomeOneReplacement) {
-    std::vector<char32_t> codes;
-    const std::string& bytes = GetParam().bytes;
-    for (std::size_t at = 0; at < bytes.size();) {
-        codes.push_back(Utf8::next(bytes, at));
-    }
-    EXPECT_EQ(codes, GetParam().codes);
-    const bool wellFormed = std::find(GetParam().codes.begin(), GetParam().codes.end(),
-                                      Utf8::Replacement) == GetParam().codes.end();
-    EXPECT_EQ(Utf8::isValid(bytes), wellFormed);
-}
-
-constexpr char32_t R = Utf8::Replacement;
-
-const Utf8Case utf8Cases[] = {
-    {"Ascii", "A", {0x41}},
-    {"TwoBytes", "\xC3\xA9", {0xE9}},
-    {"ThreeBytes", "\xE2\x82\xAC", {0x20AC}},
-    {"FourBytes", "\xF0\x9F\x98\x80", {0x1F600}},
-    {"Overlong", "\xC0\xAF", {R, R}},
-    {"Surrogate", "\xED\xA0\x80", {R, R, R}},
-    {"CutShort", "\xE2\x82", {R, R}},
-    {"BeyondUnicode", "\xF4\x90\x80\x80", {R, R, R, R}},
-    {"LoneContinuation", "a\x80z", {0x61, R, 0x7A}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Text, Utf8Decoding, testing::ValuesIn(utf8Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -86,12 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "<picture><source srcset=\"https://evil.example/i\"></picture>"},
         HostileRow{"SvgScriptAddress",
                    "<svg><a xlink:href=\"java&#9;script:alert(6)\"><text>x</text></a></svg>"},
-        // an attribute whose name is a NUL byte, saved with no name, would turn its value
-        // into markup when read again
         // after an ignored "</>" gumbo's text of the next start tag begins with it, which
         // once made the whole tag, attributes and all, the name of an unknown element
         HostileRow{"UnknownTagAfterEmptyEndTag",
                    "</><x-a=\"b<c title=\"javascript:alert(8)\">x</x-a=\"b<c>"},
+        // an attribute whose name is a NUL byte, saved with no name, would turn its value
+        // into markup when read again
         HostileRow{"NulAttributeName",
                    std::string_view("<b \0=\"<i x=\" javascript:alert(7)>x</b>", 38)}),
     [](const testing::TestParamInfo<HostileRow>& info) { return info.param.name; });

@@ -1,5 +1,7 @@
 #include "platform/SingleByteText.h"
 
+#include "platform/Utf8.h"
+
 #include <gtest/gtest.h>
 
 using SingleByteText::Unmappable;
@@ -14,13 +16,16 @@ TEST(SingleByteText, CharactersAboveOneByteBecomeReferencesOrQuestionMarks) {
         {"\xC3\x89lan \xC3\xBF", "\xC9lan \xFF", "\xC9lan \xFF"},
         {std::string("a\0b", 3), QByteArray("a\0b", 3), QByteArray("a\0b", 3)},
         {"5 \xE2\x82\xAC \xF0\x9F\x98\x80", "5 &#8364; &#128512;", "5 ? ?"},
-        // Overlong, lone continuation, cut short, surrogate: one U+FFFD a byte.
-        {"\xC0\xAF|\x80|\xED\xA0\x80|\xE2\x82",
-         "&#65533;&#65533;|&#65533;|&#65533;&#65533;&#65533;|&#65533;&#65533;", "??|?|???|??"},
+        // Overlong, lone continuation, surrogate, cut short, beyond Unicode: one U+FFFD a byte.
+        {"\xC0\xAF|\x80|\xED\xA0\x80|\xE2\x82|\xF4\x90\x80\x80",
+         "&#65533;&#65533;|&#65533;|&#65533;&#65533;&#65533;|&#65533;&#65533;|"
+         "&#65533;&#65533;&#65533;&#65533;",
+         "??|?|???|??|????"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SingleByteText::fromUtf8(c.utf8, Unmappable::CharacterReference), c.references);
         EXPECT_EQ(SingleByteText::fromUtf8(c.utf8, Unmappable::QuestionMark), c.questionMarks);
+        EXPECT_EQ(Utf8::isValid(c.utf8), !c.references.contains("&#65533;")) << c.utf8;
     }
     QByteArray all;
     for (int b = 0; b < 256; ++b) {

@@ -3,6 +3,7 @@
 #include "platform/CivilDateTime.h"
 #include "portal-sim/SimRecordPageWriter.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,15 +29,16 @@ TEST(SimMonthGenerator, sameSeedAndMonthGiveTheSameRowsWhateverCameBefore) {
     const auto february = generator.month({2007, 2});
     generator.month({2007, 1});
     EXPECT_EQ(generator.month({2007, 2}), february);
-    EXPECT_EQ(SimMonthGenerator(42, 300).month({2007, 2}), february);
     EXPECT_NE(SimMonthGenerator(43, 300).month({2007, 2}), february);
-    EXPECT_NE(generator.month({2007, 1}), february);
 }
 
-TEST(SimMonthGenerator, monthRowsAreOrderedSeparateAndConsistent) {
+// Ordered, separate and consistent rows, and among them the sessions the analysis must split:
+// across midnight, across the night window's edges, wholly free and partly charged.
+TEST(SimMonthGenerator, monthRowsAreOrderedSeparateConsistentAndCrossTheNightWindow) {
     const SimMonth month{2007, 2};
     const auto rows = SimMonthGenerator(9, 2000).month(month);
     ASSERT_EQ(rows.size(), 2000u);
+    int overMidnight = 0, over2 = 0, over8 = 0, free = 0, mixed = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const SimRow& row = rows[i];
         EXPECT_EQ(row.number, static_cast<int>(i) + 1);
@@ -53,22 +55,13 @@ TEST(SimMonthGenerator, monthRowsAreOrderedSeparateAndConsistent) {
         const auto from = CivilDateTime::parse(SimTime::dateTimeText(row.from));
         ASSERT_TRUE(from.has_value());
         EXPECT_EQ(SimTime::fromDate(from->date(), from->secondsOfDay()), row.from);
-    }
-}
-
-TEST(SimMonthGenerator, sessionsRunAcrossTheNightWindowAndMidnight) {
-    const auto rows = SimMonthGenerator(3, 600).month({2007, 1});
-    int overMidnight = 0, over2 = 0, over8 = 0, free = 0, mixed = 0;
-    for (const SimRow& row : rows) {
         overMidnight += SimTime::dateOf(row.from) != SimTime::dateOf(row.to) ? 1 : 0;
         over2 += crosses(row, 2) ? 1 : 0;
         over8 += crosses(row, 8) ? 1 : 0;
         free += row.chargedKB == 0 ? 1 : 0;
         mixed += row.chargedKB > 0 && row.chargedKB < row.bandwidthKB() ? 1 : 0;
     }
-    EXPECT_GT(overMidnight, 3);
-    EXPECT_GT(over2, 3);
-    EXPECT_GT(over8, 3);
+    EXPECT_GT(std::min({overMidnight, over2, over8}), 3);
     EXPECT_GT(free, 30);
     EXPECT_GT(mixed, 10);
 }
@@ -95,27 +88,20 @@ TEST(SimMonthGenerator, chargedPartIsTheTimeOutsideTheEndDaysNightWindow) {
     }
 }
 
-TEST(SimLog, currentMonthListsOnlyWhatEndedByNowAndLaterMonthsAreEmpty) {
-    SimLog log(5, 400, noon);
-    const SimMonthLog& current = log.month(log.currentMonth());
-    ASSERT_GT(current.rowCount(), 100);
-    EXPECT_LT(current.rowCount(), 400);
-    EXPECT_LE(current.rowsOldestFirst().back().to, noon);
-    EXPECT_EQ(log.month({2007, 2}).rowCount(), 400);
-    EXPECT_EQ(log.month({2007, 4}).rowCount(), 0);
-    EXPECT_EQ(log.month({2007, 4}).pageCount(20), 1);
-    EXPECT_TRUE(log.month({2007, 2}).page(1000000, 10000).empty());
-    EXPECT_EQ(log.monthBack(3).text(), "2006-12");
-}
-
-TEST(SimLog, newRowsGoOnTopAndShiftTheOlderOnesDownAndAcrossPages) {
+TEST(SimLog, currentMonthListsOnlyWhatEndedByNowAndNewRowsGoOnTop) {
     SimLog log(5, 400, noon);
     const SimMonth month = log.currentMonth();
     const SimMonthLog before = log.month(month);
+    ASSERT_GT(before.rowCount(), 100);
+    EXPECT_LT(before.rowCount(), 400);
+    EXPECT_LE(before.rowsOldestFirst().back().to, noon);
+    EXPECT_EQ(log.month({2007, 2}).rowCount(), 400);
+    EXPECT_EQ(log.month({2007, 4}).rowCount(), 0);
+    EXPECT_EQ(log.monthBack(3).text(), "2006-12");
+
     const int added = 3;
     log.addRows(added);
     const SimMonthLog& after = log.month(month);
-
     ASSERT_EQ(after.rowCount(), before.rowCount() + added);
     const auto newPage1 = after.page(1, 20);
     const auto oldPage1 = before.page(1, 20);
@@ -128,13 +114,4 @@ TEST(SimLog, newRowsGoOnTopAndShiftTheOlderOnesDownAndAcrossPages) {
     SimLog twin(5, 400, noon); // the same seed adds the same rows
     twin.addRows(added);
     EXPECT_EQ(twin.month(month).rowsOldestFirst(), after.rowsOldestFirst());
-}
-
-TEST(SimMonth, parsesAndCountsBackAcrossYears) {
-    EXPECT_EQ(SimMonth::parse("2007-03"), (SimMonth{2007, 3}));
-    for (const char* text : {"2007-13", "2007-3", "2007/03", "0000-01"}) {
-        EXPECT_FALSE(SimMonth::parse(text).has_value()) << text;
-    }
-    EXPECT_EQ((SimMonth{2007, 2}).back(5).text(), "2006-09");
-    EXPECT_EQ((SimMonth{2007, 1}).back(0).text(), "2007-01");
 }

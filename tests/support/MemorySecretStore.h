@@ -10,10 +10,8 @@ class MemorySecretStore final : public SecretStore {
 public:
     Result read(const QString& key) override {
         const auto found = secrets.find(key);
-        if (refused() || found == secrets.end()) {
-            return answer(Status::NotFound);
-        }
-        return {Status::Done, found->second, {}};
+        return refused() || found == secrets.end() ? answer(Status::NotFound)
+                                                   : Result{Status::Done, found->second, {}};
     }
     Result write(const QString& key, const QString& secret, const QString& label) override {
         if (!refused()) {

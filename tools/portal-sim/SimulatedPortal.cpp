@@ -118,10 +118,6 @@ void SimulatedPortal::stop() {
     m_port = 0;
 }
 
-bool SimulatedPortal::isRunning() const {
-    return m_server && m_server->is_running();
-}
-
 std::string SimulatedPortal::baseUrl() const {
     return "http://127.0.0.1:" + std::to_string(m_port) + "/";
 }

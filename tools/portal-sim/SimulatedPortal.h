@@ -28,7 +28,6 @@ public:
     // Listens on 127.0.0.1; port 0 takes a free one. False when the port cannot be bound.
     bool start(int port = 0);
     void stop();
-    bool isRunning() const;
     int port() const { return m_port; }
     // "http://127.0.0.1:PORT/", the address of the login page.
     std::string baseUrl() const;

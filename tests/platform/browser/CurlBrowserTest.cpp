@@ -54,29 +54,24 @@ protected:
                 out.set_content(html, type);
             });
         }
-        for (const auto& [path, status, to] : {std::tuple{"/old", 302, "/mid"},
-                                               {"/mid", 301, "/new"},
-                                               {"/post303", 303, "/landing"},
-                                               {"/post307same", 307, "/echo"},
-                                               {"/500", 500, ""}}) {
-            m_server.on(path, [status, to](const httplib::Request&, httplib::Response& out) {
+        // redirects; "away" ones lead to the same server under another origin
+        for (const auto& [path, status, to, away] : {std::tuple{"/old", 302, "/mid", false},
+                                                     {"/mid", 301, "/new", false},
+                                                     {"/post303", 303, "/landing", false},
+                                                     {"/post307same", 307, "/echo", false},
+                                                     {"/post307away", 307, "/echo", true},
+                                                     {"/hop", 302, "/seen", true},
+                                                     {"/500", 500, "", false}}) {
+            m_server.on(path, [=, this](const httplib::Request&, httplib::Response& out) {
                 out.status = status;
-                out.set_header("Location", to);
+                out.set_header("Location", away ? elsewhere(to) : to);
             });
         }
-        m_server.on("/post307away", [this](const httplib::Request&, httplib::Response& out) {
-            out.status = 307;
-            out.set_header("Location", elsewhere("/echo"));
-        });
         // links to this site, to another (localhost) and to another through a redirect
         m_server.on("/from", [this](const httplib::Request&, httplib::Response& out) {
             out.set_content("<a href=/seen>here</a><a href=" + elsewhere("/seen") +
                                 ">away</a><a href=/hop>hop</a>",
                             "text/html");
-        });
-        m_server.on("/hop", [this](const httplib::Request&, httplib::Response& out) {
-            out.status = 302;
-            out.set_header("Location", elsewhere("/seen"));
         });
         m_server.on("/seen", [this](const httplib::Request& in, httplib::Response& out) {
             const std::lock_guard lock(m_mutex);

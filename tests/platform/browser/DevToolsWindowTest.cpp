@@ -1,7 +1,8 @@
 // The user's browser over the debugging protocol, against stand-ins for the browser: a
 // window's WebSocket (replies matched on id, events of other sessions ignored, the frames'
 // loads gathered into one DocumentComplete, a closed socket reported, messages bounded) and
-// the list of windows (asked of this computer only, bounded).
+// the list of windows (asked of this computer only, bounded). Clicks and the walk over a real
+// browser are the attach tests'.
 #include "platform/browser/DevToolsWindow.h"
 
 #include "platform/browser/BrowserHarness.h"
@@ -58,20 +59,16 @@ public:
     QWebSocketServer server{"browser", QWebSocketServer::NonSecureMode};
     QWebSocket* socket = nullptr;
     QString frameUrl = "http://p/r?page=1";
-    QStringList methods;
-    QString lastExpression;
 
 private:
     void answer(const QString& text) {
         const QJsonObject command = QJsonDocument::fromJson(text.toUtf8()).object();
         const int id = command["id"].toInt();
-        methods << command["method"].toString();
         const QString expression = command["params"].toObject()["expression"].toString();
         QJsonObject result;
         if (expression.contains("function read")) {
             result = {{"result", QJsonObject{{"type", "object"}, {"value", page(frameUrl)}}}};
         } else if (!expression.isEmpty()) {
-            lastExpression = expression;
             result = {{"result", QJsonObject{{"type", "boolean"}, {"value", true}}}};
         }
         // a reply for someone else's command and another target's event come first (were the
@@ -86,7 +83,7 @@ private:
 
 } // namespace
 
-TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigation) {
+TEST(DevToolsWindow, ReadsTheFramesAndRaisesOneDocumentCompletePerNavigation) {
     ScriptedBrowser browser;
     DevToolsWindow window("listed title", "http://p/view", browser.address());
     int loaded = 0;
@@ -100,16 +97,10 @@ TEST(DevToolsWindow, ReadsClicksInTheFrameAndRaisesOneDocumentCompletePerNavigat
 
     window.load();
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded == 1; }, 5000));
-    EXPECT_EQ(browser.methods.front(), "Page.enable");
     EXPECT_EQ(window.title(), "Netravo portal");
     Document* frame = window.document()->frames().at(0)->contentDocument();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->url(), "http://p/r?page=1");
-
-    window.click(*frame->links().at(0));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !browser.lastExpression.isEmpty(); }, 5000));
-    EXPECT_TRUE(browser.lastExpression.endsWith("apply(null, [[0],0,\"/r?page=2\"])"))
-        << browser.lastExpression.toStdString();
 
     // only the frame navigates
     browser.frameUrl = "http://p/r?page=2";

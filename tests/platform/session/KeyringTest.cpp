@@ -1,6 +1,6 @@
-// The keyring as the program uses it, against a real Secret Service: the window's move of a
-// scrambled password into it, `veltrix check` keeping and reading its password there,
-// whichever way the address is typed, and a keyring that stays locked.
+// The keyring as the program uses it, against a real Secret Service: `veltrix check` and the
+// window keeping and reading the password there, whichever way the address is typed, and a
+// keyring that stays locked or is not there.
 #include "cli/VeltrixProcess.h"
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
@@ -8,7 +8,6 @@
 #include "platform/session/SecretServiceItems.h"
 #include "portal-sim/SimulatedPortal.h"
 #include "portalsim/SimTestConfig.h"
-#include "retrieval/ClsAsmXor.h"
 #include "retrieval/PortalKeyring.h"
 #include "support/MemorySettingsStore.h"
 
@@ -38,33 +37,9 @@ QStringList checkOf(const QString& address) {
 
 } // namespace
 
-TEST_F(Keyring, TheWindowMovesAScrambledPasswordIntoItAndReadsItBackNextTime) {
-    MemorySettingsStore store;
-    QString scrambled = "upgr\u00e4ded \u20ac";
-    ClsAsmXor().EnDeCrypt(scrambled, ClsAsmXor::PasswordKey);
-    store.write(Section::Section, "txtUserName", "carol");
-    store.write(Section::Section, "AdminURL", "HTTPS://Q.example");
-    store.write(Section::Section, "txtPasswordnew", scrambled);
-    store.write(Section::Section, "chkSavePassword", "1");
-
-    MainWindowSettings first = MainWindowSettings::load(store, {});
-    RememberedPassword(&keyring).restore(first, store);
-    EXPECT_EQ(first.password, "upgr\u00e4ded \u20ac");
-    EXPECT_EQ(store.read(Section::Section, "txtPasswordnew", "?"), "");
-    EXPECT_EQ(keyring.read("carol@https://q.example/").secret, first.password);
-    const auto items =
-        SecretServiceItems::find(KeychainSecretStore::Service, "carol@https://q.example/");
-    ASSERT_EQ(items.unlocked.size(), 1);
-    EXPECT_EQ(labelOf(items.unlocked.front()), "Veltrix: carol at q.example");
-
-    MainWindowSettings next = MainWindowSettings::load(store, {});
-    EXPECT_EQ(next.password, "");
-    RememberedPassword(&keyring).restore(next, store);
-    EXPECT_EQ(next.password, first.password);
-}
-
 // "http://host:port" and "http://host:port/" are one entry, whoever filed it: the check, the
-// window, or an earlier version under the address as it was typed (that one moves).
+// window, or an earlier version under the address as it was typed (that one moves). The window's
+// move of a scrambled password into the keyring is in the window's tests.
 TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
     SimulatedPortal portal(simTestConfig());
     ASSERT_TRUE(portal.start());
@@ -81,6 +56,9 @@ TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
         veltrix(checkOf(bare) + QStringList{"--password-stdin", "--remember-password"}, "secret\n");
     ASSERT_EQ(kept.exitCode, 0) << kept.err;
     ASSERT_EQ(recallFrom(address).exitCode, 0);
+    const auto items = SecretServiceItems::find(KeychainSecretStore::Service, account);
+    ASSERT_EQ(items.unlocked.size(), 1);
+    EXPECT_EQ(labelOf(items.unlocked.front()), "Veltrix: Jos\u00e9 at 127.0.0.1");
     MainWindowSettings window;
     window.userName = " Jos\u00e9";
     window.adminUrl = address;
@@ -94,6 +72,8 @@ TEST_F(Keyring, EveryFormOfTheAddressFindsTheOneEntry) {
     EXPECT_EQ(recallFrom(address).exitCode, 0);
     EXPECT_EQ(keyring.read("Jos\u00e9@" + bare).status, Status::NotFound);
     EXPECT_EQ(keyring.read(account).secret, "secret");
+    ASSERT_EQ(keyring.write(account, "upgr\u00e4ded \u20ac", "veltrix").status, Status::Done);
+    EXPECT_EQ(keyring.read(account).secret, "upgr\u00e4ded \u20ac");
 
     const Result stranger =
         veltrix({"check", "--portal", address, "--user", "mallory", "--password-from-keyring"});
