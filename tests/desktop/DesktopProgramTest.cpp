@@ -28,6 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentsCase{"DataDir", {"--data-dir", "/tmp/x"}, true},
                       ArgumentsCase{"DataDirJoined", {"--data-dir=/tmp/x"}, true},
                       ArgumentsCase{"DataDirWithoutFolder", {"--data-dir"}, false},
+                      ArgumentsCase{"TrayAfterDataDir", {"--data-dir", "/tmp/x", "--tray"}, true},
+                      ArgumentsCase{"TrayAndSubcommand", {"--tray", "status"}, false},
                       ArgumentsCase{"Subcommand", {"check"}, false},
                       ArgumentsCase{"Help", {"--help"}, false},
                       ArgumentsCase{"Version", {"--version"}, false},
