@@ -108,6 +108,10 @@ ScheduleChoice ScheduledCheckDialog::choice() const {
     choice.time = m_time->time();
     choice.alertAtPercent =
         m_alertAt->value() > 0 ? std::optional<double>(m_alertAt->value()) : std::nullopt;
+    // a share of 62.5 set in the file stays as it is until the box is changed
+    if (m_shownAlertAt && m_alertAt->value() == qRound(*m_shownAlertAt)) {
+        choice.alertAtPercent = m_shownAlertAt;
+    }
     choice.alertProjected = m_alertProjected->isChecked();
     choice.notifyFailure = m_notifyFailure->isChecked();
     choice.autostart = m_autostart->isChecked();

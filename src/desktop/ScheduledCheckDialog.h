@@ -34,6 +34,7 @@ private:
     QCheckBox* m_enabled = nullptr;
     QTimeEdit* m_time = nullptr;
     QSpinBox* m_alertAt = nullptr;
+    std::optional<double> m_shownAlertAt; // as read, perhaps with decimals the box does not show
     QCheckBox* m_alertProjected = nullptr;
     QCheckBox* m_notifyFailure = nullptr;
     QCheckBox* m_autostart = nullptr;
