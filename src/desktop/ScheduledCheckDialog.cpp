@@ -60,6 +60,7 @@ void ScheduledCheckDialog::build() {
     m_done->setTabChangesFocus(true);
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(m_enabled);
     // a label names its box, and its mnemonic reaches it
     const auto row = [form](const QString& caption, QWidget* box) {
