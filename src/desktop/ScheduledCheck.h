@@ -21,11 +21,11 @@ struct ScheduleChoice {
 
 // What the scheduled check logs in with and bills on, as the main window holds it.
 struct CheckTarget {
-    QString portal;
-    QString user;
-    QString plan;       // "slot:N"; empty with the custom plan or none
-    QString customPlan; // "CHARGE,LIMIT_MB,RATE"
-    QString dataDir;    // the month files' folder
+    QString portal{};
+    QString user{};
+    QString plan{};       // "slot:N"; empty with the custom plan or none
+    QString customPlan{}; // "CHARGE,LIMIT_MB,RATE"
+    QString dataDir{};    // the month files' folder
     bool passwordRemembered = false;
 
     // The plan and custom plan of a choice made on the Summary page.

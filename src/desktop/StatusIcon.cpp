@@ -31,7 +31,9 @@ StatusIcon::StatusIcon(frmMain& window, SettingsStore& settings, const Clock& cl
                 }
             });
     MainWindowRun& run = m_window.run();
-    connect(&run, &MainWindowRun::processingStarted, this, &StatusIcon::refresh);
+    // said as the check starts, once the session runs
+    connect(&run, &MainWindowRun::processingStarted, this,
+            [this] { QTimer::singleShot(0, this, &StatusIcon::refresh); });
     connect(&run, &MainWindowRun::runEnded, this, &StatusIcon::refresh);
     connect(&run, &MainWindowRun::handOverFinished, this, &StatusIcon::refresh);
     connect(&m_poll, &QTimer::timeout, this, &StatusIcon::refreshWhenChanged);

@@ -44,8 +44,8 @@ private:
     SettingsStore& m_settings;
     const Clock& m_clock;
     QString m_folder;
+    QMenu m_menu; // the icon's context menu, so it outlives the icon
     QSystemTrayIcon m_icon;
-    QMenu m_menu;
     QTimer m_poll;
     TrayStatus m_status;
     QString m_stamp;

@@ -29,7 +29,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentsCase{"DataDirJoined", {"--data-dir=/tmp/x"}, true},
                       ArgumentsCase{"DataDirWithoutFolder", {"--data-dir"}, false},
                       ArgumentsCase{"TrayAfterDataDir", {"--data-dir", "/tmp/x", "--tray"}, true},
-                      ArgumentsCase{"TrayAndSubcommand", {"--tray", "status"}, false},
                       ArgumentsCase{"Subcommand", {"check"}, false},
                       ArgumentsCase{"Help", {"--help"}, false},
                       ArgumentsCase{"Version", {"--version"}, false},
