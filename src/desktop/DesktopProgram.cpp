@@ -4,6 +4,7 @@
 #include "controls/QtFileChooser.h"
 #include "desktop/MainWindowDesign.h"
 #include "desktop/MessageBoxPresenter.h"
+#include "desktop/StatusIcon.h"
 #include "desktop/frmMain.h"
 #include "desktop/frmResult.h"
 #include "platform/Clock.h"
@@ -22,26 +23,37 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
 
 constexpr char DataDirOption[] = "--data-dir";
+constexpr char TrayOption[] = "--tray";
 
-// The folder --data-dir names; nothing when absent; an empty optional inside when malformed.
-std::optional<std::optional<QString>> dataDir(int argc, char** argv) {
-    if (argc == 1) {
-        return std::optional<QString>();
+struct DesktopOptions {
+    bool tray = false;
+    std::optional<QString> dataDir;
+};
+
+// `--tray`, `--data-dir DIR` and `--data-dir=DIR` in any order; nothing when another argument
+// (a subcommand, --help) is there or --data-dir lacks its folder.
+std::optional<DesktopOptions> desktopOptions(int argc, char** argv) {
+    DesktopOptions options;
+    const QString joined = QString(DataDirOption) + "=";
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == TrayOption) {
+            options.tray = true;
+        } else if (argument == DataDirOption && i + 1 < argc) {
+            options.dataDir = QString::fromLocal8Bit(argv[++i]);
+        } else if (argument.startsWith(joined)) {
+            options.dataDir = argument.mid(joined.size());
+        } else {
+            return std::nullopt;
+        }
     }
-    if (argc == 3 && std::strcmp(argv[1], DataDirOption) == 0) {
-        return std::optional<QString>(QString::fromLocal8Bit(argv[2]));
-    }
-    const QString single = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (single.startsWith(QString(DataDirOption) + "=")) {
-        return std::optional<QString>(
-            single.mid(static_cast<qsizetype>(std::strlen(DataDirOption)) + 1));
-    }
-    return std::nullopt;
+    return options;
 }
 
 // Qt ends the process when it cannot reach the display it is given, so look first: a Wayland
@@ -60,6 +72,10 @@ bool displayReachable() {
     return !local.hasMatch() || QFileInfo::exists("/tmp/.X11-unix/X" + local.captured(1));
 }
 
+constexpr char NoStatusArea[] = "this desktop shows no status icons";
+constexpr int StatusAreaPollMs = 500;
+constexpr int StatusAreaWaitMs = 10000;
+
 // Ends the event loop after the first paint of the object it watches.
 class QuitWhenPainted final : public QObject {
 public:
@@ -71,10 +87,35 @@ public:
     }
 };
 
+// With --tray, only the icon until "Open Veltrix". At login the panel may start after this
+// program: a status area has a few seconds to appear before the window opens instead, so the
+// program is never left running unseen.
+void startInStatusArea(frmMain& window, StatusIcon& icon) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    window.setKeepsRunningInTray(true);
+    if (icon.show()) {
+        return;
+    }
+    auto* wait = new QTimer(&window);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(wait, &QTimer::timeout, &window, [wait, waited, &window] {
+        if (QSystemTrayIcon::isSystemTrayAvailable()) {
+            wait->deleteLater();
+        } else if (++*waited * StatusAreaPollMs >= StatusAreaWaitMs) {
+            wait->deleteLater();
+            std::fprintf(stderr, "veltrix: %s: the window opens instead\n", NoStatusArea);
+            window.setKeepsRunningInTray(false);
+            QApplication::setQuitOnLastWindowClosed(true);
+            window.show();
+        }
+    });
+    wait->start(StatusAreaPollMs);
+}
+
 } // namespace
 
 bool DesktopProgram::wanted(int argc, char** argv) {
-    return dataDir(argc, argv).has_value();
+    return desktopOptions(argc, argv).has_value();
 }
 
 int DesktopProgram::run(int argc, char** argv) {
@@ -82,7 +123,7 @@ int DesktopProgram::run(int argc, char** argv) {
         std::fputs("no display: use a subcommand, see veltrix --help\n", stderr);
         return 2;
     }
-    const std::optional<QString> folder = dataDir(argc, argv).value_or(std::nullopt);
+    const DesktopOptions options = desktopOptions(argc, argv).value_or(DesktopOptions());
     QApplication application(argc, argv);
     // The installed desktop entry and icon share this id: the desktop matches the running
     // window to its menu entry by it (a Wayland app id).
@@ -99,7 +140,7 @@ int DesktopProgram::run(int argc, char** argv) {
     const std::unique_ptr<Browser> browser = PortalBrowser::make(PortalSession::DefaultTimeout);
     // a locked keyring asks for its password: give the user time to type it
     KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
-    const QString monthFolder = CacheFolder().resolve(folder.value_or(QString()));
+    const QString monthFolder = CacheFolder().resolve(options.dataDir.value_or(QString()));
     QWidget* mainWindow = nullptr; // the Result window opens over it and is modal to it
     frmMain window({settings, messages, clock, shell, *browser,
                     frmResult::factory({settings,
@@ -114,7 +155,15 @@ int DesktopProgram::run(int argc, char** argv) {
                     monthFolder, &keyring});
     mainWindow = &window;
     messages.setParent(&window);
-    window.show();
+    StatusIcon icon(window, settings, clock, monthFolder);
+    if (options.tray) {
+        startInStatusArea(window, icon);
+    } else {
+        if (!icon.show()) {
+            std::fprintf(stderr, "veltrix: %s: the status icon is not shown\n", NoStatusArea);
+        }
+        window.show();
+    }
     QuitWhenPainted quitWhenPainted;
     // For start-up measurements: the process ends once the window has first been painted.
     if (!qEnvironmentVariableIsEmpty("VELTRIX_QUIT_WHEN_SHOWN")) {

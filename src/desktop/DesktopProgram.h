@@ -1,7 +1,8 @@
 #pragma once
 
 // The desktop program: `veltrix` without a subcommand (optionally `--data-dir DIR`) opens the
-// main window on the real platform.
+// main window on the real platform, with the status icon beside it; `veltrix --tray` starts
+// with the status icon alone.
 namespace DesktopProgram {
 
 // True when the arguments name no subcommand, only options the desktop program takes.

@@ -37,6 +37,7 @@ MainWindowControls MainWindowControls::find(const DesignBuilder& built) {
     c.cmdHistory = built.require<QPushButton>("cmdHistory");
     c.chkEnableCache = built.require<QCheckBox>("chkEnableCache");
     c.Label12 = built.require<QLabel>("Label12");
+    c.cmdSchedule = built.require<QPushButton>("cmdSchedule");
     c.cmdCalculate = built.require<QPushButton>("cmdCalculate");
     c.cmdClose = built.require<QPushButton>("cmdClose");
     c.lblWebsite = built.require<QLabel>("lblWebsite");

@@ -44,6 +44,7 @@ struct MainWindowControls {
     // below the tabs
     QCheckBox* chkEnableCache;
     QLabel* Label12;
+    QPushButton* cmdSchedule;
     QPushButton* cmdCalculate;
     QPushButton* cmdClose;
     QLabel* lblWebsite;

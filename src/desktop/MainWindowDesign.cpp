@@ -16,7 +16,7 @@ constexpr ControlDesign Controls[] = {
     {K::Link, "Label12", -1, "", "What is this ?", 2880, 6015, 1200, 255, "0:2:0:$~$", ""},
     {K::Button, "cmdCalculate", -1, "", "Check &Bandwidth Usage", 5310, 6345, 2175, 375, "3810:1065::$~$", ""},
     {K::Button, "cmdClose", -1, "", "&Close", 7680, 6345, 1095, 375, "1440:1065::$~$", ""},
-    // the row of buttons keeps room on the left of cmdCalculate for one more (3240 to 5190)
+    {K::Button, "cmdSchedule", -1, "", "Sch&eduled check...", 3240, 6345, 1950, 375, "5880:1065::$~$", "", "The daily check, its alerts, and the status icon at login"},
     {K::Link, "lblWebsite", -1, "", "", 120, 6420, 3000, 255, ":990::$~$", ""},
 
     {K::Frame, "fraPassword", -1, "ctlTabs1", "", 30, 405, 8700, 5325, "::2:2$~$", ""},
@@ -86,7 +86,7 @@ constexpr std::string_view TabOrder[] = {
     "WebBrowser1", "cmdStop",
     "txtDebugPort", "cmdBrowserHelp", "txtStartCommand", "cmdCopyCommand", "cmdStopAttach",
     "cmbCacheFiles", "cmdHistory",
-    "chkEnableCache", "Label12", "cmdCalculate", "cmdClose", "lblWebsite",
+    "chkEnableCache", "Label12", "cmdSchedule", "cmdCalculate", "cmdClose", "lblWebsite",
     // clang-format on
 };
 

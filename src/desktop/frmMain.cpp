@@ -235,6 +235,12 @@ void frmMain::Form_QueryUnload() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
+    if (m_keepRunningInTray && !m_quitting) {
+        m_loaded = true; // shown again later, and saved again when it closes again
+        event->ignore();
+        hide();
+        return;
+    }
     event->accept();
 }
 

@@ -20,6 +20,7 @@ class MainWindowRun;
 class MessagePresenter;
 class SecretStore;
 class SettingsStore;
+class TrayStatus;
 class WidgetResizerWindow;
 class frmHistory;
 struct RunRequest;
@@ -67,6 +68,22 @@ public:
     void lblWebsite_Click();
     void ctlTabs1_TabClick(int OldTab, int NewTab);
     void LoadCacheFileList();
+    // "Scheduled check...": the daily check, its alerts and the status icon at login.
+    void cmdSchedule_Click();
+
+    // What the status icon asks of the window. The user whose months it shows:
+    QString userName() const;
+    // User name, password and portal address are there for a "Password Version" check.
+    bool loginComplete() const;
+    // "Check now": this month from the portal, or the newest stored month, as `status` says;
+    // without either the window opens on the box still to fill in.
+    void checkNow(const TrayStatus& status);
+    // "Open Veltrix": the window (or the dialog open over it) brought forward.
+    void openFromTray();
+    // "Quit": the settings saved, the program ended.
+    void quitProgram();
+    // Closing hides the window, with its settings saved, while the status icon keeps running.
+    void setKeepsRunningInTray(bool keep) { m_keepRunningInTray = keep; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,5 +128,7 @@ private:
     std::unique_ptr<MainWindowRun> m_run;
     bool m_loaded = false;
     bool m_resizing = false;
+    bool m_keepRunningInTray = false;
+    bool m_quitting = false;
     QPointer<frmHistory> m_history;
 };

@@ -38,6 +38,7 @@ void frmMain::connectControls() {
     connect(c.cmdBrowserHelp, &QPushButton::clicked, this, &frmMain::cmdBrowserHelp_Click);
     connect(c.cmdCopyCommand, &QPushButton::clicked, this, &frmMain::cmdCopyCommand_Click);
     connect(c.cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
+    connect(c.cmdSchedule, &QPushButton::clicked, this, &frmMain::cmdSchedule_Click);
     // the button sits beside the stored months; the keys open the history from every page
     auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(history, &QShortcut::activated, this, &frmMain::cmdHistory_Click);

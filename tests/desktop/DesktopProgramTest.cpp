@@ -28,6 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentsCase{"DataDir", {"--data-dir", "/tmp/x"}, true},
                       ArgumentsCase{"DataDirJoined", {"--data-dir=/tmp/x"}, true},
                       ArgumentsCase{"DataDirWithoutFolder", {"--data-dir"}, false},
+                      ArgumentsCase{"TrayAfterDataDir", {"--data-dir", "/tmp/x", "--tray"}, true},
                       ArgumentsCase{"Subcommand", {"check"}, false},
                       ArgumentsCase{"Help", {"--help"}, false},
                       ArgumentsCase{"Version", {"--version"}, false},

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Runs another program and waits for it: the seam between the window and the service manager.
+class CommandRunner {
+public:
+    struct Outcome {
+        bool started = false; // false: no such program, or it could not be run
+        int exitCode = -1;
+        QString output; // what it wrote, standard output then standard error, trimmed
+    };
+
+    virtual ~CommandRunner() = default;
+    // `program` is looked up on PATH.
+    virtual Outcome run(const QString& program, const QStringList& arguments) = 0;
+};
+
+// The real thing: a child process, waited for at most half a minute.
+class ProcessRunner final : public CommandRunner {
+public:
+    Outcome run(const QString& program, const QStringList& arguments) override;
+};
