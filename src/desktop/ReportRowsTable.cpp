@@ -49,24 +49,18 @@ void ReportRowsTable::fitDailyTotals() {
     QHeaderView* rows = m_view->verticalHeader();
     const int rowHeight = rows->defaultSectionSize();
     const QFontMetrics metrics = m_view->fontMetrics();
-    int width = 0;
-    const QString heading =
-        m_model->headerData(ReportRowsModel::DailyTotalColumn, Qt::Horizontal, Qt::DisplayRole)
-            .toString();
-    for (const QString& line : heading.split(QLatin1Char('\n'))) {
-        width = std::max(width, metrics.horizontalAdvance(line) + 2 * CellPadding);
-    }
+    const auto column = ReportRowsModel::DailyTotalColumn;
+    // the heading's lines, and each day's cell with its padding
+    int width =
+        metrics.size(0, m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())
+            .width() +
+        2 * CellPadding;
     for (const ReportRowsModel::Span& span : m_model->spans()) {
-        const QStringList lines = m_model->index(span.row, ReportRowsModel::DailyTotalColumn)
-                                      .data()
-                                      .toString()
-                                      .split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
-            width = std::max(width, metrics.horizontalAdvance(line) + CellPadding);
-        }
-        const int needed = static_cast<int>(lines.size()) * metrics.lineSpacing() + CellPadding;
+        const QSize text = metrics.size(0, m_model->index(span.row, column).data().toString());
+        width = std::max(width, text.width() + CellPadding);
+        const int needed = text.height() + CellPadding;
         const int last = span.row + span.rows - 1;
         rows->resizeSection(last, rowHeight + std::max(0, needed - span.rows * rowHeight));
     }
-    m_view->setColumnWidth(ReportRowsModel::DailyTotalColumn, width);
+    m_view->setColumnWidth(column, width);
 }

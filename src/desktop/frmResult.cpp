@@ -130,6 +130,7 @@ void frmResult::setUpLists() {
     paint({c.picActualDownload, c.picUsedColor}, QuotaUsed);
     paint({c.picExcessDownload, c.picExcessColor}, QColor(0xff, 0x00, 0x00));
     c.txtPercentage->setText(QStringLiteral("000"));
+    c.txtPercentage->setFocusPolicy(Qt::ClickFocus); // a figure on the bar, not a Tab stop
     m_rows = std::make_unique<ReportRowsTable>(c.grdReportRows);
     for (QLabel* label : c.lblSetColor) {
         label->setAlignment(Qt::AlignCenter);
