@@ -77,6 +77,9 @@ void frmResult::connectHandlers() {
                            c.picChartColor[1], c.picChartColor[2], c.picBuiltInChartColor}) {
         colour->setFocusPolicy(Qt::StrongFocus);
         colour->installEventFilter(this);
+        if (colour->accessibleDescription().isEmpty()) {
+            colour->setAccessibleDescription(QStringLiteral("Enter or Space: choose the colour"));
+        }
     }
     for (QLabel* clicked : {c.lblWebsite, c.lblPlans}) {
         clicked->installEventFilter(this);
