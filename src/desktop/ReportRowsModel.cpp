@@ -140,5 +140,7 @@ QVariant ReportRowsModel::headerData(int section, Qt::Orientation orientation, i
         // figures and the columns up to it fit the window's design width
         return QString(m_header[section]).replace(QLatin1Char(' '), QLatin1Char('\n'));
     }
-    return role == Qt::ToolTipRole ? m_header[section] : QVariant();
+    // the heading as written, for its tip and for assistive technology
+    const bool whole = role == Qt::ToolTipRole || role == Qt::AccessibleTextRole;
+    return whole ? m_header[section] : QVariant();
 }
