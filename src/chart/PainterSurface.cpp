@@ -85,12 +85,24 @@ QRectF PainterSurface::pixelRect(double x1, double y1, double x2, double y2) con
 }
 
 void PainterSurface::clear(std::uint32_t backColor) {
-    m_painter.fillRect(QRectF(0, 0, m_widthPixels, m_heightPixels), color(backColor));
+    m_background = color(backColor);
+    m_painter.fillRect(QRectF(0, 0, m_widthPixels, m_heightPixels), m_background);
+}
+
+// A text colour that follows the palette (the window text, white in a dark one) is taken just
+// far enough towards black or white to read on the chart's own background, which stays as set
+// (a light grey in the result window); a colour the user chose is drawn as chosen.
+QColor PainterSurface::textColor() const {
+    const QColor text = color(ForeColor());
+    if (!ColorValue::isSystemColor(ForeColor()) || !m_background.isValid()) {
+        return text;
+    }
+    return ColorValue::legibleOn(m_background, text);
 }
 
 void PainterSurface::printText(const QString& text, double x, double y) {
     const QFontMetricsF& fm = metrics();
-    m_painter.setPen(color(ForeColor()));
+    m_painter.setPen(textColor());
     m_painter.drawText(QPointF(x / twipsPerPixelX(), y / twipsPerPixelY() + fm.ascent()), text);
 }
 
@@ -139,7 +151,7 @@ void PainterSurface::PaintPicture(const QImage& picture, double x, double y, dou
 bool PainterSurface::textOutRotated(const QString& text, QPoint start, double angle) {
     const QFontMetricsF& fm = metrics();
     m_painter.save();
-    m_painter.setPen(color(ForeColor()));
+    m_painter.setPen(textColor());
     m_painter.translate(start);
     m_painter.rotate(-angle);
     m_painter.drawText(QPointF(0, fm.ascent()), text);

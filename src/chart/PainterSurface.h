@@ -41,6 +41,7 @@ protected:
 
 private:
     QColor color(std::uint32_t value) const;
+    QColor textColor() const;
     QPen pen(std::uint32_t colour) const;
     QBrush fillBrush() const;
     QRectF pixelRect(double x1, double y1, double x2, double y2) const;
@@ -50,5 +51,6 @@ private:
     QPalette m_palette;
     double m_widthPixels;
     double m_heightPixels;
+    QColor m_background; // what the surface was last cleared to; none before
     mutable std::map<std::pair<int, bool>, std::pair<QFont, QFontMetricsF>> m_fonts;
 };

@@ -90,6 +90,7 @@ MainWindowSettings MainWindowSettings::load(const SettingsStore& store,
     s.options.mblnNightUnlimitedPlan = store.readBool(Section, "mblnNightUnlimitedPlan", false);
     s.urls = store.read(Section, "URLs", current.urls);
     s.debugPort = static_cast<int>(readRange(store, "DebugPort", current.debugPort, 1, 65535));
+    s.options.mblnShowAllowance = store.readBool(Section, "mblnShowAllowance", false);
     readPlacement(store, s.placement);
     return s;
 }
@@ -114,6 +115,7 @@ void MainWindowSettings::save(SettingsStore& store, bool minimised) const {
     store.writeBool(Section, "mblnNightUnlimitedPlan", options.mblnNightUnlimitedPlan);
     store.write(Section, "URLs", urls);
     store.writeNumber(Section, "DebugPort", debugPort);
+    store.writeBool(Section, "mblnShowAllowance", options.mblnShowAllowance);
     if (!minimised) {
         store.writeNumber(Section, "WindowState", placement.state);
         store.writeNumber(Section, "Height", placement.height);

@@ -24,6 +24,7 @@ QColor declaredColour(const std::string& declaration, const char* property) {
 
 void ReportRowsModel::readColours(const Document& report) {
     m_colours.clear();
+    m_dailyColours = -1;
     for (const StyleRule& rule : report.styleRules()) {
         if (rule.selector.empty() || rule.selector[0] != '.') {
             continue;
@@ -34,6 +35,9 @@ void ReportRowsModel::readColours(const Document& report) {
         if (found == m_colours.end()) {
             m_colours.push_back({name, {}});
             found = std::prev(m_colours.end());
+        }
+        if (name == QLatin1String("dailytotal")) {
+            m_dailyColours = static_cast<int>(found - m_colours.begin());
         }
         // later rules win, as in a style sheet
         if (const QColor fore = declaredColour(rule.declaration, "color"); fore.isValid()) {
@@ -111,18 +115,15 @@ QVariant ReportRowsModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return column < row.cells.size() ? row.cells[column] : QString();
     case Qt::ForegroundRole:
-        if (!daily && row.colours >= 0) {
-            return m_colours[static_cast<std::size_t>(row.colours)].second.fore;
+    case Qt::BackgroundRole: {
+        // the daily total in its own class's colours (black on white), whatever the palette
+        const int colours = daily ? m_dailyColours : row.colours;
+        if (colours < 0) {
+            return daily && role == Qt::BackgroundRole ? QColor(Qt::white) : QVariant();
         }
-        return {};
-    case Qt::BackgroundRole:
-        if (daily) {
-            return QColor(Qt::white);
-        }
-        if (row.colours >= 0) {
-            return m_colours[static_cast<std::size_t>(row.colours)].second.back;
-        }
-        return {};
+        const Colours& pair = m_colours[static_cast<std::size_t>(colours)].second;
+        return role == Qt::ForegroundRole ? pair.fore : pair.back;
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
     default:
@@ -131,8 +132,15 @@ QVariant ReportRowsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ReportRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return section < m_header.size() ? m_header[section] : QString();
+    if (orientation != Qt::Horizontal || section >= m_header.size()) {
+        return {};
     }
-    return {};
+    if (role == Qt::DisplayRole) {
+        // a caption of two words takes two lines, so "Charged Usage(KB)" is no wider than its
+        // figures and the columns up to it fit the window's design width
+        return QString(m_header[section]).replace(QLatin1Char(' '), QLatin1Char('\n'));
+    }
+    // the heading as written, for its tip and for assistive technology
+    const bool whole = role == Qt::ToolTipRole || role == Qt::AccessibleTextRole;
+    return whole ? m_header[section] : QVariant();
 }

@@ -60,4 +60,5 @@ private:
     mutable std::vector<Row> m_rows;
     std::vector<Span> m_spans;
     std::vector<std::pair<QString, Colours>> m_colours; // by class name
+    int m_dailyColours = -1;                            // the daily-total cell's, -1 for none
 };

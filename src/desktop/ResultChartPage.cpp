@@ -9,13 +9,22 @@
 #include "platform/MessagePresenter.h"
 #include "report/ReportOptions.h"
 
+#include <QCheckBox>
 #include <QLabel>
+
+std::optional<double> ResultChartPage::allowance() const {
+    const std::optional<QuotaOutlook>& quota = m_result.summary.quota;
+    return quota ? std::optional(quota->evenShareMB) : std::nullopt;
+}
 
 void ResultChartPage::UpdateGraphControl() {
     XChart* chart = m_controls.XChart1;
     const ChartFeedInput input{QString::fromStdString(m_result.report.chart.mstrChartDataAvg),
                                QString::fromStdString(m_result.totals().mstrMonthYear),
-                               m_state.options().mlngInbuiltChartColor};
+                               m_state.options().mlngInbuiltChartColor, allowance()};
+    // the switch stays as the user left it; without a limited plan there is no line to show
+    m_controls.chkShowAllowanceInChart->setEnabled(input.dailyAllowanceMB.has_value());
+    chart->model().setAllowanceOn(m_state.options().mblnShowAllowance);
     try {
         ChartFeed::UpdateGraphControl(chart->model(), input, m_state.mblnChartUpToDate,
                                       [chart](const QString& tip) { chart->setToolTip(tip); });

@@ -3,6 +3,7 @@
 #include "chart/StackedChartData.h"
 
 #include <QString>
+#include <optional>
 #include <string>
 
 class MessagePresenter;
@@ -25,6 +26,9 @@ public:
     // Refills the built-in chart unless it is up to date; a failure is shown and leaves the
     // chart as far as it got.
     void UpdateGraphControl();
+    // The chosen plan's limit spread over the month's days: the allowance line's level; none
+    // without a plan that has a limit.
+    std::optional<double> allowance() const;
 
     // The stacked chart: created once per window, formatted by the colour and total options,
     // sized with its box. Each does nothing until it exists.

@@ -33,6 +33,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.cmdCopyChart = built.require<QPushButton>("cmdCopyChart");
     c.fraBuiltinChartOptions = built.require<QWidget>("fraBuiltinChartOptions");
     c.picBuiltInChartColor = built.require<QLabel>("picBuiltInChartColor");
+    c.chkShowAllowanceInChart = built.require<QCheckBox>("chkShowAllowanceInChart");
     c.fraChartColors = built.require<QWidget>("fraChartColors");
     c.chkShowAverageInChart = built.require<QCheckBox>("chkShowAverageInChart");
     c.chkDisplayDailyTotalinChart = built.require<QCheckBox>("chkDisplayDailyTotalinChart");
@@ -61,6 +62,7 @@ ResultWindowControls ResultWindowControls::find(const DesignBuilder& built) {
     c.lblUsedAverageExclToday = built.require<QLabel>("lblUsedAverageExclToday");
     c.lblUsageToday = built.require<QLabel>("lblUsageToday");
     c.lblAvailableAverageExclToday = built.require<QLabel>("lblAvailableAverageExclToday");
+    c.fraOutlook = built.require<QWidget>("fraOutlook");
     c.lblProjection = built.require<QLabel>("lblProjection");
     c.txtPlanComparison = built.require<QTextBrowser>("txtPlanComparison");
     c.chkNightUnlimited = built.require<QCheckBox>("chkNightUnlimited");

@@ -39,6 +39,7 @@ struct ResultWindowControls {
     QPushButton* cmdCopyChart;
     QWidget* fraBuiltinChartOptions;
     QLabel* picBuiltInChartColor;
+    QCheckBox* chkShowAllowanceInChart;
     QWidget* fraChartColors;
     QCheckBox* chkShowAverageInChart;
     QCheckBox* chkDisplayDailyTotalinChart;
@@ -68,6 +69,7 @@ struct ResultWindowControls {
     QLabel* lblUsedAverageExclToday;
     QLabel* lblUsageToday;
     QLabel* lblAvailableAverageExclToday;
+    QWidget* fraOutlook;
     QLabel* lblProjection;
     QTextBrowser* txtPlanComparison;
     // below the pages

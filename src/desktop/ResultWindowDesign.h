@@ -3,6 +3,7 @@
 #include "desktop/ControlDesign.h"
 
 #include <span>
+#include <string_view>
 
 // The result window's design: every control with its place in twips, caption, tool tip and
 // resizer rule. The window is built from it and the resizer rearranges it.
@@ -16,5 +17,7 @@ inline constexpr int FrameWidth = 120;
 inline constexpr int FrameHeight = 405;
 
 std::span<const ControlDesign> controls();
+// The order Tab moves through the controls.
+std::span<const std::string_view> tabOrder();
 
 } // namespace ResultWindowDesign

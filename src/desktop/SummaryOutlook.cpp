@@ -1,6 +1,7 @@
 #include "desktop/SummaryOutlook.h"
 
 #include "analysis/MonthSummary.h"
+#include "analysis/SummaryTexts.h"
 #include "platform/NumberFormat.h"
 
 namespace {
@@ -25,6 +26,10 @@ SummaryOutlook SummaryOutlook::build(const MonthSummary& summary) {
                 .arg(projection.daysInMonth)
                 .arg(QString::fromStdString(NumberFormat::decimals(projection.bill.chargedMB, 3)),
                      amount(projection.bill.totalWithTax));
+    }
+    if (summary.quota) {
+        outlook.quota = QString::fromStdString(SummaryTexts::quotaRunOut(*summary.quota) + "\n" +
+                                               SummaryTexts::dailyAllowance(*summary.quota));
     }
     const int chosen = summary.choice.slot;
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">"

@@ -93,6 +93,20 @@ void SummaryPageView::showFrames(const UsageSummary& figures) {
 }
 
 void SummaryPageView::showOutlook(const SummaryOutlook& outlook) {
-    m_controls.lblProjection->setText(outlook.projection);
+    m_controls.lblProjection->setText(outlook.quota.isEmpty()
+                                          ? outlook.projection
+                                          : outlook.projection + QLatin1Char('\n') + outlook.quota);
     m_controls.txtPlanComparison->setHtml(outlook.comparisonHtml);
+    layOutOutlook();
+}
+
+void SummaryPageView::layOutOutlook() {
+    const QWidget* box = m_controls.fraOutlook;
+    QLabel* texts = m_controls.lblProjection;
+    QWidget* plans = m_controls.txtPlanComparison;
+    const int margin = texts->x();
+    const int width = box->width() - 2 * margin;
+    texts->resize(width, texts->heightForWidth(width));
+    const int top = texts->geometry().bottom() + margin / 2;
+    plans->setGeometry(margin, top, width, std::max(0, box->height() - top - margin));
 }

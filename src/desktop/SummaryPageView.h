@@ -21,6 +21,9 @@ public:
     // A summary with a plan.
     void show(const MonthSummary& summary);
     void showOutlook(const SummaryOutlook& outlook);
+    // The texts of "This Month" take the lines they need at its width; the plan list takes the
+    // rest of the box, so it shows more plans as the window grows.
+    void layOutOutlook();
 
 private:
     void showPlanDetails(bool custom);

@@ -10,6 +10,7 @@
 #include "desktop/ReportPageHtml.h"
 #include "desktop/ReportPdf.h"
 #include "desktop/ReportRowsModel.h"
+#include "desktop/ReportRowsTable.h"
 #include "desktop/ResultWindowDesign.h"
 #include "desktop/SummaryOutlook.h"
 #include "platform/Clock.h"
@@ -22,21 +23,21 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QScrollBar>
-#include <QTableView>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 namespace {
 
 constexpr QSize FrameAllowance{ResultWindowDesign::FrameWidth, ResultWindowDesign::FrameHeight};
+// The quota bar's green (what is left) and light red (what is used).
+const QColor QuotaLeft(0x00, 0xc0, 0x00);
+const QColor QuotaUsed(0xff, 0x80, 0x80);
 
 // The wait cursor while the report is built again: a large month takes a moment.
 class WaitCursor {
@@ -69,6 +70,8 @@ frmResult::frmResult(MonthAnalysis& month, ReportOptions& options, ResultWindowS
            Twips::toPixelsY(this, ResultWindowDesign::ClientHeight));
     setUpTabs();
     setUpLists();
+    applyPaletteColours();
+    m_design.setTabOrder(ResultWindowDesign::tabOrder());
     connectHandlers();
     connectOutput();
     Form_Load();
@@ -119,27 +122,17 @@ void frmResult::setUpLists() {
         box.box->properties().setIntegerSize(box.integers);
         box.box->properties().setDecimalSize(box.decimals);
     }
-    for (QLabel* picture : {c.picDownloadAllowed, c.picAvailableColor}) {
-        picture->setStyleSheet(QStringLiteral("background-color:#00c000;"));
-    }
-    for (QLabel* picture : {c.picActualDownload, c.picUsedColor}) {
-        picture->setStyleSheet(QStringLiteral("background-color:#ff8080;"));
-    }
-    for (QLabel* picture : {c.picExcessDownload, c.picExcessColor}) {
-        picture->setStyleSheet(QStringLiteral("background-color:#ff0000;"));
-    }
+    const auto paint = [](std::initializer_list<QLabel*> pictures, const QColor& colour) {
+        for (QLabel* picture : pictures) {
+            picture->setStyleSheet(QStringLiteral("background-color:%1;").arg(colour.name()));
+        }
+    };
+    paint({c.picDownloadAllowed, c.picAvailableColor}, QuotaLeft);
+    paint({c.picActualDownload, c.picUsedColor}, QuotaUsed);
+    paint({c.picExcessDownload, c.picExcessColor}, QColor(0xff, 0x00, 0x00));
     c.txtPercentage->setText(QStringLiteral("000"));
-    c.txtPercentage->setStyleSheet(QStringLiteral("background:transparent;"));
-    c.lblProjection->setWordWrap(true);
-    // the report's tables keep their natural width and scroll, rather than wrap every cell
-    QTableView* rows = c.grdReportRows;
-    m_rows = new ReportRowsModel(rows);
-    rows->setModel(m_rows);
-    // sizing the columns looks at the first rows only: a month's rows are alike
-    rows->horizontalHeader()->setResizeContentsPrecision(200);
-    rows->horizontalHeader()->setStretchLastSection(true);
-    rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
+    c.txtPercentage->setFocusPolicy(Qt::ClickFocus); // a figure on the bar, not a Tab stop
+    m_rows = std::make_unique<ReportRowsTable>(c.grdReportRows);
     for (QLabel* label : c.lblSetColor) {
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Box);
@@ -240,22 +233,30 @@ void frmResult::showResult(MonthResult result) {
     CreateSummary();
 }
 
+// The colours of the design stay as the backgrounds they are; the text on them follows the
+// palette as far as it reads at 4.5:1 (white on the quota bar's green does not).
+void frmResult::applyPaletteColours() {
+    const QColor percentage =
+        ColorValue::legibleOn({QuotaLeft, QuotaUsed}, palette().color(QPalette::Text));
+    m_controls.txtPercentage->setStyleSheet(
+        QStringLiteral("background:transparent;color:%1;").arg(percentage.name()));
+    QTextBrowser* page = m_controls.WebBrowser1;
+    const QColor link = ColorValue::legibleOn(page->palette().color(QPalette::Base),
+                                              page->palette().color(QPalette::Link));
+    page->document()->setDefaultStyleSheet(QStringLiteral("a{color:%1;}").arg(link.name()));
+    page->setHtml(ReportPageHtml::headerForDisplay(m_document));
+}
+
+void frmResult::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_rows) {
+        applyPaletteColours();
+    }
+}
+
 void frmResult::showReportPage() {
     m_controls.WebBrowser1->setHtml(ReportPageHtml::headerForDisplay(m_document));
-    QTableView* rows = m_controls.grdReportRows;
-    const int scroll = rows->verticalScrollBar()->value();
-    m_rows->load(m_document, m_result.report.days);
-    rows->clearSpans();
-    for (const ReportRowsModel::Span& span : m_rows->spans()) {
-        if (span.rows > 1) {
-            rows->setSpan(span.row, ReportRowsModel::DailyTotalColumn, span.rows, 1);
-        }
-    }
-    if (!m_columnsSized && m_rows->rowCount() > 0) {
-        rows->resizeColumnsToContents();
-        m_columnsSized = true;
-    }
-    rows->verticalScrollBar()->setValue(scroll);
+    m_rows->show(m_document, m_result.report.days);
 }
 
 void frmResult::UpdateGraphControl() {
@@ -272,6 +273,17 @@ void frmResult::CreateSummary() {
     }
     m_summaryView.show(summary);
     m_summaryView.showOutlook(SummaryOutlook::build(summary));
+}
+
+// The allowance line follows the chosen plan: drawn anew when the plan's limit changes it.
+void frmResult::refreshAllowance() {
+    if (m_controls.XChart1->model().AllowanceValue() == m_chartPage.allowance()) {
+        return;
+    }
+    m_state.mblnChartUpToDate = false;
+    if (m_state.options().ChartType != ResultWindowState::StackedChart) {
+        UpdateGraphControl();
+    }
 }
 
 bool frmResult::limitRaised() const {
@@ -303,6 +315,7 @@ void frmResult::summariseAgain() {
         return;
     }
     CreateSummary();
+    refreshAllowance();
 }
 
 void frmResult::rebuild() {
@@ -326,6 +339,7 @@ void frmResult::resizeEvent(QResizeEvent* event) {
     m_resizing = true;
     m_resizer.FormResized(*m_resizerWindow);
     fitTabsToFrames();
+    m_summaryView.layOutOutlook();
     m_chartPage.ResizeChart();
     m_resizing = false;
 }

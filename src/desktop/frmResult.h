@@ -21,8 +21,9 @@ class ColorChooser;
 class DesktopShell;
 class FileChooser;
 class MessagePresenter;
+class QKeyEvent;
 class QPrinter;
-class ReportRowsModel;
+class ReportRowsTable;
 class QTextDocument;
 class SettingsStore;
 
@@ -97,6 +98,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -108,6 +110,8 @@ private:
     void showReportPage();
     void rebuild();
     void summariseAgain();
+    void refreshAllowance();
+    void applyPaletteColours();
     bool limitRaised() const;
     void showRaisedLimit();
     void fitTabsToFrames();
@@ -120,6 +124,8 @@ private:
     void chkNightUnlimited_Click();
     void chkShowAverageInChart_Click();
     void chkDisplayDailyTotalinChart_Click();
+    void chkShowAllowanceInChart_Click();
+    bool colourKeyPressed(QObject* watched, const QKeyEvent& key);
     void lblSetColor_MouseDown(int index, Qt::MouseButton button);
     void picChartColor_Click(int index);
     void picBuiltInChartColor_Click();
@@ -150,6 +156,5 @@ private:
     bool m_resizing = false;
     bool m_unloaded = false;
     bool m_writingBoxes = false;
-    bool m_columnsSized = false;
-    ReportRowsModel* m_rows = nullptr; // owned by its table view
+    std::unique_ptr<ReportRowsTable> m_rows;
 };

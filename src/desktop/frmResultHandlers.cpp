@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,19 +29,35 @@ namespace {
 constexpr const char* CopiedText = "Chart is copied to clipboard. You can now paste it into any "
                                    "graphical application(like paintbrush)";
 
+// A colour control in its colours, framed, and framed in the highlight while it has the focus.
+void paintColours(QWidget* widget, const QString& colours) {
+    widget->setStyleSheet(QStringLiteral("QLabel{%1border:1px solid palette(dark);margin:1px;}"
+                                         "QLabel:focus{border:2px solid palette(highlight);"
+                                         "margin:0px;}")
+                              .arg(colours));
+}
+
 void paintColours(QWidget* widget, std::uint32_t fore, std::uint32_t back) {
-    widget->setStyleSheet(
-        QStringLiteral("color:%1;background-color:%2;")
-            .arg(ColorValue::toQColor(fore).name(), ColorValue::toQColor(back).name()));
+    paintColours(widget,
+                 QStringLiteral("color:%1;background-color:%2;")
+                     .arg(ColorValue::toQColor(fore).name(), ColorValue::toQColor(back).name()));
     widget->setProperty("ForeColor", fore);
     widget->setProperty("BackColor", back);
 }
 
 void paintBack(QWidget* widget, std::uint32_t back) {
-    widget->setStyleSheet(
-        QStringLiteral("background-color:%1;").arg(ColorValue::toQColor(back).name()));
+    paintColours(widget,
+                 QStringLiteral("background-color:%1;").arg(ColorValue::toQColor(back).name()));
     widget->setProperty("BackColor", back);
 }
+
+bool activates(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Space || key.key() == Qt::Key_Return ||
+           key.key() == Qt::Key_Enter || key.key() == Qt::Key_Menu;
+}
+
+constexpr const char* RowColourKeys = "Enter or Space: font colour; Shift+Enter or the menu key: "
+                                      "background colour";
 
 } // namespace
 
@@ -53,10 +70,18 @@ void frmResult::connectHandlers() {
         const auto member = static_cast<std::size_t>(i);
         connect(c.chkExclude[member], &QCheckBox::toggled, this,
                 [this, i] { chkExclude_Click(i); });
-        c.lblSetColor[member]->installEventFilter(this);
-        c.picChartColor[member]->installEventFilter(this);
+        c.lblSetColor[member]->setAccessibleDescription(QString::fromLatin1(RowColourKeys));
     }
-    for (QLabel* clicked : {c.picBuiltInChartColor, c.lblWebsite, c.lblPlans}) {
+    // the colour controls are stops of the Tab chain and open their dialog by keyboard too
+    for (QLabel* colour : {c.lblSetColor[0], c.lblSetColor[1], c.lblSetColor[2], c.picChartColor[0],
+                           c.picChartColor[1], c.picChartColor[2], c.picBuiltInChartColor}) {
+        colour->setFocusPolicy(Qt::StrongFocus);
+        colour->installEventFilter(this);
+        if (colour->accessibleDescription().isEmpty()) {
+            colour->setAccessibleDescription(QStringLiteral("Enter or Space: choose the colour"));
+        }
+    }
+    for (QLabel* clicked : {c.lblWebsite, c.lblPlans}) {
         clicked->installEventFilter(this);
     }
     // the links open by keyboard too; a click is taken by the event filter
@@ -69,6 +94,8 @@ void frmResult::connectHandlers() {
             [this] { chkShowAverageInChart_Click(); });
     connect(c.chkDisplayDailyTotalinChart, &QCheckBox::toggled, this,
             [this] { chkDisplayDailyTotalinChart_Click(); });
+    connect(c.chkShowAllowanceInChart, &QCheckBox::toggled, this,
+            [this] { chkShowAllowanceInChart_Click(); });
     connect(c.XChart1, &XChart::ItemClick, this, [this](const ChartItemRef& item) {
         m_controls.XChart1->setToolTip(item ? item->LegendDescription : QString());
     });
@@ -176,12 +203,22 @@ void frmResult::chkDisplayDailyTotalinChart_Click() {
     }
 }
 
+void frmResult::chkShowAllowanceInChart_Click() {
+    if (m_state.mblnSuppressEvents) {
+        return;
+    }
+    m_state.options().mblnShowAllowance = m_controls.chkShowAllowanceInChart->isChecked();
+    m_state.mblnChartUpToDate = false;
+    UpdateGraphControl();
+}
+
 void frmResult::copyOptionControls(const ReportOptions& options) {
     m_controls.chkExclude[0]->setChecked(options.mblnExcludeFree);
     m_controls.chkExclude[1]->setChecked(options.mblnExcludeMixed);
     m_controls.chkExclude[2]->setChecked(options.mblnExcludeNonFree);
     m_controls.chkDisplayDailyTotalinChart->setChecked(options.mblnShowTotalValue);
     m_controls.chkShowAverageInChart->setChecked(options.mblnShowAverage);
+    m_controls.chkShowAllowanceInChart->setChecked(options.mblnShowAllowance);
     m_controls.chkNightUnlimited->setChecked(options.mblnNightUnlimitedPlan);
     // also when the night box did not change and so raised nothing
     applyNightRules(ResultWindowState::nightRules(options.mblnNightUnlimitedPlan));
@@ -244,6 +281,10 @@ bool frmResult::eventFilter(QObject* watched, QEvent* event) {
             Qt::QueuedConnection);
         return false;
     }
+    if (event->type() == QEvent::KeyPress &&
+        colourKeyPressed(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     const bool link = watched == c.lblWebsite || watched == c.lblPlans;
     if (link && event->type() == QEvent::MouseButtonRelease) {
         return true; // the press opened the page: the link must not open it again
@@ -271,6 +312,32 @@ bool frmResult::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     return true;
+}
+
+// Enter or Space on a colour control does what its left click does; on a row colour, Shift or
+// the menu key edits the background, as the right click does.
+bool frmResult::colourKeyPressed(QObject* watched, const QKeyEvent& key) {
+    const ResultWindowControls& c = m_controls;
+    if (!activates(key)) {
+        return false;
+    }
+    const bool back = key.key() == Qt::Key_Menu || key.modifiers().testFlag(Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i) {
+        const auto member = static_cast<std::size_t>(i);
+        if (watched == c.lblSetColor[member]) {
+            lblSetColor_MouseDown(i, back ? Qt::RightButton : Qt::LeftButton);
+            return true;
+        }
+        if (watched == c.picChartColor[member] && !back) {
+            picChartColor_Click(i);
+            return true;
+        }
+    }
+    if (watched == c.picBuiltInChartColor && !back) {
+        picBuiltInChartColor_Click();
+        return true;
+    }
+    return false;
 }
 
 void frmResult::WebBrowser1_BeforeNavigate2(const QUrl& address) {

@@ -21,4 +21,7 @@ struct ReportOptions {
     std::uint32_t mlngChartColorNonFree = 9671679; // red 255, green 147, blue 147
     std::uint32_t mlngInbuiltChartColor = 9671679;
     int ChartType = 0; // 0 built-in chart, 1 office chart
+    // The plan's daily allowance drawn across the built-in chart; off, as the chart was drawn
+    // before there was one.
+    bool mblnShowAllowance = false;
 };

@@ -31,18 +31,19 @@ private:
 
 // Every stored value away from its default.
 MainWindowSettings everythingChanged() {
-    return {.userName = "Jos\u00e9",
-            .password = "secret",
-            .savePassword = true,
-            .passwordOnlyScrambled = true, // no keyring: the file keeps it scrambled
-            .adminUrl = "https://b.example/",
-            // the six switches, the nine colours (the last one white) and the chart type
-            .options = {true, true, true, true, true, true, 1, 2, 3, 4, 5, 6, 7, 8, 0xFFFFFFu, 1},
-            .cachingEnabled = true,
-            .selectedTab = 2,
-            .urls = "https://a.example/#https://b.example/#",
-            .debugPort = 9333,
-            .placement = {2, 7000, 9500, 300, 450}};
+    return {
+        .userName = "Jos\u00e9",
+        .password = "secret",
+        .savePassword = true,
+        .passwordOnlyScrambled = true, // no keyring: the file keeps it scrambled
+        .adminUrl = "https://b.example/",
+        // the six switches, the nine colours (the last one white) and the chart type
+        .options = {true, true, true, true, true, true, 1, 2, 3, 4, 5, 6, 7, 8, 0xFFFFFFu, 1, true},
+        .cachingEnabled = true,
+        .selectedTab = 2,
+        .urls = "https://a.example/#https://b.example/#",
+        .debugPort = 9333,
+        .placement = {2, 7000, 9500, 300, 450}};
 }
 
 auto fields(const ReportOptions& o) {
@@ -50,7 +51,8 @@ auto fields(const ReportOptions& o) {
                       o.mblnNightUnlimitedPlan, o.mblnShowAverage, o.mblnShowTotalValue,
                       o.mlngColorFree, o.mlngColorBackFree, o.mlngColorMixed, o.mlngColorBackMixed,
                       o.mlngColorNonFree, o.mlngColorBackNonFree, o.mlngChartColorFree,
-                      o.mlngChartColorNonFree, o.mlngInbuiltChartColor, o.ChartType);
+                      o.mlngChartColorNonFree, o.mlngInbuiltChartColor, o.ChartType,
+                      o.mblnShowAllowance);
 }
 
 // Every stored value (the keyring flag is not stored).
@@ -72,7 +74,7 @@ const QStringList Keys = {
     "mlngColorFree", "mlngColorBackFree", "mlngColorMixed", "mlngColorBackMixed",
     "mlngColorNonFree", "mlngColorBackNonFree", "mlngChartColorFree", "mlngChartColorNonFree",
     "mlngInbuiltChartColor", "ChartType", "ctlTabs1.SelectedTab", "mblnShowTotalValue",
-    "mblnShowAverage", "mblnNightUnlimitedPlan", "URLs", "DebugPort",
+    "mblnShowAverage", "mblnNightUnlimitedPlan", "URLs", "DebugPort", "mblnShowAllowance",
     "WindowState", "Height", "Width", "Left", "Top"};
 // clang-format on
 

@@ -1,7 +1,10 @@
 #include "ResultWindowHarness.h"
 #include "controls/ctlTabs.h"
 #include "controls/neb.h"
+#include "platform/ColorValue.h"
+#include "support/Palettes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
@@ -41,9 +44,14 @@ TEST_F(ResultSummaryTest, ThePageShowsTheSummaryAndSwitchesBetweenBalanceAndExce
     EXPECT_TRUE(get("picExcessDownload")->isVisible());
     EXPECT_NEAR(get("picExcessDownload")->width(), quotaWidth() * 0.25, 1);
     EXPECT_FALSE(get("lbl", 0)->isVisible()); // the last recorded day is not today
-    EXPECT_FALSE(get("nebPlanCharge")->isVisible());
     EXPECT_TRUE(text("lblProjection").startsWith("At this pace (10 of 31 days)"));
+    EXPECT_TRUE(text("lblProjection")
+                    .endsWith("The 1024 MB ran out by 10 Mar\nLeft: nothing for 21 more days"));
     EXPECT_TRUE(get<QTextBrowser>("txtPlanComparison")->toPlainText().contains("(chosen)"));
+    // the plan list takes what the window gains
+    const int listHeight = get("txtPlanComparison")->height();
+    window->resize(window->width() + 300, window->height() + 300);
+    EXPECT_GE(get("txtPlanComparison")->height(), listHeight + 290);
 
     choosePlan(4); // "BBG FN Combo 599" charges the 1000 MB outside the night hours
     EXPECT_EQ(text("lblAvailableBandWidth"), "3096.000 MB");
@@ -145,15 +153,29 @@ TEST_F(ResultSummaryTest, TodaysFiguresShowWhenTheLastRecordedDayIsToday) {
     }
     EXPECT_EQ(text("lblUsageToday"), "128.00 MB");
     EXPECT_EQ(text("lblUsedAverageExclToday"), "128.00 MB");
+    for (int note : {5, 6}) { // the footnote whole in both panels
+        auto* label = get<QLabel>("lbl", note);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << note;
+        EXPECT_LE(label->geometry().bottom(), label->parentWidget()->height()) << note;
+    }
 }
 
-TEST_F(ResultSummaryTest, ASavedPlanIsRestoredAndAnUnknownOneLeavesNoneChosen) {
-    EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), -1); // nothing saved yet
-    EXPECT_EQ(text("lblUsedBandWidth"), "0");
-    settings.write("ScreenSettings", "Plan6", "0"); // the first item: "1000  - BBG Combo ULD 1000"
+TEST_F(ResultSummaryTest, TextsReadOnTheDesignsColoursAndLinksInADarkPalette) {
+    QApplication::setPalette(Palettes::dark());
     open();
-    EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), 0);
-    EXPECT_EQ(text("lblBandWidthLimit"), "Unlimited");
+    const auto styled = [](QString s) { return QColor(s.mid(s.indexOf("color:#") + 6, 7)); };
+    const QColor percentage = styled(get("txtPercentage")->styleSheet()); // on green and pink
+    EXPECT_GE(ColorValue::contrastRatio(percentage, QColor(0x00, 0xc0, 0x00)), 4.5);
+    EXPECT_GE(ColorValue::contrastRatio(percentage, QColor(0xff, 0x80, 0x80)), 4.5);
+    for (auto* link : {get<QLabel>("lblPlans"), get<QLabel>("lblWebsite")}) {
+        const QColor back = link->palette().color(link->backgroundRole());
+        EXPECT_GE(ColorValue::contrastRatio(styled(link->text()), back), 4.5);
+    }
+    QApplication::setPalette(Palettes::light());
+}
+
+TEST_F(ResultSummaryTest, AnUnknownSavedPlanLeavesNoneChosen) {
+    EXPECT_EQ(text("lblUsedBandWidth"), "0");        // nothing saved yet, nothing shown
     settings.write("ScreenSettings", "Plan6", "77"); // never written by us: ignored
     open();
     EXPECT_EQ(get<QComboBox>("cmbPlans")->currentIndex(), -1);

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -55,6 +56,17 @@ TEST_F(frmResultTest, TheReportPageShowsTheReportWithItsRowColours) {
     EXPECT_TRUE(model->index(0, 9).data().toString().startsWith("2007-03-10"));
     EXPECT_EQ(rows->rowSpan(0, 9), 3);
     EXPECT_EQ(rows->rowSpan(3, 9), 3);
+    // the columns up to the charged usage fit the design width, its heading whole
+    const QHeaderView* header = rows->horizontalHeader();
+    EXPECT_LE(header->sectionViewportPosition(8) + header->sectionSize(8),
+              rows->viewport()->width());
+    // a day of two rows shows its whole total (nine lines), black on white whatever the palette
+    check("chkExclude", 0)->click();
+    ASSERT_EQ(model->rowCount(), 20);
+    const QSize total = rows->fontMetrics().size(0, model->index(0, 9).data().toString());
+    EXPECT_GE(rows->rowHeight(0) + rows->rowHeight(1), total.height());
+    EXPECT_GE(rows->columnWidth(9), total.width());
+    EXPECT_EQ(model->index(0, 9).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
 }
 
 TEST_F(frmResultTest, ExclusionsRebuildTheReportAndTheChart) {
@@ -83,49 +95,26 @@ TEST_F(frmResultTest, TheNightPlanSwitchesTheExclusionBoxesAndClearsTheNonFreeEx
     EXPECT_FALSE(options.mblnExcludeNonFree); // although its box stays ticked
     EXPECT_TRUE(check("chkExclude", 2)->isChecked());
     EXPECT_FALSE(check("chkExclude", 0)->isEnabled());
-    EXPECT_FALSE(check("chkExclude", 2)->isEnabled());
-    EXPECT_FALSE(get("lblSetColor", 0)->isVisible());
     EXPECT_FALSE(get("lblSetColor", 1)->isVisible());
     EXPECT_TRUE(get("picChartColor", 0)->isHidden());
     EXPECT_EQ(rowsOfClass("nonfree"), 30); // every row is charged without the plan
     check("chkNightUnlimited")->click();
     EXPECT_TRUE(options.mblnExcludeNonFree);
     EXPECT_TRUE(check("chkExclude", 0)->isEnabled());
-    EXPECT_TRUE(get("lblSetColor", 1)->isVisible());
 }
 
 TEST_F(frmResultTest, SuppressedEventsLeaveOptionsAndReportAlone) {
     window->setSuppressEvents(true);
     check("chkExclude", 0)->setChecked(true);
-    check("chkShowAverageInChart")->setChecked(true);
-    EXPECT_FALSE(options.mblnExcludeFree);
-    EXPECT_FALSE(options.mblnShowAverage);
-    EXPECT_EQ(rowsOfClass("free"), 10);
     check("chkNightUnlimited")->setChecked(false); // the night box always applies its rules
+    EXPECT_FALSE(options.mblnExcludeFree);
     EXPECT_FALSE(options.mblnNightUnlimitedPlan);
-    EXPECT_FALSE(check("chkExclude", 0)->isEnabled());
     EXPECT_EQ(rowsOfClass("free"), 10);
-}
-
-TEST_F(frmResultTest, TheSummaryTabHidesTheFooterOptionsAndTabsApplyTheChartType) {
-    options.ChartType = 1;
-    selectTab(3);
-    for (const char* name : {"fraNightUnlimited", "lblWebsite", "chkNightUnlimited", "Label5"}) {
-        EXPECT_FALSE(get(name)->isVisible()) << name;
-    }
-    EXPECT_EQ(get<QComboBox>("cmbChartType")->currentIndex(), 1);
-    selectTab(1);
-    for (const char* name : {"fraNightUnlimited", "lblWebsite", "chkNightUnlimited", "Label5"}) {
-        EXPECT_TRUE(get(name)->isVisible()) << name;
-    }
 }
 
 TEST_F(frmResultTest, ChartTypesSwitchWithoutRebuildingAnUpToDateChartAndFollowTheOptions) {
     selectTab(2);
     EXPECT_EQ(get<QComboBox>("cmbChartType")->currentIndex(), 0);
-    EXPECT_TRUE(get("XChart1")->isVisible());
-    EXPECT_TRUE(get("fraBuiltinChartOptions")->isVisible());
-    EXPECT_FALSE(get("fraChartColors")->isVisible());
     chooseChartType(1);
     EXPECT_EQ(options.ChartType, 1);
     EXPECT_TRUE(window->state().mblnGraphCreated);
@@ -159,9 +148,9 @@ TEST_F(frmResultTest, ChartTypesSwitchWithoutRebuildingAnUpToDateChartAndFollowT
     EXPECT_FALSE(window->state().mblnChartUpToDate); // the built-in chart must refill later
 }
 
-TEST_F(frmResultTest, ColourLabelsAndBoxesGoThroughTheColourDialog) {
+TEST_F(frmResultTest, ColourLabelsAndBoxesGoThroughTheColourDialogByMouseAndKeyboard) {
     colors.answerColor(0x000000FF);
-    QTest::mouseClick(get("lblSetColor", 2), Qt::LeftButton);
+    QTest::keyClick(get("lblSetColor", 2), Qt::Key_Return); // as the left button does
     EXPECT_EQ(options.mlngColorNonFree, 0x000000FFu);
     colors.answerColor(0x00FFFF00);
     QTest::mouseClick(get("lblSetColor", 2), Qt::RightButton);
@@ -171,15 +160,18 @@ TEST_F(frmResultTest, ColourLabelsAndBoxesGoThroughTheColourDialog) {
     EXPECT_TRUE(std::any_of(rules.begin(), rules.end(), [](const StyleRule& rule) {
         return rule.selector == ".nonfree" && rule.declaration == "background-color:#00FFFF;";
     }));
+    colors.answerColor(0x00FFFFFF);
+    QTest::keyClick(get("lblSetColor", 2), Qt::Key_Return, Qt::ShiftModifier); // the right one
+    EXPECT_EQ(options.mlngColorBackNonFree, 0x00FFFFFFu);
     colors.answerCancel();
     QTest::mouseClick(get("lblSetColor", 0), Qt::LeftButton);
     EXPECT_EQ(options.mlngColorFree, 0u);
     QTest::mouseClick(get("lblSetColor", 0), Qt::MiddleButton);
-    EXPECT_EQ(colors.requests().size(), 3u); // the middle button asks nothing
+    EXPECT_EQ(colors.requests().size(), 4u); // the middle button asks nothing
 
     selectTab(2);
     colors.answerColor(0x0019C80A); // RGB(10, 200, 25)
-    QTest::mouseClick(get("picBuiltInChartColor"), Qt::LeftButton);
+    QTest::keyClick(get("picBuiltInChartColor"), Qt::Key_Space);
     EXPECT_EQ(options.mlngInbuiltChartColor, 0x0019C80Au);
     EXPECT_EQ(chart().properties().BarColor, 0x0019C80Au);
     chooseChartType(1);
@@ -210,10 +202,54 @@ TEST_F(frmResultTest, TheHelpLinkAnswersInAMessageAndOtherLinksOpenInTheBrowser)
                                         frmResult::PlansPageAddress}));
 }
 
-TEST_F(frmResultTest, ItemClickShowsTheBarsLegendAsTheChartsTip) {
-    auto* chartWidget = get<XChart>("XChart1");
-    Q_EMIT chartWidget->ItemClick(chart().item(0));
-    EXPECT_EQ(chartWidget->toolTip(), chart().item(0)->LegendDescription);
+TEST_F(frmResultTest, TheAllowanceLineIsOffUntilTurnedOnAndFollowsThePlan) {
+    choosePlan(0); // "BBG 250": 1024 MB over March's 31 days
+    EXPECT_FALSE(chart().allowanceShown());
+    EXPECT_DOUBLE_EQ(*chart().AllowanceValue(), 1024.0 / 31);
+    check("chkShowAllowanceInChart")->click();
+    EXPECT_TRUE(options.mblnShowAllowance);
+    EXPECT_TRUE(chart().allowanceShown());
+    choosePlan(4); // 4096 MB
+    EXPECT_DOUBLE_EQ(*chart().AllowanceValue(), 4096.0 / 31);
+    choosePlan(2); // unlimited: no line, and no switch to turn
+    EXPECT_FALSE(chart().allowanceShown());
+    EXPECT_FALSE(check("chkShowAllowanceInChart")->isEnabled());
+}
+
+TEST_F(frmResultTest, KeyboardReachesEveryControlInReadingOrderWithUniqueMnemonics) {
+    const auto tabStops = [this] {
+        QString names = "ctlTabs1";
+        for (QWidget* at = get("ctlTabs1")->nextInFocusChain(); at != get("ctlTabs1");
+             at = at->nextInFocusChain()) {
+            if (at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus)) {
+                names += ' ' + at->objectName() + at->property("Index").toString();
+            }
+        }
+        return names;
+    };
+    const QString footer = " chkNightUnlimited chkExclude0 chkExclude2 lblWebsite cmdClose";
+    const QString pages[] = {"ctlTabs1 WebBrowser1 grdReportRows cmdSave cmdExport cmdPrint "
+                             "lblSetColor0 lblSetColor1 lblSetColor2" +
+                                 footer,
+                             "ctlTabs1 cmbChartType cmdCopyChart picBuiltInChartColor" + footer,
+                             "ctlTabs1 cmbPlans lblPlans txtPlanComparison cmdClose"};
+    for (int tab = 1; tab <= 3; ++tab) {
+        selectTab(tab);
+        EXPECT_EQ(tabStops(), pages[tab - 1]) << tab;
+        QString keys; // each visible caption's underlined letter, once a page
+        for (auto* control : window->findChildren<QWidget*>()) {
+            const QString caption = control->property("text").toString();
+            if (const qsizetype amp = caption.indexOf('&'); control->isVisible() && amp >= 0) {
+                EXPECT_FALSE(keys.contains(caption[amp + 1].toLower())) << caption.toStdString();
+                keys += caption[amp + 1].toLower();
+            }
+        }
+    }
+    // Tab leaves the rows table, where a cell by cell walk would hold it for every row
+    selectTab(1);
+    get("grdReportRows")->setFocus();
+    QTest::keyClick(get("grdReportRows"), Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), get("cmdSave"));
 }
 
 TEST_F(frmResultTest, TheResizerKeepsTheRulesAndTheTabStripHoldsItsPages) {
