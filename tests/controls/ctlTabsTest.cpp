@@ -2,6 +2,7 @@
 
 #include "platform/ColorValue.h"
 #include "platform/PropertyBag.h"
+#include "support/Palettes.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -70,7 +71,7 @@ TEST_F(ctlTabsTest, TheDesignLoadsQuietlyAndOnlyTheSelectedTabsFrameIsShownWitho
     tabs->setSelectedTab(3);
     EXPECT_TRUE(shown("fraSummary"));
     EXPECT_FALSE(shown("fraReport") || shown("fraChart") || shown("fraStray"));
-    EXPECT_TRUE(label->isVisible());              // not a frame: left alone on every tab
+    EXPECT_TRUE(label->isVisible()); // not a frame: left alone on every tab
 }
 
 TEST_F(ctlTabsTest, MouseAndArrowKeysRaiseTabClickAndTheLowerTabWinsTheOverlap) {
@@ -91,11 +92,8 @@ TEST_F(ctlTabsTest, MouseAndArrowKeysRaiseTabClickAndTheLowerTabWinsTheOverlap) 
 }
 
 TEST_F(ctlTabsTest, CaptionsReadInLightAndDarkPalettesAndTheFocusIsShown) {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53)); // as dark desktop themes set it
-    dark.setColor(QPalette::ButtonText, Qt::white);
     for (const auto& [name, palette] :
-         {std::pair{"light", fusion->standardPalette()}, std::pair{"dark", dark}}) {
+         {std::pair{"light", Palettes::light()}, std::pair{"dark", Palettes::dark()}}) {
         for (int tab = 1; tab <= 3; ++tab) {
             EXPECT_GE(ColorValue::contrastRatio(tabs->properties().tabFill(tab, palette),
                                                 tabs->properties().captionColor(tab, palette)),
