@@ -57,9 +57,9 @@ ReportPdfTable detailTable(const Document& report, const MonthResult& result) {
     ReportRowsModel model;
     model.load(report, result.report.days);
     const int columns = model.columnCount();
-    QStringList header;
+    QStringList header; // the headings as written: the page wraps them where they need it
     for (int c = 0; c < columns; ++c) {
-        header.append(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        header.append(model.headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString());
     }
     std::vector<ReportPdfTable::Row> rows;
     rows.reserve(std::size_t(model.rowCount()));
