@@ -1,7 +1,7 @@
 // `veltrix history` over 24 stored months of 20,000 rows each: cold (no history.sqlite, every
 // month read) against warm (the history up to date), and cold against reading the same 24
 // months with `veltrix report --json` one after another. Whole processes, start included.
-// usage: bench_history [VELTRIX] [ROUNDS]   (VELTRIX defaults to the veltrix built beside it)
+// usage: bench_history [VELTRIX] [ROUNDS]   (VELTRIX defaults to the veltrix of this build)
 #include "platform/Failure.h"
 #include "platform/SingleByteText.h"
 #include "retrieval/FileDataStore.h"
@@ -29,8 +29,10 @@ double secondsOf(const QString& program, const QStringList& arguments) {
     clock.start();
     process.start(program, arguments);
     if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-        std::fprintf(stderr, "%s %s failed: %s\n", qPrintable(program),
-                     qPrintable(arguments.join(' ')), process.readAllStandardError().constData());
+        // a program that did not start or crashed says so only through errorString
+        std::fprintf(stderr, "%s %s failed: %s%s\n", qPrintable(program),
+                     qPrintable(arguments.join(' ')), process.readAllStandardError().constData(),
+                     qPrintable(process.errorString()));
         std::exit(1);
     }
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
@@ -49,9 +51,8 @@ double median(int rounds, const std::function<double()>& run) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QString veltrix = argc > 1
-                                ? QString::fromLocal8Bit(argv[1])
-                                : QCoreApplication::applicationDirPath() + "/../../src/veltrix";
+    const QString veltrix =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELTRIX_PROGRAM);
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     QTemporaryDir data;
     QStringList entries;
