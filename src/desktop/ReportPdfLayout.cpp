@@ -173,19 +173,21 @@ std::vector<ReportPdfPage> ReportPdfLayout::pages(ReportPdfContent& content,
     table.layout(device, sheet.width());
     const double bottom = sheet.footTop() - sheet.pt(6);
     std::vector<ReportPdfPage> pages;
+    // each further page names the table again above its header row
+    const QString continued = content.detailTitle.join(QStringLiteral(" - ")) +
+                              QStringLiteral(" ") + QLatin1String(ReportPdfTable::Continued);
+    const QFont continuedFont = Sheet::font(ReportPdfLayout::TextPoints, true);
+    const double continuedTop =
+        sheet.text(nullptr, {0, 0}, sheet.width(), continued, continuedFont) + sheet.pt(4);
     ReportPdfPage page;
     double top = placeHead(sheet, content, page);
     int row = 0;
     do {
-        row = table.place(row, top, bottom, page);
+        row = table.place(row, top, bottom, bottom - continuedTop, page);
         pages.push_back(std::move(page));
         page = {};
-        // each further page names the table again above its header row
-        top = sheet.text(&page, {0, 0}, sheet.width(),
-                         content.detailTitle.join(QStringLiteral(" - ")) + QStringLiteral(" ") +
-                             QLatin1String(ReportPdfTable::Continued),
-                         Sheet::font(ReportPdfLayout::TextPoints, true)) +
-              sheet.pt(4);
+        sheet.text(&page, {0, 0}, sheet.width(), continued, continuedFont);
+        top = continuedTop;
     } while (row < table.rowCount());
     placeChartAndSummary(sheet, content, bottom, pages);
     const QString title = content.title.isEmpty() ? content.month : content.title.first();
