@@ -1,5 +1,7 @@
 #include "desktop/ReportPdfTable.h"
 
+#include "desktop/ReportPdfStyle.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -10,8 +12,6 @@
 namespace {
 
 constexpr double PaddingPoints = 2;
-const QColor HeaderBack(51, 51, 255); // the report's own heading blue
-const QColor GridColour(150, 150, 150);
 
 double sum(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
@@ -76,10 +76,7 @@ ReportPdfTable::ReportPdfTable(QStringList header, std::vector<Row> rows, std::v
 }
 
 QFont ReportPdfTable::font(bool bold) const {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(m_points);
-    font.setBold(bold);
-    return font;
+    return ReportPdfStyle::font(m_points, bold);
 }
 
 ReportPdfTable::Widths ReportPdfTable::measure(const QPaintDevice& device) const {
@@ -234,7 +231,7 @@ void ReportPdfTable::placeHeader(double top, ReportPdfPage& page) const {
     const double padding = PaddingPoints * m_unit;
     for (int c = 0; c < columnCount(); ++c) {
         const QRectF cell(columnLeft(c), top, m_widths[std::size_t(c)], m_headerHeight);
-        page.boxes.push_back({cell, HeaderBack, GridColour});
+        page.boxes.push_back({cell, ReportPdfStyle::HeadingBlue, ReportPdfStyle::RuleGrey});
         page.texts.push_back({cell.adjusted(padding, padding / 2, -padding, -padding / 2),
                               m_header[c], font(true), Qt::white,
                               int(Qt::AlignCenter) | Qt::TextWordWrap});
@@ -246,7 +243,8 @@ void ReportPdfTable::placeRow(int row, double top, double height, ReportPdfPage&
     const Row& r = m_rows[std::size_t(row)];
     for (int c = 0; c + 1 < columnCount(); ++c) {
         const QRectF cell(columnLeft(c), top, m_widths[std::size_t(c)], height);
-        page.boxes.push_back({cell, r.back.isValid() ? r.back : QColor(Qt::white), GridColour});
+        page.boxes.push_back(
+            {cell, r.back.isValid() ? r.back : QColor(Qt::white), ReportPdfStyle::RuleGrey});
         if (c < r.cells.size() && !r.cells[c].isEmpty()) {
             const int align = m_rightAligned[std::size_t(c)] ? Qt::AlignRight : Qt::AlignLeft;
             page.texts.push_back({cell.adjusted(padding, padding / 2, -padding, -padding / 2),
@@ -267,7 +265,7 @@ void ReportPdfTable::placeDays(int first, int end, const std::vector<double>& to
         const double bottom =
             tops[std::size_t(stop - 1 - first)] + heights[std::size_t(stop - 1 - first)];
         const QRectF cell(left, top, m_widths.back(), bottom - top);
-        page.boxes.push_back({cell, Qt::white, GridColour});
+        page.boxes.push_back({cell, Qt::white, ReportPdfStyle::RuleGrey});
         const int day = m_dayOfRow[std::size_t(r)];
         if (day >= 0) {
             // the date in bold, as the report heads the cell; a day carried over to the next
