@@ -36,10 +36,14 @@ void drawBuiltIn(const MonthResult& result, const ReportOptions& options, QSize 
                  QPainter& painter) {
     XChartModel chart;
     ChartImage::resize(chart, pixels);
+    // the allowance line as the chart page draws it: the plan's limit spread over the month
+    const std::optional<QuotaOutlook>& quota = result.summary.quota;
+    chart.setAllowanceOn(options.mblnShowAllowance);
     bool upToDate = false;
     ChartFeed::UpdateGraphControl(chart,
                                   {QString::fromStdString(result.report.chart.mstrChartDataAvg),
-                                   monthText(result), options.mlngInbuiltChartColor},
+                                   monthText(result), options.mlngInbuiltChartColor,
+                                   quota ? std::optional(quota->evenShareMB) : std::nullopt},
                                   upToDate);
     ChartImage::paint(chart, painter);
 }

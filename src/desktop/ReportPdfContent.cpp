@@ -56,11 +56,8 @@ std::vector<Element*> summaryRows(const Document& report) {
 ReportPdfTable detailTable(const Document& report, const MonthResult& result) {
     ReportRowsModel model;
     model.load(report, result.report.days);
-    const int columns = model.columnCount();
-    QStringList header; // the headings as written: the page wraps them where they need it
-    for (int c = 0; c < columns; ++c) {
-        header.append(model.headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString());
-    }
+    QStringList header = model.headings(); // as written: the page wraps them where they need it
+    header.resize(model.columnCount());    // a column the header row does not name has none
     std::vector<ReportPdfTable::Row> rows;
     rows.reserve(std::size_t(model.rowCount()));
     for (int r = 0; r < model.rowCount(); ++r) {

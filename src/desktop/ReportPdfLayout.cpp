@@ -1,6 +1,7 @@
 #include "desktop/ReportPdfLayout.h"
 
 #include "desktop/ReportPdfContent.h"
+#include "desktop/ReportPdfStyle.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -8,8 +9,6 @@
 
 namespace {
 
-const QColor HeadingBack(51, 51, 255); // the report's heading blue
-const QColor RuleColour(150, 150, 150);
 const QColor FootColour(90, 90, 90);
 
 // Places texts on pages in the device's units, measured with the device's fonts; without a
@@ -24,12 +23,6 @@ public:
     double width() const { return m_device.width(); }
     double height() const { return m_device.height(); }
 
-    static QFont font(double points, bool bold = false) {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        return font;
-    }
     double lineHeight(const QFont& font) const { return QFontMetricsF(font, &m_device).height(); }
 
     // The text wrapped into `width` at (x, y); returns the height it takes.
@@ -46,7 +39,9 @@ public:
         return box.height();
     }
 
-    double footTop() const { return height() - lineHeight(font(ReportPdfLayout::FootPoints)); }
+    double footTop() const {
+        return height() - lineHeight(ReportPdfStyle::font(ReportPdfLayout::FootPoints));
+    }
 
 private:
     const QPaintDevice& m_device;
@@ -58,7 +53,7 @@ private:
 double placeHead(const Sheet& sheet, const ReportPdfContent& content, ReportPdfPage& page) {
     double y = 0;
     for (int i = 0; i < content.title.size(); ++i) {
-        const QFont font = Sheet::font(
+        const QFont font = ReportPdfStyle::font(
             i == 0 ? ReportPdfLayout::TitlePoints : ReportPdfLayout::TextPoints, i == 0);
         y += sheet.text(&page, {0, y}, sheet.width(), content.title[i], font);
     }
@@ -70,11 +65,12 @@ double placeHead(const Sheet& sheet, const ReportPdfContent& content, ReportPdfP
         if (row->isEmpty()) {
             continue;
         }
-        const QFont font = Sheet::font(ReportPdfLayout::TextPoints, bold);
+        const QFont font = ReportPdfStyle::font(ReportPdfLayout::TextPoints, bold);
         const double height = sheet.lineHeight(font) + sheet.pt(4);
         for (qsizetype c = 0; c < row->size(); ++c) {
             const QRectF cell(double(c) * cellWidth, y, cellWidth, height);
-            page.boxes.push_back({cell, bold ? HeadingBack : QColor(Qt::white), RuleColour});
+            page.boxes.push_back({cell, bold ? ReportPdfStyle::HeadingBlue : QColor(Qt::white),
+                                  ReportPdfStyle::RuleGrey});
             page.texts.push_back({cell, row->at(c), font,
                                   bold ? QColor(Qt::white) : QColor(Qt::black),
                                   int(Qt::AlignCenter)});
@@ -84,12 +80,12 @@ double placeHead(const Sheet& sheet, const ReportPdfContent& content, ReportPdfP
     y += sheet.pt(2);
     for (const QString& line : content.note) {
         y += sheet.text(&page, {0, y}, sheet.width(), line,
-                        Sheet::font(ReportPdfLayout::FootPoints));
+                        ReportPdfStyle::font(ReportPdfLayout::FootPoints));
     }
     y += sheet.pt(10);
     return y +
            sheet.text(&page, {0, y}, sheet.width(), content.detailTitle.join(QStringLiteral(" - ")),
-                      Sheet::font(ReportPdfLayout::HeadingPoints, true)) +
+                      ReportPdfStyle::font(ReportPdfLayout::HeadingPoints, true)) +
            sheet.pt(4);
 }
 
@@ -97,12 +93,13 @@ double placeGroup(const Sheet& sheet, const ReportPdfGroup& group, QPointF at, d
                   ReportPdfPage* page) {
     double y = at.y();
     y += sheet.text(page, {at.x(), y}, width, group.title,
-                    Sheet::font(ReportPdfLayout::HeadingPoints, true));
+                    ReportPdfStyle::font(ReportPdfLayout::HeadingPoints, true));
     if (page) {
-        page->boxes.push_back({QRectF(at.x(), y, width, sheet.pt(0.75)), RuleColour, QColor()});
+        page->boxes.push_back(
+            {QRectF(at.x(), y, width, sheet.pt(0.75)), ReportPdfStyle::RuleGrey, QColor()});
     }
     y += sheet.pt(3);
-    const QFont font = Sheet::font(ReportPdfLayout::TextPoints);
+    const QFont font = ReportPdfStyle::font(ReportPdfLayout::TextPoints);
     const double captionWidth = width * 0.55;
     for (const auto& [caption, text] : group.lines) {
         if (caption.isEmpty()) {
@@ -126,13 +123,13 @@ void placeChartAndSummary(const Sheet& sheet, const ReportPdfContent& content, d
     double top = page.chart.bottom() + sheet.pt(14);
     top +=
         sheet.text(&page, {0, top}, sheet.width(), QStringLiteral("Summary for ") + content.month,
-                   Sheet::font(ReportPdfLayout::TitlePoints, true)) +
+                   ReportPdfStyle::font(ReportPdfLayout::TitlePoints, true)) +
         sheet.pt(6);
     if (content.summary.empty()) {
         sheet.text(
             &page, {0, top}, sheet.width(),
             QStringLiteral("No plan is chosen: choose one on the Summary page for the bill."),
-            Sheet::font(ReportPdfLayout::TextPoints));
+            ReportPdfStyle::font(ReportPdfLayout::TextPoints));
     }
     const double gap = sheet.pt(18);
     const double columnWidth = (sheet.width() - gap) / 2;
@@ -153,7 +150,7 @@ void placeChartAndSummary(const Sheet& sheet, const ReportPdfContent& content, d
 
 void placeFoot(const Sheet& sheet, const QString& title, int number, int count,
                ReportPdfPage& page) {
-    const QFont font = Sheet::font(ReportPdfLayout::FootPoints);
+    const QFont font = ReportPdfStyle::font(ReportPdfLayout::FootPoints);
     const QPointF at(0, sheet.footTop());
     sheet.text(&page, at, sheet.width() / 2, title, font, Qt::AlignLeft, FootColour);
     sheet.text(&page, QPointF(sheet.width() / 2, at.y()), sheet.width() / 2,
@@ -173,19 +170,21 @@ std::vector<ReportPdfPage> ReportPdfLayout::pages(ReportPdfContent& content,
     table.layout(device, sheet.width());
     const double bottom = sheet.footTop() - sheet.pt(6);
     std::vector<ReportPdfPage> pages;
+    // each further page names the table again above its header row
+    const QString continued = content.detailTitle.join(QStringLiteral(" - ")) +
+                              QStringLiteral(" ") + QLatin1String(ReportPdfTable::Continued);
+    const QFont continuedFont = ReportPdfStyle::font(ReportPdfLayout::TextPoints, true);
+    const double continuedTop =
+        sheet.text(nullptr, {0, 0}, sheet.width(), continued, continuedFont) + sheet.pt(4);
     ReportPdfPage page;
     double top = placeHead(sheet, content, page);
     int row = 0;
     do {
-        row = table.place(row, top, bottom, page);
+        row = table.place(row, top, bottom, bottom - continuedTop, page);
         pages.push_back(std::move(page));
         page = {};
-        // each further page names the table again above its header row
-        top = sheet.text(&page, {0, 0}, sheet.width(),
-                         content.detailTitle.join(QStringLiteral(" - ")) + QStringLiteral(" ") +
-                             QLatin1String(ReportPdfTable::Continued),
-                         Sheet::font(ReportPdfLayout::TextPoints, true)) +
-              sheet.pt(4);
+        sheet.text(&page, {0, 0}, sheet.width(), continued, continuedFont);
+        top = continuedTop;
     } while (row < table.rowCount());
     placeChartAndSummary(sheet, content, bottom, pages);
     const QString title = content.title.isEmpty() ? content.month : content.title.first();

@@ -2,15 +2,17 @@
 
 #include "analysis/MonthSummary.h"
 #include "analysis/SummaryTexts.h"
+#include "desktop/ResultWindowDesign.h"
 #include "desktop/SummaryOutlook.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value).trimmed();
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), qsizetype(value.size())).trimmed();
 }
 
 void addIfShown(ReportPdfGroup& group, const char* caption,
@@ -49,22 +51,18 @@ ReportPdfGroup leftGroup(const UsageSummary& figures, const SummaryTexts& t) {
 ReportPdfGroup monthGroup(const MonthSummary& summary, const SummaryTexts& t) {
     ReportPdfGroup month{QStringLiteral("This Month"),
                          {{QStringLiteral("Quota used :"), text(t.percentage)}}};
-    const QString projection = SummaryOutlook::build(summary).projection;
-    if (!projection.isEmpty()) {
-        month.lines.emplace_back(QString(), projection);
+    const SummaryOutlook outlook = SummaryOutlook::build(summary);
+    if (!outlook.projection.isEmpty()) {
+        month.lines.emplace_back(QString(), outlook.projection);
     }
-    if (summary.quota) {
-        month.lines.emplace_back(QString(), text(SummaryTexts::quotaRunOut(*summary.quota)));
-        month.lines.emplace_back(QString(), text(SummaryTexts::dailyAllowance(*summary.quota)));
+    // when the quota runs out at this pace, and what is left a day
+    for (const QString& line : outlook.quota.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        month.lines.emplace_back(QString(), line.trimmed());
     }
     return month;
 }
 
 } // namespace
-
-QString ReportPdfSummary::todayNote() {
-    return QStringLiteral("* - These fields are displayed when last recorded day is today.");
-}
 
 std::vector<ReportPdfGroup> ReportPdfSummary::groups(const MonthSummary& summary) {
     if (!summary.figures) {
@@ -84,11 +82,11 @@ std::vector<ReportPdfGroup> ReportPdfSummary::groups(const MonthSummary& summary
          {{QStringLiteral("Plan Charge :"), text(t.billPlanCharge)},
           {QStringLiteral("Excess Charge :"), text(t.billExcessCharge)},
           {QStringLiteral("Total :"), text(t.billTotal)},
-          {QStringLiteral("Tax (10.30%) :"), text(t.billTax)},
+          {text(ResultWindowDesign::TaxCaption), text(t.billTax)},
           {QStringLiteral("Total + Tax :"), text(t.billTotalWithTax)}}},
         monthGroup(summary, t)};
     if (figures.lastDayIsToday) {
-        groups[1].lines.emplace_back(QString(), todayNote());
+        groups[1].lines.emplace_back(QString(), text(ResultWindowDesign::TodayNote));
     }
     return groups;
 }

@@ -18,8 +18,6 @@ struct ReportPdfGroup {
 // plan and where the month is heading. Formatted by SummaryTexts from the month's summary.
 namespace ReportPdfSummary {
 
-// "* - These fields are displayed when last recorded day is today."
-QString todayNote();
 // Nothing when no plan is chosen.
 std::vector<ReportPdfGroup> groups(const MonthSummary& summary);
 

@@ -1,5 +1,7 @@
 #include "desktop/ReportPdfTable.h"
 
+#include "desktop/ReportPdfStyle.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -10,8 +12,6 @@
 namespace {
 
 constexpr double PaddingPoints = 2;
-const QColor HeaderBack(51, 51, 255); // the report's own heading blue
-const QColor GridColour(150, 150, 150);
 
 double sum(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
@@ -76,10 +76,7 @@ ReportPdfTable::ReportPdfTable(QStringList header, std::vector<Row> rows, std::v
 }
 
 QFont ReportPdfTable::font(bool bold) const {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(m_points);
-    font.setBold(bold);
-    return font;
+    return ReportPdfStyle::font(m_points, bold);
 }
 
 ReportPdfTable::Widths ReportPdfTable::measure(const QPaintDevice& device) const {
@@ -179,12 +176,18 @@ void ReportPdfTable::measureRows(const QPaintDevice& device) {
         }
     }
     // a day's rows make room for its daily total: the last of them grows
+    m_totalHeights.clear();
+    m_continuedHeights.clear();
     for (const Day& day : m_days) {
+        const double wanted = textHeight(day.text, plain, m_widths.back()) + padding;
+        const QString continued = day.text.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') +
+                                  QLatin1String(Continued);
+        m_totalHeights.push_back(wanted);
+        m_continuedHeights.push_back(textHeight(continued, plain, m_widths.back()) + padding);
         const int end = std::min(rowCount(), day.firstRow + day.rows);
         if (day.firstRow < 0 || end <= day.firstRow) {
             continue;
         }
-        const double wanted = textHeight(day.text, plain, m_widths.back()) + padding;
         double have = 0;
         for (int r = day.firstRow; r < end; ++r) {
             have += m_heights[std::size_t(r)];
@@ -213,24 +216,35 @@ int ReportPdfTable::blockEnd(int row) const {
                               m_days[std::size_t(day)].firstRow + m_days[std::size_t(day)].rows);
 }
 
+// The height the daily-total cell of a day's part from `row` on needs: the whole total where the
+// day begins, its date and Continued further on.
+double ReportPdfTable::dayTextHeight(int row) const {
+    const int day = m_dayOfRow[std::size_t(row)];
+    if (day < 0) {
+        return 0;
+    }
+    const auto d = std::size_t(day);
+    return row == m_days[d].firstRow ? m_totalHeights[d] : m_continuedHeights[d];
+}
+
 void ReportPdfTable::placeHeader(double top, ReportPdfPage& page) const {
     const double padding = PaddingPoints * m_unit;
     for (int c = 0; c < columnCount(); ++c) {
         const QRectF cell(columnLeft(c), top, m_widths[std::size_t(c)], m_headerHeight);
-        page.boxes.push_back({cell, HeaderBack, GridColour});
+        page.boxes.push_back({cell, ReportPdfStyle::HeadingBlue, ReportPdfStyle::RuleGrey});
         page.texts.push_back({cell.adjusted(padding, padding / 2, -padding, -padding / 2),
                               m_header[c], font(true), Qt::white,
                               int(Qt::AlignCenter) | Qt::TextWordWrap});
     }
 }
 
-void ReportPdfTable::placeRow(int row, double top, ReportPdfPage& page) const {
+void ReportPdfTable::placeRow(int row, double top, double height, ReportPdfPage& page) const {
     const double padding = PaddingPoints * m_unit;
     const Row& r = m_rows[std::size_t(row)];
-    const double height = m_heights[std::size_t(row)];
     for (int c = 0; c + 1 < columnCount(); ++c) {
         const QRectF cell(columnLeft(c), top, m_widths[std::size_t(c)], height);
-        page.boxes.push_back({cell, r.back.isValid() ? r.back : QColor(Qt::white), GridColour});
+        page.boxes.push_back(
+            {cell, r.back.isValid() ? r.back : QColor(Qt::white), ReportPdfStyle::RuleGrey});
         if (c < r.cells.size() && !r.cells[c].isEmpty()) {
             const int align = m_rightAligned[std::size_t(c)] ? Qt::AlignRight : Qt::AlignLeft;
             page.texts.push_back({cell.adjusted(padding, padding / 2, -padding, -padding / 2),
@@ -242,16 +256,16 @@ void ReportPdfTable::placeRow(int row, double top, ReportPdfPage& page) const {
 }
 
 void ReportPdfTable::placeDays(int first, int end, const std::vector<double>& tops,
-                               ReportPdfPage& page) const {
+                               const std::vector<double>& heights, ReportPdfPage& page) const {
     const double padding = PaddingPoints * m_unit;
     const double left = columnLeft(columnCount() - 1);
     for (int r = first; r < end;) {
         const int stop = std::min(end, blockEnd(r));
         const double top = tops[std::size_t(r - first)];
         const double bottom =
-            tops[std::size_t(stop - 1 - first)] + m_heights[std::size_t(stop - 1)];
+            tops[std::size_t(stop - 1 - first)] + heights[std::size_t(stop - 1 - first)];
         const QRectF cell(left, top, m_widths.back(), bottom - top);
-        page.boxes.push_back({cell, Qt::white, GridColour});
+        page.boxes.push_back({cell, Qt::white, ReportPdfStyle::RuleGrey});
         const int day = m_dayOfRow[std::size_t(r)];
         if (day >= 0) {
             // the date in bold, as the report heads the cell; a day carried over to the next
@@ -273,36 +287,47 @@ void ReportPdfTable::placeDays(int first, int end, const std::vector<double>& to
     }
 }
 
-int ReportPdfTable::place(int first, double top, double bottom, ReportPdfPage& page) const {
+int ReportPdfTable::place(int first, double top, double bottom, double emptyPage,
+                          ReportPdfPage& page) const {
     if (m_widths.empty()) {
         return rowCount(); // no header, no table
     }
     placeHeader(top, page);
     double y = top + m_headerHeight;
     std::vector<double> tops;
+    std::vector<double> heights;
     int row = first;
     while (row < rowCount()) {
         const int end = blockEnd(row);
-        double block = 0;
-        for (int r = row; r < end; ++r) {
-            block += m_heights[std::size_t(r)];
-        }
+        const double block = std::accumulate(m_heights.begin() + row, m_heights.begin() + end, 0.0);
+        const double text = dayTextHeight(row);
         const bool fitsHere = y + block <= bottom;
-        const bool fitsEmptyPage = block <= bottom - top - m_headerHeight;
-        if (!fitsHere && fitsEmptyPage && row > first) {
-            break; // the whole day on the next page
+        const bool fitsEmptyPage = block <= emptyPage - m_headerHeight;
+        if (!fitsHere && row > first && (fitsEmptyPage || y + text > bottom)) {
+            break; // the whole day, or the start of one longer than a page, on the next page
         }
         int r = row;
+        double part = 0;
         for (; r < end && (y + m_heights[std::size_t(r)] <= bottom || r == first); ++r) {
             tops.push_back(y);
-            placeRow(r, y, page);
-            y += m_heights[std::size_t(r)];
+            heights.push_back(m_heights[std::size_t(r)]);
+            y += heights.back();
+            part += heights.back();
         }
+        if (r == row) {
+            break; // not even the day's first row fits here
+        }
+        // a day split over pages shows its daily total whole on each part: its last row grows
+        heights.back() += std::max(0.0, text - part);
+        y += std::max(0.0, text - part);
         row = r;
         if (r < end) {
             break; // a day longer than a page goes on over the next
         }
     }
-    placeDays(first, row, tops, page);
+    for (int r = first; r < row; ++r) {
+        placeRow(r, tops[std::size_t(r - first)], heights[std::size_t(r - first)], page);
+    }
+    placeDays(first, row, tops, heights, page);
     return row;
 }

@@ -44,9 +44,11 @@ public:
     double points() const { return m_points; }
     const std::vector<double>& columnWidths() const { return m_widths; }
 
-    // Puts the header row at `top`, then the rows from `first` down to `bottom`, whole days where
-    // they fit; returns the first row left for the next page. Places at least one row.
-    int place(int first, double top, double bottom, ReportPdfPage& page) const;
+    // Puts the header row at `top`, then the rows from `first` down to `bottom`; returns the first
+    // row left for the next page. Places at least one row. A day that fits on a further page,
+    // `emptyPage` high from its top to `bottom`, is not split; one that does not starts where its
+    // daily total fits, and each of its parts is tall enough for the text it shows.
+    int place(int first, double top, double bottom, double emptyPage, ReportPdfPage& page) const;
 
 private:
     struct Widths {
@@ -61,9 +63,11 @@ private:
     double textHeight(const QString& text, const QFontMetricsF& metrics, double width) const;
     void measureRows(const QPaintDevice& device);
     int blockEnd(int row) const;
+    double dayTextHeight(int row) const;
     void placeHeader(double top, ReportPdfPage& page) const;
-    void placeRow(int row, double top, ReportPdfPage& page) const;
-    void placeDays(int first, int end, const std::vector<double>& tops, ReportPdfPage& page) const;
+    void placeRow(int row, double top, double height, ReportPdfPage& page) const;
+    void placeDays(int first, int end, const std::vector<double>& tops,
+                   const std::vector<double>& heights, ReportPdfPage& page) const;
     double columnLeft(int column) const;
 
     QStringList m_header;
@@ -75,6 +79,8 @@ private:
     double m_points = LargestPoints;
     std::vector<double> m_widths;
     std::vector<double> m_heights;
+    std::vector<double> m_totalHeights;     // by day: its daily total, padded
+    std::vector<double> m_continuedHeights; // by day: its date and Continued, padded
     double m_headerHeight = 0;
     double m_lineHeight = 0;
 };

@@ -35,6 +35,8 @@ public:
     void load(const Document& report, const std::vector<ReportDay>& days);
     // The daily-total cells, by first row and number of rows.
     const std::vector<Span>& spans() const { return m_spans; }
+    // The header row's captions as written (the view's headers break them over two lines).
+    const QStringList& headings() const { return m_header; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

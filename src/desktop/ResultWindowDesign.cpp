@@ -9,8 +9,8 @@ using K = ControlDesign::Kind;
 constexpr std::string_view ColourTip = "Left click to set font colour - Right Click to set "
                                        "Background colour";
 constexpr std::string_view BoxTip = "Click to set Colour";
-constexpr std::string_view TodayNote = "* - These fields are displayed when last recorded day "
-                                       "is today.";
+using ResultWindowDesign::TaxCaption;
+using ResultWindowDesign::TodayNote;
 
 constexpr std::array kControls = std::to_array<ControlDesign>({
     // clang-format off
@@ -120,7 +120,7 @@ constexpr std::array kControls = std::to_array<ControlDesign>({
     {K::Label, "lblBillExcessCharge", -1, "fraBill", "0", 2580, 600, 1800, 240, "", ""},
     {K::Label, "Label26", -1, "fraBill", "Total :", 120, 870, 2400, 240, "", "lblBillTotal"},
     {K::Label, "lblBillTotal", -1, "fraBill", "0", 2580, 870, 1800, 240, "", ""},
-    {K::Label, "Label27", -1, "fraBill", "Tax (10.30%) :", 120, 1140, 2400, 240, "", "lblBillTax"},
+    {K::Label, "Label27", -1, "fraBill", TaxCaption, 120, 1140, 2400, 240, "", "lblBillTax"},
     {K::Label, "lblBillTax", -1, "fraBill", "0", 2580, 1140, 1800, 240, "", ""},
     {K::Label, "Label28", -1, "fraBill", "Total + Tax :", 120, 1410, 2400, 240, "", "lblBillTotalAndTax"},
     {K::Label, "lblBillTotalAndTax", -1, "fraBill", "0", 2580, 1410, 1800, 240, "", ""},

@@ -16,6 +16,11 @@ inline constexpr int ClientHeight = 7995;
 inline constexpr int FrameWidth = 120;
 inline constexpr int FrameHeight = 405;
 
+// Captions the saved report repeats on paper.
+inline constexpr std::string_view TodayNote = "* - These fields are displayed when last recorded "
+                                              "day is today.";
+inline constexpr std::string_view TaxCaption = "Tax (10.30%) :";
+
 std::span<const ControlDesign> controls();
 // The order Tab moves through the controls.
 std::span<const std::string_view> tabOrder();

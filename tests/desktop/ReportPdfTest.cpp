@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <gtest/gtest.h>
+#include <map>
 
 TEST(ReportPdfTest, AMonthReadsAcrossNumberedPagesWithItsChartAndBill) {
     std::string rows; // 31 days of 8 sessions, 02:00 to 16:00 (early ones free), newest first
@@ -60,4 +61,43 @@ TEST(ReportPdfTest, AMonthReadsAcrossNumberedPagesWithItsChartAndBill) {
         QString::fromStdString(SummaryTexts::rupees(result.summary.figures->bill.totalWithTax))));
     ReportPdf(report, result, options).write(file);
     EXPECT_EQ(file.data().count("/Type /Page\n"), qsizetype(pages.size()));
+}
+
+TEST(ReportPdfTest, ADayThatFitsAPageIsNotSplitAndEveryDailyTotalShowsWhole) {
+    // listed newest first: a day of 2 rows; one of 58, which fits a further page but not what
+    // the report's head leaves of the first; one of 48; one of 70, longer than a page
+    std::string rows;
+    const int counts[] = {70, 48, 58, 2};
+    for (int day = 4, n = 178; day >= 1; --day) {
+        for (int k = counts[day - 1] - 1; k >= 0; --k, --n) { // a quarter of an hour apart
+            const int start = 15 * k, end = start + 10;
+            rows += QString::asprintf("<tr><td>%d</td><td>Netravo</td><td>2007-03-%02d %02d:%02d:00"
+                                      "</td><td>2007-03-%02d %02d:%02d:00</td><td>1024</td><td>2048"
+                                      "</td><td>3072</td><td>00:10:00</td><td>3072</td></tr>",
+                                      n, day, start / 60, start % 60, day, end / 60, end % 60)
+                        .toStdString();
+        }
+    }
+    MonthAnalysis month;
+    month.GrabbingFinished({rows, "2007-03", FixedPoint()});
+    const ReportOptions options{.mblnNightUnlimitedPlan = true};
+    Document report(Document::Scripts::Strip);
+    const MonthResult result = *month.build(options, {3, {}, QDate(2007, 3, 31)}, &report);
+    QBuffer file;
+    QPdfWriter writer(&file);
+    ReportPdf::setUpPages(writer);
+    std::map<int, std::size_t> pageOfRow;
+    const std::vector<ReportPdfPage> pages = ReportPdf(report, result, options).pages(writer);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        for (const PdfText& text : pages[p].texts) {
+            if (text.text.toInt() >= 1 && text.text.toInt() <= 178) {
+                pageOfRow[text.text.toInt()] = p;
+            }
+            const QFontMetricsF metrics(text.font, &writer); // nothing cut off at the foot
+            EXPECT_LE(metrics.boundingRect(text.rect, text.flags, text.text).height(),
+                      text.rect.height() + 1)
+                << text.text.toStdString();
+        }
+    }
+    EXPECT_EQ(pageOfRow[176], pageOfRow[119]);
 }
