@@ -82,7 +82,8 @@ public:
     void openFromTray();
     // "Quit": the settings saved, the program ended.
     void quitProgram();
-    // Closing hides the window, with its settings saved, while the status icon keeps running.
+    // Closing hides the window, with its settings saved, while the status icon and a check
+    // under way keep running.
     void setKeepsRunningInTray(bool keep) { m_keepRunningInTray = keep; }
 
 protected:
@@ -94,7 +95,9 @@ protected:
 
 private:
     void Form_Load();
+    // Stops a check under way and saves the settings, once.
     void Form_QueryUnload();
+    void saveSettings();
     void Form_Resize();
     void setUpTabStrips();
     void connectControls();
