@@ -62,6 +62,18 @@ TEST_F(Schedule, OnWritesWhatTheUnitsReadKeepsTheUsersLinesAndReadsBack) {
     EXPECT_FALSE(QFile::exists(paths.autostartEntry()));
 }
 
+// A share the check would refuse reads as no alert, so the box never rounds "nan" or "1e12".
+TEST_F(Schedule, AlertShareTheCheckRefusesReadsAsOff) {
+    ASSERT_TRUE(QDir().mkpath(home.filePath("veltrix")));
+    const std::vector<std::pair<QByteArray, std::optional<double>>> cases = {
+        {"nan", {}}, {"inf", {}}, {"-inf", {}}, {"1e12", {}},   {"1000.5", {}},   {"0", {}},
+        {"-5", {}},  {"off", {}}, {"abc", {}},  {"0.01", 0.01}, {"1000", 1000.0}, {"62.5", 62.5}};
+    for (const auto& [text, read] : cases) {
+        writeContent(paths.checkEnv(), "VELTRIX_ALERT_AT=" + text + "\n");
+        EXPECT_EQ(schedule.current().alertAtPercent, read) << text.toStdString();
+    }
+}
+
 // Without a service manager, or without what the check needs, nothing is written or run.
 TEST_F(Schedule, RefusesBeforeChangingAnything) {
     const auto refusal = [&](const CheckTarget& to) {
