@@ -7,6 +7,7 @@
 #include "support/FileContent.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ protected:
     void TearDown() override {
         qputenv("PATH", path);
         qunsetenv("SYSTEMCTL_FAIL");
+        qunsetenv("SYSTEMCTL_HANG");
     }
     QString calls() const { return QString::fromUtf8(fileContent(home.filePath("calls"))); }
 
@@ -91,4 +93,17 @@ TEST_F(Schedule, RefusesBeforeChangingAnything) {
                                "installed), so no check can be scheduled. Nothing was changed.");
     EXPECT_EQ(calls(), QString("--user show-environment\n").repeated(3));
     EXPECT_FALSE(QFile::exists(paths.checkEnv()) || QFile::exists(paths.timerOverride()));
+}
+
+// A service manager that hangs is given up on soon, and said so in one line.
+TEST_F(Schedule, AServiceManagerThatHangsIsGivenUpOnSoon) {
+    qputenv("SYSTEMCTL_HANG", "1");
+    ProcessRunner impatient(std::chrono::milliseconds(300));
+    ScheduledCheck hanging(paths, impatient);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(failureOf([&] { hanging.applyTimer({true}, target, done); }),
+              "The user service manager does not answer (systemctl --user: systemctl did not "
+              "answer within 0.3 seconds). Nothing was changed.");
+    EXPECT_LT(waited.elapsed(), 2000);
 }
