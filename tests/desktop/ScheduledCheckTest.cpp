@@ -38,14 +38,14 @@ protected:
 TEST_F(Schedule, OnWritesWhatTheUnitsReadKeepsTheUsersLinesAndReadsBack) {
     ASSERT_TRUE(QDir().mkpath(home.filePath("veltrix")));
     writeContent(paths.checkEnv(), "# mine\nVELTRIX_NOTIFY=no\nVELTRIX_ALERT_AT=90\n"
-                                   "VELTRIX_ALERT_AT=95\n");
+                                   "VELTRIX_USER = bob\nVELTRIX_ALERT_AT = 95\n");
     EXPECT_EQ(schedule.current().alertAtPercent, 95); // the last line wins, as for the unit
     schedule.applyTimer({true, QTime(7, 30), 62.5, false, true, true}, target, done);
     schedule.applyAutostart(true, done);
     EXPECT_EQ(fileContent(paths.checkEnv()),
-              "# mine\nVELTRIX_NOTIFY=no\nVELTRIX_ALERT_AT=62.5\nVELTRIX_ALERT_PROJECTED=no\n"
-              "VELTRIX_NOTIFY_FAILURE=yes\nVELTRIX_PORTAL=https://portal.example/\n"
-              "VELTRIX_USER=\"al \\\"x\\\"\"\nVELTRIX_DATA_DIR=/my months\n"
+              "# mine\nVELTRIX_NOTIFY=no\nVELTRIX_ALERT_AT=62.5\nVELTRIX_USER=\"al \\\"x\\\"\"\n"
+              "VELTRIX_ALERT_PROJECTED=no\nVELTRIX_NOTIFY_FAILURE=yes\n"
+              "VELTRIX_PORTAL=https://portal.example/\nVELTRIX_DATA_DIR=/my months\n"
               "VELTRIX_PLAN=slot:3\nVELTRIX_CUSTOM_PLAN=\n");
     // the unit's own 20:00 is dropped first, or the check would run at both times
     EXPECT_TRUE(fileContent(paths.timerOverride())
@@ -60,7 +60,7 @@ TEST_F(Schedule, OnWritesWhatTheUnitsReadKeepsTheUsersLinesAndReadsBack) {
     schedule.applyTimer({false, QTime(7, 30), std::nullopt, false, false, false}, {}, done);
     schedule.applyAutostart(false, done);
     EXPECT_TRUE(calls().endsWith("--user disable --now veltrix-check.timer\n"));
-    EXPECT_TRUE(fileContent(paths.checkEnv()).contains("ALERT_AT=off\nVELTRIX_ALERT_PROJECTED"));
+    EXPECT_TRUE(fileContent(paths.checkEnv()).contains("ALERT_AT=off\nVELTRIX_USER=\"al"));
     EXPECT_FALSE(QFile::exists(paths.autostartEntry()));
 }
 
