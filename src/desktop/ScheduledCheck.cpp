@@ -19,7 +19,8 @@ constexpr char AutostartName[] = "veltrix-tray.desktop";
 constexpr char NewEnvHeader[] =
     "# The scheduled check's settings, read by veltrix-check.service and written by the\n"
     "# \"Scheduled check...\" dialog of Veltrix. Lines of your own are kept.\n";
-constexpr char Unchanged[] = " Nothing was changed.";
+// the status icon's autostart is a step of its own, taken even when the timer's is refused
+constexpr char Unchanged[] = " The scheduled check was left as it was.";
 
 QString readText(const QString& path) {
     QFile file(path);

@@ -83,14 +83,17 @@ TEST_F(Schedule, RefusesBeforeChangingAnything) {
     };
     EXPECT_EQ(refusal({"https://portal.example/", "al"}),
               "Choose your plan on the Summary page of the Result window first: the alerts "
-              "measure the usage against its limit. Nothing was changed.");
+              "measure the usage against its limit. The scheduled check was left as it was.");
     EXPECT_NE(refusal({}).find("Type the portal user name and address"), std::string::npos);
     qputenv("SYSTEMCTL_FAIL", "1");
-    EXPECT_EQ(refusal(target), "The user service manager does not answer (systemctl --user: "
-                               "Failed to connect to bus: No medium found). Nothing was changed.");
+    EXPECT_EQ(
+        refusal(target),
+        "The user service manager does not answer (systemctl --user: "
+        "Failed to connect to bus: No medium found). The scheduled check was left as it was.");
     qputenv("PATH", home.path().toLocal8Bit()); // no systemctl at all
-    EXPECT_EQ(refusal(target), "There is no user service manager here (systemctl is not "
-                               "installed), so no check can be scheduled. Nothing was changed.");
+    EXPECT_EQ(refusal(target),
+              "There is no user service manager here (systemctl is not "
+              "installed), so no check can be scheduled. The scheduled check was left as it was.");
     EXPECT_EQ(calls(), QString("--user show-environment\n").repeated(3));
     EXPECT_FALSE(QFile::exists(paths.checkEnv()) || QFile::exists(paths.timerOverride()));
 }
@@ -104,6 +107,6 @@ TEST_F(Schedule, AServiceManagerThatHangsIsGivenUpOnSoon) {
     waited.start();
     EXPECT_EQ(failureOf([&] { hanging.applyTimer({true}, target, done); }),
               "The user service manager does not answer (systemctl --user: systemctl did not "
-              "answer within 0.3 seconds). Nothing was changed.");
+              "answer within 0.3 seconds). The scheduled check was left as it was.");
     EXPECT_LT(waited.elapsed(), 2000);
 }
