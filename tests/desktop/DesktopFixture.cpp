@@ -12,8 +12,16 @@ std::unique_ptr<frmMain> DesktopWindow::open() {
         ++handOver.windows;
         return std::make_unique<RecordingResultWindow>(handOver);
     };
-    return std::make_unique<frmMain>(MainWindowServices{settings, messages, clock, shell, *browser,
-                                                        factory, monthFolder.path(), &keyring});
+    return std::make_unique<frmMain>(MainWindowServices{settings,
+                                                        messages,
+                                                        clock,
+                                                        shell,
+                                                        *browser,
+                                                        factory,
+                                                        monthFolder.path(),
+                                                        commands,
+                                                        {configHome.path(), {}},
+                                                        &keyring});
 }
 
 QWidget* DesktopWindow::control(QWidget& window, const QString& name, int index) const {

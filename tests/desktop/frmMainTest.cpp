@@ -2,18 +2,22 @@
 // the tab strips, the resizer, the address list and the settings it restores and stores.
 #include "DesktopFixture.h"
 #include "controls/ctlTabs.h"
+#include "desktop/ScheduledCheckDialog.h"
 #include "retrieval/AttachHelp.h"
 #include "retrieval/ClsAsmXor.h"
+#include "support/FileContent.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -294,4 +298,23 @@ TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone
     }
     EXPECT_TRUE(messages.lastText().startsWith(RememberedPassword::NotRememberedNotice));
     EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+}
+
+// "Scheduled check..." on the window's own services; a share the box shows as "off" is not
+// written back, one it rounds stays as set.
+TEST_F(DesktopWindow, ScheduledCheckKeepsOnlyAShareTheBoxShows) {
+    const auto window = open();
+    ASSERT_TRUE(QDir().mkpath(configHome.filePath("veltrix")));
+    for (const auto& [text, chosen] : std::vector<std::pair<QByteArray, std::optional<double>>>{
+             {"0.4", std::nullopt}, {"62.5", 62.5}}) {
+        writeContent(configHome.filePath("veltrix/check.env"), "VELTRIX_ALERT_AT=" + text + "\n");
+        std::optional<double> seen = -1;
+        QTimer::singleShot(0, window.get(), [&] {
+            auto* dialog = window->findChild<ScheduledCheckDialog*>();
+            seen = dialog->choice().alertAtPercent;
+            dialog->reject();
+        });
+        window->cmdSchedule_Click();
+        EXPECT_EQ(seen, chosen) << text.toStdString();
+    }
 }
