@@ -55,7 +55,6 @@ private:
 
 // A machine without systemctl: nothing a window test does reaches the real service manager.
 class NoServiceManager final : public CommandRunner {
-public:
     Outcome run(const QString&, const QStringList&) override { return {}; }
 };
 
@@ -82,7 +81,6 @@ protected:
     RecordingDesktopShell shell;
     std::unique_ptr<Browser> browser;
     QTemporaryDir monthFolder;
-    QTemporaryDir configHome; // the scheduled check's settings
     NoServiceManager commands;
     HandOverLog handOver;
 };

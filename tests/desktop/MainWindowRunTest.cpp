@@ -85,8 +85,7 @@ TEST_F(PortalRun, PasswordVersionWalksTheMonthAndHandsItOver) {
     EXPECT_FALSE(get<QTextBrowser>(*window, "WebBrowser1")->toPlainText().isEmpty());
 }
 
-// With the status icon, closing only hides the window: the check goes on, the settings are saved.
-TEST_F(PortalRun, ClosedBesideTheStatusIconTheCheckGoesOn) {
+TEST_F(PortalRun, ClosedBesideTheStatusIconTheWindowHidesSavesAndTheCheckGoesOn) {
     const auto window = openFilled();
     window->setKeepsRunningInTray(true);
     window->show();
