@@ -9,8 +9,18 @@ struct MonthSummary;
 // When a scheduled check should warn: at a share of the plan's limit already used, and/or
 // when the month-end projection at the current pace goes over the limit.
 struct AlertThresholds {
+    // The shares an alert can be set at: from a hundredth of a percent of the limit up to ten
+    // times the limit, to warn well into the excess.
+    static constexpr double MinimumPercent = 0.01;
+    static constexpr double MaximumPercent = 1000;
+
     std::optional<double> reachedPercent; // of the plan's limit
     bool projected = false;
+
+    // False for a share out of range, and for not-a-number (which compares false).
+    static bool acceptsPercent(double percent) {
+        return percent >= MinimumPercent && percent <= MaximumPercent;
+    }
 
     bool any() const { return reachedPercent.has_value() || projected; }
 };

@@ -9,11 +9,6 @@
 
 namespace {
 
-// from a hundredth of a percent of the limit up to ten times the limit, to warn well into
-// the excess
-constexpr double MinimumPercent = 0.01;
-constexpr double MaximumPercent = 1000;
-
 // A percentage in range, or "off": a scheduled check's settings file turns the alert off so.
 CLI::Validator percentOrOff() {
     return CLI::Validator(
@@ -22,7 +17,9 @@ CLI::Validator percentOrOff() {
                 return std::string();
             }
             const std::string mistake = plainDecimal()(text);
-            return mistake.empty() ? CLI::Range(MinimumPercent, MaximumPercent)(text) : mistake;
+            return mistake.empty() ? CLI::Range(AlertThresholds::MinimumPercent,
+                                                AlertThresholds::MaximumPercent)(text)
+                                   : mistake;
         },
         "in [0.01 - 1000]");
 }

@@ -15,11 +15,13 @@ CommandRunner::Outcome ProcessRunner::run(const QString& program, const QStringL
     if (!outcome.started) {
         return outcome;
     }
-    // a service manager that hangs must not hang the window for good
-    if (!process.waitForFinished(30000)) {
+    // a service manager that hangs must not hang the window
+    if (!process.waitForFinished(static_cast<int>(m_timeout.count()))) {
         process.kill();
-        process.waitForFinished();
-        outcome.output = program + " did not answer within 30 seconds";
+        process.waitForFinished(1000); // a killed child ends at once
+        outcome.output = program + " did not answer within " +
+                         QString::number(static_cast<double>(m_timeout.count()) / 1000) +
+                         " seconds";
         return outcome;
     }
     outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

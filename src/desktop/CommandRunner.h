@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 // Runs another program and waits for it: the seam between the window and the service manager.
 class CommandRunner {
@@ -17,8 +18,14 @@ public:
     virtual Outcome run(const QString& program, const QStringList& arguments) = 0;
 };
 
-// The real thing: a child process, waited for at most half a minute.
+// The real thing: a child process, waited for a few seconds at most, since the window waits
+// with it; one that does not answer in time is killed and reported.
 class ProcessRunner final : public CommandRunner {
 public:
+    explicit ProcessRunner(std::chrono::milliseconds timeout = std::chrono::seconds(5))
+        : m_timeout(timeout) {}
     Outcome run(const QString& program, const QStringList& arguments) override;
+
+private:
+    std::chrono::milliseconds m_timeout;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/QtColorChooser.h"
 #include "controls/QtFileChooser.h"
+#include "desktop/CommandRunner.h"
 #include "desktop/MainWindowDesign.h"
 #include "desktop/MessageBoxPresenter.h"
 #include "desktop/StatusIcon.h"
@@ -141,6 +142,7 @@ int DesktopProgram::run(int argc, char** argv) {
     // a locked keyring asks for its password: give the user time to type it
     KeychainSecretStore keyring(KeychainSecretStore::PromptTimeoutMs);
     const QString monthFolder = CacheFolder().resolve(options.dataDir.value_or(QString()));
+    ProcessRunner commands;
     QWidget* mainWindow = nullptr; // the Result window opens over it and is modal to it
     frmMain window({settings, messages, clock, shell, *browser,
                     frmResult::factory({settings,
@@ -152,7 +154,7 @@ int DesktopProgram::run(int argc, char** argv) {
                                         {},
                                         monthFolder,
                                         [&mainWindow] { return mainWindow; }}),
-                    monthFolder, &keyring});
+                    monthFolder, commands, SchedulePaths::ofUser(), &keyring});
     mainWindow = &window;
     messages.setParent(&window);
     StatusIcon icon(window, settings, clock, monthFolder);

@@ -8,9 +8,9 @@
 
 namespace {
 
-// The name a line sets, when it sets one.
+// The name a line sets, when it sets one; the service manager allows blanks before the "=".
 QString nameSet(const QString& line) {
-    static const QRegularExpression assignment(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)="));
+    static const QRegularExpression assignment(QStringLiteral("^\\s*([A-Za-z_]\\w*)\\s*="));
     return assignment.match(line).captured(1);
 }
 

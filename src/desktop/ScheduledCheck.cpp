@@ -1,6 +1,7 @@
 #include "desktop/ScheduledCheck.h"
 
 #include "analysis/Plan.h"
+#include "analysis/UsageAlerts.h"
 #include "desktop/CommandRunner.h"
 #include "desktop/EnvironmentFileText.h"
 #include "platform/AtomicFile.h"
@@ -18,7 +19,8 @@ constexpr char AutostartName[] = "veltrix-tray.desktop";
 constexpr char NewEnvHeader[] =
     "# The scheduled check's settings, read by veltrix-check.service and written by the\n"
     "# \"Scheduled check...\" dialog of Veltrix. Lines of your own are kept.\n";
-constexpr char Unchanged[] = " Nothing was changed.";
+// the status icon's autostart is a step of its own, taken even when the timer's is refused
+constexpr char Unchanged[] = " The scheduled check was left as it was.";
 
 QString readText(const QString& path) {
     QFile file(path);
@@ -85,9 +87,12 @@ ScheduleChoice ScheduledCheck::current() const {
     ScheduleChoice choice;
     const QString env = readText(m_paths.checkEnv());
     if (const auto alertAt = EnvironmentFileText::value(env, "VELTRIX_ALERT_AT")) {
+        // as the check would refuse it: "off", a hand-typed "nan" or "1e12", a share out of range
         bool isNumber = false;
         const double percent = alertAt->toDouble(&isNumber);
-        choice.alertAtPercent = isNumber ? std::optional<double>(percent) : std::nullopt;
+        choice.alertAtPercent = isNumber && AlertThresholds::acceptsPercent(percent)
+                                    ? std::optional<double>(percent)
+                                    : std::nullopt;
     }
     choice.alertProjected = yes(EnvironmentFileText::value(env, "VELTRIX_ALERT_PROJECTED"), true);
     choice.notifyFailure = yes(EnvironmentFileText::value(env, "VELTRIX_NOTIFY_FAILURE"), true);

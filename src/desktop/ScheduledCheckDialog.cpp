@@ -109,8 +109,9 @@ ScheduleChoice ScheduledCheckDialog::choice() const {
     choice.time = m_time->time();
     choice.alertAtPercent =
         m_alertAt->value() > 0 ? std::optional<double>(m_alertAt->value()) : std::nullopt;
-    // a share of 62.5 set in the file stays as it is until the box is changed
-    if (m_shownAlertAt && m_alertAt->value() == qRound(*m_shownAlertAt)) {
+    // a share of 62.5 set in the file stays as it is until the box is changed; one the box
+    // shows as "off" (0.4) is written as off
+    if (m_shownAlertAt && m_alertAt->value() > 0 && m_alertAt->value() == qRound(*m_shownAlertAt)) {
         choice.alertAtPercent = m_shownAlertAt;
     }
     choice.alertProjected = m_alertProjected->isChecked();

@@ -68,12 +68,12 @@ bool StatusIcon::show() {
 
 void StatusIcon::refresh() {
     m_stamp = stamp();
-    const QDate today = m_clock.today();
-    PlanChoice choice = HistoryWindowState::chosenPlan(m_settings, today);
+    const QDateTime now = m_clock.now();
+    PlanChoice choice = HistoryWindowState::chosenPlan(m_settings, now.date());
     choice.comparePlans = false;
     m_status = TrayStatus::read(m_folder, m_window.userName().toStdString(), choice,
                                 m_window.options().mblnNightUnlimitedPlan);
-    QString tip = m_status.toolTip(QDateTime(today, QTime::currentTime()));
+    QString tip = m_status.toolTip(now);
     if (!m_status.notices().empty()) { // the History window says the rest
         tip += '\n' + QString::fromStdString(m_status.notices().front());
     }

@@ -18,7 +18,7 @@ public:
     enum class Level {
         Unknown, // no month stored, no rows, or no plan to measure against
         Fine,
-        Near, // the share the scheduled check warns at, or the quota runs out before the month
+        Near, // NearPercent of the limit used, or the quota runs out before the month ends
         Over, // past the limit
     };
     struct Gauge {
@@ -32,7 +32,8 @@ public:
         None,            // nothing to check with: the window asks for the password
     };
 
-    // The share of the limit the scheduled check warns at by default.
+    // A fixed share of the limit, the scheduled check's default alert: the icon does not read
+    // the share set in "Scheduled check...".
     static constexpr double NearPercent = 80;
 
     // No month stored.

@@ -217,11 +217,7 @@ MainWindowSettings frmMain::settingsNow() const {
     return settings;
 }
 
-void frmMain::Form_QueryUnload() {
-    if (!m_loaded) {
-        return;
-    }
-    m_run->stop();
+void frmMain::saveSettings() {
     m_settings = settingsNow();
     m_password.keep(m_settings);
     tellIfOnlyScrambled();
@@ -230,17 +226,28 @@ void frmMain::Form_QueryUnload() {
         m_services.messages.show("The settings could not be stored.", RunMessage::ApplicationTitle,
                                  MessageIcon::Warning);
     }
+}
+
+void frmMain::Form_QueryUnload() {
+    if (!m_loaded) {
+        return;
+    }
+    m_run->stop();
+    saveSettings();
     m_loaded = false; // saved once, however the window is closed
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
+    // only hidden: a check started from the status icon goes on, and is saved again next time
     if (m_keepRunningInTray && !m_quitting) {
-        m_loaded = true; // shown again later, and saved again when it closes again
+        if (m_loaded) {
+            saveSettings();
+        }
         event->ignore();
         hide();
         return;
     }
+    Form_QueryUnload();
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include "desktop/MainWindowSettings.h"
 #include "desktop/RememberedPassword.h"
 #include "desktop/ResultWindowPort.h"
+#include "desktop/ScheduledCheck.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 
 class Browser;
 class Clock;
+class CommandRunner;
 class DesktopShell;
 class MainWindowRun;
 class MessagePresenter;
@@ -34,6 +36,8 @@ struct MainWindowServices {
     Browser& browser; // WebBrowser1, driven by the portal session
     ResultWindowFactory resultWindows;
     QString cacheFolder;            // where the month files are
+    CommandRunner& commands;        // systemctl, for "Scheduled check..."
+    SchedulePaths schedulePaths;    // where "Scheduled check..." writes its settings
     SecretStore* keyring = nullptr; // the desktop's keyring; none: the password stays scrambled
 };
 
@@ -82,7 +86,8 @@ public:
     void openFromTray();
     // "Quit": the settings saved, the program ended.
     void quitProgram();
-    // Closing hides the window, with its settings saved, while the status icon keeps running.
+    // Closing hides the window, with its settings saved, while the status icon and a check
+    // under way keep running.
     void setKeepsRunningInTray(bool keep) { m_keepRunningInTray = keep; }
 
 protected:
@@ -94,7 +99,9 @@ protected:
 
 private:
     void Form_Load();
+    // Stops a check under way and saves the settings, once.
     void Form_QueryUnload();
+    void saveSettings();
     void Form_Resize();
     void setUpTabStrips();
     void connectControls();
@@ -115,6 +122,10 @@ private:
     void showStoredMonth(const QString& entry);
     void tellIfOnlyScrambled();
     void setRunning(bool running);
+    // What the pages choose, or (the status icon's "Check now") this month from the portal.
+    enum class CheckScope { AsChosen, ThisMonthOnPortal };
+    // Starts the check, the password's copy in its request wiped once the run has it.
+    void startCheck(CheckScope scope);
 
     MainWindowServices m_services;
     DesignBuilder m_design;

@@ -168,7 +168,15 @@ void frmMain::cmdCalculate_Click() {
         !m_services.messages.askYesNo(question, RunMessage::ApplicationTitle, false)) {
         return;
     }
+    startCheck(CheckScope::AsChosen);
+}
+
+void frmMain::startCheck(CheckScope scope) {
     RunRequest request = runRequest();
+    if (scope == CheckScope::ThisMonthOnPortal) { // the status icon is about this month
+        request.mode = RunMode::PasswordVersion;
+        request.monthsBack = 0;
+    }
     m_run->cmdCalculate_Click(request);
     std::fill(request.password.begin(), request.password.end(), '\0');
     setRunning(m_run->running());

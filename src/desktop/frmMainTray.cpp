@@ -1,5 +1,4 @@
 // The main window's side of the status icon and of "Scheduled check...".
-#include "desktop/CommandRunner.h"
 #include "desktop/HistoryWindowState.h"
 #include "desktop/MainWindowRun.h"
 #include "desktop/ScheduledCheckDialog.h"
@@ -12,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace {
 
@@ -43,15 +41,9 @@ void frmMain::checkNow(const TrayStatus& status) {
         return;
     }
     switch (status.checkNow(loginComplete(), m_controls.chkEnableCache->isChecked())) {
-    case TrayStatus::Check::PasswordVersion: {
-        RunRequest request = runRequest();
-        request.mode = RunMode::PasswordVersion;
-        request.monthsBack = 0; // the icon is about this month
-        m_run->cmdCalculate_Click(request);
-        std::fill(request.password.begin(), request.password.end(), '\0');
-        setRunning(m_run->running());
+    case TrayStatus::Check::PasswordVersion:
+        startCheck(CheckScope::ThisMonthOnPortal);
         return;
-    }
     case TrayStatus::Check::UseCacheData:
         showStoredMonth(status.storedMonthEntry().value_or(QString()));
         return;
@@ -100,8 +92,7 @@ void frmMain::cmdSchedule_Click() {
     target.dataDir = m_services.cacheFolder;
     target.passwordRemembered =
         m_controls.chkSavePassword->isChecked() && !m_password.onlyScrambled();
-    ProcessRunner runner;
-    ScheduledCheck schedule(SchedulePaths::ofUser(), runner);
+    ScheduledCheck schedule(m_services.schedulePaths, m_services.commands);
     ScheduledCheckDialog dialog(schedule, std::move(target), m_services.messages, this);
     dialog.exec();
 }

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 
-// Where "today" comes from. The summary and the month choices ask a Clock, so tests can fix
-// the date.
+// Where "now" and "today" come from. The summary, the month choices and the status icon ask a
+// Clock, so tests can fix the date and time.
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual QDate today() const = 0;
+    virtual QDateTime now() const = 0;
+    QDate today() const { return now().date(); }
 };
 
-// The machine's own calendar date.
+// The machine's own local date and time.
 class SystemClock final : public Clock {
 public:
-    QDate today() const override { return QDate::currentDate(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };

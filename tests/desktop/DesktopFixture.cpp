@@ -12,8 +12,10 @@ std::unique_ptr<frmMain> DesktopWindow::open() {
         ++handOver.windows;
         return std::make_unique<RecordingResultWindow>(handOver);
     };
+    const SchedulePaths schedule{monthFolder.filePath("config"), {}}; // no ~/.config
     return std::make_unique<frmMain>(MainWindowServices{settings, messages, clock, shell, *browser,
-                                                        factory, monthFolder.path(), &keyring});
+                                                        factory, monthFolder.path(), commands,
+                                                        schedule, &keyring});
 }
 
 QWidget* DesktopWindow::control(QWidget& window, const QString& name, int index) const {

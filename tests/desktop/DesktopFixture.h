@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/MonthResult.h"
+#include "desktop/CommandRunner.h"
 #include "desktop/ResultWindowPort.h"
 #include "desktop/frmMain.h"
 #include "platform/browser/Browser.h"
@@ -52,6 +53,11 @@ private:
     Document m_document{Document::Scripts::Strip};
 };
 
+// A machine without systemctl: nothing a window test does reaches the real service manager.
+class NoServiceManager final : public CommandRunner {
+    Outcome run(const QString&, const QStringList&) override { return {}; }
+};
+
 // The main window on fixed services: settings and keyring in memory, recorded messages, 31 March
 // 2007, a recording shell, the real browser, a recording result window, a fresh month folder.
 class DesktopWindow : public ::testing::Test {
@@ -75,5 +81,6 @@ protected:
     RecordingDesktopShell shell;
     std::unique_ptr<Browser> browser;
     QTemporaryDir monthFolder;
+    NoServiceManager commands;
     HandOverLog handOver;
 };

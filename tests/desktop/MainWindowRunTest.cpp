@@ -85,6 +85,19 @@ TEST_F(PortalRun, PasswordVersionWalksTheMonthAndHandsItOver) {
     EXPECT_FALSE(get<QTextBrowser>(*window, "WebBrowser1")->toPlainText().isEmpty());
 }
 
+TEST_F(PortalRun, ClosedBesideTheStatusIconTheWindowHidesSavesAndTheCheckGoesOn) {
+    const auto window = openFilled();
+    window->setKeepsRunningInTray(true);
+    window->show();
+    QObject::connect(
+        &window->run(), &MainWindowRun::processingStarted, window.get(),
+        [&] { EXPECT_TRUE(window->run().running() && !window->close()); }, Qt::QueuedConnection);
+    check(*window);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(handOver.shown, 1);
+    EXPECT_EQ(settings.read(MainWindowSettings::Section, "txtUserName", ""), "Jos\u00e9");
+}
+
 TEST_F(PortalRun, UseCacheDataHandsOverTheStoredMonthWithoutRefreshingTheList) {
     const auto window = openFilled();
     check(*window);

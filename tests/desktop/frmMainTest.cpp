@@ -2,18 +2,22 @@
 // the tab strips, the resizer, the address list and the settings it restores and stores.
 #include "DesktopFixture.h"
 #include "controls/ctlTabs.h"
+#include "desktop/ScheduledCheckDialog.h"
 #include "retrieval/AttachHelp.h"
 #include "retrieval/ClsAsmXor.h"
+#include "support/FileContent.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -294,4 +298,17 @@ TEST_F(DesktopWindow, RemembersThePasswordInTheKeyringAndSaysOnceWhenThereIsNone
     }
     EXPECT_TRUE(messages.lastText().startsWith(RememberedPassword::NotRememberedNotice));
     EXPECT_EQ(settings.read(Section, "txtPasswordnew", "?"), "");
+}
+
+// "Scheduled check..." on the window's own services: a share the box shows as "off" is off.
+TEST_F(DesktopWindow, ScheduledCheckTakesAShareTheBoxShowsAsOffAsOff) {
+    const auto window = open();
+    ASSERT_TRUE(QDir().mkpath(monthFolder.filePath("config/veltrix")));
+    writeContent(monthFolder.filePath("config/veltrix/check.env"), "VELTRIX_ALERT_AT=0.4\n");
+    QTimer::singleShot(0, window.get(), [&] { // in the dialog's own event loop
+        auto* dialog = window->findChild<ScheduledCheckDialog*>();
+        EXPECT_EQ(dialog->choice().alertAtPercent, std::nullopt);
+        dialog->reject();
+    });
+    window->cmdSchedule_Click();
 }

@@ -2,13 +2,13 @@
 
 #include "platform/Clock.h"
 
-// A date fixed by the test.
+// A date and time fixed by the test; noon unless it says otherwise.
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(QDate today)
-        : m_today(today) {}
-    QDate today() const override { return m_today; }
+    explicit FixedClock(QDate today, QTime time = QTime(12, 0))
+        : m_now(today, time) {}
+    QDateTime now() const override { return m_now; }
 
 private:
-    QDate m_today;
+    QDateTime m_now;
 };
