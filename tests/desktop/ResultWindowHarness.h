@@ -37,10 +37,10 @@ public:
 
     void open(const std::string& rows = workedMonth()) {
         month.GrabbingFinished({rows, "2007-03", FixedPoint()});
-        window = std::make_unique<frmResult>(
-            month, options,
-            ResultWindowSeams{settings, messages, clock, colors, files, shell, printer,
-                              "/home/alice/.local/share/veltrix"});
+        window = std::make_unique<frmResult>(month, options,
+                                             ResultWindowSeams{settings, messages, clock, colors,
+                                                               files, shell, printer,
+                                                               "/home/alice/.local/share/veltrix"});
         window->showResult(*month.build(options, window->planChoice(), &window->reportDocument()));
         window->LoadCombo();
         window->setSuppressEvents(true);
