@@ -5,6 +5,7 @@
 #include "desktop/CommandRunner.h"
 #include "desktop/MainWindowDesign.h"
 #include "desktop/MessageBoxPresenter.h"
+#include "desktop/SingleInstance.h"
 #include "desktop/StatusIcon.h"
 #include "desktop/frmMain.h"
 #include "desktop/frmResult.h"
@@ -133,6 +134,14 @@ int DesktopProgram::run(int argc, char** argv) {
     QApplication::setFont(MainWindowDesign::font());
     // The settings file is named after the program: $XDG_CONFIG_HOME/veltrix/veltrix.ini.
     FileSettingsStore settings(QCoreApplication::applicationName());
+    // One program per settings file, or both would write it as they close: a later start hands
+    // its wish to the running one and ends.
+    SingleInstance instance(SingleInstance::nameFor(QFileInfo(settings.path()).absolutePath()));
+    if (instance.start(options.tray ? "tray" : "open") == SingleInstance::Start::AlreadyRunning) {
+        std::fprintf(stderr, "veltrix: Veltrix is already running%s\n",
+                     options.tray ? "" : "; its window is brought to the front");
+        return 0;
+    }
     MessageBoxPresenter messages;
     const SystemClock clock;
     SystemDesktopShell shell;
@@ -158,6 +167,12 @@ int DesktopProgram::run(int argc, char** argv) {
     mainWindow = &window;
     messages.setParent(&window);
     StatusIcon icon(window, settings, clock, monthFolder);
+    // "tray" asks for the icon, which is already there
+    instance.onMessage([&window](const QByteArray& wish) {
+        if (wish == "open") {
+            window.openFromTray();
+        }
+    });
     if (options.tray) {
         startInStatusArea(window, icon);
     } else {
