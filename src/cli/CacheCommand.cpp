@@ -59,9 +59,7 @@ void Commands::addCacheCommand(CLI::App& app) {
     CLI::App* list = cache->add_subcommand(
         "list", "List the stored months, one entry a line, the one selected by default last");
     auto options = std::make_shared<CacheListOptions>();
-    list->add_option("--data-dir", options->dataDir,
-                     "Folder of the month files (default: beside the program when it is "
-                     "writable, else $XDG_DATA_HOME/veltrix)");
+    Commands::addDataDirOption(*list, options->dataDir);
     list->add_flag("--json", options->json,
                    "Print a JSON array of {entry, month, user, file, bytes}");
     list->callback([options] { runCacheList(*options); });

@@ -153,9 +153,7 @@ void Commands::addCheckCommand(CLI::App& app) {
     command->add_flag("--cache", options->cache,
                       "Retrieve only newer pages: keep the month in a file and fetch only the "
                       "pages with rows it does not hold yet");
-    command->add_option("--data-dir", options->dataDir,
-                        "Folder of the month files (default: beside the program when it is "
-                        "writable, else $XDG_DATA_HOME/veltrix)");
+    Commands::addDataDirOption(*command, options->dataDir);
     command
         ->add_option("--timeout", options->timeoutSeconds,
                      "Give up when the portal sends no page for this many seconds")

@@ -14,6 +14,12 @@ void Commands::addVersionInfo(CLI::App& app) {
     app.set_version_flag("--version", std::string("veltrix ") + Version::Number);
 }
 
+void Commands::addDataDirOption(CLI::App& command, std::string& dataDir) {
+    command.add_option("--data-dir", dataDir,
+                       "Folder of the month files (default: beside the program when it is "
+                       "writable, else $XDG_DATA_HOME/veltrix)");
+}
+
 bool drawsPictures(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace CLI {
 class App;
 }
@@ -24,4 +26,7 @@ void addDemoCommand(CLI::App& app);
 void addPlansCommand(CLI::App& app);
 void addHistoryCommand(CLI::App& app);
 void addStatusCommand(CLI::App& app);
+
+// --data-dir, the folder of the month files, as every command that reads or keeps them names it.
+void addDataDirOption(CLI::App& command, std::string& dataDir);
 } // namespace Commands

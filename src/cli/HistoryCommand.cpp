@@ -72,9 +72,7 @@ void Commands::addHistoryCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "history", "Every stored month side by side, and which plan would have cost least");
     auto options = std::make_shared<HistoryOptions>();
-    command->add_option("--data-dir", options->dataDir,
-                        "Folder of the month files (default: beside the program when it is "
-                        "writable, else $XDG_DATA_HOME/veltrix)");
+    Commands::addDataDirOption(*command, options->dataDir);
     command->add_option("--user", options->user, "Only the months of this portal user");
     options->plans.addPlanTo(*command);
     command->add_option("--json", options->jsonFile,

@@ -61,10 +61,7 @@ void Commands::addReportCommand(CLI::App& app) {
         ->add_option("--cache-entry", options->cacheEntry,
                      "The stored month, as `veltrix cache list` shows it")
         ->required();
-    command->add_option(
-        "--data-dir", options->dataDir,
-        "Folder of the month files (default: beside the program when it is writable, "
-        "else $XDG_DATA_HOME/veltrix)");
+    Commands::addDataDirOption(*command, options->dataDir);
     options->request.addOptions(*command);
     command->callback([options] { runReport(*options); });
 }

@@ -117,9 +117,7 @@ void Commands::addStatusCommand(CLI::App& app) {
         "status", "The latest stored month at a glance, without the portal: used and left on "
                   "the plan, the projection and when the quota runs out");
     auto options = std::make_shared<StatusOptions>();
-    command->add_option("--data-dir", options->dataDir,
-                        "Folder of the month files (default: beside the program when it is "
-                        "writable, else $XDG_DATA_HOME/veltrix)");
+    Commands::addDataDirOption(*command, options->dataDir);
     command->add_option("--user", options->user,
                         "The portal user (default: the only one, else the desktop program's)");
     options->plans.addPlanTo(*command);
